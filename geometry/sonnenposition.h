@@ -1,0 +1,15 @@
+#pragma once
+// Sun position after the low-precision solar theory (Montenbruck/Pfleger MiniSun),
+// Julian Day after Meeus's calendar formula, GMST after IAU 1982 (Meeus 12.4).
+// No refraction, nutation or aberration: the elevation is the geometric one.
+//
+// Units and signs, stated once:
+//   jahr, monat, tag  Gregorian date; a day past the month's end runs on into the next month
+//   stunden           UTC as decimal hours (hour + minute / 60)
+//   breite            latitude in degrees, north positive
+//   laenge            longitude in degrees, WEST POSITIVE (13 deg east is -13)
+//   azimut   (out)    degrees clockwise from north, 0 ... 360 inclusive
+//   hoehe    (out)    elevation in degrees, negative below the horizon
+
+void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite, double laenge,
+                    double& azimut, double& hoehe);

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12 (run as root), then builds.
+# Usage: tools/setup.sh [build-dir] [extra cmake options...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+pakete=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+        libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo
+        xvfb xauth fonts-dejavu-core)
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${fehlend[*]} (run as root to install them)" >&2
+        exit 1
+    fi
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y "${fehlend[@]}"
+fi
+
+dir=${1:-build}
+shift || true
+cmake -S . -B "$dir" -G Ninja "$@"
+cmake --build "$dir" -j "$(nproc)"

@@ -1,0 +1,61 @@
+#include "widgets/dialoge.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+
+namespace dialoge {
+
+QMessageBox::StandardButton Antworter::frage(QWidget* eltern, const Nachricht& n) {
+    QMessageBox box(n.symbol, n.titel, n.text, n.knoepfe, eltern);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString Antworter::dateiOeffnen(QWidget* eltern, const QString& titel, const QString& vorgabe,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(eltern, titel, vorgabe, filter);
+}
+
+QString Antworter::dateiSpeichern(QWidget* eltern, const QString& titel, const QString& vorgabe,
+                                  const QString& filter) {
+    // Overwriting is not asked for: a save always goes to the chosen name.
+    return QFileDialog::getSaveFileName(eltern, titel, vorgabe, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+int Antworter::modal(QDialog* dialog) { return dialog->exec(); }
+
+void Antworter::piep() { QApplication::beep(); }
+
+namespace {
+Antworter standard;
+Antworter* aktuell = &standard;
+} // namespace
+
+void SetzeAntworter(Antworter* a) { aktuell = a ? a : &standard; }
+Antworter& Aktuell() { return *aktuell; }
+
+QMessageBox::StandardButton Frage(QWidget* eltern, const Nachricht& n) {
+    return aktuell->frage(eltern, n);
+}
+
+void Meldung(QWidget* eltern, const QString& titel, const QString& text,
+             QMessageBox::Icon symbol) {
+    aktuell->frage(eltern, Nachricht{titel, text, symbol, QMessageBox::Ok});
+}
+
+QString DateiOeffnen(QWidget* eltern, const QString& titel, const QString& vorgabe,
+                     const QString& filter) {
+    return aktuell->dateiOeffnen(eltern, titel, vorgabe, filter);
+}
+
+QString DateiSpeichern(QWidget* eltern, const QString& titel, const QString& vorgabe,
+                       const QString& filter) {
+    return aktuell->dateiSpeichern(eltern, titel, vorgabe, filter);
+}
+
+int Modal(QDialog* dialog) { return aktuell->modal(dialog); }
+
+void Piep() { aktuell->piep(); }
+
+} // namespace dialoge

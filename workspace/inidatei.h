@@ -1,0 +1,56 @@
+#pragma once
+// INI files with the behaviour of private-profile files: names match without regard to
+// case, a written key replaces its line where it stands, a missing key is appended to its
+// section and a missing section to the end, every other line stays as it was. The text on
+// disk is Windows-1252 with CRLF line ends; LF is accepted when reading. Each write goes
+// straight to disk through a temporary file and a rename, so a failed write never leaves a
+// truncated file behind.
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+// A file that could not be written: "In %s kann nicht geschrieben werden".
+class SchreibFehler : public std::runtime_error {
+public:
+    explicit SchreibFehler(const QString& pfad);
+    QString meldung() const { return meldung_; }
+    QString pfad() const { return pfad_; }
+
+private:
+    QString pfad_;
+    QString meldung_;
+};
+
+class IniDatei {
+public:
+    explicit IniDatei(QString pfad);
+    const QString& pfad() const { return pfad_; }
+
+    // Section names in file order (duplicates listed once, first place wins).
+    QStringList Abschnitte() const;
+    bool HatSchluessel(const QString& abschnitt, const QString& schluessel) const;
+
+    QString LeseText(const QString& abschnitt, const QString& schluessel,
+                     const QString& vorgabe = QString()) const;
+    // Whole number as the toolkit's INI reader takes it (decimal or "0x" hex); else vorgabe.
+    int LeseGanzzahl(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
+    // Decimal number under the user's separator; else vorgabe.
+    double LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
+                          double vorgabe) const;
+    bool LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
+
+    // Each write reads the file afresh, changes one line and replaces the file.
+    // Throws SchreibFehler when the file cannot be written.
+    void SchreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert);
+    void SchreibeGanzzahl(const QString& abschnitt, const QString& schluessel, int wert);
+    void SchreibeGleitkomma(const QString& abschnitt, const QString& schluessel, double wert);
+    void SchreibeBool(const QString& abschnitt, const QString& schluessel, bool wert);
+
+private:
+    QString pfad_;
+};
+
+// Windows-1252 <-> Unicode, one byte per character. Characters outside the code page
+// become '?' when encoded.
+QByteArray NachCp1252(const QString& text);
+QString AusCp1252(const QByteArray& bytes);

@@ -1,0 +1,44 @@
+#pragma once
+// Number texts as edits, labels and INI files show them: the user's decimal separator,
+// fixed-point patterns for results, the general format for stored values, and the strict
+// conversions whose failure aborts the running handler.
+#include <QString>
+#include <stdexcept>
+
+namespace zahltext {
+
+// Decimal separator in use. Taken once from the environment (LC_ALL, LC_NUMERIC, LANG in
+// this order, as the C library does); tests and start-up may set it explicitly.
+QChar Dezimaltrenner();
+void SetzeDezimaltrenner(QChar trenner);
+QChar TrennerAusUmgebung();
+
+// Fixed-point pattern "0.000" (nachkomma = 3) or "0.0" (nachkomma = 1): at least one integer
+// digit, ties rounded half away from zero, a minus only when the shown value is not zero.
+QString Fest(double wert, int nachkomma);
+
+// General format: up to 15 significant digits, no trailing zeros, no thousands separator.
+QString Allgemein(double wert);
+
+// A conversion that failed; meldung is the text the user sees.
+class KonvertierFehler : public std::runtime_error {
+public:
+    explicit KonvertierFehler(const QString& meldung);
+    QString meldung() const { return meldung_; }
+
+private:
+    QString meldung_;
+};
+
+// Whole number: optional blanks before, optional sign, decimal digits or a hexadecimal
+// "$"/"0x" number, nothing after. Throws "''%s'' ist kein gültiger Integer-Wert".
+int AlsGanzzahl(const QString& text);
+// Decimal number with the user's separator (blanks around it allowed, exponent allowed).
+// Throws "'%s' ist kein gültiger Gleitkommawert".
+double AlsGleitkomma(const QString& text);
+
+// Non-throwing forms for readers with a default (INI files).
+bool VersucheGanzzahl(const QString& text, int& wert);
+bool VersucheGleitkomma(const QString& text, double& wert);
+
+} // namespace zahltext
