@@ -1,0 +1,29 @@
+// Heliowendler-Simulation: tracker simulation and service of the tracker controller.
+#include "workspace/SDIMAIN.h"
+#include "workspace/anwendung.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Heliowendler-Simulation"));
+
+    Anwendung fenster;
+    fenster.Zeige();
+
+    // Headless runs (no display) leave a picture of the main window instead of a window:
+    // taken after the first calculation and the rows' first turn have finished.
+    const QString bild = qEnvironmentVariable("HELIOWENDLER_SCREENSHOT");
+    if (!bild.isEmpty()) {
+        QTimer::singleShot(5000, [&] {
+            const bool ok = fenster.SDIAppForm->grab().save(bild);
+            std::fprintf(ok ? stdout : stderr, "%s %s\n",
+                         ok ? "Screenshot written:" : "Screenshot could not be written:",
+                         qPrintable(bild));
+            fenster.SDIAppForm->close();
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,5 @@
+#include "workspace/ABOUT.h"
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Programm Info"));
+}

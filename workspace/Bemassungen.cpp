@@ -1,0 +1,5 @@
+#include "workspace/Bemassungen.h"
+
+TFormHilfe::TFormHilfe(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Bemaßungen"));
+}

@@ -1,0 +1,155 @@
+#pragma once
+// Main window: every input of the tracker simulation, the result labels, the scene and the
+// menus that lead to the other windows. Handlers read their edits, call the pure geometry
+// and write labels; the state the scene and the run need lives in Simulationszustand.
+#include "geometry/tracker.h"
+#include "workspace/simzustand.h"
+
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+#include <exception>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+class TAboutBox;
+class TFormHilfe;
+class TPaintBox;
+class TPositionDlg;
+class UpDownEdit;
+class Zeichenflaeche;
+
+// The text a failure shows: the conversion or write message, else what() as UTF-8.
+QString FehlerText(const std::exception& e);
+
+class TSDIAppForm : public QMainWindow, public Simulationszustand {
+    Q_OBJECT
+public:
+    explicit TSDIAppForm(QWidget* parent = nullptr);
+    ~TSDIAppForm() override;
+
+    // Date and time (UTC).
+    UpDownEdit *EditJahr, *EditMonat, *EditTag, *EditStunde, *EditMinute;
+    // Site, geometry, stops.
+    QComboBox* ComboBoxPosition;
+    QMenu* PopupMenuPosition;
+    QAction *E1, *Insert1;
+    UpDownEdit *EditPhi, *EditLam, *EditModulH, *EditModulL, *EditModulA, *EditModulN;
+    UpDownEdit *EditScale, *EditIntervall, *EditEndlageStart, *EditEndlageStop, *EditModulpos;
+    UpDownEdit *EditModulHErr, *EditModulAErr, *EditModulNErr, *EditEndlageStartErr;
+    QCheckBox *CheckBoxOstTracken, *CheckBox1;
+    QPushButton *ButtonBerechnen, *ButtonSIMstart, *ButtonSIMstop;
+    // Results.
+    QLabel *LabelAOstMax, *LabelAWestMax, *LabelAzimut, *LabelHoehe, *LabelSchatten;
+    QLabel *LabelWinkelZurSonne, *LabelTrackerPos, *LabelSonnenwende, *LabelSchattenErr;
+    TPaintBox* PaintBox1;
+    QPlainTextEdit* Terminal;
+    QLabel* StatusPanel[4];
+    QTimer *Timer1, *TimerMove, *TimerStartSioInit, *TimerRTSCTS;
+    // Menu actions.
+    QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
+    QAction *EditCut1, *EditCopy1, *EditPaste1;
+    QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *HelpAbout1, *Bema1;
+
+    // The other windows, created after this one and kept until the end.
+    TPositionDlg* PositionDlg = nullptr;
+    TFormHilfe* FormHilfe = nullptr;
+    TAboutBox* AboutBox = nullptr;
+
+    // Start-up state read from the settings file.
+    bool InitMax = false;
+
+    // Calculation driver and change handlers. They throw zahltext::KonvertierFehler at the
+    // first text that does not convert; the connected slots catch it and show the message.
+    void ButtonBerechnenClick();
+    void EditJahrChange();
+    void EditMonatChange();
+    void EditPhiChange();
+    void EditLamChange();
+    void EditTagChange();
+    void BerechneSonnenwende();
+    void BerechneStopMax();
+    void TimerStartSioInitTimer();
+
+    // Simulation run and scene (SDIMAIN_sim.cpp).
+    void ButtonSIMstartClick();
+    void ButtonSIMstopClick();
+    void Timer1Timer();
+    void TimerMoveTimer();
+    void StarteNachtRueckkehr();
+    void PaintBox1Paint(Zeichenflaeche& flaeche);
+    void MaleSzene(QPainter& p); // PaintBox1's paint event, drawing through QPainter
+
+    // Site list (SDIMAIN_standorte.cpp).
+    void LadeStandorte();
+    void Heimatstandort();
+    void ComboBoxPositionClick();
+    void E1Click();
+    void Insert1Click();
+
+    // Help menu and windows not built yet (SDIMAIN_fenster.cpp).
+    void HelpAbout1Execute();
+    void Bema1Click();
+    void Schnittstelle2Click();
+    void Initialisieren1Click();
+    void Firmwareupdate1Click();
+    void FileOpen1Execute();
+    void FileSave1Execute();
+
+    void FormCreate();
+    void FormClose();
+
+    QString Panel(int i) const;
+    void SetzePanel(int i, const QString& text);
+
+    // Runs a handler as an event does: a conversion or write failure ends it with a message.
+    // Nested handlers (fired by a text written inside another) hand their failure outwards.
+    template <class F> void Ereignis(F&& f);
+    // Writes an edit's text; a failure of the change handling it fires aborts the writer too.
+    void SetzeText(UpDownEdit* edit, const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+    void showEvent(QShowEvent* ev) override;
+
+private:
+    void SchliesseFenster();
+    void SetzeAussengroesse(int breite, int hoehe);
+    Arbeitswerte Arbeit() const;
+    void UebernimmArbeit(const Arbeitswerte& a);
+    void BaueOberflaeche();
+    void BaueMenues();
+    void Verbinde();
+    void ZeigeFehler(const QString& meldung);
+
+    int ereignisTiefe_ = 0;
+    std::optional<QString> abbruch_;
+    QSize aussen_; // outer size still to be applied once the frame is known
+};
+
+template <class F> void TSDIAppForm::Ereignis(F&& f) {
+    struct Tiefe {
+        int& t;
+        explicit Tiefe(int& x) : t(x) { ++t; }
+        ~Tiefe() { --t; }
+    } tiefe(ereignisTiefe_);
+    try {
+        f();
+    } catch (const std::exception& e) {
+        const QString meldung = FehlerText(e);
+        if (ereignisTiefe_ == 1) {
+            abbruch_.reset();
+            ZeigeFehler(meldung);
+        } else if (!abbruch_) {
+            abbruch_ = meldung;
+        }
+    }
+}

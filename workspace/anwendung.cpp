@@ -1,0 +1,27 @@
+#include "workspace/anwendung.h"
+
+#include "workspace/ABOUT.h"
+#include "workspace/Bemassungen.h"
+#include "workspace/Position.h"
+#include "workspace/SDIMAIN.h"
+
+Anwendung::Anwendung() {
+    SDIAppForm = std::make_unique<TSDIAppForm>();
+    PositionDlg = std::make_unique<TPositionDlg>(SDIAppForm.get());
+    FormHilfe = std::make_unique<TFormHilfe>();
+    AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
+    SDIAppForm->PositionDlg = PositionDlg.get();
+    SDIAppForm->FormHilfe = FormHilfe.get();
+    SDIAppForm->AboutBox = AboutBox.get();
+}
+
+// Members go in reverse order: the dialogs leave their parent before it is deleted.
+Anwendung::~Anwendung() = default;
+
+void Anwendung::Zeige() {
+    if (SDIAppForm->InitMax)
+        SDIAppForm->showMaximized();
+    else
+        SDIAppForm->show();
+    FormHilfe->show();
+}
