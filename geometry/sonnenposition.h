@@ -13,3 +13,13 @@
 
 void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite, double laenge,
                     double& azimut, double& hoehe);
+
+// The steps, for checking their worked values.
+double JulianischerTag(int jahr, int monat, int tag, double stunden);
+double JahrhunderteSeitJ2000(double JD); // T
+struct Aequatorial {
+    double Rektaszension = 0; // radians, 0 ... 2 pi
+    double Deklination = 0;   // radians
+};
+Aequatorial SonneAequatorial(double T);
+double SternzeitSekunden(double T); // Greenwich mean sidereal time, seconds of time

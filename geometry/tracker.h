@@ -28,11 +28,11 @@ double VorzeichenSuche(double korrektur, int stunde, int WendeStunde);
 // The complete calculation of the driver, after SonnenPosition has given the elevation.
 struct KomplettEingabe {
     double ModulL = 0, ModulH = 0, ModulHErr = 0, ModulA = 0, ModulAErr = 0; // cm
-    double Neigung = 0, NeigungErr = 0; // degrees
-    double Hoehe = 0;                   // sun elevation, degrees
-    double EndlageStartErr = 0;         // degrees
-    bool immerOst = false;              // "Backtrack immer nach Osten"
-    double stunden = 0;                 // decimal UTC hours of the instant
+    double Neigung = 0, NeigungErr = 0;                                      // degrees
+    double Hoehe = 0;           // sun elevation, degrees
+    double EndlageStartErr = 0; // degrees
+    bool immerOst = false;      // "Backtrack immer nach Osten"
+    double stunden = 0;         // decimal UTC hours of the instant
     int WendeStunde = 12;
 };
 struct KomplettErgebnis {

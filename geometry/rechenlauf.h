@@ -1,0 +1,58 @@
+#pragma once
+// A whole calculation as the main window's driver runs it, without the window: the solstice
+// extremes, the Sonnenwende search, then the sun and the tracker rule for the instant.
+// Units and signs as in sonnenposition.h and tracker.h.
+#include "geometry/tracker.h"
+
+// Everything the driver reads, named after the edits that hold it. The defaults are the
+// window's design values, except the site: the home site the window applies at start-up.
+struct RechenlaufEingabe {
+    int Jahr = 2008, Monat = 7, Tag = 7;
+    double Stunde = 11; // UTC, may hold a fraction
+    int Minute = 0;
+    double Phi = 50.53, Lam = -14.48; // longitude west positive
+    // Geometry, cm and degrees. The searches read these four as whole numbers.
+    double ModulL = 1500, ModulH = 160, ModulA = 150, ModulN = 30;
+    double ModulHErr = 0, ModulAErr = 0, ModulNErr = 0; // simulated installation errors
+    // The stops only steer the drawn tracker; no result here depends on them.
+    double EndlageStart = 75, EndlageStop = 285;
+    double EndlageStartErr = 0;
+    bool OstTracken = false; // "Backtrack immer nach Osten"
+    // State carried over from the previous calculation: the stop search signs with this
+    // WendeStunde, and a failed Sonnenwende search keeps all three.
+    int WendeStunde = 12, WendeMinute = 0;
+    double MorgenPos = 0;
+};
+
+struct RechenlaufErgebnis {
+    double Azimut = 0, Hoehe = 0;
+    double Schatten = 0, SchattenErr = 0; // m
+    double WinkelZurSonne = 0, TrackerPos = 0;
+    double Verschattung = 0; // m
+    int WendeStunde = 12, WendeMinute = 0;
+    double MorgenPos = 0;
+    double AWestMax = 0, AOstMax = 0;
+    int wendeSchritte = 0; // steps the Sonnenwende search took
+    SuchZaehler zaehler;   // sun positions and tracker rules of this run
+};
+
+// What the two searches leave for the instants of their date.
+struct Suchstand {
+    StopMax stop;
+    Sonnenwende wende;
+    int wendeSchritte = 0;
+};
+
+// The geometry the searches read; throws std::invalid_argument naming the field when one of
+// ModulL, ModulH, ModulA, ModulN is not a whole number in the int range (the window then
+// fails with its whole-number message).
+SuchGeometrie SuchGeometrieAus(const RechenlaufEingabe& e);
+
+// BerechneStopMax, then BerechneSonnenwende, as the driver orders them.
+Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z = nullptr);
+// Sun and complete tracker calculation for one instant of the date, signed with the
+// WendeStunde the searches found.
+RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
+                                      double stunden, SuchZaehler* z = nullptr);
+// The whole calculation at Stunde + Minute / 60.
+RechenlaufErgebnis Rechenlauf(const RechenlaufEingabe& e);

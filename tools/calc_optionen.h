@@ -1,0 +1,184 @@
+#pragma once
+// Command line of heliowendler-calc: every input of a whole calculation as an option.
+// Numbers always take a point as decimal separator, whatever the locale; "--opt=wert" and
+// "--opt wert" are both accepted, so "--lam -14.48" reads the negative value.
+#include "geometry/rechenlauf.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace calc {
+
+struct Optionen {
+    RechenlaufEingabe eingabe;
+    bool hilfe = false;
+    int tabelleMinuten = 0; // 0: one instant; otherwise the step of the day table
+};
+
+inline const char* Hilfetext() {
+    return "Aufruf: heliowendler-calc [Optionen]\n"
+           "Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\n"
+           "Zahlen immer mit Punkt; --opt=wert oder --opt wert.\n"
+           "  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n"
+           "  --stunde X --minute N           UTC (11, 0)\n"
+           "  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)\n"
+           "  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n"
+           "  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n"
+           "  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n"
+           "  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n"
+           "  --ost                           Backtrack immer nach Osten\n"
+           "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
+           "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
+           "  --help                          diese Hilfe\n";
+}
+
+namespace detail {
+
+inline bool LeseGanzzahl(std::string_view text, int& wert) {
+    const char* ende = text.data() + text.size();
+    int v = 0;
+    auto [p, ec] = std::from_chars(text.data(), ende, v);
+    if (text.empty() || ec != std::errc() || p != ende) return false;
+    wert = v;
+    return true;
+}
+
+inline bool LeseZahl(std::string_view text, double& wert) {
+    const char* ende = text.data() + text.size();
+    double v = 0;
+    auto [p, ec] = std::from_chars(text.data(), ende, v, std::chars_format::general);
+    if (text.empty() || ec != std::errc() || p != ende || !std::isfinite(v)) return false;
+    wert = v;
+    return true;
+}
+
+// The searches read the geometry as whole numbers; a fraction there fails in the window too.
+inline bool LeseGanzeZahl(std::string_view text, double& wert) {
+    double v = 0;
+    if (!LeseZahl(text, v) || std::trunc(v) != v || v < -2147483648.0 || v > 2147483647.0)
+        return false;
+    wert = v;
+    return true;
+}
+
+enum class Art { Ganzzahl, Zahl, GanzeZahl, Schalter };
+
+} // namespace detail
+
+// Reads argv[1..argc-1] into o. On failure returns false with a message naming the option
+// or the value.
+inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& fehler) {
+    using detail::Art;
+    using E = RechenlaufEingabe;
+    struct Def {
+        const char* name;
+        Art art;
+        int E::*ganz;
+        double E::*zahl;
+    };
+    static const Def defs[] = {
+        {"jahr", Art::Ganzzahl, &E::Jahr, nullptr},
+        {"monat", Art::Ganzzahl, &E::Monat, nullptr},
+        {"tag", Art::Ganzzahl, &E::Tag, nullptr},
+        {"stunde", Art::Zahl, nullptr, &E::Stunde},
+        {"minute", Art::Ganzzahl, &E::Minute, nullptr},
+        {"phi", Art::Zahl, nullptr, &E::Phi},
+        {"lam", Art::Zahl, nullptr, &E::Lam},
+        {"modull", Art::GanzeZahl, nullptr, &E::ModulL},
+        {"modulh", Art::GanzeZahl, nullptr, &E::ModulH},
+        {"modula", Art::GanzeZahl, nullptr, &E::ModulA},
+        {"moduln", Art::GanzeZahl, nullptr, &E::ModulN},
+        {"modulherr", Art::Zahl, nullptr, &E::ModulHErr},
+        {"modulaerr", Art::Zahl, nullptr, &E::ModulAErr},
+        {"modulnerr", Art::Zahl, nullptr, &E::ModulNErr},
+        {"endlagestart", Art::Zahl, nullptr, &E::EndlageStart},
+        {"endlagestarterr", Art::Zahl, nullptr, &E::EndlageStartErr},
+        {"endlagestop", Art::Zahl, nullptr, &E::EndlageStop},
+        {"wendestunde", Art::Ganzzahl, &E::WendeStunde, nullptr},
+        {"ost", Art::Schalter, nullptr, nullptr},
+        {"tabelle", Art::Ganzzahl, nullptr, nullptr},
+        {"help", Art::Schalter, nullptr, nullptr},
+    };
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.substr(0, 2) != "--" || arg.size() == 2) {
+            fehler = "unerwartetes Argument '" + std::string(arg) + "'";
+            return false;
+        }
+        std::string_view name = arg.substr(2);
+        std::string_view wert;
+        bool mitWert = false;
+        if (const auto gleich = name.find('='); gleich != std::string_view::npos) {
+            wert = name.substr(gleich + 1);
+            name = name.substr(0, gleich);
+            mitWert = true;
+        }
+        const Def* def = nullptr;
+        for (const Def& d : defs)
+            if (name == d.name) def = &d;
+        const std::string opt = "--" + std::string(name);
+        if (!def) {
+            fehler = "unbekannte Option '" + opt + "'";
+            return false;
+        }
+        if (def->art == Art::Schalter) {
+            if (mitWert) {
+                fehler = "Option '" + opt + "' nimmt keinen Wert";
+                return false;
+            }
+            if (name == "ost")
+                o.eingabe.OstTracken = true;
+            else
+                o.hilfe = true;
+            continue;
+        }
+        if (!mitWert) {
+            if (i + 1 >= argc) {
+                fehler = "Option '" + opt + "' braucht einen Wert";
+                return false;
+            }
+            wert = argv[++i];
+        }
+        const std::string falsch = "'" + std::string(wert) + "' ist fuer " + opt;
+        switch (def->art) {
+        case Art::Ganzzahl: {
+            int v = 0;
+            if (!detail::LeseGanzzahl(wert, v)) {
+                fehler = falsch + " keine ganze Zahl";
+                return false;
+            }
+            if (name == "tabelle") {
+                if (v < 1 || v > 1440) {
+                    fehler = falsch + " keine Minutenzahl von 1 bis 1440";
+                    return false;
+                }
+                o.tabelleMinuten = v;
+            } else {
+                o.eingabe.*(def->ganz) = v;
+            }
+            break;
+        }
+        case Art::GanzeZahl:
+            if (!detail::LeseGanzeZahl(wert, o.eingabe.*(def->zahl))) {
+                fehler = falsch + " keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)";
+                return false;
+            }
+            break;
+        case Art::Zahl:
+            if (!detail::LeseZahl(wert, o.eingabe.*(def->zahl))) {
+                fehler = falsch + " keine Zahl (Dezimalpunkt verwenden)";
+                return false;
+            }
+            break;
+        case Art::Schalter:
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace calc
