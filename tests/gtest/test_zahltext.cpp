@@ -1,0 +1,286 @@
+#include "workspace/zahltext.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+using namespace zahltext;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Every test states its separator; the previous one is restored for the other suites.
+class MitTrenner {
+public:
+    explicit MitTrenner(QChar trenner) : alt_(Dezimaltrenner()) { SetzeDezimaltrenner(trenner); }
+    ~MitTrenner() { SetzeDezimaltrenner(alt_); }
+
+private:
+    QChar alt_;
+};
+
+struct FestFall {
+    double wert;
+    int nachkomma;
+    char trenner;
+    const char* erwartet;
+};
+
+class FestTest : public testing::TestWithParam<FestFall> {};
+
+TEST_P(FestTest, RundetDenBinaerwertHalbWegVonNull) {
+    const FestFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    EXPECT_EQ(Fest(f.wert, f.nachkomma), QString::fromLatin1(f.erwartet))
+        << "wert " << f.wert << ", " << f.nachkomma << " Nachkommastellen";
+}
+
+INSTANTIATE_TEST_SUITE_P(Muster, FestTest,
+                         testing::Values(
+                             // exact binary ties go away from zero
+                             FestFall{0.0625, 3, ',', "0,063"}, FestFall{-0.0625, 3, ',', "-0,063"},
+                             FestFall{0.25, 1, ',', "0,3"}, FestFall{0.125, 2, ',', "0,13"},
+                             FestFall{2.5, 0, ',', "3"}, FestFall{-2.5, 0, ',', "-3"},
+                             FestFall{1.5, 0, ',', "2"},
+                             // decimal ties that are not ties in binary follow the binary value
+                             FestFall{0.05, 1, ',', "0,1"},   // 0.05000000000000000277...
+                             FestFall{0.15, 1, ',', "0,1"},   // 0.14999999999999999444...
+                             FestFall{2.675, 2, ',', "2,67"}, // 2.67499999999999982236...
+                             FestFall{1.0005, 3, ',', "1,000"}, FestFall{0.0005, 3, ',', "0,001"},
+                             FestFall{-0.05, 1, ',', "-0,1"}, FestFall{99.95, 1, ',', "100,0"},
+                             FestFall{9.9996, 3, ',', "10,000"}, FestFall{999.99, 1, ',', "1000,0"},
+                             // no minus on a value that shows as zero
+                             FestFall{-0.0, 3, ',', "0,000"}, FestFall{-0.0004, 3, ',', "0,000"},
+                             FestFall{-0.04, 1, ',', "0,0"}, FestFall{-0.0005, 3, ',', "-0,001"},
+                             FestFall{-1e-300, 1, ',', "0,0"}, FestFall{5e-324, 3, ',', "0,000"},
+                             // ordinary results, both separators, large values
+                             FestFall{123.456, 3, ',', "123,456"}, FestFall{-7.0, 3, ',', "-7,000"},
+                             FestFall{255.0, 3, '.', "255.000"}, FestFall{-14.48, 1, '.', "-14.5"},
+                             FestFall{1e20, 3, ',', "100000000000000000000,000"},
+                             FestFall{-123456789012.5, 0, ',', "-123456789013"},
+                             // not a number: shown as such instead of a plausible figure
+                             FestFall{kNaN, 3, ',', "NAN"}, FestFall{kInf, 1, ',', "INF"},
+                             FestFall{-kInf, 1, ',', "-INF"}));
+
+TEST(Fest, GroessterWertHatAlleStellen) {
+    MitTrenner trenner(u',');
+    const QString text = Fest(DBL_MAX, 1);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("17976931348623157"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral(",0")));
+    EXPECT_EQ(text.size(), 309 + 2);
+}
+
+struct AllgemeinFall {
+    double wert;
+    char trenner;
+    const char* erwartet;
+};
+
+class AllgemeinTest : public testing::TestWithParam<AllgemeinFall> {};
+
+TEST_P(AllgemeinTest, HoechstensFuenfzehnStellenOhneNullenAmEnde) {
+    const AllgemeinFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    EXPECT_EQ(Allgemein(f.wert), QString::fromLatin1(f.erwartet)) << "wert " << f.wert;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werte, AllgemeinTest,
+    testing::Values(AllgemeinFall{20, ',', "20"}, AllgemeinFall{20.5, ',', "20,5"},
+                    AllgemeinFall{50.53, ',', "50,53"}, AllgemeinFall{-14.48, ',', "-14,48"},
+                    AllgemeinFall{2.236, ',', "2,236"}, AllgemeinFall{0.1 + 0.2, ',', "0,3"},
+                    AllgemeinFall{-13, ',', "-13"}, AllgemeinFall{0, ',', "0"},
+                    AllgemeinFall{-0.0, ',', "0"}, AllgemeinFall{50.53, '.', "50.53"},
+                    AllgemeinFall{1.0 / 3, ',', "0,333333333333333"},
+                    AllgemeinFall{2.0 / 3, ',', "0,666666666666667"},
+                    AllgemeinFall{123456.789, ',', "123456,789"},
+                    // the exponent form only beyond 15 integer digits and below 0.00001
+                    AllgemeinFall{1e14, ',', "100000000000000"},
+                    AllgemeinFall{999999999999999, ',', "999999999999999"},
+                    AllgemeinFall{1e15, ',', "1E15"}, AllgemeinFall{1e20, ',', "1E20"},
+                    AllgemeinFall{-2.5e20, ',', "-2,5E20"}, AllgemeinFall{1e300, '.', "1E300"},
+                    AllgemeinFall{0.00001, ',', "0,00001"},
+                    AllgemeinFall{0.0000123, ',', "0,0000123"},
+                    AllgemeinFall{0.0000099, ',', "9,9E-6"}, AllgemeinFall{1.5e-7, ',', "1,5E-7"},
+                    AllgemeinFall{kNaN, ',', "NAN"}, AllgemeinFall{-kInf, ',', "-INF"}));
+
+TEST(Allgemein, GelesenWiederDerselbeWert) {
+    for (const char trenner : {',', '.'}) {
+        MitTrenner t{QLatin1Char(trenner)};
+        for (const double wert : {50.53, -14.48, 2.236, 1e20, -2.5e-7, 123456789.012345, 0.1}) {
+            EXPECT_EQ(AlsGleitkomma(Allgemein(wert)), wert) << Allgemein(wert).toStdString();
+        }
+    }
+}
+
+struct GanzzahlFall {
+    const char* text;
+    std::optional<int> erwartet; // nullopt: must be rejected
+};
+
+class GanzzahlTest : public testing::TestWithParam<GanzzahlFall> {};
+
+TEST_P(GanzzahlTest, WieDieLaufzeitbibliothek) {
+    const GanzzahlFall& f = GetParam();
+    const QString text = QString::fromUtf8(f.text);
+    int wert = 12345;
+    EXPECT_EQ(VersucheGanzzahl(text, wert), f.erwartet.has_value()) << '"' << f.text << '"';
+    if (f.erwartet) {
+        EXPECT_EQ(wert, *f.erwartet);
+        EXPECT_EQ(AlsGanzzahl(text), *f.erwartet);
+    } else {
+        EXPECT_EQ(wert, 12345) << "a failed conversion leaves the target alone";
+        EXPECT_THROW(AlsGanzzahl(text), KonvertierFehler);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, GanzzahlTest,
+    testing::Values(GanzzahlFall{"0", 0}, GanzzahlFall{"42", 42}, GanzzahlFall{"   42", 42},
+                    GanzzahlFall{"+7", 7}, GanzzahlFall{"-7", -7}, GanzzahlFall{"00012", 12},
+                    GanzzahlFall{"2147483647", 2147483647}, GanzzahlFall{"-2147483648", INT32_MIN},
+                    GanzzahlFall{"$FF", 255}, GanzzahlFall{"0x1f", 31}, GanzzahlFall{"0X1F", 31},
+                    GanzzahlFall{"-$10", -16}, GanzzahlFall{" 0x7fffffff", 2147483647},
+                    GanzzahlFall{"$FFFFFFFF", -1}, GanzzahlFall{"$80000000", INT32_MIN},
+                    GanzzahlFall{"", std::nullopt}, GanzzahlFall{" ", std::nullopt},
+                    GanzzahlFall{"+", std::nullopt}, GanzzahlFall{"-", std::nullopt},
+                    GanzzahlFall{"42 ", std::nullopt}, GanzzahlFall{"4 2", std::nullopt},
+                    GanzzahlFall{"- 5", std::nullopt}, GanzzahlFall{"\t5", std::nullopt},
+                    GanzzahlFall{"1,5", std::nullopt}, GanzzahlFall{"1.5", std::nullopt},
+                    GanzzahlFall{"160,5", std::nullopt}, GanzzahlFall{"12a", std::nullopt},
+                    GanzzahlFall{"abc", std::nullopt}, GanzzahlFall{"2147483648", std::nullopt},
+                    GanzzahlFall{"-2147483649", std::nullopt},
+                    GanzzahlFall{"99999999999999999999", std::nullopt},
+                    GanzzahlFall{"$", std::nullopt}, GanzzahlFall{"0x", std::nullopt},
+                    GanzzahlFall{"$100000000", std::nullopt}, GanzzahlFall{"0x-1", std::nullopt},
+                    GanzzahlFall{"$G", std::nullopt}, GanzzahlFall{"１２", std::nullopt}));
+
+struct GleitkommaFall {
+    const char* text;
+    char trenner;
+    std::optional<double> erwartet;
+};
+
+class GleitkommaTest : public testing::TestWithParam<GleitkommaFall> {};
+
+TEST_P(GleitkommaTest, NurMitDemTrennerDesBenutzers) {
+    const GleitkommaFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    const QString text = QString::fromUtf8(f.text);
+    double wert = 12345;
+    EXPECT_EQ(VersucheGleitkomma(text, wert), f.erwartet.has_value()) << '"' << f.text << '"';
+    if (f.erwartet) {
+        EXPECT_EQ(wert, *f.erwartet);
+        EXPECT_EQ(AlsGleitkomma(text), *f.erwartet);
+    } else {
+        EXPECT_EQ(wert, 12345);
+        EXPECT_THROW(AlsGleitkomma(text), KonvertierFehler);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, GleitkommaTest,
+    testing::Values(
+        GleitkommaFall{"2,5", ',', 2.5}, GleitkommaFall{"  2,5  ", ',', 2.5},
+        GleitkommaFall{"-14,48", ',', -14.48}, GleitkommaFall{"+3", ',', 3.0},
+        GleitkommaFall{"5", ',', 5.0}, GleitkommaFall{",5", ',', 0.5},
+        GleitkommaFall{"5,", ',', 5.0}, GleitkommaFall{"1E3", ',', 1000.0},
+        GleitkommaFall{"1,5e-3", ',', 0.0015}, GleitkommaFall{"2e+2", ',', 200.0},
+        GleitkommaFall{"0,0000", ',', 0.0}, GleitkommaFall{"1E-400", ',', 0.0},
+        GleitkommaFall{"2.5", '.', 2.5}, GleitkommaFall{"-0.25E1", '.', -2.5},
+        GleitkommaFall{"2.5", ',', std::nullopt}, GleitkommaFall{"2,5", '.', std::nullopt},
+        GleitkommaFall{"", ',', std::nullopt}, GleitkommaFall{"   ", ',', std::nullopt},
+        GleitkommaFall{"1.000,5", ',', std::nullopt}, GleitkommaFall{"1,0,5", ',', std::nullopt},
+        GleitkommaFall{"1 000", ',', std::nullopt}, GleitkommaFall{"abc", ',', std::nullopt},
+        GleitkommaFall{"1E", ',', std::nullopt}, GleitkommaFall{"1E+", ',', std::nullopt},
+        GleitkommaFall{"E5", ',', std::nullopt}, GleitkommaFall{",", ',', std::nullopt},
+        GleitkommaFall{"-", ',', std::nullopt}, GleitkommaFall{"NAN", ',', std::nullopt},
+        GleitkommaFall{"INF", ',', std::nullopt}, GleitkommaFall{"1E400", ',', std::nullopt},
+        GleitkommaFall{"-1E400", ',', std::nullopt}, GleitkommaFall{"0x10", ',', std::nullopt},
+        GleitkommaFall{"2,5x", ',', std::nullopt}, GleitkommaFall{"\t2,5", ',', std::nullopt}));
+
+TEST(Konvertierung, MeldungenNennenDenText) {
+    MitTrenner trenner(u',');
+    const struct {
+        QString text;
+        bool ganz;
+        QString meldung;
+    } faelle[] = {
+        {QStringLiteral("1,5"), true, QStringLiteral("''1,5'' ist kein gültiger Integer-Wert")},
+        {QString(), true, QStringLiteral("'''' ist kein gültiger Integer-Wert")},
+        {QStringLiteral("2.5"), false, QStringLiteral("'2.5' ist kein gültiger Gleitkommawert")},
+        {QStringLiteral("abc"), false, QStringLiteral("'abc' ist kein gültiger Gleitkommawert")},
+        {QString(), false, QStringLiteral("'' ist kein gültiger Gleitkommawert")},
+    };
+    for (const auto& f : faelle) {
+        try {
+            f.ganz ? (void)AlsGanzzahl(f.text) : (void)AlsGleitkomma(f.text);
+            ADD_FAILURE() << "no exception for " << f.text.toStdString();
+        } catch (const KonvertierFehler& fehler) {
+            EXPECT_EQ(fehler.meldung(), f.meldung);
+            EXPECT_EQ(std::string(fehler.what()), f.meldung.toStdString());
+        }
+    }
+    // The umlaut is one character, not two mis-decoded bytes.
+    EXPECT_TRUE(KonvertierFehler(QStringLiteral("ü")).meldung() == QString(QChar(0xFC)));
+}
+
+// LC_ALL, LC_NUMERIC and LANG are set per row and put back afterwards.
+class UmgebungTest : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : kNamen) {
+            const char* wert = std::getenv(name);
+            alt_.push_back(wert ? std::optional<std::string>(wert) : std::nullopt);
+        }
+    }
+    void TearDown() override {
+        for (std::size_t i = 0; i < std::size(kNamen); ++i)
+            alt_[i] ? setenv(kNamen[i], alt_[i]->c_str(), 1) : unsetenv(kNamen[i]);
+    }
+    static constexpr const char* kNamen[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
+    std::vector<std::optional<std::string>> alt_;
+};
+
+TEST_F(UmgebungTest, ErsterGesetzterNameGilt) {
+    const struct {
+        const char* lcAll;
+        const char* lcNumeric;
+        const char* lang;
+        char erwartet;
+    } faelle[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", ','}, {nullptr, nullptr, "en_US.UTF-8", '.'},
+        {"", "", "de_DE.UTF-8", ','},           {"de_DE@euro", nullptr, "en_US.UTF-8", ','},
+        {nullptr, "fr_FR.UTF-8", "en_US", ','}, {"C", nullptr, "de_DE.UTF-8", '.'},
+        {"C.UTF-8", "de_DE", "de_DE", '.'},     {nullptr, nullptr, "POSIX", '.'},
+        {nullptr, nullptr, "de_CH.UTF-8", '.'}, {nullptr, nullptr, "de_AT.ISO-8859-1", ','},
+        {nullptr, nullptr, nullptr, '.'},       {nullptr, nullptr, "kein_Locale", '.'},
+    };
+    for (const auto& f : faelle) {
+        const char* werte[] = {f.lcAll, f.lcNumeric, f.lang};
+        for (std::size_t i = 0; i < std::size(kNamen); ++i)
+            werte[i] ? setenv(kNamen[i], werte[i], 1) : unsetenv(kNamen[i]);
+        EXPECT_EQ(TrennerAusUmgebung(), QLatin1Char(f.erwartet))
+            << (f.lcAll ? f.lcAll : "-") << ' ' << (f.lcNumeric ? f.lcNumeric : "-") << ' '
+            << (f.lang ? f.lang : "-");
+    }
+}
+
+TEST(Dezimaltrenner, GesetzterTrennerGiltFuerAlleTexte) {
+    MitTrenner trenner(u'.');
+    EXPECT_EQ(Dezimaltrenner(), QChar(u'.'));
+    EXPECT_EQ(Fest(1.5, 1), QStringLiteral("1.5"));
+    SetzeDezimaltrenner(u',');
+    EXPECT_EQ(Dezimaltrenner(), QChar(u','));
+    EXPECT_EQ(Allgemein(1.5), QStringLiteral("1,5"));
+    EXPECT_DOUBLE_EQ(AlsGleitkomma(QStringLiteral("1,5")), 1.5);
+}
+
+} // namespace

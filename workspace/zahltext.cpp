@@ -1,0 +1,293 @@
+#include "workspace/zahltext.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace zahltext {
+
+namespace {
+
+// 0 = not read yet; the environment is consulted on first use only.
+std::atomic<char16_t> gTrenner{0};
+
+// Every double is a multiple of 2^-1074, so 1074 fractional digits are always exact.
+constexpr int kGroesstePraezision = 1074;
+constexpr int kMaxNachkomma = 20;
+
+QString NichtEndlich(double wert) {
+    if (std::isnan(wert)) return QStringLiteral("NAN");
+    return wert < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+bool IstZiffer(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int HexWert(QChar c) {
+    if (IstZiffer(c)) return c.unicode() - u'0';
+    if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
+    return -1;
+}
+
+bool IstLeer(QChar c) {
+    return c == u' ';
+}
+
+// Rounds the decimal digit string (digits only, no sign or point) up by one unit in the
+// last place; returns the string, one digit longer when it carried out of the front.
+std::string Aufrunden(std::string ziffern) {
+    for (auto i = ziffern.size(); i-- > 0;) {
+        if (ziffern[i] != '9') {
+            ++ziffern[i];
+            return ziffern;
+        }
+        ziffern[i] = '0';
+    }
+    return '1' + ziffern;
+}
+
+} // namespace
+
+QChar TrennerAusUmgebung() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* wert = std::getenv(name);
+        if (!wert || !*wert) continue;
+        QString locale = QString::fromLocal8Bit(wert);
+        // "de_DE.UTF-8", "de_DE@euro": only language and territory matter to QLocale.
+        for (const QChar zeichen : {u'.', u'@'})
+            if (const auto ende = locale.indexOf(zeichen); ende >= 0) locale.truncate(ende);
+        if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return u'.';
+        const QString punkt = QLocale(locale).decimalPoint();
+        return punkt.isEmpty() ? QChar(u'.') : punkt.at(0);
+    }
+    return u'.';
+}
+
+QChar Dezimaltrenner() {
+    char16_t t = gTrenner.load(std::memory_order_relaxed);
+    if (t == 0) {
+        t = TrennerAusUmgebung().unicode();
+        gTrenner.store(t, std::memory_order_relaxed);
+    }
+    return QChar(t);
+}
+
+void SetzeDezimaltrenner(QChar trenner) {
+    gTrenner.store(trenner.unicode(), std::memory_order_relaxed);
+}
+
+QString Fest(double wert, int nachkomma) {
+    if (!std::isfinite(wert)) return NichtEndlich(wert);
+    nachkomma = std::clamp(nachkomma, 0, kMaxNachkomma);
+
+    // The exact decimal expansion of the binary value: a double m * 2^e with e < 0 has
+    // exactly -e fractional digits, so printing that many loses nothing and a tie is a
+    // real tie, not an artefact of an earlier rounding.
+    int exponent = 0;
+    std::frexp(wert, &exponent);
+    const int praezision = std::clamp(std::numeric_limits<double>::digits - exponent, nachkomma + 1,
+                                      kGroesstePraezision);
+    static thread_local char puffer[400 + kGroesstePraezision];
+    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
+                                        std::chars_format::fixed, praezision);
+    const std::string_view exakt(puffer, ergebnis.ptr - puffer);
+    const auto punkt = exakt.find('.');
+    const std::string_view ganz = exakt.substr(0, punkt);
+    const std::string_view bruch = exakt.substr(punkt + 1);
+
+    std::string ziffern(ganz);
+    ziffern.append(bruch.substr(0, nachkomma));
+    if (bruch[nachkomma] >= '5') // half away from zero: a tie goes up in magnitude
+        ziffern = Aufrunden(std::move(ziffern));
+
+    const bool null = ziffern.find_first_not_of('0') == std::string::npos;
+    const auto ganzStellen = ziffern.size() - nachkomma;
+    QString text;
+    text.reserve(static_cast<qsizetype>(ziffern.size()) + 2);
+    if (wert < 0 && !null) text += u'-';
+    text += QLatin1StringView(ziffern.data(), static_cast<qsizetype>(ganzStellen));
+    if (nachkomma > 0) {
+        text += Dezimaltrenner();
+        text += QLatin1StringView(ziffern.data() + ganzStellen, nachkomma);
+    }
+    return text;
+}
+
+QString Allgemein(double wert) {
+    if (!std::isfinite(wert)) return NichtEndlich(wert);
+    if (wert == 0) return QStringLiteral("0");
+
+    constexpr int kStellen = 15;
+    char puffer[64];
+    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
+                                        std::chars_format::scientific, kStellen - 1);
+    const std::string_view text(puffer, ergebnis.ptr - puffer);
+    // "d.dddddddddddddde+XX": collect the significant digits and the decimal exponent.
+    const auto e = text.find('e');
+    std::string ziffern;
+    for (char c : text.substr(0, e))
+        if (c != '.') ziffern += c;
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
+                    exponent);
+    while (ziffern.size() > 1 && ziffern.back() == '0')
+        ziffern.pop_back();
+
+    QString aus;
+    if (wert < 0) aus += u'-';
+    const QChar trenner = Dezimaltrenner();
+    const auto n = static_cast<int>(ziffern.size());
+    if (exponent >= kStellen || exponent < -5) {
+        aus += QLatin1Char(ziffern[0]);
+        if (n > 1) {
+            aus += trenner;
+            aus += QLatin1StringView(ziffern.data() + 1, n - 1);
+        }
+        aus += u'E';
+        aus += QString::number(exponent);
+    } else if (exponent < 0) {
+        aus += u'0';
+        aus += trenner;
+        aus += QString(-exponent - 1, u'0');
+        aus += QLatin1StringView(ziffern.data(), n);
+    } else if (n <= exponent + 1) {
+        aus += QLatin1StringView(ziffern.data(), n);
+        aus += QString(exponent + 1 - n, u'0');
+    } else {
+        aus += QLatin1StringView(ziffern.data(), exponent + 1);
+        aus += trenner;
+        aus += QLatin1StringView(ziffern.data() + exponent + 1, n - exponent - 1);
+    }
+    return aus;
+}
+
+KonvertierFehler::KonvertierFehler(const QString& meldung)
+    : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
+
+bool VersucheGanzzahl(const QString& text, int& wert) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negativ = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negativ = text[i] == u'-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && text[i] == u'$') {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i == n) return false;
+
+    std::uint64_t betrag = 0;
+    // A hexadecimal text is a 32-bit pattern ("$FFFFFFFF" is -1), a decimal one a signed value.
+    const std::uint64_t grenze = hex ? 0xFFFFFFFFull : (negativ ? 0x80000000ull : 0x7FFFFFFFull);
+    for (; i < n; ++i) {
+        const int ziffer =
+            hex ? HexWert(text[i]) : (IstZiffer(text[i]) ? text[i].unicode() - u'0' : -1);
+        if (ziffer < 0) return false;
+        betrag = betrag * (hex ? 16 : 10) + static_cast<unsigned>(ziffer);
+        if (betrag > grenze) return false;
+    }
+    auto muster = static_cast<std::uint32_t>(betrag);
+    if (negativ) muster = 0u - muster;
+    wert = static_cast<std::int32_t>(muster);
+    return true;
+}
+
+int AlsGanzzahl(const QString& text) {
+    int wert = 0;
+    if (!VersucheGanzzahl(text, wert))
+        throw KonvertierFehler(QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text));
+    return wert;
+}
+
+bool VersucheGleitkomma(const QString& text, double& wert) {
+    const QChar trenner = Dezimaltrenner();
+    qsizetype i = 0;
+    qsizetype n = text.size();
+    while (i < n && IstLeer(text[i]))
+        ++i;
+    while (n > i && IstLeer(text[n - 1]))
+        --n;
+
+    // Rebuild the number in the form std::from_chars reads, checking the grammar on the way:
+    // [sign] digits [separator digits] [E [sign] digits], at least one mantissa digit.
+    std::string ascii;
+    bool negativ = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negativ = text[i] == u'-';
+        ++i;
+    }
+    int ganzStellen = 0, bruchStellen = 0;
+    int ersteZiffer = std::numeric_limits<int>::min(); // power of ten of the first non-zero digit
+    for (; i < n && IstZiffer(text[i]); ++i, ++ganzStellen)
+        ascii += static_cast<char>(text[i].unicode());
+    if (i < n && text[i] == trenner) {
+        ascii += '.';
+        for (++i; i < n && IstZiffer(text[i]); ++i, ++bruchStellen)
+            ascii += static_cast<char>(text[i].unicode());
+    }
+    if (ganzStellen + bruchStellen == 0) return false;
+    for (int k = 0, stelle = ganzStellen - 1; k < static_cast<int>(ascii.size()); ++k) {
+        if (ascii[k] == '.') continue;
+        if (ascii[k] != '0') {
+            ersteZiffer = stelle;
+            break;
+        }
+        --stelle;
+    }
+    long exponent = 0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        bool expNegativ = false;
+        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+            expNegativ = text[i] == u'-';
+            ++i;
+        }
+        if (i == n || !IstZiffer(text[i])) return false;
+        for (; i < n && IstZiffer(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i].unicode() - u'0'), 100000L);
+        if (expNegativ) exponent = -exponent;
+        ascii += 'e';
+        ascii += std::to_string(exponent);
+    }
+    if (i != n) return false;
+
+    double ergebnis = 0;
+    const auto [ende, fehler] =
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), ergebnis);
+    if (fehler == std::errc::result_out_of_range) {
+        // Too small to represent is zero; too large is no number we can hold.
+        if (ersteZiffer == std::numeric_limits<int>::min() || ersteZiffer + exponent >= 0)
+            return false;
+        ergebnis = 0;
+    } else if (fehler != std::errc() || ende != ascii.data() + ascii.size()) {
+        return false;
+    }
+    wert = negativ ? -ergebnis : ergebnis;
+    return true;
+}
+
+double AlsGleitkomma(const QString& text) {
+    double wert = 0;
+    if (!VersucheGleitkomma(text, wert))
+        throw KonvertierFehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+    return wert;
+}
+
+} // namespace zahltext
