@@ -5,8 +5,18 @@
 // disk is Windows-1252 with CRLF line ends; LF is accepted when reading. Each write goes
 // straight to disk through a temporary file and a rename, so a failed write never leaves a
 // truncated file behind.
+//
+// Details of the line handling: a written line is "key=value" with the key as the caller
+// spells it and ends in CRLF; untouched lines keep their bytes and their own line ends. A
+// missing key goes after the last entry of its section (before its trailing blank lines and
+// comments), a missing section to the end of the file after one blank line. Values are read
+// without surrounding blanks and without one pair of matching surrounding quotes; lines
+// starting with ';' are comments. The first of several equal sections or keys counts.
+// QSettings and the usual INI libraries rewrite the whole file in their own order and drop
+// comments and foreign formatting, hence this small implementation.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <stdexcept>
 
 // A file that could not be written: "In %s kann nicht geschrieben werden".
@@ -49,6 +59,10 @@ public:
 private:
     QString pfad_;
 };
+
+// Called after the new text is in the temporary file and before it replaces the original;
+// tests throw from it to interrupt a write. An empty function removes it.
+void SetzeSchreibUnterbrechung(std::function<void()> vorDemErsetzen);
 
 // Windows-1252 <-> Unicode, one byte per character. Characters outside the code page
 // become '?' when encoded.

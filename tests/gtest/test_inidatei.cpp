@@ -1,0 +1,274 @@
+#include "workspace/inidatei.h"
+#include "workspace/zahltext.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace {
+
+QByteArray Lies(const QString& pfad) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
+}
+
+void Schreib(const QString& pfad, const QByteArray& inhalt) {
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(datei.write(inhalt), inhalt.size());
+}
+
+class MitTrenner {
+public:
+    explicit MitTrenner(QChar trenner) : alt_(zahltext::Dezimaltrenner()) {
+        zahltext::SetzeDezimaltrenner(trenner);
+    }
+    ~MitTrenner() { zahltext::SetzeDezimaltrenner(alt_); }
+
+private:
+    QChar alt_;
+};
+
+struct SchreibFall {
+    const char* name;
+    std::optional<QByteArray> vorher; // nullopt: no file yet
+    const char* abschnitt;
+    const char* schluessel;
+    const char* wert;
+    QByteArray nachher;
+};
+
+class SchreibTest : public testing::TestWithParam<SchreibFall> {};
+
+TEST_P(SchreibTest, NurDieEineZeileAendertSich) {
+    const SchreibFall& f = GetParam();
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("test.INI"));
+    if (f.vorher) Schreib(pfad, *f.vorher);
+    IniDatei ini(pfad);
+    ini.SchreibeText(QString::fromUtf8(f.abschnitt), QString::fromUtf8(f.schluessel),
+                     QString::fromUtf8(f.wert));
+    EXPECT_EQ(Lies(pfad), f.nachher);
+}
+
+const QByteArray kZweiAbschnitte = "[A]\r\nx=1\r\ny=2\r\n[B]\r\nx=3\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Szenarien, SchreibTest,
+    testing::Values(
+        SchreibFall{"NeueDatei", std::nullopt, "Parameter", "Modulbreite", "1500",
+                    "[Parameter]\r\nModulbreite=1500\r\n"},
+        SchreibFall{"LeereDatei", QByteArray(), "A", "x", "1", "[A]\r\nx=1\r\n"},
+        SchreibFall{"ErsetztAnOrtUndStelle", kZweiAbschnitte, "A", "x", "9",
+                    "[A]\r\nx=9\r\ny=2\r\n[B]\r\nx=3\r\n"},
+        SchreibFall{"ZweiterAbschnittGleicherSchluessel", kZweiAbschnitte, "B", "x", "7",
+                    "[A]\r\nx=1\r\ny=2\r\n[B]\r\nx=7\r\n"},
+        SchreibFall{"GrossKleinschreibungEgal", "[parameter]\r\n  MODULBREITE = 1 \r\n",
+                    "Parameter", "Modulbreite", "1500", "[parameter]\r\nModulbreite=1500\r\n"},
+        SchreibFall{"AbschnittMitBlanks", "[ A ]\r\nx=1\r\n", "A", "x", "2", "[ A ]\r\nx=2\r\n"},
+        SchreibFall{"AnhaengenVorLeerzeilen", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+                    "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
+        SchreibFall{"KommentarBleibtVorSeinemAbschnitt", "[A]\r\nx=1\r\n; zu B\r\n[B]\r\n", "A",
+                    "z", "3", "[A]\r\nx=1\r\nz=3\r\n; zu B\r\n[B]\r\n"},
+        SchreibFall{"LeererAbschnitt", "[A]\r\n[B]\r\n", "A", "z", "3", "[A]\r\nz=3\r\n[B]\r\n"},
+        SchreibFall{"NeuerAbschnittNachLeerzeile", "[A]\r\nx=1\r\n", "C", "k", "v",
+                    "[A]\r\nx=1\r\n\r\n[C]\r\nk=v\r\n"},
+        SchreibFall{"NeuerAbschnittKeineZweiteLeerzeile", "[A]\r\nx=1\r\n\r\n", "C", "k", "v",
+                    "[A]\r\nx=1\r\n\r\n[C]\r\nk=v\r\n"},
+        SchreibFall{"SchluesselAnderenAbschnittsZaehltNicht", "[B]\r\nx=1\r\n", "A", "x", "2",
+                    "[B]\r\nx=1\r\n\r\n[A]\r\nx=2\r\n"},
+        SchreibFall{"LetzteZeileOhneZeilenende", "[A]\r\nx=1", "A", "y", "2",
+                    "[A]\r\nx=1\r\ny=2\r\n"},
+        SchreibFall{"LfDateiBehaeltIhreZeilen", "[A]\nx=1\n; c\n[B]\ny=2\n", "B", "y", "5",
+                    "[A]\nx=1\n; c\n[B]\ny=5\r\n"},
+        SchreibFall{"LfDateiNeuerSchluessel", "[A]\nx=1\n\n[B]\n", "A", "z", "2",
+                    "[A]\nx=1\nz=2\r\n\n[B]\n"},
+        SchreibFall{"FremdeZeilenBleiben", "; Kopf\r\nlose Zeile\r\n[A]\r\nx=1\r\nkaputt\r\n", "A",
+                    "x", "2", "; Kopf\r\nlose Zeile\r\n[A]\r\nx=2\r\nkaputt\r\n"},
+        SchreibFall{"ErsterVonZweiGleichenAbschnitten", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "a", "X",
+                    "3", "[A]\r\nX=3\r\n[a]\r\nx=2\r\n"},
+        SchreibFall{"FremdeBytesBleibenUnberuehrt", "[A]\r\nn=\xc3\xa4\x81\x8d\r\n", "A", "y", "1",
+                    "[A]\r\nn=\xc3\xa4\x81\x8d\r\ny=1\r\n"},
+        SchreibFall{"ZeilenumbruchImWert", "[A]\r\n", "A", "x", "a\nb\r\nc", "[A]\r\nx=a b  c\r\n"},
+        SchreibFall{"LeererWert", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"}),
+    [](const testing::TestParamInfo<SchreibFall>& info) { return std::string(info.param.name); });
+
+class IniTest : public testing::Test {
+protected:
+    QString Pfad(const char* name = "test.INI") const {
+        return ordner_.filePath(QString::fromUtf8(name));
+    }
+    QTemporaryDir ordner_;
+};
+
+TEST_F(IniTest, UmlauteSindEinByteUndPassenOhneGrossKlein) {
+    IniDatei ini(Pfad());
+    ini.SchreibeGanzzahl(QStringLiteral("Parameter"), QStringLiteral("Modulhöhe"), 160);
+    ini.SchreibeText(QStringLiteral("Parameter"), QStringLiteral("Längengrad"),
+                     QStringLiteral("-13"));
+    ini.SchreibeText(QStringLiteral("Ört"), QStringLiteral("x"), QStringLiteral("€ – Ä"));
+    EXPECT_EQ(Lies(Pfad()), QByteArray("[Parameter]\r\nModulh\xF6he=160\r\nL\xE4ngengrad=-13\r\n"
+                                       "\r\n[\xD6rt]\r\nx=\x80 \x96 \xC4\r\n"));
+    EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("PARAMETER"), QStringLiteral("MODULHÖHE"), 0), 160);
+    EXPECT_EQ(ini.LeseText(QStringLiteral("parameter"), QStringLiteral("längengrad")),
+              QStringLiteral("-13"));
+    EXPECT_EQ(ini.LeseText(QStringLiteral("ÖRT"), QStringLiteral("X")), QStringLiteral("€ – Ä"));
+}
+
+TEST_F(IniTest, LesenMitVorgaben) {
+    MitTrenner trenner(u',');
+    Schreib(Pfad(), "; Kommentar\r\n"
+                    "[Form]\r\n"
+                    "Top = 120 \r\n"
+                    "Left=0x10\n"
+                    "Height=abc\r\n"
+                    "Width=-5\r\n"
+                    "InitMax=1\r\n"
+                    "Caption=\"Heliowendler-Simulation File: x\"\r\n"
+                    "Leer=\r\n"
+                    "[Positionen]\r\n"
+                    "Breite=50,53\r\n"
+                    "Laenge=-14.48\r\n");
+    const IniDatei ini(Pfad());
+    const QString form = QStringLiteral("Form");
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Top"), 100), 120);
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("left"), 100), 16);
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Height"), 600), 600);
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Width"), 800), -5);
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Leer"), 7), 7);
+    EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Fehlt"), 7), 7);
+    EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1), 1);
+    EXPECT_TRUE(ini.LeseBool(form, QStringLiteral("InitMax"), false));
+    EXPECT_FALSE(ini.LeseBool(form, QStringLiteral("Height"), false));
+    EXPECT_TRUE(ini.LeseBool(form, QStringLiteral("Width"), false));
+    EXPECT_EQ(ini.LeseText(form, QStringLiteral("Caption")),
+              QStringLiteral("Heliowendler-Simulation File: x"));
+    EXPECT_EQ(ini.LeseText(form, QStringLiteral("Leer"), QStringLiteral("v")), QString());
+    EXPECT_EQ(ini.LeseText(form, QStringLiteral("Fehlt"), QStringLiteral("v")),
+              QStringLiteral("v"));
+    EXPECT_TRUE(ini.HatSchluessel(QStringLiteral("FORM"), QStringLiteral("leer")));
+    EXPECT_FALSE(ini.HatSchluessel(form, QStringLiteral("Breite")));
+    const QString pos = QStringLiteral("Positionen");
+    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 50.53);
+    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), 0);
+    zahltext::SetzeDezimaltrenner(u'.');
+    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 0);
+    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), -14.48);
+}
+
+TEST_F(IniTest, FehlendeDateiGibtVorgabenUndWirdNichtAngelegt) {
+    for (const QString& pfad : {Pfad("fehlt.INI"), ordner_.path(), QString()}) {
+        const IniDatei ini(pfad);
+        EXPECT_TRUE(ini.Abschnitte().isEmpty());
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1), 1);
+        EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(QStringLiteral("A"), QStringLiteral("B"), 2.5), 2.5);
+        EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("v")),
+                  QStringLiteral("v"));
+    }
+    EXPECT_FALSE(QFile::exists(Pfad("fehlt.INI")));
+}
+
+TEST_F(IniTest, AbschnitteInDateireihenfolge) {
+    Schreib(Pfad(), "x=vor jedem Abschnitt\r\n[B]\r\n[A]\r\n; [Kommentar]\r\n[b]\r\n[]\r\n"
+                    "[Eck]ig]\r\n[ohne Ende\r\n");
+    EXPECT_EQ(IniDatei(Pfad()).Abschnitte(), (QStringList{QStringLiteral("B"), QStringLiteral("A"),
+                                                          QString(), QStringLiteral("Eck]ig")}));
+}
+
+TEST_F(IniTest, ZahlenUndWahrheitswerteSchreiben) {
+    MitTrenner trenner(u',');
+    IniDatei ini(Pfad());
+    ini.SchreibeGanzzahl(QStringLiteral("P"), QStringLiteral("Modulpos"), -90);
+    ini.SchreibeGleitkomma(QStringLiteral("P"), QStringLiteral("Trackspeed"), 2.236);
+    ini.SchreibeGleitkomma(QStringLiteral("P"), QStringLiteral("Breitengrad"), 51);
+    ini.SchreibeBool(QStringLiteral("P"), QStringLiteral("InitMax"), true);
+    ini.SchreibeBool(QStringLiteral("P"), QStringLiteral("Aus"), false);
+    EXPECT_EQ(Lies(Pfad()), QByteArray("[P]\r\nModulpos=-90\r\nTrackspeed=2,236\r\n"
+                                       "Breitengrad=51\r\nInitMax=1\r\nAus=0\r\n"));
+}
+
+TEST_F(IniTest, JedesSchreibenLiestDieDateiNeu) {
+    IniDatei ini(Pfad());
+    ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1"));
+    Schreib(Pfad(), Lies(Pfad()) + "; von aussen\r\n");
+    ini.SchreibeText(QStringLiteral("A"), QStringLiteral("y"), QStringLiteral("2"));
+    EXPECT_EQ(Lies(Pfad()), QByteArray("[A]\r\nx=1\r\ny=2\r\n; von aussen\r\n"));
+}
+
+TEST_F(IniTest, RechteDerDateiBleibenErhalten) {
+    Schreib(Pfad(), "[A]\r\n");
+    const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                        QFileDevice::WriteUser | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(Pfad(), rechte));
+    IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1"));
+    EXPECT_EQ(QFile::permissions(Pfad()), rechte);
+}
+
+// Root passes every access check, so each case is one that fails for root as well.
+TEST_F(IniTest, NichtSchreibbarMeldetDenPfadUndLaesstDieDateiStehen) {
+    const QByteArray inhalt = "[A]\r\nx=1\r\n";
+    Schreib(Pfad("schreibgeschuetzt.INI"), inhalt);
+    ASSERT_TRUE(QFile::setPermissions(Pfad("schreibgeschuetzt.INI"),
+                                      QFileDevice::ReadOwner | QFileDevice::ReadUser |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    Schreib(Pfad("datei"), "kein Ordner");
+
+    for (const QString& pfad : {Pfad("schreibgeschuetzt.INI"), Pfad("datei") + "/x.INI",
+                                Pfad("fehlender/ordner/x.INI"), ordner_.path()}) {
+        IniDatei ini(pfad);
+        try {
+            ini.SchreibeGanzzahl(QStringLiteral("A"), QStringLiteral("x"), 2);
+            ADD_FAILURE() << "written: " << pfad.toStdString();
+        } catch (const SchreibFehler& fehler) {
+            EXPECT_EQ(fehler.meldung(), "In " + pfad + " kann nicht geschrieben werden");
+            EXPECT_EQ(fehler.pfad(), pfad);
+            EXPECT_EQ(std::string(fehler.what()), fehler.meldung().toStdString());
+        }
+    }
+    EXPECT_EQ(Lies(Pfad("schreibgeschuetzt.INI")), inhalt);
+    EXPECT_EQ(Lies(Pfad("datei")), QByteArray("kein Ordner"));
+}
+
+TEST_F(IniTest, UnterbrochenesSchreibenLaesstDenAltenInhalt) {
+    const QByteArray inhalt = "[A]\r\nx=1\r\n";
+    Schreib(Pfad(), inhalt);
+    SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
+    IniDatei ini(Pfad());
+    EXPECT_THROW(ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2")),
+                 std::runtime_error);
+    SetzeSchreibUnterbrechung({});
+    EXPECT_EQ(Lies(Pfad()), inhalt);
+    EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("test.INI")});
+    ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+    EXPECT_EQ(Lies(Pfad()), QByteArray("[A]\r\nx=2\r\n"));
+}
+
+TEST(Cp1252, ObereHaelfteUndLuecken) {
+    const struct {
+        unsigned char byte;
+        char16_t zeichen;
+    } faelle[] = {{0x41, u'A'},   {0x80, 0x20AC}, {0x81, 0x0081}, {0x8A, 0x0160}, {0x8D, 0x008D},
+                  {0x8F, 0x008F}, {0x90, 0x0090}, {0x93, 0x201C}, {0x96, 0x2013}, {0x99, 0x2122},
+                  {0x9D, 0x009D}, {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xC4, u'Ä'},   {0xDF, u'ß'},
+                  {0xE4, u'ä'},   {0xF6, u'ö'},   {0xFC, u'ü'},   {0xFF, u'ÿ'}};
+    for (const auto& f : faelle) {
+        const QByteArray byte(1, static_cast<char>(f.byte));
+        EXPECT_EQ(AusCp1252(byte), QString(QChar(f.zeichen))) << int(f.byte);
+        EXPECT_EQ(NachCp1252(QString(QChar(f.zeichen))), byte) << int(f.byte);
+    }
+    QByteArray alle;
+    for (int b = 0; b < 256; ++b)
+        alle += static_cast<char>(b);
+    EXPECT_EQ(NachCp1252(AusCp1252(alle)), alle);
+    EXPECT_EQ(AusCp1252(alle).size(), 256);
+}
+
+TEST(Cp1252, ZeichenAusserhalbWerdenFragezeichen) {
+    EXPECT_EQ(NachCp1252(QStringLiteral("a\u0080b\u0100c\u4E2Dd😀e")), QByteArray("a?b?c?d?e"));
+}
+
+} // namespace

@@ -1,0 +1,282 @@
+#include "workspace/inidatei.h"
+
+#include "workspace/zahltext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five bytes the code page leaves open keep their C1 code
+// point so that every byte survives a round trip.
+constexpr std::array<char16_t, 32> kObereSteuerzeichen = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// One line as it stands on disk: its bytes without the line end, and the line end itself
+// ("\r\n", "\n", or nothing on a last line without one). Untouched lines are written back
+// from these bytes, so they stay exactly as they were.
+struct Zeile {
+    QByteArray text;
+    QByteArray ende;
+};
+
+enum class Art { Leer, Kommentar, Abschnitt, Schluessel, Sonstiges };
+
+struct Deutung {
+    Art art = Art::Leer;
+    QString name;
+    QString wert;
+};
+
+const QByteArray kZeilenende = QByteArrayLiteral("\r\n");
+
+std::function<void()> gVorDemErsetzen;
+
+std::vector<Zeile> Zerlege(const QByteArray& inhalt) {
+    std::vector<Zeile> zeilen;
+    qsizetype anfang = 0;
+    while (anfang < inhalt.size()) {
+        const qsizetype lf = inhalt.indexOf('\n', anfang);
+        if (lf < 0) {
+            zeilen.push_back({inhalt.mid(anfang), {}});
+            break;
+        }
+        const bool crlf = lf > anfang && inhalt[lf - 1] == '\r';
+        const qsizetype ende = crlf ? lf - 1 : lf;
+        zeilen.push_back({inhalt.mid(anfang, ende - anfang), crlf ? kZeilenende : "\n"});
+        anfang = lf + 1;
+    }
+    return zeilen;
+}
+
+QByteArray Verbinde(const std::vector<Zeile>& zeilen) {
+    QByteArray inhalt;
+    for (const Zeile& z : zeilen)
+        inhalt += z.text + z.ende;
+    return inhalt;
+}
+
+Deutung Deute(const QByteArray& roh) {
+    const QString zeile = AusCp1252(roh).trimmed();
+    if (zeile.isEmpty()) return {Art::Leer, {}, {}};
+    if (zeile.startsWith(u';')) return {Art::Kommentar, {}, {}};
+    if (zeile.startsWith(u'[')) {
+        // Up to the last bracket, so a name that holds "]" reads back as written.
+        const auto zu = zeile.lastIndexOf(u']');
+        if (zu > 0) return {Art::Abschnitt, zeile.mid(1, zu - 1).trimmed(), {}};
+    }
+    const auto gleich = zeile.indexOf(u'=');
+    if (gleich < 0) return {Art::Sonstiges, {}, {}};
+    QString wert = zeile.mid(gleich + 1).trimmed();
+    if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+        wert.back() == wert.front())
+        wert = wert.mid(1, wert.size() - 2);
+    return {Art::Schluessel, zeile.left(gleich).trimmed(), wert};
+}
+
+bool GleicherName(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// A line break in a name or value would split the entry into foreign lines.
+QString Einzeilig(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+QByteArray LiesInhalt(const QString& pfad, bool& gelesen) {
+    QFile datei(pfad);
+    gelesen = !pfad.isEmpty() && datei.open(QIODevice::ReadOnly);
+    return gelesen ? datei.readAll() : QByteArray();
+}
+
+std::vector<Zeile> LiesZeilen(const QString& pfad) {
+    bool gelesen = false;
+    return Zerlege(LiesInhalt(pfad, gelesen));
+}
+
+struct Fundstelle {
+    std::optional<std::size_t> abschnitt;  // header line of the first matching section
+    std::optional<std::size_t> schluessel; // first matching key line in it
+    std::size_t einfuegen = 0;             // where a missing key goes
+};
+
+Fundstelle Suche(const std::vector<Zeile>& zeilen, const QString& abschnitt,
+                 const QString& schluessel) {
+    Fundstelle fund;
+    std::size_t i = 0;
+    for (; i < zeilen.size(); ++i) {
+        const Deutung d = Deute(zeilen[i].text);
+        if (d.art == Art::Abschnitt && GleicherName(d.name, abschnitt)) break;
+    }
+    if (i == zeilen.size()) return fund;
+    fund.abschnitt = i;
+    fund.einfuegen = i + 1;
+    for (++i; i < zeilen.size(); ++i) {
+        const Deutung d = Deute(zeilen[i].text);
+        if (d.art == Art::Abschnitt) break;
+        if (d.art == Art::Schluessel && !fund.schluessel && GleicherName(d.name, schluessel))
+            fund.schluessel = i;
+        // After the last entry of the section, so its trailing blank lines and any comment
+        // that introduces the next section stay where they are.
+        if (d.art == Art::Schluessel || d.art == Art::Sonstiges) fund.einfuegen = i + 1;
+    }
+    return fund;
+}
+
+std::optional<QString> LiesWert(const QString& pfad, const QString& abschnitt,
+                                const QString& schluessel) {
+    const auto zeilen = LiesZeilen(pfad);
+    const Fundstelle fund = Suche(zeilen, abschnitt, schluessel);
+    if (!fund.schluessel) return std::nullopt;
+    return Deute(zeilen[*fund.schluessel].text).wert;
+}
+
+void MitZeilenende(std::vector<Zeile>& zeilen, std::size_t vor) {
+    if (vor > 0 && zeilen[vor - 1].ende.isEmpty()) zeilen[vor - 1].ende = kZeilenende;
+}
+
+// QSaveFile would replace a write-protected file without asking, and root passes every
+// access check (Qt's "User" flags come from access() too); so a file without any write bit
+// in its mode is refused here.
+bool Schreibbar(const QString& pfad) {
+    if (pfad.isEmpty()) return false;
+    const QFileInfo info(pfad);
+    if (!info.exists()) return true;
+    if (info.isDir() || !info.isWritable()) return false;
+    constexpr auto schreibBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & schreibBits) != 0;
+}
+
+} // namespace
+
+SchreibFehler::SchreibFehler(const QString& pfad)
+    : std::runtime_error(
+          QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad).toStdString()),
+      pfad_(pfad), meldung_(QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad)) {}
+
+IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
+
+QStringList IniDatei::Abschnitte() const {
+    QStringList namen;
+    for (const Zeile& z : LiesZeilen(pfad_)) {
+        const Deutung d = Deute(z.text);
+        if (d.art == Art::Abschnitt && !namen.contains(d.name, Qt::CaseInsensitive))
+            namen.append(d.name);
+    }
+    return namen;
+}
+
+bool IniDatei::HatSchluessel(const QString& abschnitt, const QString& schluessel) const {
+    return LiesWert(pfad_, abschnitt, schluessel).has_value();
+}
+
+QString IniDatei::LeseText(const QString& abschnitt, const QString& schluessel,
+                           const QString& vorgabe) const {
+    return LiesWert(pfad_, abschnitt, schluessel).value_or(vorgabe);
+}
+
+int IniDatei::LeseGanzzahl(const QString& abschnitt, const QString& schluessel, int vorgabe) const {
+    int wert = 0;
+    const auto text = LiesWert(pfad_, abschnitt, schluessel);
+    return text && zahltext::VersucheGanzzahl(*text, wert) ? wert : vorgabe;
+}
+
+double IniDatei::LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
+                                double vorgabe) const {
+    double wert = 0;
+    const auto text = LiesWert(pfad_, abschnitt, schluessel);
+    return text && zahltext::VersucheGleitkomma(*text, wert) ? wert : vorgabe;
+}
+
+bool IniDatei::LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const {
+    return LeseGanzzahl(abschnitt, schluessel, vorgabe ? 1 : 0) != 0;
+}
+
+void IniDatei::SchreibeText(const QString& abschnitt, const QString& schluessel,
+                            const QString& wert) {
+    if (!Schreibbar(pfad_)) throw SchreibFehler(pfad_);
+    bool gelesen = false;
+    const QByteArray alt = LiesInhalt(pfad_, gelesen);
+    if (!gelesen && QFileInfo::exists(pfad_))
+        throw SchreibFehler(pfad_); // its other lines could not be kept
+
+    const QString bereich = Einzeilig(abschnitt).trimmed();
+    const QString name = Einzeilig(schluessel).trimmed();
+    const QByteArray eintrag = NachCp1252(name + u'=' + Einzeilig(wert));
+    auto zeilen = Zerlege(alt);
+    const Fundstelle fund = Suche(zeilen, bereich, name);
+    if (fund.schluessel) {
+        zeilen[*fund.schluessel] = {eintrag, kZeilenende};
+    } else if (fund.abschnitt) {
+        MitZeilenende(zeilen, fund.einfuegen);
+        zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(fund.einfuegen),
+                      {eintrag, kZeilenende});
+    } else {
+        MitZeilenende(zeilen, zeilen.size());
+        if (!zeilen.empty() && Deute(zeilen.back().text).art != Art::Leer)
+            zeilen.push_back({{}, kZeilenende});
+        zeilen.push_back({NachCp1252(u'[' + bereich + u']'), kZeilenende});
+        zeilen.push_back({eintrag, kZeilenende});
+    }
+
+    const QByteArray neu = Verbinde(zeilen);
+    QSaveFile datei(pfad_);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(neu) != neu.size())
+        throw SchreibFehler(pfad_);
+    if (gVorDemErsetzen) gVorDemErsetzen();
+    if (!datei.commit()) throw SchreibFehler(pfad_);
+}
+
+void IniDatei::SchreibeGanzzahl(const QString& abschnitt, const QString& schluessel, int wert) {
+    SchreibeText(abschnitt, schluessel, QString::number(wert));
+}
+
+void IniDatei::SchreibeGleitkomma(const QString& abschnitt, const QString& schluessel,
+                                  double wert) {
+    SchreibeText(abschnitt, schluessel, zahltext::Allgemein(wert));
+}
+
+void IniDatei::SchreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) {
+    SchreibeText(abschnitt, schluessel, wert ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SetzeSchreibUnterbrechung(std::function<void()> vorDemErsetzen) {
+    gVorDemErsetzen = std::move(vorDemErsetzen);
+}
+
+QByteArray NachCp1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t zeichen : text.toUcs4()) {
+        char byte = '?';
+        if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) {
+            byte = static_cast<char>(zeichen);
+        } else {
+            for (std::size_t i = 0; i < kObereSteuerzeichen.size(); ++i)
+                if (kObereSteuerzeichen[i] == zeichen) byte = static_cast<char>(0x80 + i);
+        }
+        bytes += byte;
+    }
+    return bytes;
+}
+
+QString AusCp1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text +=
+            (byte >= 0x80 && byte < 0xA0) ? QChar(kObereSteuerzeichen[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
