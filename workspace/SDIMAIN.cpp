@@ -435,15 +435,14 @@ void TSDIAppForm::Verbinde() {
     bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
     bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
     // The clipboard actions act on the focused edit; "&Neu" does nothing.
-    auto amFokus = [](void (QLineEdit::*op)()) {
+    auto amFokus = [](auto op) {
         return [op] {
-            QWidget* w = QApplication::focusWidget();
-            if (auto* le = qobject_cast<QLineEdit*>(w)) (le->*op)();
+            if (auto* le = qobject_cast<QLineEdit*>(QApplication::focusWidget())) op(le);
         };
     };
-    connect(EditCut1, &QAction::triggered, this, amFokus(&QLineEdit::cut));
-    connect(EditCopy1, &QAction::triggered, this, amFokus(&QLineEdit::copy));
-    connect(EditPaste1, &QAction::triggered, this, amFokus(&QLineEdit::paste));
+    connect(EditCut1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->cut(); }));
+    connect(EditCopy1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->copy(); }));
+    connect(EditPaste1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->paste(); }));
 }
 
 void TSDIAppForm::ZeigeFehler(const QString& meldung) {

@@ -1,0 +1,335 @@
+// Main window: start-up and settings file, the calculation driver and the change handlers.
+#include "support/testantworter.h"
+#include "widgets/updownedit.h"
+#include "workspace/SDIMAIN.h"
+#include "workspace/programmdateien.h"
+#include "workspace/zahltext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+class TestHauptfenster : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> ordner;
+
+    QString ini() const { return programmdateien::Einstellungsdatei(); }
+
+    static void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+
+    // A known instant for whose results the numbers are known.
+    static void Setze7Juli2008(TSDIAppForm& w) {
+        w.EditJahr->setText("2008");
+        w.EditMonat->setText("7");
+        w.EditTag->setText("7");
+        w.EditStunde->setText("11");
+        w.EditMinute->setText("0");
+    }
+
+private slots:
+    void init() {
+        ordner = std::make_unique<QTemporaryDir>();
+        QVERIFY(ordner->isValid());
+        programmdateien::SetzeOrdner(ordner->path());
+        zahltext::SetzeDezimaltrenner(QLatin1Char(','));
+    }
+    void cleanup() { programmdateien::SetzeOrdner(QString()); }
+
+    void ohneEinstellungsdatei() {
+        TestAntworter antworter;
+        {
+            TSDIAppForm w;
+            QCOMPARE(w.pos(), QPoint(100, 100));
+            QCOMPARE(w.frameGeometry().size(), QSize(800, 600));
+            QVERIFY(!w.InitMax);
+            QCOMPARE(w.ComPortNr, 0);
+            QVERIFY(w.SimEnabled);
+            QCOMPARE(w.WendeStunde, 11); // preset site, design date: search has run
+            w.close();
+        }
+        QVERIFY(antworter.meldungen.isEmpty());
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray text = f.readAll();
+        for (const char* key :
+             {"Top=", "Left=", "Height=", "Width=", "Caption=Heliowendler-Simulation",
+              "InitMax=0", "Sender1=1"})
+            QVERIFY2(text.contains(key), key);
+        QVERIFY(text.contains("[Form]\r\n"));
+        QVERIFY(text.contains("[COMs]\r\n"));
+    }
+
+    void einstellungenWerdenGelesen() {
+        SchreibeDatei(ini(), "[Form]\r\nTop=40\r\nLeft=30\r\nHeight=700\r\nWidth=900\r\n"
+                             "InitMax=1\r\n[COMs]\r\nSender1=4\r\n");
+        TestAntworter antworter;
+        TSDIAppForm w;
+        QCOMPARE(w.pos(), QPoint(30, 40));
+        QCOMPARE(w.frameGeometry().size(), QSize(900, 700));
+        QVERIFY(w.InitMax);
+        QCOMPARE(w.ComPortNr, 3);
+    }
+
+    void sender1Null() {
+        SchreibeDatei(ini(), "[COMs]\r\nSender1=0\r\n");
+        TestAntworter antworter;
+        {
+            TSDIAppForm w;
+            QCOMPARE(w.ComPortNr, -1);
+            w.close();
+        }
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("Sender1=0\r\n"));
+    }
+
+    void startZustand() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        QCOMPARE(w.EditPhi->text(), QStringLiteral("50,53"));
+        QCOMPARE(w.EditLam->text(), QStringLiteral("-14,48"));
+        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
+        // Before the start-up timer only the two STOP labels are calculated.
+        QCOMPARE(w.LabelSonnenwende->text(), QStringLiteral("0"));
+        QCOMPARE(w.LabelAzimut->text(), QStringLiteral("0"));
+        QCOMPARE(w.LabelAWestMax->text().right(1), QStringLiteral("°"));
+        QVERIFY(w.LabelAWestMax->text() != QStringLiteral("0"));
+        QCOMPARE(w.EndlageStart, 75.0);
+        QCOMPARE(w.EndlageStop, 285.0);
+        QVERIFY(w.TimerStartSioInit->isActive());
+        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // The preset is written with the user's separator, so a point locale starts cleanly.
+    void vorgabeUnterPunktGebietsschema() {
+        zahltext::SetzeDezimaltrenner(QLatin1Char('.'));
+        TestAntworter antworter;
+        TSDIAppForm w;
+        QCOMPARE(w.EditPhi->text(), QStringLiteral("50.53"));
+        QCOMPARE(w.EditLam->text(), QStringLiteral("-14.48"));
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        w.ButtonBerechnenClick();
+        QVERIFY(w.LabelAzimut->text().contains(QLatin1Char('.')));
+    }
+
+    void startTimerSchreibtDatumUndRechnet() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        const QDate heute = QDate::currentDate();
+        w.TimerStartSioInitTimer();
+        QVERIFY(!w.TimerStartSioInit->isActive());
+        QCOMPARE(w.EditJahr->text(), QString::number(heute.year()));
+        QCOMPARE(w.EditMonat->text(), QString::number(heute.month()));
+        QCOMPARE(w.EditTag->text(), QString::number(heute.day()));
+        QVERIFY(w.LabelSonnenwende->text().contains(QLatin1Char(':')));
+        QVERIFY(!w.LabelSonnenwende->text().contains(QStringLiteral(":0") + QChar('0')));
+        QVERIFY(w.LabelAzimut->text().endsWith(QStringLiteral("°")));
+    }
+
+    void ergebnisseNachBerechnung() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        w.ButtonBerechnen->click();
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        QCOMPARE(w.LabelAzimut->text(), QStringLiteral("176,516°"));
+        QCOMPARE(w.LabelHoehe->text(), QStringLiteral("61,951°"));
+        QCOMPARE(w.LabelSonnenwende->text(), QStringLiteral("11:15"));
+        QCOMPARE(w.LabelWinkelZurSonne->text(), QStringLiteral("0,000°"));
+        QCOMPARE(w.LabelTrackerPos->text(), QStringLiteral("176,516°"));
+        QCOMPARE(w.LabelSchattenErr->text(), QStringLiteral("0,0 cm"));
+        QVERIFY(w.LabelSchatten->text().endsWith(QStringLiteral(" cm")));
+        QCOMPARE(w.EndlageStop, 285.0 - 360);
+        QCOMPARE(w.Scale, 20.0);
+        QCOMPARE(w.HoeheAlt, w.Hoehe);
+    }
+
+    // A fraction in a whole-number geometry edit stops every calculation at the search;
+    // the same fraction in an error edit is read as a decimal and accepted.
+    void bruchInGeometrieEdits_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("EditModulH") << "EditModulH" << "160,5"
+                                    << "''160,5'' ist kein gültiger Integer-Wert";
+        QTest::newRow("EditModulHErr") << "EditModulHErr" << "2,5" << "";
+        QTest::newRow("EditModulA leer") << "EditModulA" << ""
+                                         << "'''' ist kein gültiger Integer-Wert";
+        QTest::newRow("EditPhi Punkt") << "EditPhi" << "50.5"
+                                       << "'50.5' ist kein gültiger Gleitkommawert";
+    }
+    void bruchInGeometrieEdits() {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(QString, meldung);
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        antworter.meldungen.clear();
+        w.findChild<UpDownEdit*>(edit)->setText(text);
+        const int nachAenderung = antworter.meldungen.size();
+        w.ButtonBerechnen->click();
+        if (meldung.isEmpty()) {
+            QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        } else {
+            QCOMPARE(nachAenderung, 1); // the change handler's own calculation
+            QCOMPARE(antworter.meldungen.size(), 2);
+            QCOMPARE(antworter.meldungen.last().text, meldung);
+        }
+    }
+
+    // Values read before the unreadable text keep their new contents.
+    void abbruchBehaeltFruehereWerte() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        w.ButtonBerechnenClick();
+        w.Timer1->start(); // no recalculation on change
+        w.EditModulHErr->setText("7");
+        w.EditEndlageStartErr->setText("x");
+        w.Timer1->stop();
+        w.ButtonBerechnen->click();
+        QCOMPARE(antworter.meldungen.size(), 1);
+        QCOMPARE(antworter.meldungen[0].text,
+                 QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
+        QCOMPARE(w.ModulHErr, 7.0);        // read before the failure
+        QCOMPARE(w.EndlageStart, 75.0);    // read before the failure
+        QCOMPARE(w.EndlageStop, 285.0 - 360); // from the earlier calculation
+    }
+
+    void keineNeuberechnungWaehrendSimulation() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        w.EditStunde->setText("17");
+        w.ButtonBerechnenClick();
+        const QString schatten = w.LabelSchatten->text();
+        w.Timer1->start();
+        w.EditModulH->setText("300");
+        QCOMPARE(w.LabelSchatten->text(), schatten);
+        w.Timer1->stop();
+        w.ButtonBerechnenClick();
+        QVERIFY(w.LabelSchatten->text() != schatten);
+    }
+
+    void tagKlick_data() {
+        QTest::addColumn<QString>("jahr");
+        QTest::addColumn<QString>("monat");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Schaltjahr") << "2008" << "2" << "31" << "29";
+        QTest::newRow("kein Schaltjahr") << "2009" << "2" << "31" << "28";
+        QTest::newRow("1900") << "1900" << "2" << "30" << "28";
+        QTest::newRow("2000") << "2000" << "2" << "30" << "29";
+        QTest::newRow("April") << "2008" << "4" << "31" << "30";
+        QTest::newRow("passt") << "2008" << "7" << "31" << "31";
+        QTest::newRow("Monat 13 bleibt") << "2008" << "13" << "40" << "40";
+    }
+    void tagKlick() {
+        QFETCH(QString, jahr);
+        QFETCH(QString, monat);
+        QFETCH(QString, tag);
+        QFETCH(QString, erwartet);
+        TestAntworter antworter;
+        TSDIAppForm w;
+        w.Timer1->start(); // keep the calculation out of it
+        w.EditJahr->setText(jahr);
+        w.EditMonat->setText(monat);
+        w.EditTag->setText(tag);
+        w.Timer1->stop();
+        QTest::mouseClick(w.EditTag->findChild<QLineEdit*>(), Qt::LeftButton);
+        QCOMPARE(w.EditTag->text(), erwartet);
+    }
+
+    void koordinatenaenderungSetztUnbekannt() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        w.ComboBoxPosition->addItem("Zuhause");
+        w.ComboBoxPosition->setCurrentIndex(0);
+        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("Zuhause"));
+        w.EditPhi->setText("48");
+        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
+        w.ComboBoxPosition->setEditText("Zuhause");
+        w.EditLam->setText("-11");
+        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
+        QCOMPARE(w.LabelSonnenwende->text().isEmpty(), false);
+    }
+
+    // A failure inside a change handler fired by a written text aborts the writer too.
+    void fehlerImVerschachteltenHandler() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        w.EditModulN->setText("3x");
+        antworter.meldungen.clear();
+        w.Ereignis([&] { w.TimerStartSioInitTimer(); }); // as the timer's tick runs it
+        QCOMPARE(antworter.meldungen.size(), 1);
+        QCOMPARE(antworter.meldungen[0].text,
+                 QStringLiteral("''3x'' ist kein gültiger Integer-Wert"));
+        QVERIFY(!w.TimerStartSioInit->isActive());
+        // The writer stopped after the year: the month still holds its design value.
+        QCOMPARE(w.EditMonat->text(), QStringLiteral("7"));
+    }
+
+    void aufAbPfeile_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Minute +5") << "EditMinute" << "0" << 1 << "5";
+        QTest::newRow("Minute am Ende") << "EditMinute" << "58" << 1 << "59";
+        QTest::newRow("West auf verkleinert") << "EditEndlageStop" << "285" << 1 << "280";
+        QTest::newRow("West ab vergroessert") << "EditEndlageStop" << "285" << -1 << "290";
+        QTest::newRow("Text keine Zahl") << "EditModulN" << "abc" << 1 << "1";
+        QTest::newRow("Jahr ohne Trenner") << "EditJahr" << "2099" << 5 << "2100";
+    }
+    void aufAbPfeile() {
+        QFETCH(QString, edit);
+        QFETCH(QString, start);
+        QFETCH(int, schritte);
+        QFETCH(QString, erwartet);
+        TestAntworter antworter;
+        TSDIAppForm w;
+        w.Timer1->start();
+        auto* e = w.findChild<UpDownEdit*>(edit);
+        e->setText(start);
+        e->stepBy(schritte);
+        QCOMPARE(e->text(), erwartet);
+        w.Timer1->stop();
+    }
+
+    // Keyboard users and screen readers find every edit by its caption.
+    void beschriftungenSindBuddies() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        const QStringList erwartet = {"Jahr", "Monat", "Tag", "Stunde", "Minute", "Breitengrad °",
+                                      "Längengrad °", "Modulhöhe in cm", "Modubreite in cm",
+                                      "Lichter Modulabstand in cm", "Modulneigung in °",
+                                      "Anzeige Scalierung in cm", "Intervall in min",
+                                      "STOP OST in °", "STOP WEST in °", "Positionen"};
+        QStringList gefunden;
+        for (QLabel* l : w.findChildren<QLabel*>())
+            if (l->buddy()) gefunden << l->text();
+        for (const QString& t : erwartet) QVERIFY2(gefunden.contains(t), qPrintable(t));
+        QCOMPARE(w.EditLam->toolTip(),
+                 QStringLiteral("Geographische Länge der Trackerposition. Östliche Länge muß "
+                                "negativ eingegeben werden!"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Heliowendler-Simulation"));
+        QVERIFY(!w.EditModulpos->isVisibleTo(&w));
+        QCOMPARE(w.EditModulpos->text(), QStringLiteral("-90"));
+    }
+};
+
+QTEST_MAIN(TestHauptfenster)
+#include "tst_hauptfenster.moc"
