@@ -15,4 +15,14 @@ QString Positionsdatei();    // <Ordner>/<name>.POS
 // Tests point the application at a folder of their own; an empty text restores the default.
 void SetzeOrdner(const QString& ordner);
 
+// The steps behind Ordner(), open for tests:
+// the executable's path (also without a QCoreApplication);
+QString Programmdatei();
+// its file name with the last extension removed ("heliowendler.exe" -> "heliowendler");
+QString Basisname(const QString& programmdatei);
+// programmordner when a file can be created in it, else AusweichOrdner();
+QString OrdnerFuer(const QString& programmordner);
+// $XDG_CONFIG_HOME/heliowendler or ~/.config/heliowendler, created when missing.
+QString AusweichOrdner();
+
 } // namespace programmdateien

@@ -1,0 +1,111 @@
+#include "workspace/programmdateien.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace programmdateien;
+
+struct NameFall {
+    const char* programm;
+    const char* basis;
+};
+
+class BasisnameTest : public testing::TestWithParam<NameFall> {};
+
+TEST_P(BasisnameTest, EndungWirdErsetztOderAngehaengt) {
+    EXPECT_EQ(Basisname(QString::fromUtf8(GetParam().programm)),
+              QString::fromUtf8(GetParam().basis));
+}
+
+INSTANTIATE_TEST_SUITE_P(Namen, BasisnameTest,
+                         testing::Values(NameFall{"/usr/bin/heliowendler", "heliowendler"},
+                                         NameFall{"/opt/h/heliowendler.exe", "heliowendler"},
+                                         NameFall{"/opt/h/HELIO.EXE", "HELIO"},
+                                         NameFall{"/a/my.app.exe", "my.app"},
+                                         NameFall{"/a/b.c/prog", "prog"},
+                                         NameFall{"/a/.versteckt", ".versteckt"},
+                                         NameFall{"", "heliowendler"}));
+
+// XDG_CONFIG_HOME and HOME point into a folder of the test; both are put back afterwards.
+class OrdnerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        for (const char* name : {"XDG_CONFIG_HOME", "HOME"}) {
+            const char* wert = std::getenv(name);
+            alt_.emplace_back(name, wert ? std::optional<std::string>(wert) : std::nullopt);
+        }
+        setenv("XDG_CONFIG_HOME", tmp_.filePath(QStringLiteral("xdg")).toLocal8Bit(), 1);
+        setenv("HOME", tmp_.filePath(QStringLiteral("home")).toLocal8Bit(), 1);
+    }
+    void TearDown() override {
+        for (const auto& [name, wert] : alt_)
+            wert ? setenv(name, wert->c_str(), 1) : unsetenv(name);
+        SetzeOrdner(QString());
+    }
+    QTemporaryDir tmp_;
+    std::vector<std::pair<const char*, std::optional<std::string>>> alt_;
+};
+
+TEST_F(OrdnerTest, SchreibbarerProgrammordnerBleibtSauber) {
+    const QString programm = tmp_.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(programm));
+    EXPECT_EQ(OrdnerFuer(programm), programm);
+    EXPECT_TRUE(QDir(programm).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QFileInfo::exists(tmp_.filePath(QStringLiteral("xdg"))));
+}
+
+// Unwritable for root as well: below a regular file, or a folder that does not exist.
+TEST_F(OrdnerTest, NichtSchreibbarWeichtInDieKonfigurationAus) {
+    QFile datei(tmp_.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    const QString erwartet = tmp_.filePath(QStringLiteral("xdg/heliowendler"));
+    for (const QString& programm :
+         {tmp_.filePath(QStringLiteral("datei/bin")), tmp_.filePath(QStringLiteral("fehlt"))}) {
+        EXPECT_EQ(OrdnerFuer(programm), erwartet) << programm.toStdString();
+        EXPECT_TRUE(QFileInfo(erwartet).isDir());
+    }
+}
+
+TEST_F(OrdnerTest, OhneXdgVariableUnterHome) {
+    for (const char* xdg : {static_cast<const char*>(nullptr), "", "relativ/pfad"}) {
+        xdg ? setenv("XDG_CONFIG_HOME", xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+        const QString erwartet = tmp_.filePath(QStringLiteral("home/.config/heliowendler"));
+        EXPECT_EQ(AusweichOrdner(), erwartet) << (xdg ? xdg : "(nicht gesetzt)");
+        EXPECT_TRUE(QFileInfo(erwartet).isDir());
+    }
+}
+
+TEST_F(OrdnerTest, GesetzterOrdnerGiltFuerBeideDateien) {
+    const QString basis = Basisname(Programmdatei());
+    SetzeOrdner(tmp_.path());
+    EXPECT_EQ(Ordner(), tmp_.path());
+    EXPECT_EQ(Einstellungsdatei(), tmp_.path() + u'/' + basis + QStringLiteral(".INI"));
+    EXPECT_EQ(Positionsdatei(), tmp_.path() + u'/' + basis + QStringLiteral(".POS"));
+
+    // Back to the default: the test binary's own folder, which the build can write.
+    SetzeOrdner(QString());
+    EXPECT_EQ(Ordner(), QFileInfo(Programmdatei()).absolutePath());
+}
+
+TEST(Programmdatei, OhneAnwendungsobjektDasLaufendeProgramm) {
+    const QFileInfo programm(Programmdatei());
+    EXPECT_TRUE(programm.isAbsolute());
+    EXPECT_TRUE(programm.isFile());
+    EXPECT_TRUE(programm.isExecutable());
+    EXPECT_FALSE(Basisname(programm.filePath()).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+#include "workspace/programmdateien.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <mutex>
+
+namespace programmdateien {
+
+namespace {
+
+std::mutex gSperre;
+QString gOrdner; // chosen or set folder; empty until first use
+
+QString Datei(const QString& endung) {
+    return Ordner() + u'/' + Basisname(Programmdatei()) + endung;
+}
+
+} // namespace
+
+QString Programmdatei() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+}
+
+QString Basisname(const QString& programmdatei) {
+    const QString name = QFileInfo(programmdatei).fileName();
+    if (name.isEmpty()) return QStringLiteral("heliowendler");
+    const auto punkt = name.lastIndexOf(u'.');
+    // A leading dot marks a hidden file, not an extension.
+    return punkt > 0 ? name.left(punkt) : name;
+}
+
+QString OrdnerFuer(const QString& programmordner) {
+    // Permission bits say nothing for root and nothing about read-only mounts; only an
+    // actual file tells whether the folder takes one.
+    QTemporaryFile probe(programmordner + QStringLiteral("/.schreibprobe-XXXXXX"));
+    if (!programmordner.isEmpty() && probe.open()) return programmordner;
+    return AusweichOrdner();
+}
+
+QString AusweichOrdner() {
+    QString basis = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (basis.isEmpty() || QDir::isRelativePath(basis))
+        basis = QDir::homePath() + QStringLiteral("/.config");
+    const QString ordner = QDir::cleanPath(basis + QStringLiteral("/heliowendler"));
+    QDir().mkpath(ordner); // failing here shows up as a write error on the file itself
+    return ordner;
+}
+
+QString Ordner() {
+    const std::lock_guard sperre(gSperre);
+    if (gOrdner.isEmpty()) {
+        const QString programm = Programmdatei();
+        gOrdner =
+            programm.isEmpty() ? AusweichOrdner() : OrdnerFuer(QFileInfo(programm).absolutePath());
+    }
+    return gOrdner;
+}
+
+QString Einstellungsdatei() {
+    return Datei(QStringLiteral(".INI"));
+}
+
+QString Positionsdatei() {
+    return Datei(QStringLiteral(".POS"));
+}
+
+void SetzeOrdner(const QString& ordner) {
+    const std::lock_guard sperre(gSperre);
+    gOrdner = ordner;
+}
+
+} // namespace programmdateien
