@@ -680,12 +680,12 @@ void TSDIAppForm::EditMonatChange() {
 }
 
 void TSDIAppForm::EditPhiChange() {
-    ComboBoxPosition->setEditText(Unbekannt);
+    ZeigeUnbekannt();
     EditMonatChange();
 }
 
 void TSDIAppForm::EditLamChange() {
-    ComboBoxPosition->setEditText(Unbekannt);
+    ZeigeUnbekannt();
     EditMonatChange();
 }
 

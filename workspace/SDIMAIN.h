@@ -94,6 +94,9 @@ public:
     void ComboBoxPositionClick();
     void E1Click();
     void Insert1Click();
+    // Shows "--unbekannt---" with no list entry chosen, so "Edit" cannot open a site the
+    // combo box no longer shows.
+    void ZeigeUnbekannt();
 
     // Help menu and windows not built yet (SDIMAIN_fenster.cpp).
     void HelpAbout1Execute();
