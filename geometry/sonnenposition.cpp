@@ -92,4 +92,10 @@ void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite,
 
     azimut = Az / grad;
     hoehe = (pi / 2 - Zd) / grad;
+    // Only times or angles far beyond any use (sidereal time overflowing) get here; a sun
+    // below the horizon lets every caller carry on with no shadow and no correction.
+    if (!std::isfinite(azimut) || !std::isfinite(hoehe)) {
+        azimut = 180;
+        hoehe = -90;
+    }
 }

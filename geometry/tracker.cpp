@@ -37,8 +37,9 @@ Schattenwurf BerechneSchatten(double H, double N, double hoehe) {
 
 double Grenzwinkel(double A, double L) {
     // A row without width leaves any direction free but the one along the gap.
-    if (L == 0) return 90;
-    return std::atan(0.01 * A / (0.01 * L)) * zuGrad;
+    const double breite = 0.01 * L;
+    if (breite == 0) return 90;
+    return std::atan(0.01 * A / breite) * zuGrad;
 }
 
 // Unsigned correction for a shadow s over the gap A. Only a real shadow asks for a
