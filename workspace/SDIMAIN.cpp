@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,15 +174,18 @@ void TSDIAppForm::BaueOberflaeche() {
         if (v.maxLaenge) e->setMaxLaenge(v.maxLaenge);
         this->*(v.feld) = e;
     }
+    // Caption labels, created once per edit; each is its edit's buddy.
+    QHash<UpDownEdit*, QLabel*> beschriftungen;
     auto beschrifte = [&](UpDownEdit* e, QWidget* eltern) {
-        for (const auto& v : Edits)
-            if (this->*(v.feld) == e) {
-                auto* l = NeuesLabel(QString::fromUtf8(v.beschriftung), eltern);
-                l->setObjectName(QStringLiteral("Label") + e->objectName().mid(4));
-                l->setBuddy(e);
-                return l;
-            }
-        return static_cast<QLabel*>(nullptr);
+        QLabel*& l = beschriftungen[e];
+        if (!l)
+            for (const auto& v : Edits)
+                if (this->*(v.feld) == e) {
+                    l = NeuesLabel(QString::fromUtf8(v.beschriftung), eltern);
+                    l->setObjectName(QStringLiteral("Label") + e->objectName().mid(4));
+                    l->setBuddy(e);
+                }
+        return l;
     };
 
     // Date and time.
@@ -195,7 +199,7 @@ void TSDIAppForm::BaueOberflaeche() {
     for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde, EditMinute}) {
         zg->addWidget(beschrifte(e, zeit), 0, spalte);
         zg->addWidget(e, 1, spalte);
-        e->setMinimumWidth(e == EditJahr ? 62 : 46);
+        e->setFixedWidth(e == EditJahr ? 64 : 50);
         ++spalte;
     }
     rechts->addWidget(zeit);
@@ -249,6 +253,7 @@ void TSDIAppForm::BaueOberflaeche() {
     for (const Zeile& z : zeilen) {
         dg->addWidget(beschrifte(z.wert, daten), zeile, 0);
         dg->addWidget(z.wert, zeile, 1);
+        z.wert->setFixedWidth(64);
         if (z.fehler) {
             dg->addWidget(z.fehler, zeile, 2);
             // The error edit's accessible name is its row's caption.
@@ -264,7 +269,7 @@ void TSDIAppForm::BaueOberflaeche() {
     // Error edits have no caption label of their own: their row's caption serves as buddy
     // for the value edit, the column heading explains them.
     for (UpDownEdit* e : {EditModulHErr, EditModulAErr, EditModulNErr, EditEndlageStartErr})
-        e->setMaximumWidth(58);
+        e->setFixedWidth(52);
 
     CheckBoxOstTracken = new QCheckBox(QStringLiteral("Backtrack immer nach Osten"), daten);
     CheckBoxOstTracken->setObjectName(QStringLiteral("CheckBoxOstTracken"));
