@@ -10,6 +10,9 @@
 //   laenge            longitude in degrees, WEST POSITIVE (13 deg east is -13)
 //   azimut   (out)    degrees clockwise from north, 0 ... 360 inclusive
 //   hoehe    (out)    elevation in degrees, negative below the horizon
+//
+// Never NaN or infinite: acos arguments are clamped, the zenith reports azimuth 180, and a time
+// so far off that sidereal time overflows reports azimuth 180 at elevation -90.
 
 void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite, double laenge,
                     double& azimut, double& hoehe);

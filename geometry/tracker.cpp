@@ -36,7 +36,7 @@ Schattenwurf BerechneSchatten(double H, double N, double hoehe) {
 }
 
 double Grenzwinkel(double A, double L) {
-    // A row without width leaves any direction free but the one along the gap.
+    // Zero width: the limit of atan(A / L); a row without width needs no turn away.
     const double breite = 0.01 * L;
     if (breite == 0) return 90;
     return std::atan(0.01 * A / breite) * zuGrad;
@@ -48,7 +48,8 @@ double Grenzwinkel(double A, double L) {
 double Korrektur(const Schattenwurf& s, double A, double G, double hoehe) {
     const bool ueberGap = s.endlos || (s.Schatten > 0 && 0.01 * A < s.Schatten);
     if (!ueberGap) return 0;
-    // HEff > 0 here, so q is finite; on the horizon tan(0) makes it 0 and the cap applies.
+    // HEff > 0 here, so no 0/0; an overflow is clamped. On the horizon tan(0) makes q 0
+    // and the cap applies.
     double q = std::tan(hoehe * zuRad) * 0.01 * A / s.HEff;
     if (q > 1) q = 1;
     if (q < -1) q = -1;

@@ -17,6 +17,10 @@ struct TrackerRegel {
 };
 
 // A distance, H height, N tilt (degrees), L row width (all cm), hoehe the sun's elevation.
+// Where the plain formulas divide by zero: a sun exactly on the horizon gives the capped
+// correction 90 - G with Schatten 0 (the shadow has no end, so no length is stored and none is
+// drawn); width 0 gives G = 90 and no correction; no effective height (tilt 0) gives no
+// shadow and no correction; a sun below the horizon gives neither, whatever the geometry.
 TrackerRegel BerechneTracker(double A, double H, double N, double L, double hoehe);
 
 // Sign rule of the complete calculation and of BerechneStopMax: negative when always-east
