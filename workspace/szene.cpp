@@ -212,7 +212,8 @@ TortenWinkel BerechneTortenWinkel(QPoint lo, QPoint ru, QPoint e, QPoint w) {
     auto winkel = [&](QPoint p) {
         return std::atan2(-(p.y() - mitte.y()), p.x() - mitte.x()) * (180 / szene::Pi);
     };
-    const double start = winkel(e);
+    double start = winkel(e);
+    if (start < 0) start += 360;
     double spanne = winkel(w) - start;
     while (spanne <= 0)
         spanne += 360;

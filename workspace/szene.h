@@ -81,7 +81,8 @@ private:
 };
 
 // Start and span of a sector in Qt's units (1/16 degree, counter-clockwise from three
-// o'clock) for the box and the two direction points. The span lies in (0, 360] degrees:
+// o'clock) for the box and the two direction points. The start lies in [0, 360), the span
+// in (0, 360] degrees:
 // coinciding directions give the whole ellipse.
 struct TortenWinkel {
     int start16 = 0, spanne16 = 0;
