@@ -23,5 +23,7 @@ void Anwendung::Zeige() {
         SDIAppForm->showMaximized();
     else
         SDIAppForm->show();
+    // The dimension window opens on the monitor that holds the main window.
+    FormHilfe->setScreen(SDIAppForm->screen());
     FormHilfe->show();
 }

@@ -1,0 +1,422 @@
+// Construction of the main window: controls with their design-time values, menus,
+// and the connections of every event to its handler.
+#include "workspace/SDIMAIN.h"
+
+#include "geometry/sonnenposition.h"
+#include "geometry/tracker.h"
+#include "widgets/dialoge.h"
+#include "widgets/updownedit.h"
+#include "workspace/inidatei.h"
+#include "workspace/paintbox.h"
+#include "workspace/programmdateien.h"
+#include "workspace/zahltext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QDateTime>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using zahltext::AlsGanzzahl;
+using zahltext::AlsGleitkomma;
+using zahltext::Fest;
+
+namespace {
+
+const QString Unbekannt = QStringLiteral("--unbekannt---");
+
+struct EditVorgabe {
+    UpDownEdit* TSDIAppForm::*feld;
+    const char* name;
+    const char* beschriftung; // caption label; empty for the hidden module position
+    const char* text;
+    int min, max, schritt;
+    const char* hinweis;
+    int maxLaenge; // 0: unlimited
+};
+
+const char* const HinweisModulH = "Höhe des Moduls im senkrechtem Zustand";
+const char* const HinweisModulA = "Abstand der geneigten Modulreihen incl. einer Modulstärke.";
+const char* const HinweisModulN = "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe "
+                                  "für den Schattenwurf berechnet.";
+const char* const HinweisStart = "Winkelposition des Ostanschlag.";
+
+// Design-time values of every edit, in the order they stand in the window.
+const EditVorgabe Edits[] = {
+    {&TSDIAppForm::EditJahr, "EditJahr", "Jahr", "2008", 2000, 2100, 1, "", 0},
+    {&TSDIAppForm::EditMonat, "EditMonat", "Monat", "7", 1, 12, 1, "", 0},
+    {&TSDIAppForm::EditTag, "EditTag", "Tag", "7", 1, 31, 1, "", 0},
+    {&TSDIAppForm::EditStunde, "EditStunde", "Stunde", "11", 0, 23, 1, "", 0},
+    {&TSDIAppForm::EditMinute, "EditMinute", "Minute", "0", 0, 59, 5, "", 0},
+    {&TSDIAppForm::EditPhi, "EditPhi", "Breitengrad °", "51", -90, 90, 1,
+     "Geographische Breite der Trackerposition", 0},
+    {&TSDIAppForm::EditLam, "EditLam", "Längengrad °", "-13", -180, 180, 1,
+     "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!", 0},
+    {&TSDIAppForm::EditModulH, "EditModulH", "Modulhöhe in cm", "160", 1, 500, 1, HinweisModulH, 0},
+    {&TSDIAppForm::EditModulL, "EditModulL", "Modubreite in cm", "1500", 1, 2500, 1,
+     "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte "
+     "Breite anzugeben.",
+     0},
+    {&TSDIAppForm::EditModulA, "EditModulA", "Lichter Modulabstand in cm", "150", 1, 1000, 1,
+     HinweisModulA, 0},
+    {&TSDIAppForm::EditModulN, "EditModulN", "Modulneigung in °", "30", 0, 90, 1, HinweisModulN, 0},
+    {&TSDIAppForm::EditScale, "EditScale", "Anzeige Scalierung in cm", "2000", 20, 5000, 1,
+     "Darstellungsmaßstab auf der PC-Oberfläche", 0},
+    {&TSDIAppForm::EditIntervall, "EditIntervall", "Intervall in min", "15", 1, 60, 5,
+     "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine "
+     "Nachführung durchführt.",
+     0},
+    {&TSDIAppForm::EditEndlageStart, "EditEndlageStart", "STOP OST in °", "75", 0, 180, 5,
+     HinweisStart, 3},
+    // The west stop's up/down runs from 360 down to 180: its up arrow decreases the value.
+    {&TSDIAppForm::EditEndlageStop, "EditEndlageStop", "STOP WEST in °", "285", 360, 180, 5,
+     "Position des Westanschlag.", 0},
+    {&TSDIAppForm::EditModulpos, "EditModulpos", "Modulpos. auf Tracker in °", "-90", -180, 180, 1,
+     "aktuelle Trackerposition zu diesem Zeitpunkt", 0},
+    {&TSDIAppForm::EditModulHErr, "EditModulHErr", "", "0", -50, 50, 1, HinweisModulH, 0},
+    {&TSDIAppForm::EditModulAErr, "EditModulAErr", "", "0", -80, 80, 1, HinweisModulA, 0},
+    {&TSDIAppForm::EditModulNErr, "EditModulNErr", "", "0", -30, 30, 1, HinweisModulN, 0},
+    {&TSDIAppForm::EditEndlageStartErr, "EditEndlageStartErr", "", "0", -20, 20, 1, HinweisStart,
+     3},
+};
+
+QLabel* NeuesLabel(const QString& text, QWidget* eltern, const char* name = nullptr) {
+    auto* l = new QLabel(text, eltern);
+    if (name) l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+} // namespace
+
+void TSDIAppForm::BaueOberflaeche() {
+    auto* zentrum = new QWidget(this);
+    setCentralWidget(zentrum);
+    auto* haupt = new QHBoxLayout(zentrum);
+    haupt->setContentsMargins(6, 8, 6, 4);
+    haupt->setSpacing(4);
+
+    PaintBox1 = new TPaintBox(zentrum);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->OnPaint = [this](QPainter& p) { MaleSzene(p); };
+    haupt->addWidget(PaintBox1, 0, Qt::AlignTop);
+
+    auto* panel = new QFrame(zentrum);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    panel->setPalette(pal);
+    haupt->addWidget(panel, 0, Qt::AlignTop);
+    haupt->addStretch(1);
+    auto* rechts = new QVBoxLayout(panel);
+    rechts->setContentsMargins(6, 4, 6, 6);
+    rechts->setSpacing(4);
+
+    for (const auto& v : Edits) {
+        auto* e = new UpDownEdit(panel);
+        e->setObjectName(QString::fromLatin1(v.name));
+        e->setBereich(v.min, v.max, v.schritt);
+        e->setText(QString::fromUtf8(v.text));
+        if (*v.hinweis) e->setToolTip(QString::fromUtf8(v.hinweis));
+        if (v.maxLaenge) e->setMaxLaenge(v.maxLaenge);
+        this->*(v.feld) = e;
+    }
+    // Caption labels, created once per edit; each is its edit's buddy.
+    QHash<UpDownEdit*, QLabel*> beschriftungen;
+    auto beschrifte = [&](UpDownEdit* e, QWidget* eltern) {
+        QLabel*& l = beschriftungen[e];
+        if (!l)
+            for (const auto& v : Edits)
+                if (this->*(v.feld) == e) {
+                    l = NeuesLabel(QString::fromUtf8(v.beschriftung), eltern);
+                    l->setObjectName(QStringLiteral("Label") + e->objectName().mid(4));
+                    l->setBuddy(e);
+                }
+        return l;
+    };
+
+    // Date and time.
+    auto* zeit = new QGroupBox(QStringLiteral("UTC Zeit (GMT Winter in Deutschland)"), panel);
+    zeit->setObjectName(QStringLiteral("GroupBoxZeit"));
+    auto* zg = new QGridLayout(zeit);
+    zg->setContentsMargins(6, 4, 6, 6);
+    zg->setHorizontalSpacing(4);
+    zg->setVerticalSpacing(1);
+    int spalte = 0;
+    for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde, EditMinute}) {
+        zg->addWidget(beschrifte(e, zeit), 0, spalte);
+        zg->addWidget(e, 1, spalte);
+        e->setFixedWidth(e == EditJahr ? 64 : 50);
+        ++spalte;
+    }
+    rechts->addWidget(zeit);
+
+    // Site, geometry, stops and the error column.
+    auto* daten = new QGroupBox(QStringLiteral("Trackerdaten für Simulation"), panel);
+    daten->setObjectName(QStringLiteral("GroupBoxDaten"));
+    auto* dg = new QGridLayout(daten);
+    dg->setContentsMargins(6, 4, 6, 6);
+    dg->setHorizontalSpacing(6);
+    dg->setVerticalSpacing(2);
+
+    ComboBoxPosition = new QComboBox(daten);
+    ComboBoxPosition->setObjectName(QStringLiteral("ComboBoxPosition"));
+    ComboBoxPosition->setEditable(true);
+    ComboBoxPosition->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxPosition->setEditText(Unbekannt);
+    ComboBoxPosition->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* lp = NeuesLabel(QStringLiteral("Positionen"), daten, "LabelPositionen");
+    lp->setBuddy(ComboBoxPosition);
+    PopupMenuPosition = new QMenu(this);
+    PopupMenuPosition->setObjectName(QStringLiteral("PopupMenuPosition"));
+    E1 = PopupMenuPosition->addAction(QStringLiteral("Edit"));
+    E1->setObjectName(QStringLiteral("E1"));
+    Insert1 = PopupMenuPosition->addAction(QStringLiteral("Insert"));
+    Insert1->setObjectName(QStringLiteral("Insert1"));
+
+    int zeile = 0;
+    dg->addWidget(lp, zeile, 0);
+    dg->addWidget(ComboBoxPosition, zeile++, 1, 1, 2);
+
+    const char* const fehlerKopf[] = {"Simulation", "möglicher", "Fehler", "mit Differenz",
+                                      "zur Realität"};
+    auto* kopf = new QWidget(daten);
+    auto* kl = new QVBoxLayout(kopf);
+    kl->setContentsMargins(0, 0, 0, 0);
+    kl->setSpacing(0);
+    for (const char* k : fehlerKopf)
+        kl->addWidget(NeuesLabel(QString::fromUtf8(k), kopf));
+
+    struct Zeile {
+        UpDownEdit* wert;
+        UpDownEdit* fehler;
+    };
+    const Zeile zeilen[] = {{EditPhi, nullptr},
+                            {EditLam, nullptr},
+                            {EditModulH, EditModulHErr},
+                            {EditModulL, nullptr},
+                            {EditModulA, EditModulAErr},
+                            {EditModulN, EditModulNErr},
+                            {EditScale, nullptr},
+                            {EditIntervall, nullptr},
+                            {EditEndlageStart, EditEndlageStartErr},
+                            {EditEndlageStop, nullptr}};
+    dg->addWidget(kopf, zeile, 2, 2, 1, Qt::AlignBottom);
+    for (const Zeile& z : zeilen) {
+        dg->addWidget(beschrifte(z.wert, daten), zeile, 0);
+        dg->addWidget(z.wert, zeile, 1);
+        z.wert->setFixedWidth(64);
+        if (z.fehler) {
+            dg->addWidget(z.fehler, zeile, 2);
+            // The error edit's accessible name is its row's caption.
+            z.fehler->setAccessibleName(QStringLiteral("Fehler ") +
+                                        beschrifte(z.wert, daten)->text());
+        }
+        ++zeile;
+    }
+    // The module position is kept but not shown.
+    QLabel* lmp = beschrifte(EditModulpos, daten);
+    lmp->hide();
+    EditModulpos->hide();
+    // Error edits have no caption label of their own: their row's caption serves as buddy
+    // for the value edit, the column heading explains them.
+    for (UpDownEdit* e : {EditModulHErr, EditModulAErr, EditModulNErr, EditEndlageStartErr})
+        e->setFixedWidth(52);
+
+    CheckBoxOstTracken = new QCheckBox(QStringLiteral("Backtrack immer nach Osten"), daten);
+    CheckBoxOstTracken->setObjectName(QStringLiteral("CheckBoxOstTracken"));
+    CheckBox1 = new QCheckBox(QStringLiteral("Anschläge verwenden"), daten);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    dg->addWidget(CheckBoxOstTracken, zeile++, 0, 1, 3);
+    dg->addWidget(CheckBox1, zeile++, 0, 1, 3);
+
+    auto* knoepfe = new QHBoxLayout;
+    ButtonBerechnen = new QPushButton(QStringLiteral("Berechnen"), daten);
+    ButtonBerechnen->setObjectName(QStringLiteral("ButtonBerechnen"));
+    ButtonSIMstart = new QPushButton(QStringLiteral("Start SIM"), daten);
+    ButtonSIMstart->setObjectName(QStringLiteral("ButtonSIMstart"));
+    ButtonSIMstop = new QPushButton(QStringLiteral("Stop SIM"), daten);
+    ButtonSIMstop->setObjectName(QStringLiteral("ButtonSIMstop"));
+    for (QPushButton* b : {ButtonBerechnen, ButtonSIMstart, ButtonSIMstop}) {
+        b->setAutoDefault(false);
+        knoepfe->addWidget(b);
+    }
+    dg->addLayout(knoepfe, zeile++, 0, 1, 3);
+    rechts->addWidget(daten);
+
+    // Results: left column the calculation, right column the shading.
+    auto* ergebnis = new QWidget(panel);
+    auto* eh = new QHBoxLayout(ergebnis);
+    eh->setContentsMargins(4, 2, 4, 2);
+    auto* links = new QGridLayout;
+    links->setHorizontalSpacing(6);
+    links->setVerticalSpacing(1);
+    struct Ergebniszeile {
+        QLabel* TSDIAppForm::*feld;
+        const char* name;
+        const char* beschriftung;
+    };
+    const Ergebniszeile ergebnisse[] = {
+        {&TSDIAppForm::LabelAOstMax, "LabelAOstMax", "max.STOP Ost="},
+        {&TSDIAppForm::LabelAWestMax, "LabelAWestMax", "max. STOP West="},
+        {&TSDIAppForm::LabelAzimut, "LabelAzimut", "Azimut="},
+        {&TSDIAppForm::LabelHoehe, "LabelHoehe", " Elevation="},
+        {&TSDIAppForm::LabelSchatten, "LabelSchatten", "Schatten="},
+        {&TSDIAppForm::LabelWinkelZurSonne, "LabelWinkelZurSonne", "Winkelkorrektur="},
+        {&TSDIAppForm::LabelTrackerPos, "LabelTrackerPos", "Trackerposition="},
+        {&TSDIAppForm::LabelSonnenwende, "LabelSonnenwende", "Sonnenwende="},
+    };
+    int ez = 0;
+    for (const auto& r : ergebnisse) {
+        auto* wert = NeuesLabel(QStringLiteral("0"), ergebnis, r.name);
+        auto* cap = NeuesLabel(QString::fromUtf8(r.beschriftung), ergebnis);
+        cap->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Caption"));
+        cap->setBuddy(wert);
+        wert->setAccessibleName(cap->text().trimmed());
+        this->*(r.feld) = wert;
+        links->addWidget(cap, ez, 0, Qt::AlignRight);
+        links->addWidget(wert, ez++, 1);
+    }
+    links->setColumnStretch(1, 1);
+    eh->addLayout(links, 1);
+    auto* linie = new QFrame(ergebnis);
+    linie->setFrameShape(QFrame::VLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    eh->addWidget(linie);
+    auto* verschattung = new QVBoxLayout;
+    auto* vk = NeuesLabel(QStringLiteral("Verschattung"), ergebnis, "LabelVerschattung");
+    LabelSchattenErr = NeuesLabel(QStringLiteral("0"), ergebnis, "LabelSchattenErr");
+    LabelSchattenErr->setAccessibleName(QStringLiteral("Verschattung"));
+    vk->setBuddy(LabelSchattenErr);
+    verschattung->addWidget(vk);
+    verschattung->addWidget(LabelSchattenErr);
+    verschattung->addStretch(1);
+    eh->addLayout(verschattung);
+    rechts->addWidget(ergebnis);
+    rechts->addStretch(1);
+
+    Terminal = new QPlainTextEdit(QStringLiteral("Terminal"), zentrum);
+    Terminal->setObjectName(QStringLiteral("Terminal"));
+    Terminal->hide();
+
+    for (int i = 0; i < 4; ++i) {
+        StatusPanel[i] = new QLabel(this);
+        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanel[i]->setFixedWidth(150);
+        StatusPanel[i]->setFrameShape(QFrame::Panel);
+        StatusPanel[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(StatusPanel[i]);
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TSDIAppForm::BaueMenues() {
+    auto neu = [this](const QString& text, const char* name, QKeySequence kurz = {}) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!kurz.isEmpty()) {
+            a->setShortcut(kurz);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        addAction(a);
+        return a;
+    };
+    FileNew1 = neu(QStringLiteral("&Neu"), "FileNew1", QKeySequence(QStringLiteral("Ctrl+N")));
+    FileOpen1 = neu(QStringLiteral("Ö&ffnen"), "FileOpen1", QKeySequence(QStringLiteral("Ctrl+O")));
+    FileSave1 =
+        neu(QStringLiteral("&Speichern"), "FileSave1", QKeySequence(QStringLiteral("Ctrl+S")));
+    FileSaveAs1 = neu(QStringLiteral("Speichern &unter..."), "FileSaveAs1");
+    FileExit1 = neu(QStringLiteral("&Beenden"), "FileExit1");
+    EditCut1 =
+        neu(QStringLiteral("&Ausschneiden"), "EditCut1", QKeySequence(QStringLiteral("Ctrl+X")));
+    EditCopy1 =
+        neu(QStringLiteral("&Kopieren"), "EditCopy1", QKeySequence(QStringLiteral("Ctrl+C")));
+    EditPaste1 =
+        neu(QStringLiteral("&Einfügen"), "EditPaste1", QKeySequence(QStringLiteral("Ctrl+V")));
+    Schnittstelle2 = neu(QStringLiteral("Schnittstelle"), "Schnittstelle2");
+    Initialisieren1 = neu(QStringLiteral("Parametrierung"), "Initialisieren1");
+    Firmwareupdate1 = neu(QStringLiteral("Firmwareupdate"), "Firmwareupdate1");
+    HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
+    Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
+
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("D&atei"));
+    datei->addAction(FileOpen1);
+    datei->addAction(FileSave1);
+    datei->addAction(FileSaveAs1);
+    datei->addSeparator();
+    datei->addAction(FileExit1);
+    QMenu* tracker = menuBar()->addMenu(QStringLiteral("Tracker"));
+    tracker->addAction(Schnittstelle2);
+    tracker->addAction(Initialisieren1);
+    tracker->addAction(Firmwareupdate1);
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->addAction(HelpAbout1);
+    hilfe->addAction(Bema1);
+}
+
+void TSDIAppForm::Verbinde() {
+    auto bei = [this](auto* sender, auto signal, void (TSDIAppForm::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { Ereignis([this, handler] { (this->*handler)(); }); });
+    };
+    for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde})
+        bei(e, &UpDownEdit::textChanged, &TSDIAppForm::EditMonatChange);
+    bei(EditPhi, &UpDownEdit::textChanged, &TSDIAppForm::EditPhiChange);
+    bei(EditLam, &UpDownEdit::textChanged, &TSDIAppForm::EditLamChange);
+    for (UpDownEdit* e : {EditMinute, EditModulH, EditModulL, EditModulA, EditModulN, EditScale,
+                          EditIntervall, EditEndlageStart, EditEndlageStop, EditModulpos,
+                          EditModulHErr, EditModulAErr, EditModulNErr, EditEndlageStartErr})
+        bei(e, &UpDownEdit::textChanged, &TSDIAppForm::EditJahrChange);
+    bei(EditTag, &UpDownEdit::geklickt, &TSDIAppForm::EditTagChange);
+
+    bei(ButtonBerechnen, &QPushButton::clicked, &TSDIAppForm::ButtonBerechnenClick);
+    bei(ButtonSIMstart, &QPushButton::clicked, &TSDIAppForm::ButtonSIMstartClick);
+    bei(ButtonSIMstop, &QPushButton::clicked, &TSDIAppForm::ButtonSIMstopClick);
+    bei(Timer1, &QTimer::timeout, &TSDIAppForm::Timer1Timer);
+    bei(TimerMove, &QTimer::timeout, &TSDIAppForm::TimerMoveTimer);
+    bei(TimerStartSioInit, &QTimer::timeout, &TSDIAppForm::TimerStartSioInitTimer);
+    connect(TimerRTSCTS, &QTimer::timeout, TimerRTSCTS, &QTimer::stop);
+
+    bei(ComboBoxPosition, &QComboBox::activated, &TSDIAppForm::ComboBoxPositionClick);
+    connect(ComboBoxPosition, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        PopupMenuPosition->popup(ComboBoxPosition->mapToGlobal(p));
+    });
+    bei(E1, &QAction::triggered, &TSDIAppForm::E1Click);
+    bei(Insert1, &QAction::triggered, &TSDIAppForm::Insert1Click);
+
+    bei(FileExit1, &QAction::triggered, &TSDIAppForm::SchliesseFenster);
+    bei(HelpAbout1, &QAction::triggered, &TSDIAppForm::HelpAbout1Execute);
+    bei(Bema1, &QAction::triggered, &TSDIAppForm::Bema1Click);
+    bei(Schnittstelle2, &QAction::triggered, &TSDIAppForm::Schnittstelle2Click);
+    bei(Initialisieren1, &QAction::triggered, &TSDIAppForm::Initialisieren1Click);
+    bei(Firmwareupdate1, &QAction::triggered, &TSDIAppForm::Firmwareupdate1Click);
+    bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);
+    bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
+    bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
+    // The clipboard actions act on the focused edit; "&Neu" does nothing.
+    auto amFokus = [](auto op) {
+        return [op] {
+            if (auto* le = qobject_cast<QLineEdit*>(QApplication::focusWidget())) op(le);
+        };
+    };
+    connect(EditCut1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->cut(); }));
+    connect(EditCopy1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->copy(); }));
+    connect(EditPaste1, &QAction::triggered, this, amFokus([](QLineEdit* e) { e->paste(); }));
+}
