@@ -39,7 +39,6 @@ using zahltext::Fest;
 
 namespace {
 
-const QString Unbekannt = QStringLiteral("--unbekannt---");
 
 struct EditVorgabe {
     UpDownEdit* TSDIAppForm::*feld;
@@ -180,7 +179,7 @@ void TSDIAppForm::BaueOberflaeche() {
     ComboBoxPosition->setObjectName(QStringLiteral("ComboBoxPosition"));
     ComboBoxPosition->setEditable(true);
     ComboBoxPosition->setInsertPolicy(QComboBox::NoInsert);
-    ComboBoxPosition->setEditText(Unbekannt);
+    ZeigeUnbekannt();
     ComboBoxPosition->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* lp = NeuesLabel(QStringLiteral("Positionen"), daten, "LabelPositionen");
     lp->setBuddy(ComboBoxPosition);
