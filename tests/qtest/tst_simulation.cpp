@@ -1,0 +1,432 @@
+// Simulation run of the main window: the time step written into the edits, the pause at
+// sunset, moves under "Start SIM"/"Stop SIM", a whole simulated day, and the scene as the
+// window paints it. Ticks are driven by calling the timer handlers, pending paints by
+// delivering the window's update requests; nothing waits for a timer.
+#include "support/testantworter.h"
+#include "widgets/updownedit.h"
+#include "workspace/SDIMAIN.h"
+#include "workspace/paintbox.h"
+#include "workspace/programmdateien.h"
+#include "workspace/szene.h"
+#include "workspace/zahltext.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The needle of a recorded paint: the thick line out of the centre.
+std::optional<QPoint> Nadelspitze(const Aufzeichnung& a) {
+    for (const auto& f : a.formen)
+        if (f.art == Aufzeichnung::Art::Linie && f.breite == 4 && f.punkte[0] == QPoint(279, 279))
+            return f.punkte[1];
+    return std::nullopt;
+}
+
+// Where the needle of the window's scene points for the angle a.
+QPoint NadelBei(const Simulationszustand& z, double a) {
+    const double r = z.Scale / 2;
+    return QPoint(szene::PixelX(z.Fenster, r + szene::PolarX(r, a)),
+                  szene::PixelY(z.Fenster, r + szene::PolarY(r, a)));
+}
+
+} // namespace
+
+class TestSimulation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> ordner;
+
+    // A window after a calculation for 7 July 2008 at the given UTC time, shown off screen
+    // so that its paints happen. Its first paint by day turns the rows from north; unless
+    // told otherwise that move is run out.
+    static std::unique_ptr<TSDIAppForm> Fenster(const char* stunde, const char* minute = "0",
+                                                bool auslaufen = true) {
+        auto w = std::make_unique<TSDIAppForm>();
+        w->TimerStartSioInit->stop();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
+        w->Ereignis([&] {
+            w->SetzeText(w->EditJahr, QStringLiteral("2008"));
+            w->SetzeText(w->EditMonat, QStringLiteral("7"));
+            w->SetzeText(w->EditTag, QStringLiteral("7"));
+            w->SetzeText(w->EditStunde, QString::fromLatin1(stunde));
+            w->SetzeText(w->EditMinute, QString::fromLatin1(minute));
+            w->ButtonBerechnenClick();
+        });
+        Male(*w);
+        if (auslaufen) BewegungsTicks(*w);
+        return w;
+    }
+
+    // Runs the time-lapse (and any move by day) until the tick that finds the sunset;
+    // returns LastPos as it was before that tick.
+    static double BisSonnenuntergang(TSDIAppForm& w) {
+        double lastPos = w.LastPos;
+        for (int i = 0; i < 40 && w.Hoehe >= 0; ++i) {
+            lastPos = w.LastPos;
+            Tick(w);
+            if (w.Hoehe >= 0 && w.MoveActive) BewegungsTicks(w);
+        }
+        return lastPos;
+    }
+
+    // The paints the window has asked for, as the event loop would deliver them next.
+    static void Male(TSDIAppForm&) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+
+    static void Tick(TSDIAppForm& w) {
+        w.Ereignis([&] { w.Timer1Timer(); });
+        Male(w);
+    }
+
+    // Runs the move out; returns the number of move ticks.
+    static int BewegungsTicks(TSDIAppForm& w) {
+        int n = 0;
+        while (w.TimerMove->isActive() && n < 500) {
+            w.Ereignis([&] { w.TimerMoveTimer(); });
+            Male(w);
+            ++n;
+        }
+        return n;
+    }
+
+    static QStringList Zeit(const TSDIAppForm& w) {
+        return {w.EditJahr->text(), w.EditMonat->text(), w.EditTag->text(), w.EditStunde->text(),
+                w.EditMinute->text()};
+    }
+
+private slots:
+    void init() {
+        ordner = std::make_unique<QTemporaryDir>();
+        QVERIFY(ordner->isValid());
+        programmdateien::SetzeOrdner(ordner->path());
+        zahltext::SetzeDezimaltrenner(QLatin1Char(','));
+    }
+    void cleanup() { programmdateien::SetzeOrdner(QString()); }
+
+    void startUndStop() {
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        QVERIFY(!w->Timer1->isActive());
+        w->WendeStunde = 0;
+        w->ButtonSIMstart->click();
+        QVERIFY(w->SimActive);
+        QVERIFY(w->Timer1->isActive());
+        QCOMPARE(w->Timer1->interval(), 500);
+        QCOMPARE(w->WendeStunde, 11); // Sonnenwende searched for the date in the edits
+        QVERIFY(!w->TimerMove->isActive());
+        w->ButtonSIMstop->click();
+        QVERIFY(!w->SimActive);
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    void zeitSchritt_data() {
+        QTest::addColumn<QStringList>("vorher");
+        QTest::addColumn<QString>("intervall");
+        QTest::addColumn<QStringList>("nachher");
+        QTest::newRow("15") << QStringList{"2008", "7", "7", "11", "0"} << "15"
+                            << QStringList{"2008", "7", "7", "11", "15"};
+        QTest::newRow("7 bis zur vollen Stunde") << QStringList{"2008", "7", "7", "11", "56"} << "7"
+                                                 << QStringList{"2008", "7", "7", "12", "0"};
+        QTest::newRow("60") << QStringList{"2008", "7", "7", "11", "0"} << "60"
+                            << QStringList{"2008", "7", "7", "12", "0"};
+        QTest::newRow("Silvester") << QStringList{"2008", "12", "31", "23", "45"} << "15"
+                                   << QStringList{"2009", "1", "1", "0", "0"};
+        QTest::newRow("Schaltjahr") << QStringList{"2008", "2", "28", "23", "45"} << "15"
+                                    << QStringList{"2008", "2", "29", "0", "0"};
+        QTest::newRow("Gemeinjahr") << QStringList{"2009", "2", "28", "23", "45"} << "15"
+                                    << QStringList{"2009", "3", "1", "0", "0"};
+        QTest::newRow("Stundenbruch") << QStringList{"2008", "7", "7", "11,5", "0"} << "15"
+                                      << QStringList{"2008", "7", "7", "11", "15"};
+        QTest::newRow("Jahr ohne Grenze") << QStringList{"2100", "12", "31", "23", "45"} << "15"
+                                          << QStringList{"2101", "1", "1", "0", "0"};
+    }
+    void zeitSchritt() {
+        QFETCH(QStringList, vorher);
+        QFETCH(QString, intervall);
+        QFETCH(QStringList, nachher);
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        w->Ereignis([&] {
+            UpDownEdit* edits[] = {w->EditJahr, w->EditMonat, w->EditTag, w->EditStunde,
+                                   w->EditMinute};
+            for (int i = 0; i < 5; ++i)
+                w->SetzeText(edits[i], vorher.at(i));
+            w->SetzeText(w->EditIntervall, intervall);
+        });
+        w->ButtonSIMstart->click();
+        Tick(*w);
+        QCOMPARE(Zeit(*w), nachher);
+        QVERIFY(antworter.meldungen.isEmpty());
+        // The tick recalculated: the label shows the new instant's sun.
+        QVERIFY(w->LabelAzimut->text() != QLatin1String("0"));
+    }
+
+    void schreibReihenfolge() {
+        TestAntworter antworter;
+        auto w = Fenster("23", "45");
+        QVERIFY(w);
+        w->Ereignis([&] {
+            w->SetzeText(w->EditMonat, QStringLiteral("12"));
+            w->SetzeText(w->EditTag, QStringLiteral("31"));
+        });
+        QStringList reihenfolge;
+        for (UpDownEdit* e : {w->EditJahr, w->EditMonat, w->EditTag, w->EditStunde, w->EditMinute})
+            connect(e, &UpDownEdit::textChanged, this,
+                    [&reihenfolge, e] { reihenfolge << e->objectName(); });
+        w->ButtonSIMstart->click();
+        Tick(*w);
+        QCOMPARE(reihenfolge,
+                 (QStringList{"EditMinute", "EditJahr", "EditMonat", "EditTag", "EditStunde"}));
+    }
+
+    void fehlerhafterTick_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Intervall") << "EditIntervall"
+                                   << "x"
+                                   << "''x'' ist kein gültiger Integer-Wert";
+        QTest::newRow("Minute") << "EditMinute"
+                                << "7,5"
+                                << "''7,5'' ist kein gültiger Integer-Wert";
+        QTest::newRow("Stunde") << "EditStunde"
+                                << "elf"
+                                << "'elf' ist kein gültiger Gleitkommawert";
+        QTest::newRow("Stunde zu groß") << "EditStunde"
+                                        << "1e30"
+                                        << "''1e30'' ist kein gültiger Integer-Wert";
+    }
+    void fehlerhafterTick() {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(QString, meldung);
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        w->ButtonSIMstart->click();
+        auto* e = w->findChild<UpDownEdit*>(edit);
+        QVERIFY(e);
+        e->setText(text); // no recalculation while the time-lapse runs
+        antworter.meldungen.clear();
+        const QStringList vorher = Zeit(*w);
+        Tick(*w);
+        QCOMPARE(antworter.texte(), QStringList{meldung});
+        QCOMPARE(Zeit(*w), vorher); // nothing was written before the failing read
+        QVERIFY(w->Timer1->isActive());
+    }
+
+    // At sunset the time-lapse pauses while the tracker turns back to its morning position,
+    // then runs on; by night the scene shows the tracker there.
+    void sonnenuntergangPauseUndWeiter() {
+        TestAntworter antworter;
+        auto w = Fenster("18");
+        QVERIFY(w);
+        w->ButtonSIMstart->click();
+        const double lastPos = BisSonnenuntergang(*w);
+        QVERIFY2(w->Hoehe < 0, "no sunset within ten hours");
+        QVERIFY(w->MoveActive);
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(w->TimerMove->isActive());
+        QCOMPARE(w->MoveTarget, w->MorgenPos);
+        QCOMPARE(w->MovePos, lastPos);
+        QCOMPARE(w->MoveStep, (lastPos - w->MorgenPos) * 0.025);
+
+        const QStringList angehalten = Zeit(*w);
+        const int schritte = BewegungsTicks(*w);
+        QVERIFY2(schritte == 40 || schritte == 41, qPrintable(QString::number(schritte)));
+        QCOMPARE(Zeit(*w), angehalten); // the time stood still during the turn
+        QVERIFY(!w->MoveActive);
+        QVERIFY(w->Timer1->isActive());
+        QVERIFY(!w->TimerMove->isActive());
+
+        Tick(*w);
+        QVERIFY(Zeit(*w) != angehalten);
+        QVERIFY(!w->MoveActive);
+        Aufzeichnung nacht;
+        w->PaintBox1Paint(nacht);
+        QCOMPARE(Nadelspitze(nacht), std::optional<QPoint>(NadelBei(*w, w->MorgenPos)));
+        QCOMPARE(w->LastPos, w->MorgenPos + w->EndlageStartErr);
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // A whole day in quarter hours: one night return, the date one day on, the run still on.
+    void einTag() {
+        TestAntworter antworter;
+        auto w = Fenster("0");
+        QVERIFY(w);
+        w->ButtonSIMstart->click();
+        int zeitTicks = 0, bewegungsTicks = 0, nachtRueckkehren = 0, tagesBewegungen = 0;
+        double hoeheVorher = w->Hoehe;
+        while (zeitTicks < 96) {
+            QVERIFY(w->Timer1->isActive());
+            Tick(*w);
+            ++zeitTicks;
+            if (w->MoveActive) {
+                if (hoeheVorher > 0 && w->Hoehe < 0) {
+                    ++nachtRueckkehren;
+                    QCOMPARE(w->MoveTarget, w->MorgenPos);
+                } else {
+                    ++tagesBewegungen;
+                }
+                QVERIFY(!w->Timer1->isActive());
+                bewegungsTicks += BewegungsTicks(*w);
+            }
+            hoeheVorher = w->Hoehe;
+        }
+        QCOMPARE(Zeit(*w), (QStringList{"2008", "7", "8", "0", "0"}));
+        QCOMPARE(nachtRueckkehren, 1);
+        QVERIFY(bewegungsTicks >= 40 * nachtRueckkehren + 25 * tagesBewegungen);
+        QVERIFY(w->Timer1->isActive());
+        QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // "Stop SIM" during the night return: the move runs out, the time-lapse stays off.
+    void stopWaehrendBewegung() {
+        TestAntworter antworter;
+        auto w = Fenster("18");
+        QVERIFY(w);
+        w->ButtonSIMstart->click();
+        BisSonnenuntergang(*w);
+        QVERIFY(w->MoveActive);
+        w->Ereignis([&] { w->TimerMoveTimer(); });
+        w->ButtonSIMstop->click();
+        QVERIFY(!w->SimActive);
+        QVERIFY(!w->MoveActive);
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(w->TimerMove->isActive());
+        const double pos = w->MovePos;
+        w->Ereignis([&] { w->TimerMoveTimer(); });
+        QCOMPARE(w->MovePos, pos - w->MoveStep);
+        QVERIFY(BewegungsTicks(*w) > 30);
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!w->TimerMove->isActive());
+    }
+
+    // "Start SIM" during a move: the time-lapse runs at once and stays on after the move.
+    void startWaehrendBewegung() {
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        // A drawn position 40 degrees away: the next paint starts turning the rows.
+        w->LastPos = w->TrackerPos() + 40;
+        w->PaintBox1->repaint();
+        QVERIFY(w->MoveActive);
+        QVERIFY(w->TimerMove->isActive());
+        QCOMPARE(w->MoveTarget, w->TrackerPos());
+        QCOMPARE(w->MoveStep, 40 * 0.04);
+        QVERIFY(!w->Timer1->isActive());
+        w->ButtonSIMstart->click();
+        QVERIFY(w->Timer1->isActive());
+        Tick(*w); // the time-lapse advances while the tracker turns
+        QCOMPARE(w->EditMinute->text(), QStringLiteral("15"));
+        const int schritte = BewegungsTicks(*w);
+        QVERIFY2(schritte >= 24 && schritte <= 26, qPrintable(QString::number(schritte)));
+        QVERIFY(w->Timer1->isActive());
+        QVERIFY(!w->MoveActive);
+    }
+
+    // Stops: the scene shows the tracker at the east stop, the label the computed position.
+    void anschlaegeNurImBild() {
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        w->CheckBox1->setChecked(true);
+        w->Ereignis([&] { w->SetzeText(w->EditEndlageStart, QStringLiteral("200")); });
+        Male(*w);
+        BewegungsTicks(*w);
+        QCOMPARE(w->LabelTrackerPos->text(), QStringLiteral("176,516°"));
+        Aufzeichnung a;
+        w->PaintBox1Paint(a);
+        QCOMPARE(Nadelspitze(a), std::optional<QPoint>(NadelBei(*w, 200)));
+        QCOMPARE(w->LastPos, 200.0);
+    }
+
+    // The QPainter surface: the sector beyond the stops lies north, the rows are cyan.
+    void bildpunkteDesStandardbilds() {
+        Simulationszustand z;
+        z.Scale = 20;
+        z.Azimut = 180;
+        z.Hoehe = 40;
+        z.EndlageStart = 75;
+        z.EndlageStop = -75;
+        z.ModulL = 1500;
+        z.ModulH = 160;
+        z.ModulA = 150;
+        z.ModulNRad = 30 * szene::Pi / 180;
+        z.ModulHEff = 0.8;
+        z.Schatten = 0.95;
+        z.LastPos = 180;
+        const QColor bg(0xD4, 0xD0, 0xC8);
+        QImage bild(558, 558, QImage::Format_RGB32);
+        bild.fill(bg);
+        {
+            QPainter p(&bild);
+            QPainterFlaeche f(p, bg);
+            szene::PaintBox1Paint(z, f, false);
+        }
+        struct Punkt {
+            int x, y;
+            QColor farbe;
+        };
+        const Punkt punkte[] = {
+            {100, 150, szene::Grau},    // north-west, inside the stops' sector
+            {450, 150, szene::Grau},    // north-east
+            {60, 300, szene::Rot},      // west, just south of the west stop
+            {200, 450, szene::Rot},     // south
+            {150, 262, szene::Cyan},    // first row
+            {150, 185, szene::Cyan},    // second row
+            {5, 540, bg},               // outside the compass circle
+            {290, 545, szene::Gelb},    // the sun on the circle, due south
+            {279, 400, szene::Schwarz}, // the needle
+        };
+        for (const Punkt& p : punkte)
+            QVERIFY2(bild.pixelColor(p.x, p.y) == p.farbe,
+                     qPrintable(QStringLiteral("%1,%2: %3")
+                                    .arg(p.x)
+                                    .arg(p.y)
+                                    .arg(bild.pixelColor(p.x, p.y).name())));
+        // Opaque text: dark glyphs in the label "N=0°" at (269, 10), on the background.
+        int dunkel = 0;
+        for (int y = 10; y < 26; ++y)
+            for (int x = 269; x < 300; ++x)
+                dunkel += bild.pixelColor(x, y).lightness() < 80;
+        QVERIFY(dunkel > 10);
+    }
+
+    // The window's paint box draws the scene through the same routines.
+    void paintBoxZeichnetSzene() {
+        TestAntworter antworter;
+        auto w = Fenster("11");
+        QVERIFY(w);
+        const QImage bild = w->PaintBox1->grab().toImage();
+        QCOMPARE(bild.size(), QSize(558, 558));
+        QCOMPARE(bild.pixelColor(150, 100), QColor(szene::Grau));
+        QCOMPARE(bild.pixelColor(200, 450), QColor(szene::Rot));
+        QCOMPARE(bild.pixelColor(3, 3), QApplication::palette().color(QPalette::Button));
+        QVERIFY(!w->MoveActive); // the repaint drew the tracker where it stands
+        // A requested repaint reaches the scene: far from LastPos it starts a move.
+        w->LastPos = w->TrackerPos() + 90;
+        w->PaintBox1->update();
+        Male(*w);
+        QVERIFY(w->MoveActive);
+    }
+};
+
+QTEST_MAIN(TestSimulation)
+#include "tst_simulation.moc"
