@@ -135,24 +135,34 @@ private:
 
     int ereignisTiefe_ = 0;
     std::optional<QString> abbruch_;
+    bool zeigtFehler_ = false;
     QSize aussen_; // outer size still to be applied once the frame is known
 };
 
 template <class F> void TSDIAppForm::Ereignis(F&& f) {
-    struct Tiefe {
-        int& t;
-        explicit Tiefe(int& x) : t(x) { ++t; }
-        ~Tiefe() { --t; }
-    } tiefe(ereignisTiefe_);
-    try {
-        f();
-    } catch (const std::exception& e) {
-        const QString meldung = FehlerText(e);
-        if (ereignisTiefe_ == 1) {
-            abbruch_.reset();
-            ZeigeFehler(meldung);
-        } else if (!abbruch_) {
-            abbruch_ = meldung;
+    std::optional<QString> fehler;
+    {
+        struct Tiefe {
+            int& t;
+            explicit Tiefe(int& x) : t(x) { ++t; }
+            ~Tiefe() { --t; }
+        } tiefe(ereignisTiefe_);
+        if (ereignisTiefe_ == 1) abbruch_.reset(); // nothing stale from an earlier event
+        try {
+            f();
+        } catch (const std::exception& e) {
+            fehler = FehlerText(e);
         }
     }
+    if (!fehler) return;
+    if (ereignisTiefe_ > 0) {
+        if (!abbruch_) abbruch_ = fehler; // the writer that fired this handler stops too
+        return;
+    }
+    abbruch_.reset();
+    // Timers keep ticking while the box is open; their failures do not stack further boxes.
+    if (zeigtFehler_) return;
+    zeigtFehler_ = true;
+    ZeigeFehler(*fehler);
+    zeigtFehler_ = false;
 }

@@ -283,6 +283,33 @@ private slots:
         QCOMPARE(w.EditMonat->text(), QStringLiteral("7"));
     }
 
+    // While a failure's box is open, timers keep ticking: their failures neither stack more
+    // boxes nor linger to abort a later, unrelated write.
+    void fehlerWaehrendOffenerMeldung() {
+        struct Antworter : TestAntworter {
+            std::function<void()> waehrendBox;
+            QMessageBox::StandardButton frage(QWidget* w, const dialoge::Nachricht& n) override {
+                if (waehrendBox) std::exchange(waehrendBox, nullptr)();
+                return TestAntworter::frage(w, n);
+            }
+        } antworter;
+        TSDIAppForm w;
+        w.Timer1->start();
+        w.EditModulN->setText("3x");
+        w.Timer1->stop();
+        antworter.waehrendBox = [&] {
+            w.Ereignis([&] { w.ButtonBerechnenClick(); }); // a tick failing meanwhile
+            w.Ereignis([&] { w.ButtonBerechnenClick(); });
+        };
+        w.Ereignis([&] { w.ButtonBerechnenClick(); });
+        QCOMPARE(antworter.meldungen.size(), 1);
+        w.EditModulN->setText("30");
+        antworter.meldungen.clear();
+        w.Ereignis([&] { w.SetzeText(w.EditStunde, "12"); });
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        QCOMPARE(w.EditStunde->text(), QStringLiteral("12"));
+    }
+
     void aufAbPfeile_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("start");
