@@ -29,22 +29,7 @@ namespace {
 constexpr double MoveTaktSekunden = 0.1;
 
 // The window's defaults with the sun due south and the tracker already there.
-Simulationszustand Standard() {
-    Simulationszustand z;
-    z.Scale = 20;
-    z.Azimut = 180;
-    z.Hoehe = 40;
-    z.EndlageStart = 75;
-    z.EndlageStop = -75;
-    z.ModulL = 1500;
-    z.ModulH = 160;
-    z.ModulA = 150;
-    z.ModulNRad = 30 * szene::Pi / 180;
-    z.ModulHEff = 0.8;
-    z.Schatten = 0.95;
-    z.LastPos = 180;
-    return z;
-}
+Simulationszustand Standard() { return szene::Beispielzustand(); }
 
 void Male(benchmark::State& state, const Simulationszustand& vorlage) {
     QImage bild(szene::Seite, szene::Seite, QImage::Format_ARGB32_Premultiplied);

@@ -29,19 +29,7 @@ public:
 };
 
 Simulationszustand Vorgabe(double azimut, double hoehe) {
-    Simulationszustand z;
-    z.Scale = 20;
-    z.Azimut = azimut;
-    z.Hoehe = hoehe;
-    z.EndlageStart = 75;
-    z.EndlageStop = -75;
-    z.ModulL = 1500;
-    z.ModulH = 160;
-    z.ModulA = 150;
-    const TrackerRegel r = BerechneTracker(150, 160, 30, 1500, hoehe);
-    z.ModulNRad = r.NRad;
-    z.ModulHEff = r.HEff;
-    z.Schatten = r.Schatten;
+    Simulationszustand z = szene::Beispielzustand(azimut, hoehe);
     z.LastPos = 180;
     z.MorgenPos = 62;
     return z;

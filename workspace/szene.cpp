@@ -1,5 +1,6 @@
 #include "workspace/szene.h"
 
+#include "geometry/tracker.h"
 #include "workspace/simlauf.h"
 #include "workspace/zahltext.h"
 
@@ -268,6 +269,24 @@ void Aufzeichnung::Text(QPoint lo, const QString& text) {
 // The scene
 
 namespace szene {
+
+Simulationszustand Beispielzustand(double azimut, double hoehe) {
+    Simulationszustand z;
+    z.Scale = 20;
+    z.Azimut = azimut;
+    z.Hoehe = hoehe;
+    z.EndlageStart = 75;
+    z.EndlageStop = -75;
+    z.ModulL = 1500;
+    z.ModulH = 160;
+    z.ModulA = 150;
+    const TrackerRegel r = BerechneTracker(z.ModulA, z.ModulH, 30, z.ModulL, hoehe);
+    z.ModulNRad = r.NRad;
+    z.ModulHEff = r.HEff;
+    z.Schatten = r.Schatten;
+    z.LastPos = azimut;
+    return z;
+}
 
 namespace {
 

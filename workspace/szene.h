@@ -136,6 +136,11 @@ inline const QColor Gelb = QColor(0xFF, 0xFF, 0x00);
 inline const QColor Weiss = QColor(0xFF, 0xFF, 0xFF);
 inline const QColor Schwarz = QColor(0x00, 0x00, 0x00);
 
+// The window's default installation (rows 1500 x 160 cm, tilt 30 degrees, gap 150 cm, stops
+// 75 and 285, a 20 m square) with the sun at azimut and hoehe and the tracker already facing
+// it: the scene of the reference pictures, the benchmark and the tests.
+Simulationszustand Beispielzustand(double azimut = 180, double hoehe = 40);
+
 void SetzeFenster(Zeichenfenster& f, double XLinks, double XRechts, double PixelBreite,
                   double YUnten, double YOben, double PixelHoehe);
 // Pixel column and row of a world coordinate, truncated toward zero. A value beyond the

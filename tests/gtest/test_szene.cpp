@@ -20,19 +20,8 @@ const QPoint Mitte(279, 279);
 
 // The window's defaults with the sun due south at 40 degrees and the tracker already there.
 Simulationszustand Standard() {
-    Simulationszustand z;
-    z.Scale = 20;
-    z.Azimut = 180;
-    z.Hoehe = 40;
-    z.EndlageStart = 75;
-    z.EndlageStop = -75;
-    z.ModulL = 1500;
-    z.ModulH = 160;
-    z.ModulA = 150;
-    z.ModulNRad = 30 * Pi / 180;
-    z.ModulHEff = 0.8;
+    Simulationszustand z = szene::Beispielzustand();
     z.Schatten = 0.95;
-    z.LastPos = 180;
     z.MorgenPos = 62;
     return z;
 }

@@ -359,19 +359,8 @@ private slots:
 
     // The QPainter surface: the sector beyond the stops lies north, the rows are cyan.
     void bildpunkteDesStandardbilds() {
-        Simulationszustand z;
-        z.Scale = 20;
-        z.Azimut = 180;
-        z.Hoehe = 40;
-        z.EndlageStart = 75;
-        z.EndlageStop = -75;
-        z.ModulL = 1500;
-        z.ModulH = 160;
-        z.ModulA = 150;
-        z.ModulNRad = 30 * szene::Pi / 180;
-        z.ModulHEff = 0.8;
+        Simulationszustand z = szene::Beispielzustand();
         z.Schatten = 0.95;
-        z.LastPos = 180;
         const QColor bg(0xD4, 0xD0, 0xC8);
         QImage bild(558, 558, QImage::Format_RGB32);
         bild.fill(bg);
