@@ -1,5 +1,6 @@
 // Main window: start-up and settings file, the calculation driver and the change handlers.
 #include "support/testantworter.h"
+#include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/programmdateien.h"
@@ -19,7 +20,7 @@
 class TestHauptfenster : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
+    std::unique_ptr<TestOrdner> ordner;
 
     QString ini() const { return programmdateien::Einstellungsdatei(); }
 
@@ -40,12 +41,10 @@ class TestHauptfenster : public QObject {
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
+        ordner = std::make_unique<TestOrdner>();
         QVERIFY(ordner->isValid());
-        programmdateien::SetzeOrdner(ordner->path());
-        zahltext::SetzeDezimaltrenner(QLatin1Char(','));
     }
-    void cleanup() { programmdateien::SetzeOrdner(QString()); }
+    void cleanup() { ordner.reset(); }
 
     void ohneEinstellungsdatei() {
         TestAntworter antworter;
@@ -63,9 +62,8 @@ private slots:
         QFile f(ini());
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray text = f.readAll();
-        for (const char* key :
-             {"Top=", "Left=", "Height=", "Width=", "Caption=Heliowendler-Simulation",
-              "InitMax=0", "Sender1=1"})
+        for (const char* key : {"Top=", "Left=", "Height=", "Width=",
+                                "Caption=Heliowendler-Simulation", "InitMax=0", "Sender1=1"})
             QVERIFY2(text.contains(key), key);
         QVERIFY(text.contains("[Form]\r\n"));
         QVERIFY(text.contains("[COMs]\r\n"));
@@ -163,12 +161,17 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("EditModulH") << "EditModulH" << "160,5"
+        QTest::newRow("EditModulH") << "EditModulH"
+                                    << "160,5"
                                     << "''160,5'' ist kein gültiger Integer-Wert";
-        QTest::newRow("EditModulHErr") << "EditModulHErr" << "2,5" << "";
-        QTest::newRow("EditModulA leer") << "EditModulA" << ""
+        QTest::newRow("EditModulHErr") << "EditModulHErr"
+                                       << "2,5"
+                                       << "";
+        QTest::newRow("EditModulA leer") << "EditModulA"
+                                         << ""
                                          << "'''' ist kein gültiger Integer-Wert";
-        QTest::newRow("EditPhi Punkt") << "EditPhi" << "50.5"
+        QTest::newRow("EditPhi Punkt") << "EditPhi"
+                                       << "50.5"
                                        << "'50.5' ist kein gültiger Gleitkommawert";
     }
     void bruchInGeometrieEdits() {
@@ -205,8 +208,8 @@ private slots:
         QCOMPARE(antworter.meldungen.size(), 1);
         QCOMPARE(antworter.meldungen[0].text,
                  QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
-        QCOMPARE(w.ModulHErr, 7.0);        // read before the failure
-        QCOMPARE(w.EndlageStart, 75.0);    // read before the failure
+        QCOMPARE(w.ModulHErr, 7.0);           // read before the failure
+        QCOMPARE(w.EndlageStart, 75.0);       // read before the failure
         QCOMPARE(w.EndlageStop, 285.0 - 360); // from the earlier calculation
     }
 
@@ -230,13 +233,34 @@ private slots:
         QTest::addColumn<QString>("monat");
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("Schaltjahr") << "2008" << "2" << "31" << "29";
-        QTest::newRow("kein Schaltjahr") << "2009" << "2" << "31" << "28";
-        QTest::newRow("1900") << "1900" << "2" << "30" << "28";
-        QTest::newRow("2000") << "2000" << "2" << "30" << "29";
-        QTest::newRow("April") << "2008" << "4" << "31" << "30";
-        QTest::newRow("passt") << "2008" << "7" << "31" << "31";
-        QTest::newRow("Monat 13 bleibt") << "2008" << "13" << "40" << "40";
+        QTest::newRow("Schaltjahr") << "2008"
+                                    << "2"
+                                    << "31"
+                                    << "29";
+        QTest::newRow("kein Schaltjahr") << "2009"
+                                         << "2"
+                                         << "31"
+                                         << "28";
+        QTest::newRow("1900") << "1900"
+                              << "2"
+                              << "30"
+                              << "28";
+        QTest::newRow("2000") << "2000"
+                              << "2"
+                              << "30"
+                              << "29";
+        QTest::newRow("April") << "2008"
+                               << "4"
+                               << "31"
+                               << "30";
+        QTest::newRow("passt") << "2008"
+                               << "7"
+                               << "31"
+                               << "31";
+        QTest::newRow("Monat 13 bleibt") << "2008"
+                                         << "13"
+                                         << "40"
+                                         << "40";
     }
     void tagKlick() {
         QFETCH(QString, jahr);
@@ -315,12 +339,18 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("schritte");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("Minute +5") << "EditMinute" << "0" << 1 << "5";
-        QTest::newRow("Minute am Ende") << "EditMinute" << "58" << 1 << "59";
-        QTest::newRow("West auf verkleinert") << "EditEndlageStop" << "285" << 1 << "280";
-        QTest::newRow("West ab vergroessert") << "EditEndlageStop" << "285" << -1 << "290";
-        QTest::newRow("Text keine Zahl") << "EditModulN" << "abc" << 1 << "1";
-        QTest::newRow("Jahr ohne Trenner") << "EditJahr" << "2099" << 5 << "2100";
+        QTest::newRow("Minute +5") << "EditMinute"
+                                   << "0" << 1 << "5";
+        QTest::newRow("Minute am Ende") << "EditMinute"
+                                        << "58" << 1 << "59";
+        QTest::newRow("West auf verkleinert") << "EditEndlageStop"
+                                              << "285" << 1 << "280";
+        QTest::newRow("West ab vergroessert") << "EditEndlageStop"
+                                              << "285" << -1 << "290";
+        QTest::newRow("Text keine Zahl") << "EditModulN"
+                                         << "abc" << 1 << "1";
+        QTest::newRow("Jahr ohne Trenner") << "EditJahr"
+                                           << "2099" << 5 << "2100";
     }
     void aufAbPfeile() {
         QFETCH(QString, edit);
@@ -341,15 +371,27 @@ private slots:
     void beschriftungenSindBuddies() {
         TestAntworter antworter;
         TSDIAppForm w;
-        const QStringList erwartet = {"Jahr", "Monat", "Tag", "Stunde", "Minute", "Breitengrad °",
-                                      "Längengrad °", "Modulhöhe in cm", "Modubreite in cm",
-                                      "Lichter Modulabstand in cm", "Modulneigung in °",
-                                      "Anzeige Scalierung in cm", "Intervall in min",
-                                      "STOP OST in °", "STOP WEST in °", "Positionen"};
+        const QStringList erwartet = {"Jahr",
+                                      "Monat",
+                                      "Tag",
+                                      "Stunde",
+                                      "Minute",
+                                      "Breitengrad °",
+                                      "Längengrad °",
+                                      "Modulhöhe in cm",
+                                      "Modubreite in cm",
+                                      "Lichter Modulabstand in cm",
+                                      "Modulneigung in °",
+                                      "Anzeige Scalierung in cm",
+                                      "Intervall in min",
+                                      "STOP OST in °",
+                                      "STOP WEST in °",
+                                      "Positionen"};
         QStringList gefunden;
         for (QLabel* l : w.findChildren<QLabel*>())
             if (l->buddy()) gefunden << l->text();
-        for (const QString& t : erwartet) QVERIFY2(gefunden.contains(t), qPrintable(t));
+        for (const QString& t : erwartet)
+            QVERIFY2(gefunden.contains(t), qPrintable(t));
         QCOMPARE(w.EditLam->toolTip(),
                  QStringLiteral("Geographische Länge der Trackerposition. Östliche Länge muß "
                                 "negativ eingegeben werden!"));

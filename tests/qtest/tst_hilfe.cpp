@@ -1,6 +1,7 @@
 // The "&Hilfe" menu: the about box with the version of the executable it is given, and the
 // dimension window that is visible from start-up and comes back on "Bemaßungen".
 #include "support/testantworter.h"
+#include "support/testordner.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/SDIMAIN.h"
@@ -23,7 +24,7 @@
 class TestHilfe : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
+    std::unique_ptr<TestOrdner> ordner;
 
     static bool Enthaelt(const QImage& bild, const std::function<bool(QColor)>& passt) {
         for (int y = 0; y < bild.height(); ++y)
@@ -34,11 +35,10 @@ class TestHilfe : public QObject {
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
+        ordner = std::make_unique<TestOrdner>();
         QVERIFY(ordner->isValid());
-        programmdateien::SetzeOrdner(ordner->path());
     }
-    void cleanup() { programmdateien::SetzeOrdner(QString()); }
+    void cleanup() { ordner.reset(); }
 
     void versionslabel_data() {
         QTest::addColumn<QString>("programm");

@@ -3,6 +3,7 @@
 // window paints it. Ticks are driven by calling the timer handlers, pending paints by
 // delivering the window's update requests; nothing waits for a timer.
 #include "support/testantworter.h"
+#include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/paintbox.h"
@@ -44,7 +45,7 @@ QPoint NadelBei(const Simulationszustand& z, double a) {
 class TestSimulation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
+    std::unique_ptr<TestOrdner> ordner;
 
     // A window after a calculation for 7 July 2008 at the given UTC time, shown off screen
     // so that its paints happen. Its first paint by day turns the rows from north; unless
@@ -108,12 +109,10 @@ class TestSimulation : public QObject {
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
+        ordner = std::make_unique<TestOrdner>();
         QVERIFY(ordner->isValid());
-        programmdateien::SetzeOrdner(ordner->path());
-        zahltext::SetzeDezimaltrenner(QLatin1Char(','));
     }
-    void cleanup() { programmdateien::SetzeOrdner(QString()); }
+    void cleanup() { ordner.reset(); }
 
     void startUndStop() {
         TestAntworter antworter;

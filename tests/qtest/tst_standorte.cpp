@@ -1,6 +1,7 @@
 // Site list of the main window: the combo box filled from the site file, choosing a site,
 // the popup items "Edit" and "Insert" with the site dialog, and every failure on the way.
 #include "support/testantworter.h"
+#include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
@@ -50,7 +51,7 @@ QStringList Eintraege(const QComboBox* c) {
 class TestStandorte : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
+    std::unique_ptr<TestOrdner> ordner;
     std::unique_ptr<TestAntworter> antworter;
     std::unique_ptr<Anwendung> anwendung;
 
@@ -99,16 +100,14 @@ class TestStandorte : public QObject {
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
+        ordner = std::make_unique<TestOrdner>();
         QVERIFY(ordner->isValid());
-        programmdateien::SetzeOrdner(ordner->path());
-        zahltext::SetzeDezimaltrenner(QLatin1Char(','));
         antworter = std::make_unique<TestAntworter>();
     }
     void cleanup() {
         anwendung.reset();
         antworter.reset();
-        programmdateien::SetzeOrdner(QString());
+        ordner.reset();
     }
 
     void startZustand_data() {
