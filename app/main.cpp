@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
     if (!bild.isEmpty()) {
         QTimer::singleShot(5000, [&] {
             const bool ok = fenster.SDIAppForm->grab().save(bild);
-            std::fprintf(ok ? stdout : stderr, "%s %s\n",
-                         ok ? "Screenshot written:" : "Screenshot could not be written:",
-                         qPrintable(bild));
+            std::fprintf(
+                ok ? stdout : stderr, "%s %s\n",
+                ok ? "Screenshot written:" : "Screenshot could not be written:", qPrintable(bild));
             fenster.SDIAppForm->close();
         });
     }

@@ -29,7 +29,9 @@ namespace {
 constexpr double MoveTaktSekunden = 0.1;
 
 // The window's defaults with the sun due south and the tracker already there.
-Simulationszustand Standard() { return szene::Beispielzustand(); }
+Simulationszustand Standard() {
+    return szene::Beispielzustand();
+}
 
 void Male(benchmark::State& state, const Simulationszustand& vorlage) {
     QImage bild(szene::Seite, szene::Seite, QImage::Format_ARGB32_Premultiplied);

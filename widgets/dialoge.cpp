@@ -23,24 +23,31 @@ QString Antworter::dateiSpeichern(QWidget* eltern, const QString& titel, const Q
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-int Antworter::modal(QDialog* dialog) { return dialog->exec(); }
+int Antworter::modal(QDialog* dialog) {
+    return dialog->exec();
+}
 
-void Antworter::piep() { QApplication::beep(); }
+void Antworter::piep() {
+    QApplication::beep();
+}
 
 namespace {
 Antworter standard;
 Antworter* aktuell = &standard;
 } // namespace
 
-void SetzeAntworter(Antworter* a) { aktuell = a ? a : &standard; }
-Antworter& Aktuell() { return *aktuell; }
+void SetzeAntworter(Antworter* a) {
+    aktuell = a ? a : &standard;
+}
+Antworter& Aktuell() {
+    return *aktuell;
+}
 
 QMessageBox::StandardButton Frage(QWidget* eltern, const Nachricht& n) {
     return aktuell->frage(eltern, n);
 }
 
-void Meldung(QWidget* eltern, const QString& titel, const QString& text,
-             QMessageBox::Icon symbol) {
+void Meldung(QWidget* eltern, const QString& titel, const QString& text, QMessageBox::Icon symbol) {
     aktuell->frage(eltern, Nachricht{titel, text, symbol, QMessageBox::Ok});
 }
 
@@ -54,8 +61,12 @@ QString DateiSpeichern(QWidget* eltern, const QString& titel, const QString& vor
     return aktuell->dateiSpeichern(eltern, titel, vorgabe, filter);
 }
 
-int Modal(QDialog* dialog) { return aktuell->modal(dialog); }
+int Modal(QDialog* dialog) {
+    return aktuell->modal(dialog);
+}
 
-void Piep() { aktuell->piep(); }
+void Piep() {
+    aktuell->piep();
+}
 
 } // namespace dialoge

@@ -20,9 +20,13 @@ void UpDownEdit::setBereich(int minimum, int maximum, int schritt) {
     position_ = minimum;
 }
 
-void UpDownEdit::setMaxLaenge(int zeichen) { lineEdit()->setMaxLength(zeichen); }
+void UpDownEdit::setMaxLaenge(int zeichen) {
+    lineEdit()->setMaxLength(zeichen);
+}
 
-QString UpDownEdit::text() const { return lineEdit()->text(); }
+QString UpDownEdit::text() const {
+    return lineEdit()->text();
+}
 
 void UpDownEdit::setText(const QString& text) {
     if (lineEdit()->text() != text) lineEdit()->setText(text);
@@ -42,7 +46,9 @@ void UpDownEdit::stepBy(int steps) {
     setText(QString::number(position_));
 }
 
-QValidator::State UpDownEdit::validate(QString&, int&) const { return QValidator::Acceptable; }
+QValidator::State UpDownEdit::validate(QString&, int&) const {
+    return QValidator::Acceptable;
+}
 
 QAbstractSpinBox::StepEnabled UpDownEdit::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled;

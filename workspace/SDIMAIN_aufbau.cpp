@@ -39,7 +39,6 @@ using zahltext::Fest;
 
 namespace {
 
-
 struct EditVorgabe {
     UpDownEdit* TSDIAppForm::*feld;
     const char* name;

@@ -4,12 +4,18 @@
 
 #include "workspace/platzhalter.h"
 
-void TSDIAppForm::Schnittstelle2Click() { ZeigePlatzhalter(this, QStringLiteral("Schnittstelle")); }
+void TSDIAppForm::Schnittstelle2Click() {
+    ZeigePlatzhalter(this, QStringLiteral("Schnittstelle"));
+}
 void TSDIAppForm::Initialisieren1Click() {
     ZeigePlatzhalter(this, QStringLiteral("Parametrierung"));
 }
 void TSDIAppForm::Firmwareupdate1Click() {
     ZeigePlatzhalter(this, QStringLiteral("Firmwareupdate"));
 }
-void TSDIAppForm::FileOpen1Execute() { ZeigePlatzhalter(this, QStringLiteral("Öffnen")); }
-void TSDIAppForm::FileSave1Execute() { ZeigePlatzhalter(this, QStringLiteral("Speichern")); }
+void TSDIAppForm::FileOpen1Execute() {
+    ZeigePlatzhalter(this, QStringLiteral("Öffnen"));
+}
+void TSDIAppForm::FileSave1Execute() {
+    ZeigePlatzhalter(this, QStringLiteral("Speichern"));
+}

@@ -27,10 +27,10 @@ struct Simulationszustand {
     double Verschattung = 0;                   // remaining shading, m
     double EndlageStart = 0;                   // east stop (75 after start-up)
     double EndlageStartErr = 0;                // east-stop error
-    double EndlageStop = 0;                    // west stop minus 360 (285 until the first calculation)
-    double Modulpos = 0;                       // module position on the tracker
-    double MorgenPos = 0;                      // tracker position after sunrise of the date
-    double LastPos = 0;                        // row angle of the last drawing
+    double EndlageStop = 0; // west stop minus 360 (285 until the first calculation)
+    double Modulpos = 0;    // module position on the tracker
+    double MorgenPos = 0;   // tracker position after sunrise of the date
+    double LastPos = 0;     // row angle of the last drawing
     double MovePos = 0, MoveTarget = 0, MoveStep = 0; // move animation
     bool MoveActive = false;
     double Scale = 20.0; // EditScale * 0.01, side of the shown square in m

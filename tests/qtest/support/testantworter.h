@@ -39,7 +39,8 @@ public:
 
     QStringList texte() const {
         QStringList t;
-        for (const auto& m : meldungen) t << m.text;
+        for (const auto& m : meldungen)
+            t << m.text;
         return t;
     }
 
