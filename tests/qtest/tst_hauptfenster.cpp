@@ -50,6 +50,7 @@ private slots:
         TestAntworter antworter;
         {
             TSDIAppForm w;
+            // The size asked for; once shown, the window grows to what its controls need.
             QCOMPARE(w.pos(), QPoint(100, 100));
             QCOMPARE(w.frameGeometry().size(), QSize(800, 600));
             QVERIFY(!w.InitMax);
