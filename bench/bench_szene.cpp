@@ -98,11 +98,7 @@ void Tageslauf() {
         TSDIAppForm w;
         w.TimerStartSioInit->stop();
         w.Ereignis([&] {
-            w.SetzeText(w.EditJahr, QStringLiteral("2008"));
-            w.SetzeText(w.EditMonat, QStringLiteral("7"));
-            w.SetzeText(w.EditTag, QStringLiteral("7"));
-            w.SetzeText(w.EditStunde, QStringLiteral("0"));
-            w.SetzeText(w.EditMinute, QStringLiteral("0"));
+            w.SetzeDatumZeit("2008", "7", "7", "0", "0");
             w.SetzeText(w.EditIntervall, QStringLiteral("15"));
             w.ButtonBerechnenClick();
         });

@@ -50,11 +50,7 @@ bool SpeichereFenster(const QString& datei) {
     TSDIAppForm fenster;
     fenster.TimerStartSioInit->stop();
     fenster.Ereignis([&] {
-        fenster.SetzeText(fenster.EditJahr, QStringLiteral("2008"));
-        fenster.SetzeText(fenster.EditMonat, QStringLiteral("7"));
-        fenster.SetzeText(fenster.EditTag, QStringLiteral("7"));
-        fenster.SetzeText(fenster.EditStunde, QStringLiteral("11"));
-        fenster.SetzeText(fenster.EditMinute, QStringLiteral("0"));
+        fenster.SetzeDatumZeit("2008", "7", "7", "11", "0");
         fenster.ButtonBerechnenClick();
     });
     fenster.show();

@@ -170,11 +170,18 @@ void TSDIAppForm::TimerStartSioInitTimer() {
     // Stop first: a failure below must not bring the same message back every second.
     TimerStartSioInit->stop();
     const QDateTime jetzt = QDateTime::currentDateTime();
-    SetzeText(EditJahr, QString::number(jetzt.date().year()));
-    SetzeText(EditMonat, QString::number(jetzt.date().month()));
-    SetzeText(EditTag, QString::number(jetzt.date().day()));
-    SetzeText(EditStunde, QString::number(jetzt.time().hour()));
-    SetzeText(EditMinute, QString::number(jetzt.time().minute()));
+    SetzeDatumZeit(QString::number(jetzt.date().year()), QString::number(jetzt.date().month()),
+                   QString::number(jetzt.date().day()), QString::number(jetzt.time().hour()),
+                   QString::number(jetzt.time().minute()));
+}
+
+void TSDIAppForm::SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
+                                 const QString& stunde, const QString& minute) {
+    SetzeText(EditJahr, jahr);
+    SetzeText(EditMonat, monat);
+    SetzeText(EditTag, tag);
+    SetzeText(EditStunde, stunde);
+    SetzeText(EditMinute, minute);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -78,6 +78,9 @@ public:
     void BerechneSonnenwende();
     void BerechneStopMax();
     void TimerStartSioInitTimer();
+    // Writes the five date and time edits in this order, each firing its change handling.
+    void SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
+                        const QString& stunde, const QString& minute);
 
     // Simulation run and scene (SDIMAIN_sim.cpp).
     void ButtonSIMstartClick();

@@ -31,13 +31,7 @@ class TestHauptfenster : public QObject {
     }
 
     // A known instant for whose results the numbers are known.
-    static void Setze7Juli2008(TSDIAppForm& w) {
-        w.EditJahr->setText("2008");
-        w.EditMonat->setText("7");
-        w.EditTag->setText("7");
-        w.EditStunde->setText("11");
-        w.EditMinute->setText("0");
-    }
+    static void Setze7Juli2008(TSDIAppForm& w) { w.SetzeDatumZeit("2008", "7", "7", "11", "0"); }
 
 private slots:
     void init() {

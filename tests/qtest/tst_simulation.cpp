@@ -57,11 +57,8 @@ class TestSimulation : public QObject {
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
         w->Ereignis([&] {
-            w->SetzeText(w->EditJahr, QStringLiteral("2008"));
-            w->SetzeText(w->EditMonat, QStringLiteral("7"));
-            w->SetzeText(w->EditTag, QStringLiteral("7"));
-            w->SetzeText(w->EditStunde, QString::fromLatin1(stunde));
-            w->SetzeText(w->EditMinute, QString::fromLatin1(minute));
+            w->SetzeDatumZeit("2008", "7", "7", QString::fromLatin1(stunde),
+                              QString::fromLatin1(minute));
             w->ButtonBerechnenClick();
         });
         Male(*w);
