@@ -3,23 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "dateien.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <optional>
 
 namespace {
-
-QByteArray Lies(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreib(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(datei.write(inhalt), inhalt.size());
-}
 
 class MitTrenner {
 public:
@@ -47,11 +38,11 @@ TEST_P(SchreibTest, NurDieEineZeileAendertSich) {
     const SchreibFall& f = GetParam();
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("test.INI"));
-    if (f.vorher) Schreib(pfad, *f.vorher);
+    if (f.vorher) SchreibDatei(pfad, *f.vorher);
     IniDatei ini(pfad);
     ini.SchreibeText(QString::fromUtf8(f.abschnitt), QString::fromUtf8(f.schluessel),
                      QString::fromUtf8(f.wert));
-    EXPECT_EQ(Lies(pfad), f.nachher);
+    EXPECT_EQ(LiesDatei(pfad), f.nachher);
 }
 
 const QByteArray kZweiAbschnitte = "[A]\r\nx=1\r\ny=2\r\n[B]\r\nx=3\r\n";
@@ -110,8 +101,9 @@ TEST_F(IniTest, UmlauteSindEinByteUndPassenOhneGrossKlein) {
     ini.SchreibeText(QStringLiteral("Parameter"), QStringLiteral("Längengrad"),
                      QStringLiteral("-13"));
     ini.SchreibeText(QStringLiteral("Ört"), QStringLiteral("x"), QStringLiteral("€ – Ä"));
-    EXPECT_EQ(Lies(Pfad()), QByteArray("[Parameter]\r\nModulh\xF6he=160\r\nL\xE4ngengrad=-13\r\n"
-                                       "\r\n[\xD6rt]\r\nx=\x80 \x96 \xC4\r\n"));
+    EXPECT_EQ(LiesDatei(Pfad()),
+              QByteArray("[Parameter]\r\nModulh\xF6he=160\r\nL\xE4ngengrad=-13\r\n"
+                         "\r\n[\xD6rt]\r\nx=\x80 \x96 \xC4\r\n"));
     EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("PARAMETER"), QStringLiteral("MODULHÖHE"), 0), 160);
     EXPECT_EQ(ini.LeseText(QStringLiteral("parameter"), QStringLiteral("längengrad")),
               QStringLiteral("-13"));
@@ -120,18 +112,18 @@ TEST_F(IniTest, UmlauteSindEinByteUndPassenOhneGrossKlein) {
 
 TEST_F(IniTest, LesenMitVorgaben) {
     MitTrenner trenner(u',');
-    Schreib(Pfad(), "; Kommentar\r\n"
-                    "[Form]\r\n"
-                    "Top = 120 \r\n"
-                    "Left=0x10\n"
-                    "Height=abc\r\n"
-                    "Width=-5\r\n"
-                    "InitMax=1\r\n"
-                    "Caption=\"Heliowendler-Simulation File: x\"\r\n"
-                    "Leer=\r\n"
-                    "[Positionen]\r\n"
-                    "Breite=50,53\r\n"
-                    "Laenge=-14.48\r\n");
+    SchreibDatei(Pfad(), "; Kommentar\r\n"
+                         "[Form]\r\n"
+                         "Top = 120 \r\n"
+                         "Left=0x10\n"
+                         "Height=abc\r\n"
+                         "Width=-5\r\n"
+                         "InitMax=1\r\n"
+                         "Caption=\"Heliowendler-Simulation File: x\"\r\n"
+                         "Leer=\r\n"
+                         "[Positionen]\r\n"
+                         "Breite=50,53\r\n"
+                         "Laenge=-14.48\r\n");
     const IniDatei ini(Pfad());
     const QString form = QStringLiteral("Form");
     EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Top"), 100), 120);
@@ -172,8 +164,8 @@ TEST_F(IniTest, FehlendeDateiGibtVorgabenUndWirdNichtAngelegt) {
 }
 
 TEST_F(IniTest, AbschnitteInDateireihenfolge) {
-    Schreib(Pfad(), "x=vor jedem Abschnitt\r\n[B]\r\n[A]\r\n; [Kommentar]\r\n[b]\r\n[]\r\n"
-                    "[Eck]ig]\r\n[ohne Ende\r\n");
+    SchreibDatei(Pfad(), "x=vor jedem Abschnitt\r\n[B]\r\n[A]\r\n; [Kommentar]\r\n[b]\r\n[]\r\n"
+                         "[Eck]ig]\r\n[ohne Ende\r\n");
     EXPECT_EQ(IniDatei(Pfad()).Abschnitte(), (QStringList{QStringLiteral("B"), QStringLiteral("A"),
                                                           QString(), QStringLiteral("Eck]ig")}));
 }
@@ -186,20 +178,20 @@ TEST_F(IniTest, ZahlenUndWahrheitswerteSchreiben) {
     ini.SchreibeGleitkomma(QStringLiteral("P"), QStringLiteral("Breitengrad"), 51);
     ini.SchreibeBool(QStringLiteral("P"), QStringLiteral("InitMax"), true);
     ini.SchreibeBool(QStringLiteral("P"), QStringLiteral("Aus"), false);
-    EXPECT_EQ(Lies(Pfad()), QByteArray("[P]\r\nModulpos=-90\r\nTrackspeed=2,236\r\n"
-                                       "Breitengrad=51\r\nInitMax=1\r\nAus=0\r\n"));
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[P]\r\nModulpos=-90\r\nTrackspeed=2,236\r\n"
+                                            "Breitengrad=51\r\nInitMax=1\r\nAus=0\r\n"));
 }
 
 TEST_F(IniTest, JedesSchreibenLiestDieDateiNeu) {
     IniDatei ini(Pfad());
     ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1"));
-    Schreib(Pfad(), Lies(Pfad()) + "; von aussen\r\n");
+    SchreibDatei(Pfad(), LiesDatei(Pfad()) + "; von aussen\r\n");
     ini.SchreibeText(QStringLiteral("A"), QStringLiteral("y"), QStringLiteral("2"));
-    EXPECT_EQ(Lies(Pfad()), QByteArray("[A]\r\nx=1\r\ny=2\r\n; von aussen\r\n"));
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=1\r\ny=2\r\n; von aussen\r\n"));
 }
 
 TEST_F(IniTest, RechteDerDateiBleibenErhalten) {
-    Schreib(Pfad(), "[A]\r\n");
+    SchreibDatei(Pfad(), "[A]\r\n");
     const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                         QFileDevice::WriteUser | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(Pfad(), rechte));
@@ -210,11 +202,11 @@ TEST_F(IniTest, RechteDerDateiBleibenErhalten) {
 // Root passes every access check, so each case is one that fails for root as well.
 TEST_F(IniTest, NichtSchreibbarMeldetDenPfadUndLaesstDieDateiStehen) {
     const QByteArray inhalt = "[A]\r\nx=1\r\n";
-    Schreib(Pfad("schreibgeschuetzt.INI"), inhalt);
+    SchreibDatei(Pfad("schreibgeschuetzt.INI"), inhalt);
     ASSERT_TRUE(QFile::setPermissions(Pfad("schreibgeschuetzt.INI"),
                                       QFileDevice::ReadOwner | QFileDevice::ReadUser |
                                           QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    Schreib(Pfad("datei"), "kein Ordner");
+    SchreibDatei(Pfad("datei"), "kein Ordner");
 
     for (const QString& pfad : {Pfad("schreibgeschuetzt.INI"), Pfad("datei") + "/x.INI",
                                 Pfad("fehlender/ordner/x.INI"), ordner_.path()}) {
@@ -228,23 +220,23 @@ TEST_F(IniTest, NichtSchreibbarMeldetDenPfadUndLaesstDieDateiStehen) {
             EXPECT_EQ(std::string(fehler.what()), fehler.meldung().toStdString());
         }
     }
-    EXPECT_EQ(Lies(Pfad("schreibgeschuetzt.INI")), inhalt);
-    EXPECT_EQ(Lies(Pfad("datei")), QByteArray("kein Ordner"));
+    EXPECT_EQ(LiesDatei(Pfad("schreibgeschuetzt.INI")), inhalt);
+    EXPECT_EQ(LiesDatei(Pfad("datei")), QByteArray("kein Ordner"));
 }
 
 TEST_F(IniTest, UnterbrochenesSchreibenLaesstDenAltenInhalt) {
     const QByteArray inhalt = "[A]\r\nx=1\r\n";
-    Schreib(Pfad(), inhalt);
+    SchreibDatei(Pfad(), inhalt);
     SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
     IniDatei ini(Pfad());
     EXPECT_THROW(ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2")),
                  std::runtime_error);
     SetzeSchreibUnterbrechung({});
-    EXPECT_EQ(Lies(Pfad()), inhalt);
+    EXPECT_EQ(LiesDatei(Pfad()), inhalt);
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("test.INI")});
     ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
-    EXPECT_EQ(Lies(Pfad()), QByteArray("[A]\r\nx=2\r\n"));
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=2\r\n"));
 }
 
 TEST(Cp1252, ObereHaelfteUndLuecken) {

@@ -4,22 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "dateien.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace {
-
-QByteArray LiesDatei(const QString& pfad) {
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("<fehlt>");
-}
-
-void SchreibDatei(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(datei.write(inhalt), inhalt.size());
-}
 
 class StandortDatei : public testing::Test {
 protected:
