@@ -1,3 +1,4 @@
+// Main window: start-up and close, the calculation driver and the change handlers.
 #include "workspace/SDIMAIN.h"
 
 #include "geometry/sonnenposition.h"
@@ -9,27 +10,12 @@
 #include "workspace/programmdateien.h"
 #include "workspace/zahltext.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDate>
 #include <QDateTime>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 using zahltext::AlsGanzzahl;
 using zahltext::AlsGleitkomma;
