@@ -1,10 +1,9 @@
 #include "workspace/inidatei.h"
 
+#include "workspace/dateizugriff.h"
 #include "workspace/zahltext.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 #include <array>
 #include <optional>
 #include <utility>
@@ -20,11 +19,19 @@ constexpr std::array<char16_t, 32> kObereSteuerzeichen = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // One line as it stands on disk: its bytes without the line end, and the line end itself
-// ("\r\n", "\n", or nothing on a last line without one). Untouched lines are written back
-// from these bytes, so they stay exactly as they were.
+// ("\r\n", "\n", "\r", or nothing on a last line without one). Untouched lines are written
+// back from these bytes, so they stay exactly as they were.
 struct Zeile {
     QByteArray text;
     QByteArray ende;
+};
+
+// The lines of a file and the UTF-8 byte-order mark an editor may have put before them. The
+// mark is no part of the first line's text, so the first section is found; it stays at the
+// start of the file when the file is written.
+struct Text {
+    QByteArray bom;
+    std::vector<Zeile> zeilen;
 };
 
 enum class Art { Leer, Kommentar, Abschnitt, Schluessel, Sonstiges };
@@ -36,29 +43,30 @@ struct Deutung {
 };
 
 const QByteArray kZeilenende = QByteArrayLiteral("\r\n");
+const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-std::function<void()> gVorDemErsetzen;
-
-std::vector<Zeile> Zerlege(const QByteArray& inhalt) {
-    std::vector<Zeile> zeilen;
-    qsizetype anfang = 0;
-    while (anfang < inhalt.size()) {
-        const qsizetype lf = inhalt.indexOf('\n', anfang);
-        if (lf < 0) {
-            zeilen.push_back({inhalt.mid(anfang), {}});
-            break;
-        }
-        const bool crlf = lf > anfang && inhalt[lf - 1] == '\r';
-        const qsizetype ende = crlf ? lf - 1 : lf;
-        zeilen.push_back({inhalt.mid(anfang, ende - anfang), crlf ? kZeilenende : "\n"});
-        anfang = lf + 1;
+// CRLF, LF and a lone CR each end a line.
+Text Zerlege(const QByteArray& inhalt) {
+    Text text;
+    qsizetype anfang = inhalt.startsWith(kBom) ? kBom.size() : 0;
+    text.bom = inhalt.left(anfang);
+    const qsizetype n = inhalt.size();
+    while (anfang < n) {
+        qsizetype ende = anfang;
+        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n')
+            ++ende;
+        qsizetype weiter = ende;
+        if (weiter < n)
+            weiter += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
+        text.zeilen.push_back({inhalt.mid(anfang, ende - anfang), inhalt.mid(ende, weiter - ende)});
+        anfang = weiter;
     }
-    return zeilen;
+    return text;
 }
 
-QByteArray Verbinde(const std::vector<Zeile>& zeilen) {
-    QByteArray inhalt;
-    for (const Zeile& z : zeilen)
+QByteArray Verbinde(const Text& text) {
+    QByteArray inhalt = text.bom;
+    for (const Zeile& z : text.zeilen)
         inhalt += z.text + z.ende;
     return inhalt;
 }
@@ -92,15 +100,9 @@ QString Einzeilig(QString text) {
     return text;
 }
 
-QByteArray LiesInhalt(const QString& pfad, bool& gelesen) {
-    QFile datei(pfad);
-    gelesen = !pfad.isEmpty() && datei.open(QIODevice::ReadOnly);
-    return gelesen ? datei.readAll() : QByteArray();
-}
-
+// A file that cannot be read reads as an empty one.
 std::vector<Zeile> LiesZeilen(const QString& pfad) {
-    bool gelesen = false;
-    return Zerlege(LiesInhalt(pfad, gelesen));
+    return Zerlege(dateizugriff::Lies(pfad).value_or(QByteArray())).zeilen;
 }
 
 struct Fundstelle {
@@ -144,17 +146,25 @@ void MitZeilenende(std::vector<Zeile>& zeilen, std::size_t vor) {
     if (vor > 0 && zeilen[vor - 1].ende.isEmpty()) zeilen[vor - 1].ende = kZeilenende;
 }
 
-// QSaveFile would replace a write-protected file without asking, and root passes every
-// access check (Qt's "User" flags come from access() too); so a file without any write bit
-// in its mode is refused here.
-bool Schreibbar(const QString& pfad) {
-    if (pfad.isEmpty()) return false;
-    const QFileInfo info(pfad);
-    if (!info.exists()) return true;
-    if (info.isDir() || !info.isWritable()) return false;
-    constexpr auto schreibBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return (info.permissions() & schreibBits) != 0;
+QByteArray MitEintrag(const QByteArray& alt, const QString& bereich, const QString& name,
+                      const QByteArray& eintrag) {
+    Text text = Zerlege(alt);
+    auto& zeilen = text.zeilen;
+    const Fundstelle fund = Suche(zeilen, bereich, name);
+    if (fund.schluessel) {
+        zeilen[*fund.schluessel] = {eintrag, kZeilenende};
+    } else if (fund.abschnitt) {
+        MitZeilenende(zeilen, fund.einfuegen);
+        zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(fund.einfuegen),
+                      {eintrag, kZeilenende});
+    } else {
+        MitZeilenende(zeilen, zeilen.size());
+        if (!zeilen.empty() && Deute(zeilen.back().text).art != Art::Leer)
+            zeilen.push_back({{}, kZeilenende});
+        zeilen.push_back({NachCp1252(u'[' + bereich + u']'), kZeilenende});
+        zeilen.push_back({eintrag, kZeilenende});
+    }
+    return Verbinde(text);
 }
 
 } // namespace
@@ -168,10 +178,14 @@ IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
 
 QStringList IniDatei::Abschnitte() const {
     QStringList namen;
+    QSet<QString> gesehen; // case-folded, so a long site list loads in linear time
     for (const Zeile& z : LiesZeilen(pfad_)) {
         const Deutung d = Deute(z.text);
-        if (d.art == Art::Abschnitt && !namen.contains(d.name, Qt::CaseInsensitive))
-            namen.append(d.name);
+        if (d.art != Art::Abschnitt) continue;
+        const QString schluessel = d.name.toCaseFolded();
+        if (gesehen.contains(schluessel)) continue;
+        gesehen.insert(schluessel);
+        namen.append(d.name);
     }
     return namen;
 }
@@ -204,37 +218,12 @@ bool IniDatei::LeseBool(const QString& abschnitt, const QString& schluessel, boo
 
 void IniDatei::SchreibeText(const QString& abschnitt, const QString& schluessel,
                             const QString& wert) {
-    if (!Schreibbar(pfad_)) throw SchreibFehler(pfad_);
-    bool gelesen = false;
-    const QByteArray alt = LiesInhalt(pfad_, gelesen);
-    if (!gelesen && QFileInfo::exists(pfad_))
-        throw SchreibFehler(pfad_); // its other lines could not be kept
-
     const QString bereich = Einzeilig(abschnitt).trimmed();
     const QString name = Einzeilig(schluessel).trimmed();
     const QByteArray eintrag = NachCp1252(name + u'=' + Einzeilig(wert));
-    auto zeilen = Zerlege(alt);
-    const Fundstelle fund = Suche(zeilen, bereich, name);
-    if (fund.schluessel) {
-        zeilen[*fund.schluessel] = {eintrag, kZeilenende};
-    } else if (fund.abschnitt) {
-        MitZeilenende(zeilen, fund.einfuegen);
-        zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(fund.einfuegen),
-                      {eintrag, kZeilenende});
-    } else {
-        MitZeilenende(zeilen, zeilen.size());
-        if (!zeilen.empty() && Deute(zeilen.back().text).art != Art::Leer)
-            zeilen.push_back({{}, kZeilenende});
-        zeilen.push_back({NachCp1252(u'[' + bereich + u']'), kZeilenende});
-        zeilen.push_back({eintrag, kZeilenende});
-    }
-
-    const QByteArray neu = Verbinde(zeilen);
-    QSaveFile datei(pfad_);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(neu) != neu.size())
-        throw SchreibFehler(pfad_);
-    if (gVorDemErsetzen) gVorDemErsetzen();
-    if (!datei.commit()) throw SchreibFehler(pfad_);
+    const bool ersetzt = dateizugriff::Ersetze(
+        pfad_, [&](const QByteArray& alt) { return MitEintrag(alt, bereich, name, eintrag); });
+    if (!ersetzt) throw SchreibFehler(pfad_);
 }
 
 void IniDatei::SchreibeGanzzahl(const QString& abschnitt, const QString& schluessel, int wert) {
@@ -251,7 +240,7 @@ void IniDatei::SchreibeBool(const QString& abschnitt, const QString& schluessel,
 }
 
 void SetzeSchreibUnterbrechung(std::function<void()> vorDemErsetzen) {
-    gVorDemErsetzen = std::move(vorDemErsetzen);
+    dateizugriff::SetzeVorDemErsetzen(std::move(vorDemErsetzen));
 }
 
 QByteArray NachCp1252(const QString& text) {

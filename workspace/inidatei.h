@@ -2,9 +2,12 @@
 // INI files with the behaviour of private-profile files: names match without regard to
 // case, a written key replaces its line where it stands, a missing key is appended to its
 // section and a missing section to the end, every other line stays as it was. The text on
-// disk is Windows-1252 with CRLF line ends; LF is accepted when reading. Each write goes
-// straight to disk through a temporary file and a rename, so a failed write never leaves a
-// truncated file behind.
+// disk is Windows-1252 with CRLF line ends; LF and a lone CR are accepted when reading, and a
+// leading UTF-8 byte-order mark is skipped (and kept in place when the file is written; the
+// written line is Windows-1252 all the same). Each write goes straight to disk through a
+// temporary file and a rename, so a failed write never leaves a truncated file behind; a
+// device, a FIFO or a file beyond dateizugriff::GroessteDatei reads as a missing file and is
+// never written (see dateizugriff.h).
 //
 // Details of the line handling: a written line is "key=value" with the key as the caller
 // spells it and ends in CRLF; untouched lines keep their bytes and their own line ends. A

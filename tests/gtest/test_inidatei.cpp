@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "dateien.h"
+#include "prozesse.h"
+
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -84,7 +90,22 @@ INSTANTIATE_TEST_SUITE_P(
         SchreibFall{"FremdeBytesBleibenUnberuehrt", "[A]\r\nn=\xc3\xa4\x81\x8d\r\n", "A", "y", "1",
                     "[A]\r\nn=\xc3\xa4\x81\x8d\r\ny=1\r\n"},
         SchreibFall{"ZeilenumbruchImWert", "[A]\r\n", "A", "x", "a\nb\r\nc", "[A]\r\nx=a b  c\r\n"},
-        SchreibFall{"LeererWert", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"}),
+        SchreibFall{"LeererWert", "[A]\r\nx=1\r\n", "A", "x", "", "[A]\r\nx=\r\n"},
+        // A lone CR ends a line too; such lines keep their CR, a written one gets CRLF.
+        SchreibFall{"NurCrErsetzt", "[A]\rx=1\r[B]\rx=2\r", "B", "x", "5",
+                    "[A]\rx=1\r[B]\rx=5\r\n"},
+        SchreibFall{"NurCrNeuerSchluessel", "[A]\rx=1\r\r[B]\ry=2", "A", "z", "3",
+                    "[A]\rx=1\rz=3\r\n\r[B]\ry=2"},
+        SchreibFall{"GemischteZeilenenden", "[A]\r\nx=1\ry=2\n[B]\r", "A", "y", "5",
+                    "[A]\r\nx=1\ry=5\r\n[B]\r"},
+        // A byte-order mark stays where an editor put it; the file is otherwise unchanged.
+        SchreibFall{"BomErsterAbschnitt", "\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x", "2",
+                    "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+        SchreibFall{"BomNeuerSchluessel", "\xEF\xBB\xBF[A]\r\nx=1\r\n", "a", "y", "2",
+                    "\xEF\xBB\xBF[A]\r\nx=1\r\ny=2\r\n"},
+        SchreibFall{"NurBom", "\xEF\xBB\xBF", "A", "x", "1", "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
+        SchreibFall{"BomNurAmDateianfang", "[A]\r\n\xEF\xBB\xBF[B]\r\n", "B", "x", "1",
+                    "[A]\r\n\xEF\xBB\xBF[B]\r\n\r\n[B]\r\nx=1\r\n"}),
     [](const testing::TestParamInfo<SchreibFall>& info) { return std::string(info.param.name); });
 
 class IniTest : public testing::Test {
@@ -237,6 +258,126 @@ TEST_F(IniTest, UnterbrochenesSchreibenLaesstDenAltenInhalt) {
               QStringList{QStringLiteral("test.INI")});
     ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
     EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=2\r\n"));
+}
+
+TEST_F(IniTest, ZeilenendenUndBytereihenfolgemarke) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+    } faelle[] = {{"CRLF", "[Ort 1]\r\nBreite=1\r\n[Ort 2]\r\nBreite=2\r\n"},
+                  {"LF", "[Ort 1]\nBreite=1\n[Ort 2]\nBreite=2"},
+                  {"nur CR", "[Ort 1]\rBreite=1\r[Ort 2]\rBreite=2\r"},
+                  {"BOM", "\xEF\xBB\xBF[Ort 1]\r\nBreite=1\r\n[Ort 2]\r\nBreite=2\r\n"},
+                  {"BOM und nur CR", "\xEF\xBB\xBF[Ort 1]\rBreite=1\r[Ort 2]\rBreite=2"}};
+    for (const Fall& f : faelle) {
+        SchreibDatei(Pfad(), f.inhalt);
+        const IniDatei ini(Pfad());
+        EXPECT_EQ(ini.Abschnitte(), (QStringList{QStringLiteral("Ort 1"), QStringLiteral("Ort 2")}))
+            << f.name;
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("Ort 1"), QStringLiteral("Breite"), 0), 1)
+            << f.name;
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("Ort 2"), QStringLiteral("Breite"), 0), 2)
+            << f.name;
+    }
+}
+
+// A device or a FIFO in place of the file must neither hang nor fill the memory: it reads
+// like an unreadable file, and a write is refused without replacing it. Each case runs in a
+// child process that is killed when it takes too long.
+TEST_F(IniTest, GeraetOderFifoGiltAlsUnlesbar) {
+    const QString geraet = Pfad("geraet.INI");
+    const QString fifo = Pfad("fifo.INI");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), geraet));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+
+    for (const QString& pfad : {geraet, fifo}) {
+        const pid_t kind = StarteKind([&] {
+            IniDatei ini(pfad);
+            if (!ini.Abschnitte().isEmpty()) return false;
+            if (ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 7) != 7)
+                return false;
+            try {
+                ini.SchreibeGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 3);
+                return false;
+            } catch (const SchreibFehler& e) {
+                return e.meldung() == "In " + pfad + " kann nicht geschrieben werden";
+            }
+        });
+        ASSERT_GT(kind, 0);
+        const KindEnde ende = WarteAufKind(kind, std::chrono::seconds(5));
+        EXPECT_EQ(ende, KindEnde::Erfolg) << pfad.toStdString() << ": " << Text(ende);
+    }
+    EXPECT_EQ(QFileInfo(geraet).symLinkTarget(), QStringLiteral("/dev/zero"));
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{QStringLiteral("fifo.INI"), QStringLiteral("geraet.INI")}));
+}
+
+// Written through a link, the file it points to changes and the link stays.
+TEST_F(IniTest, VerknuepfungBleibtVerknuepfung) {
+    SchreibDatei(Pfad("ziel.INI"), "[A]\r\nx=1\r\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("ziel.INI"), Pfad()));
+    IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+    EXPECT_EQ(QFileInfo(Pfad()).symLinkTarget(), Pfad("ziel.INI"));
+    EXPECT_EQ(LiesDatei(Pfad("ziel.INI")), QByteArray("[A]\r\nx=2\r\n"));
+}
+
+// A save killed between creating its temporary copy and the rename leaves the copy; the
+// next write of the same file removes it, and nothing that only looks similar.
+TEST_F(IniTest, VerwaisteKopienWerdenBeimNaechstenSchreibenEntfernt) {
+    SchreibDatei(Pfad(), "[A]\r\nx=1\r\n");
+    const QStringList verwaist = {QStringLiteral("test.INI.aBcDeF"),
+                                  QStringLiteral("test.INI.QwErTz")};
+    const QStringList bleiben = {
+        QStringLiteral("test.INI.backup"),  QStringLiteral("test.INI.BACKUP"),
+        QStringLiteral("test.INI.Backup"),  QStringLiteral("test.INI.aBcDe"),
+        QStringLiteral("test.INI.aBcDeFg"), QStringLiteral("test.INI.aB1DeF"),
+        QStringLiteral("TEST.INI.aBcDeF"),  QStringLiteral("anders.INI.aBcDeF"),
+        QStringLiteral("test.INIxaBcDeF")};
+    for (const QString& name : verwaist + bleiben)
+        SchreibDatei(Pfad(name.toUtf8().constData()), "[A]\r\n");
+    ASSERT_TRUE(QDir(ordner_.path()).mkdir(QStringLiteral("test.INI.OrDnEr")));
+
+    IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=2\r\n"));
+    for (const QString& name : verwaist)
+        EXPECT_FALSE(QFile::exists(Pfad(name.toUtf8().constData()))) << name.toStdString();
+    for (const QString& name : bleiben)
+        EXPECT_TRUE(QFile::exists(Pfad(name.toUtf8().constData()))) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(Pfad("test.INI.OrDnEr")).isDir());
+}
+
+// While one process is between writing its copy and the rename, a second writer of the
+// same file waits: it neither takes the first one's copy for a stale one nor loses its own
+// change to the first one's rename.
+TEST_F(IniTest, ZweiterSchreiberWartetAufDenErsten) {
+    SchreibDatei(Pfad(), "[A]\r\nx=1\r\n");
+    pid_t kind = -1;
+    bool kopieDa = false, kindWartet = false;
+    SetzeSchreibUnterbrechung([&] {
+        kind = StarteKind([&] {
+            SetzeSchreibUnterbrechung({});
+            IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("y"),
+                                          QStringLiteral("vom Kind"));
+            return true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        int status = 0;
+        kindWartet = kind > 0 && waitpid(kind, &status, WNOHANG) == 0;
+        kopieDa = QDir(ordner_.path())
+                      .entryList({QStringLiteral("test.INI.??????")}, QDir::Files | QDir::Hidden)
+                      .size() == 1;
+    });
+    IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+    SetzeSchreibUnterbrechung({});
+    ASSERT_GT(kind, 0);
+    const KindEnde ende = WarteAufKind(kind, std::chrono::seconds(20));
+    EXPECT_EQ(ende, KindEnde::Erfolg) << Text(ende);
+    EXPECT_TRUE(kindWartet);
+    EXPECT_TRUE(kopieDa);
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=2\r\ny=vom Kind\r\n"));
 }
 
 TEST(Cp1252, ObereHaelfteUndLuecken) {

@@ -89,6 +89,20 @@ TEST_F(StandortDatei, NichtBeschreibbarMeldetDenPfad) {
     }
 }
 
+// An editor that saves the file as UTF-8 puts a byte-order mark before the first section.
+TEST_F(StandortDatei, BytereihenfolgemarkeVerdecktKeinenOrt) {
+    SchreibDatei(pfad_, "\xEF\xBB\xBF[Berlin]\r\nBreite=52,52\r\nL\xE4nge=-13,4\r\n"
+                        "[Bonn]\r\nBreite=50,73\r\n");
+    EXPECT_EQ(standorte::Namen(pfad_), QStringList({"Berlin", "Bonn"}));
+    const auto k = standorte::Lese(pfad_, QStringLiteral("Berlin"));
+    EXPECT_DOUBLE_EQ(k.Breite, 52.52);
+    EXPECT_DOUBLE_EQ(k.Laenge, -13.4);
+
+    standorte::Schreibe(pfad_, QStringLiteral("Berlin"), {52.5, -13});
+    EXPECT_EQ(LiesDatei(pfad_), QByteArray("\xEF\xBB\xBF[Berlin]\r\nBreite=52,5\r\nL\xE4nge=-13\r\n"
+                                           "[Bonn]\r\nBreite=50,73\r\n"));
+}
+
 // ---------------------------------------------------------------------------------------
 
 struct NamensFall {
