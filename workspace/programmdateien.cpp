@@ -1,5 +1,7 @@
 #include "workspace/programmdateien.h"
 
+#include "workspace/dateizugriff.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -40,6 +42,21 @@ QString OrdnerFuer(const QString& programmordner) {
     return AusweichOrdner();
 }
 
+QString OrdnerFuerProgramm(const QString& programmdatei) {
+    const QString programmordner = QFileInfo(programmdatei).absolutePath();
+    const QString ordner = OrdnerFuer(programmordner);
+    if (ordner != programmordner)
+        UebernimmVorlagen(programmordner, ordner, Basisname(programmdatei));
+    return ordner;
+}
+
+void UebernimmVorlagen(const QString& programmordner, const QString& ordner, const QString& basis) {
+    for (const QString& endung : {QStringLiteral(".INI"), QStringLiteral(".POS")})
+        // Failing here is no error: without a copy the application starts as without a file.
+        dateizugriff::KopiereWennFehlt(programmordner + u'/' + basis + endung,
+                                       ordner + u'/' + basis + endung);
+}
+
 QString AusweichOrdner() {
     QString basis = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (basis.isEmpty() || QDir::isRelativePath(basis))
@@ -53,8 +70,7 @@ QString Ordner() {
     const std::lock_guard sperre(gSperre);
     if (gOrdner.isEmpty()) {
         const QString programm = Programmdatei();
-        gOrdner =
-            programm.isEmpty() ? AusweichOrdner() : OrdnerFuer(QFileInfo(programm).absolutePath());
+        gOrdner = programm.isEmpty() ? AusweichOrdner() : OrdnerFuerProgramm(programm);
     }
     return gOrdner;
 }

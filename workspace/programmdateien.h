@@ -2,7 +2,9 @@
 // Where the settings file (".INI") and the site file (".POS") live: beside the executable,
 // named after it with the suffix appended; where that folder cannot be written (an
 // installed package), the same names in $XDG_CONFIG_HOME/heliowendler (default
-// ~/.config/heliowendler).
+// ~/.config/heliowendler). A file that stands beside such a program (put there by the package
+// or an administrator) is copied into that folder when the copy there does not exist yet,
+// so it is the user's starting point; later changes beside the program are not taken over.
 #include <QString>
 
 namespace programmdateien {
@@ -22,6 +24,10 @@ QString Programmdatei();
 QString Basisname(const QString& programmdatei);
 // programmordner when a file can be created in it, else AusweichOrdner();
 QString OrdnerFuer(const QString& programmordner);
+// OrdnerFuer() the executable's folder; when that is the fallback, UebernimmVorlagen() first;
+QString OrdnerFuerProgramm(const QString& programmdatei);
+// copies <programmordner>/<basis>.INI and .POS to ordner where ordner has none yet;
+void UebernimmVorlagen(const QString& programmordner, const QString& ordner, const QString& basis);
 // $XDG_CONFIG_HOME/heliowendler or ~/.config/heliowendler, created when missing.
 QString AusweichOrdner();
 

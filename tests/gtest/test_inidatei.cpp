@@ -1,3 +1,4 @@
+#include "workspace/dateizugriff.h"
 #include "workspace/inidatei.h"
 #include "workspace/zahltext.h"
 
@@ -313,6 +314,25 @@ TEST_F(IniTest, GeraetOderFifoGiltAlsUnlesbar) {
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{QStringLiteral("fifo.INI"), QStringLiteral("geraet.INI")}));
+}
+
+// Up to the size limit a file is read; one byte more and it counts as unreadable, so a
+// write would lose its lines and is refused.
+TEST_F(IniTest, GroessenGrenze) {
+    const QByteArray kopf = "[A]\r\nx=1\r\n;";
+    for (const qint64 groesse : {dateizugriff::GroessteDatei, dateizugriff::GroessteDatei + 1}) {
+        SchreibDatei(Pfad(), kopf);
+        ASSERT_TRUE(QFile::resize(Pfad(), groesse)); // the rest: one long comment of zeros
+        IniDatei ini(Pfad());
+        const bool lesbar = groesse <= dateizugriff::GroessteDatei;
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QStringLiteral("x"), 7), lesbar ? 1 : 7)
+            << groesse;
+        if (lesbar) continue;
+        EXPECT_THROW(ini.SchreibeGanzzahl(QStringLiteral("A"), QStringLiteral("x"), 2),
+                     SchreibFehler);
+        EXPECT_EQ(QFileInfo(Pfad()).size(), groesse);
+        EXPECT_TRUE(LiesDatei(Pfad()).startsWith(kopf));
+    }
 }
 
 // Written through a link, the file it points to changes and the link stays.

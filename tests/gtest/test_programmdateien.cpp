@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "dateien.h"
+#include "kleinesdateisystem.h"
+
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,6 +103,50 @@ TEST_F(OrdnerTest, GesetzterOrdnerGiltFuerBeideDateien) {
     // Back to the default: the test binary's own folder, which the build can write.
     SetzeOrdner(QString());
     EXPECT_EQ(Ordner(), QFileInfo(Programmdatei()).absolutePath());
+}
+
+// The package's files beside a program in a folder that cannot be written are the start of
+// the user's own copies: copied once, never over a copy the user already has.
+TEST_F(OrdnerTest, SchreibgeschuetzterProgrammordnerGibtSeineDateienMit) {
+    const QString programm = tmp_.filePath(QStringLiteral("paket"));
+    ASSERT_TRUE(QDir().mkpath(programm));
+    kleinesdateisystem::Tmpfs paket(programm, 1 << 20);
+    if (!paket.eingehaengt())
+        GTEST_SKIP() << "kein schreibgeschuetzter Ordner moeglich: " << paket.Grund().toStdString();
+    const QByteArray orte = "[Werk]\r\nBreite=50,5\r\nL\xE4nge=-12\r\n";
+    const QByteArray einstellungen = "[COMs]\r\nSender1=4\r\n";
+    SchreibDatei(programm + QStringLiteral("/heliowendler.POS"), orte);
+    SchreibDatei(programm + QStringLiteral("/heliowendler.INI"), einstellungen);
+    ASSERT_TRUE(paket.NurLesbar());
+
+    const QString ordner = tmp_.filePath(QStringLiteral("xdg/heliowendler"));
+    EXPECT_EQ(OrdnerFuerProgramm(programm + QStringLiteral("/heliowendler")), ordner);
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.POS")), orte);
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.INI")), einstellungen);
+
+    // The user's copy is kept at the next start.
+    SchreibDatei(ordner + QStringLiteral("/heliowendler.POS"), "[Eigener]\r\n");
+    EXPECT_EQ(OrdnerFuerProgramm(programm + QStringLiteral("/heliowendler")), ordner);
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.POS")), QByteArray("[Eigener]\r\n"));
+}
+
+TEST_F(OrdnerTest, VorlagenNurWoNochKeineKopieIst) {
+    const QString programm = tmp_.filePath(QStringLiteral("bin"));
+    const QString ordner = tmp_.filePath(QStringLiteral("konfig"));
+    ASSERT_TRUE(QDir().mkpath(programm));
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    SchreibDatei(programm + QStringLiteral("/h.POS"), "[Werk]\r\nBreite=1\r\n");
+    SchreibDatei(ordner + QStringLiteral("/h.INI"), "[COMs]\r\nSender1=2\r\n");
+    SchreibDatei(programm + QStringLiteral("/h.INI"), "[COMs]\r\nSender1=9\r\n");
+    ASSERT_EQ(mkfifo(QFile::encodeName(programm + QStringLiteral("/f.POS")).constData(), 0644), 0);
+
+    UebernimmVorlagen(programm, ordner, QStringLiteral("h"));
+    UebernimmVorlagen(programm, ordner, QStringLiteral("fehlt"));
+    UebernimmVorlagen(programm, ordner, QStringLiteral("f")); // a FIFO is not read
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/h.POS")), QByteArray("[Werk]\r\nBreite=1\r\n"));
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/h.INI")), QByteArray("[COMs]\r\nSender1=2\r\n"));
+    EXPECT_EQ(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("h.INI"), QStringLiteral("h.POS")}));
 }
 
 TEST(Programmdatei, OhneAnwendungsobjektDasLaufendeProgramm) {
