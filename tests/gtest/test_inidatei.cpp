@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
+#include <limits>
 #include <optional>
 #include <thread>
 
@@ -171,6 +172,20 @@ TEST_F(IniTest, LesenMitVorgaben) {
     zahltext::SetzeDezimaltrenner(u'.');
     EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 0);
     EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), -14.48);
+}
+
+// Texts at and beyond the ends of int read as the value or as the default, never wrapped.
+TEST_F(IniTest, GanzzahlenAmRandDesBereichs) {
+    SchreibDatei(Pfad(), "[COMs]\r\nMin=-2147483648\r\nMax=2147483647\r\nUnter=-2147483649\r\n"
+                         "Ueber=2147483648\r\nRiesig=99999999999999999999999\r\nHex=0xFFFFFFFF\r\n"
+                         "HexZuGross=0x100000000\r\n");
+    const IniDatei ini(Pfad());
+    const QString coms = QStringLiteral("COMs");
+    EXPECT_EQ(ini.LeseGanzzahl(coms, QStringLiteral("Min"), 1), std::numeric_limits<int>::min());
+    EXPECT_EQ(ini.LeseGanzzahl(coms, QStringLiteral("Max"), 1), std::numeric_limits<int>::max());
+    for (const char* name : {"Unter", "Ueber", "Riesig", "HexZuGross"})
+        EXPECT_EQ(ini.LeseGanzzahl(coms, QString::fromUtf8(name), 1), 1) << name;
+    EXPECT_EQ(ini.LeseGanzzahl(coms, QStringLiteral("Hex"), 1), -1);
 }
 
 TEST_F(IniTest, FehlendeDateiGibtVorgabenUndWirdNichtAngelegt) {
