@@ -44,8 +44,8 @@ private:
 };
 
 // The folder's flock serialises every read-modify-write in it; a lock file beside each file
-// would litter the user's folders, and the folder is there anyway. A file system without
-// flock (some network mounts) leaves the write unserialised, as it always was there.
+// would litter the user's folders, and the folder is there anyway. Where the file system
+// refuses flock (some network mounts) the write still happens, only unserialised.
 class Sperre {
 public:
     explicit Sperre(const QByteArray& ordner)
