@@ -371,6 +371,67 @@ private slots:
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
+    // A constant east-stop error shifts the rows and never turns the tracker: over a whole
+    // day the moves are those without the error, each starting where the needle stood, and
+    // after each the rows rest at the needle plus the error.
+    void einTagMitEndlagenfehler_data() {
+        QTest::addColumn<QString>("monat");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("fehler");
+        QTest::addColumn<QStringList>("bewegungen");
+        for (const char* fehler : {"-20", "-10", "0", "18", "20"}) {
+            // In July the correction falls by 16 degrees within the quarter hour after 6:00.
+            QTest::addRow("7.7. %s", fehler)
+                << "7"
+                << "7" << fehler << QStringList{"6:15 Sprung", "19:15 Nacht"};
+            // In December the correction changes its sign at the hour after the culmination.
+            QTest::addRow("21.12. %s", fehler)
+                << "12"
+                << "21" << fehler << QStringList{"12:0 Sprung", "15:0 Nacht"};
+        }
+    }
+    void einTagMitEndlagenfehler() {
+        QFETCH(QString, monat);
+        QFETCH(QString, tag);
+        QFETCH(QString, fehler);
+        QFETCH(QStringList, bewegungen);
+        TestAntworter antworter;
+        auto w = Fenster("0");
+        QVERIFY(w);
+        w->Ereignis([&] {
+            w->SetzeDatumZeit("2008", monat, tag, "0", "0");
+            w->SetzeText(w->EditEndlageStartErr, fehler);
+        });
+        Male(*w);
+        QVERIFY(!w->MoveActive);
+        w->ButtonSIMstart->click();
+        QStringList gesehen;
+        for (int i = 0; i < 96; ++i) {
+            const double nadel = w->Hoehe < 0 ? w->MorgenPos : w->TrackerPos();
+            const double hoeheVorher = w->Hoehe;
+            Tick(*w);
+            if (!w->MoveActive) continue;
+            const bool nachtRueckkehr = hoeheVorher > 0 && w->Hoehe < 0;
+            gesehen << QStringLiteral("%1:%2 %3")
+                           .arg(w->EditStunde->text(), w->EditMinute->text(),
+                                nachtRueckkehr ? "Nacht" : "Sprung");
+            const double ziel = nachtRueckkehr ? w->MorgenPos : w->TrackerPos();
+            QCOMPARE(w->MovePos, nadel);
+            QCOMPARE(w->MoveTarget, ziel);
+            const int schritte = BewegungsTicks(*w);
+            QVERIFY(schritte >= (nachtRueckkehr ? 40 : 25));
+            QCOMPARE(w->LastPos, ziel + w->EndlageStartErr);
+            const QImage bild = AufDemSchirm(*w);
+            QCOMPARE(bild, NeuGemalt(*w));
+            QVERIFY(!w->MoveActive);
+        }
+        QCOMPARE(gesehen, bewegungen);
+        QCOMPARE(Zeit(*w),
+                 (QStringList{"2008", monat, QString::number(tag.toInt() + 1), "0", "0"}));
+        QCOMPARE(w->EndlageStartErr, fehler.toDouble());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
     // "Stop SIM" during the night return: the move runs out, the time-lapse stays off.
     void stopWaehrendBewegung() {
         TestAntworter antworter;
