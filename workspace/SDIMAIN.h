@@ -128,6 +128,7 @@ protected:
 
 private:
     void SchliesseFenster();
+    void Zeitschritt(); // Timer1's work: the next instant into the edits, then the calculation
     void SetzeAussengroesse(int breite, int hoehe);
     Arbeitswerte Arbeit() const;
     void UebernimmArbeit(const Arbeitswerte& a);

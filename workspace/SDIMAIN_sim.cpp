@@ -52,6 +52,17 @@ void TSDIAppForm::ButtonSIMstopClick() {
 }
 
 void TSDIAppForm::Timer1Timer() {
+    // A tick that fails ends the run before its message is shown; otherwise every further
+    // tick would bring the same message back.
+    try {
+        Zeitschritt();
+    } catch (...) {
+        ButtonSIMstopClick();
+        throw;
+    }
+}
+
+void TSDIAppForm::Zeitschritt() {
     const int minute = AlsGanzzahl(EditMinute->text());
     const int jahr = AlsGanzzahl(EditJahr->text());
     const int monat = AlsGanzzahl(EditMonat->text());
@@ -76,7 +87,9 @@ void TSDIAppForm::Timer1Timer() {
 
 void TSDIAppForm::TimerMoveTimer() {
     simlauf::BewegeWeiter(*this);
-    PaintBox1->repaint();
+    // Painted once the tick is over: after the last tick the paint finds the move ended and
+    // draws the tracker where it stands.
+    PaintBox1->update();
     simlauf::Zeitgeber zg = LeseZeitgeber(*this);
     if (simlauf::BeendeBewegung(*this, zg)) SetzeZeitgeber(*this, zg);
 }

@@ -44,15 +44,16 @@ Lage BestimmeLage(const Simulationszustand& z, double gezeigt) {
     if (z.Hoehe < 0) return Lage::Nacht;
     // Truncated first: 15.9 degrees are drawn at once, 16.0 turn. Done on the double, so a
     // difference beyond the integer range still counts as a jump.
-    if (std::fabs(std::trunc(z.LastPos - gezeigt)) > 15) return Lage::Sprung;
+    if (std::fabs(std::trunc(LetzteNadel(z) - gezeigt)) > 15) return Lage::Sprung;
     return Lage::Position;
 }
 
 void StarteBewegung(Simulationszustand& z, double ziel, double faktor) {
+    const double von = LetzteNadel(z);
     z.MoveActive = true;
-    z.MoveStep = (z.LastPos - ziel) * faktor;
+    z.MoveStep = (von - ziel) * faktor;
     z.MoveTarget = ziel;
-    z.MovePos = z.LastPos;
+    z.MovePos = von;
 }
 
 void BewegungBeginnt(const Simulationszustand& z, Zeitgeber& zg) {

@@ -31,16 +31,24 @@ Zeitpunkt ZeitSchritt(Zeitpunkt t, std::int64_t intervall);
 // TrackerPos, limited to the stops when "Anschläge verwenden" is ticked.
 double GezeigtePosition(const Simulationszustand& z, bool anschlaege);
 
+// The needle of the last drawing. LastPos holds its rows, which are drawn off the needle by
+// the east-stop error (or by 5 while moving); a tracker position is compared and moved from
+// on the needle, so a constant error never looks like a jump.
+inline double LetzteNadel(const Simulationszustand& z) {
+    return z.LastPos - z.LastVersatz;
+}
+
 // Where a repaint puts the tracker.
 enum class Lage {
     Bewegung, // a move runs: at MovePos
     Nacht,    // sun below the horizon: at MorgenPos
-    Sprung,   // 16 degrees or more from LastPos: a jump move starts, nothing is drawn
+    Sprung,   // 16 degrees or more from the last needle: a jump move starts, nothing is drawn
     Position, // at the shown position
 };
 Lage BestimmeLage(const Simulationszustand& z, double gezeigt);
 
-// A move from LastPos to ziel in steps of (LastPos - ziel) * faktor. Replaces a running move.
+// A move of the needle from where it was last drawn to ziel, in steps of
+// (LetzteNadel - ziel) * faktor. Replaces a running move.
 void StarteBewegung(Simulationszustand& z, double ziel, double faktor);
 inline void StarteSprung(Simulationszustand& z, double gezeigt) {
     StarteBewegung(z, gezeigt, 0.04);

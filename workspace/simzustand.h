@@ -31,6 +31,9 @@ struct Simulationszustand {
     double Modulpos = 0;    // module position on the tracker
     double MorgenPos = 0;   // tracker position after sunrise of the date
     double LastPos = 0;     // row angle of the last drawing
+    // How far those rows ran ahead of the needle: EndlageStartErr at rest and by night, 5
+    // while moving. Taken off LastPos it gives the needle, which the jump test compares.
+    double LastVersatz = 0;
     double MovePos = 0, MoveTarget = 0, MoveStep = 0; // move animation
     bool MoveActive = false;
     double Scale = 20.0; // EditScale * 0.01, side of the shown square in m

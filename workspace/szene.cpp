@@ -552,11 +552,13 @@ SzenenErgebnis PaintBox1Paint(Simulationszustand& z, Zeichenflaeche& f, bool ans
         // While moving the rows run a constant 5 degrees ahead of the needle.
         ZeichneAnschlagbereich(z, f, S / 2, S / 2, S, z.MovePos);
         ZeichneModulreihen(z, f, h, w, z.ModulNRad, g, z.Azimut, z.MovePos + 5);
+        z.LastVersatz = 5;
         break;
     case simlauf::Lage::Nacht:
         ZeichneAnschlagbereich(z, f, S / 2, S / 2, S, z.MorgenPos);
         ZeichneModulreihen(z, f, h, w, z.ModulNRad, g, z.MorgenPos,
                            z.MorgenPos + z.EndlageStartErr);
+        z.LastVersatz = z.EndlageStartErr;
         break;
     case simlauf::Lage::Sprung:
         simlauf::StarteSprung(z, p);
@@ -565,6 +567,7 @@ SzenenErgebnis PaintBox1Paint(Simulationszustand& z, Zeichenflaeche& f, bool ans
     case simlauf::Lage::Position:
         ZeichneAnschlagbereich(z, f, S / 2, S / 2, S, p);
         ZeichneModulreihen(z, f, h, w, z.ModulNRad, g, z.Azimut, p + z.EndlageStartErr);
+        z.LastVersatz = z.EndlageStartErr;
         break;
     }
     ZeichneSonne(z, f, z.Azimut, Spalte(z.Fenster, S / 2), Zeile(z.Fenster, S / 2));

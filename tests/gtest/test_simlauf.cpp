@@ -107,6 +107,20 @@ TEST(SimlaufLage, Rangfolge) {
     EXPECT_EQ(simlauf::BestimmeLage(z, 180), simlauf::Lage::Sprung);
 }
 
+TEST(SimlaufLage, VergleichtDieNadel) {
+    // Rows drawn 20 degrees off a needle at 180: the needle is where it should be.
+    Simulationszustand z = Tag(180, 200);
+    z.LastVersatz = 20;
+    EXPECT_EQ(simlauf::BestimmeLage(z, 180), simlauf::Lage::Position);
+    EXPECT_EQ(simlauf::BestimmeLage(z, 164), simlauf::Lage::Sprung);
+    Simulationszustand ohne = z; // the same rows over a needle at 200
+    ohne.LastVersatz = 0;
+    EXPECT_EQ(simlauf::BestimmeLage(ohne, 180), simlauf::Lage::Sprung);
+    simlauf::StarteSprung(z, 164);
+    EXPECT_EQ(z.MovePos, 180);
+    EXPECT_DOUBLE_EQ(z.MoveStep, 16 * 0.04);
+}
+
 TEST(SimlaufLage, AnschlaegeAuchMitAltemWestwert) {
     Simulationszustand z = Tag(300, 0);
     EXPECT_EQ(simlauf::GezeigtePosition(z, true), 285);
@@ -183,11 +197,14 @@ TEST(SimlaufBewegung, NachtrueckkehrErsetztLaufendeBewegung) {
     simlauf::StarteSprung(z, 180);
     simlauf::BewegungBeginnt(z, zg);
     simlauf::BewegeWeiter(z);
-    z.LastPos = z.MovePos + 5; // what the tick's repaint leaves
+    // What the tick's repaint leaves: the rows 5 degrees ahead of the needle at MovePos.
+    const double nadel = z.MovePos;
+    z.LastPos = nadel + 5;
+    z.LastVersatz = 5;
     simlauf::StarteNachtRueckkehr(z);
     EXPECT_EQ(z.MoveTarget, 60);
-    EXPECT_EQ(z.MovePos, z.LastPos);
-    EXPECT_DOUBLE_EQ(z.MoveStep, (z.LastPos - 60) * 0.025);
+    EXPECT_EQ(z.MovePos, nadel); // the needle turns on from where it was
+    EXPECT_DOUBLE_EQ(z.MoveStep, (nadel - 60) * 0.025);
 }
 
 TEST(SimlaufBewegung, OhneZahlEndetSofort) {

@@ -438,6 +438,82 @@ TEST(SzeneBewegung, ReihenFuenfGradVorDerNadel) {
     EXPECT_TRUE(bewegt.MoveActive);
 }
 
+// A constant east-stop error draws the rows off the needle. The jump test compares needles,
+// so the error alone never turns the tracker, while a real jump still does, from where the
+// needle stood.
+class SzeneEndlagenfehler : public testing::TestWithParam<double> {};
+
+// The window's move tick: advance, end at the target, then the paint it asked for.
+void BewegungAuslaufen(Simulationszustand& z) {
+    simlauf::Zeitgeber zg{false, true};
+    for (int i = 0; i < 100 && zg.TimerMove; ++i) {
+        simlauf::BewegeWeiter(z);
+        simlauf::BeendeBewegung(z, zg);
+        Male(z);
+    }
+    ASSERT_FALSE(zg.TimerMove);
+}
+
+TEST_P(SzeneEndlagenfehler, NurEchteSpruengeBewegen) {
+    const double fehler = GetParam();
+    Simulationszustand z = Standard();
+    z.EndlageStartErr = fehler;
+    Male(z);
+    // Steps short of a jump, each way: drawn at once, the rows at the needle plus the error.
+    for (double schritt : {3.0, -3.0, 10.0, -10.0, 15.9, -15.9}) {
+        z.Azimut += schritt;
+        ASSERT_FALSE(Male(z).ergebnis.BewegungGestartet) << schritt;
+        EXPECT_EQ(z.LastPos, z.Azimut + fehler);
+    }
+
+    // The correction changes its sign: the tracker turns from where the needle stood.
+    z = Standard();
+    z.EndlageStartErr = fehler;
+    z.Azimut = 155;
+    z.WinkelZurSonne = 25;
+    Male(z);
+    z.Azimut = 157;
+    ASSERT_FALSE(Male(z).ergebnis.BewegungGestartet);
+    z.WinkelZurSonne = -25;
+    EXPECT_TRUE(Male(z).ergebnis.BewegungGestartet);
+    EXPECT_EQ(z.MovePos, 182);
+    EXPECT_EQ(z.MoveTarget, 132);
+    EXPECT_DOUBLE_EQ(z.MoveStep, 50 * 0.04);
+    BewegungAuslaufen(z);
+    // The paint after the move drew the tracker at rest; the next starts nothing.
+    EXPECT_FALSE(z.MoveActive);
+    EXPECT_EQ(z.LastPos, 132 + fehler);
+    EXPECT_FALSE(Male(z).ergebnis.BewegungGestartet);
+
+    // At sunset the tracker returns from the needle, not from its rows.
+    simlauf::StarteNachtRueckkehr(z);
+    EXPECT_EQ(z.MovePos, 132);
+    // A sunset during a move returns from where that move had got to.
+    Male(z);
+    simlauf::BewegeWeiter(z);
+    Male(z);
+    const double unterwegs = z.MovePos;
+    simlauf::StarteNachtRueckkehr(z);
+    EXPECT_EQ(z.MovePos, unterwegs);
+
+    // By night the needle waits at MorgenPos; the sunrise turns the tracker only when the
+    // day begins 16 degrees or more away from it.
+    for (double abstand : {10.0, -10.0, 20.0, -20.0}) {
+        Simulationszustand n = Standard();
+        n.EndlageStartErr = fehler;
+        n.Hoehe = -2;
+        Male(n);
+        n.Hoehe = 2;
+        n.Azimut = n.MorgenPos + abstand;
+        EXPECT_EQ(Male(n).ergebnis.BewegungGestartet, std::fabs(abstand) >= 16) << abstand;
+        if (n.MoveActive) {
+            EXPECT_EQ(n.MovePos, n.MorgenPos);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fehler, SzeneEndlagenfehler, testing::Values(-20, -10, 0, 18, 20));
+
 TEST(SzeneNacht, MorgenPositionSchwarzeKanteUndMond) {
     Simulationszustand z = Standard();
     z.Hoehe = -10;

@@ -40,6 +40,33 @@ QPoint NadelBei(const Simulationszustand& z, double a) {
                   szene::PixelY(z.Fenster, r + szene::PolarY(r, a)));
 }
 
+// What the paint box shows on the screen: the window's surface as it was last painted (a
+// grab of the widget would paint it anew).
+QImage AufDemSchirm(TSDIAppForm& w) {
+    const QPoint o = w.PaintBox1->mapTo(&w, QPoint(0, 0));
+    return w.screen()
+        ->grabWindow(w.winId(), o.x(), o.y(), szene::Seite, szene::Seite)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The paint box painted afresh in place, from the state the window holds now.
+QImage NeuGemalt(TSDIAppForm& w) {
+    w.PaintBox1->repaint();
+    return AufDemSchirm(w);
+}
+
+// Notes for each message whether the time-lapse was still on when it came up: a real box
+// runs an event loop, in which a running Timer1 would tick again.
+struct MeldungImLauf : TestAntworter {
+    const TSDIAppForm* fenster = nullptr;
+    QList<bool> laeuft;
+    QMessageBox::StandardButton frage(QWidget* eltern, const dialoge::Nachricht& n) override {
+        laeuft << (fenster && (fenster->Timer1->isActive() || fenster->SimActive));
+        return TestAntworter::frage(eltern, n);
+    }
+};
+
 } // namespace
 
 class TestSimulation : public QObject {
@@ -190,40 +217,64 @@ private slots:
                  (QStringList{"EditMinute", "EditJahr", "EditMonat", "EditTag", "EditStunde"}));
     }
 
+    // A failing tick ends the run, as "Stop SIM" would, before its message comes up, so no
+    // further tick brings the message back.
     void fehlerhafterTick_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("meldung");
+        QTest::addColumn<bool>("zeitGeschrieben");
         QTest::newRow("Intervall") << "EditIntervall"
                                    << "x"
-                                   << "''x'' ist kein gültiger Integer-Wert";
+                                   << "''x'' ist kein gültiger Integer-Wert" << false;
+        QTest::newRow("Intervall leer") << "EditIntervall"
+                                        << ""
+                                        << "'''' ist kein gültiger Integer-Wert" << false;
         QTest::newRow("Minute") << "EditMinute"
                                 << "7,5"
-                                << "''7,5'' ist kein gültiger Integer-Wert";
+                                << "''7,5'' ist kein gültiger Integer-Wert" << false;
         QTest::newRow("Stunde") << "EditStunde"
                                 << "elf"
-                                << "'elf' ist kein gültiger Gleitkommawert";
+                                << "'elf' ist kein gültiger Gleitkommawert" << false;
         QTest::newRow("Stunde zu groß") << "EditStunde"
                                         << "1e30"
-                                        << "''1e30'' ist kein gültiger Integer-Wert";
+                                        << "''1e30'' ist kein gültiger Integer-Wert" << false;
+        // The calculation after the time step fails: the new time stays in the edits.
+        QTest::newRow("Rechnung") << "EditModulH"
+                                  << "160,5"
+                                  << "''160,5'' ist kein gültiger Integer-Wert" << true;
     }
     void fehlerhafterTick() {
         QFETCH(QString, edit);
         QFETCH(QString, text);
         QFETCH(QString, meldung);
-        TestAntworter antworter;
+        QFETCH(bool, zeitGeschrieben);
+        MeldungImLauf antworter;
         auto w = Fenster("11");
         QVERIFY(w);
+        antworter.fenster = w.get();
         w->ButtonSIMstart->click();
         auto* e = w->findChild<UpDownEdit*>(edit);
         QVERIFY(e);
+        const QString gut = e->text();
         e->setText(text); // no recalculation while the time-lapse runs
         antworter.meldungen.clear();
         const QStringList vorher = Zeit(*w);
         Tick(*w);
         QCOMPARE(antworter.texte(), QStringList{meldung});
-        QCOMPARE(Zeit(*w), vorher); // nothing was written before the failing read
-        QVERIFY(w->Timer1->isActive());
+        QCOMPARE(antworter.laeuft, QList<bool>{false});
+        // A failing read comes before the time step; a failing calculation after it.
+        QCOMPARE(Zeit(*w) != vorher, zeitGeschrieben);
+        QVERIFY(!w->SimActive);
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!w->TimerMove->isActive());
+
+        // Mended, the run starts again as before.
+        e->setText(gut);
+        w->ButtonSIMstart->click();
+        Tick(*w);
+        QCOMPARE(antworter.meldungen.size(), 1);
+        QVERIFY(w->SimActive);
     }
 
     // At sunset the time-lapse pauses while the tracker turns back to its morning position,
@@ -289,6 +340,95 @@ private slots:
         QVERIFY(bewegungsTicks >= 40 * nachtRueckkehren + 25 * tagesBewegungen);
         QVERIFY(w->Timer1->isActive());
         QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // Once a move has run out the screen shows the tracker where it stands, the same as any
+    // later paint of that state, and LastPos holds the rows drawn there.
+    void bildNachBewegung_data() {
+        QTest::addColumn<bool>("nacht");
+        QTest::newRow("Sprung") << false;       // the rows' first turn from north
+        QTest::newRow("Nachtrückkehr") << true; // back to the morning position at sunset
+    }
+    void bildNachBewegung() {
+        QFETCH(bool, nacht);
+        TestAntworter antworter;
+        auto w = Fenster(nacht ? "18" : "11", "0", nacht);
+        QVERIFY(w);
+        if (nacht) {
+            w->ButtonSIMstart->click();
+            BisSonnenuntergang(*w);
+            QVERIFY(w->Hoehe < 0);
+        }
+        QVERIFY(w->MoveActive);
+        QVERIFY(BewegungsTicks(*w) >= 25);
+        QVERIFY(!w->MoveActive);
+        QCOMPARE(w->LastPos, nacht ? w->MorgenPos : w->TrackerPos());
+        const QImage bild = AufDemSchirm(*w);
+        QCOMPARE(bild.size(), QSize(szene::Seite, szene::Seite));
+        QCOMPARE(bild, NeuGemalt(*w));
+        QVERIFY(!w->MoveActive);
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // A constant east-stop error shifts the rows and never turns the tracker: over a whole
+    // day the moves are those without the error, each starting where the needle stood, and
+    // after each the rows rest at the needle plus the error.
+    void einTagMitEndlagenfehler_data() {
+        QTest::addColumn<QString>("monat");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("fehler");
+        QTest::addColumn<QStringList>("bewegungen");
+        for (const char* fehler : {"-20", "-10", "0", "18", "20"}) {
+            // In July the correction falls by 16 degrees within the quarter hour after 6:00.
+            QTest::addRow("7.7. %s", fehler)
+                << "7"
+                << "7" << fehler << QStringList{"6:15 Sprung", "19:15 Nacht"};
+            // In December the correction changes its sign at the hour after the culmination.
+            QTest::addRow("21.12. %s", fehler)
+                << "12"
+                << "21" << fehler << QStringList{"12:0 Sprung", "15:0 Nacht"};
+        }
+    }
+    void einTagMitEndlagenfehler() {
+        QFETCH(QString, monat);
+        QFETCH(QString, tag);
+        QFETCH(QString, fehler);
+        QFETCH(QStringList, bewegungen);
+        TestAntworter antworter;
+        auto w = Fenster("0");
+        QVERIFY(w);
+        w->Ereignis([&] {
+            w->SetzeDatumZeit("2008", monat, tag, "0", "0");
+            w->SetzeText(w->EditEndlageStartErr, fehler);
+        });
+        Male(*w);
+        QVERIFY(!w->MoveActive);
+        w->ButtonSIMstart->click();
+        QStringList gesehen;
+        for (int i = 0; i < 96; ++i) {
+            const double nadel = w->Hoehe < 0 ? w->MorgenPos : w->TrackerPos();
+            const double hoeheVorher = w->Hoehe;
+            Tick(*w);
+            if (!w->MoveActive) continue;
+            const bool nachtRueckkehr = hoeheVorher > 0 && w->Hoehe < 0;
+            gesehen << QStringLiteral("%1:%2 %3")
+                           .arg(w->EditStunde->text(), w->EditMinute->text(),
+                                nachtRueckkehr ? "Nacht" : "Sprung");
+            const double ziel = nachtRueckkehr ? w->MorgenPos : w->TrackerPos();
+            QCOMPARE(w->MovePos, nadel);
+            QCOMPARE(w->MoveTarget, ziel);
+            const int schritte = BewegungsTicks(*w);
+            QVERIFY(schritte >= (nachtRueckkehr ? 40 : 25));
+            QCOMPARE(w->LastPos, ziel + w->EndlageStartErr);
+            const QImage bild = AufDemSchirm(*w);
+            QCOMPARE(bild, NeuGemalt(*w));
+            QVERIFY(!w->MoveActive);
+        }
+        QCOMPARE(gesehen, bewegungen);
+        QCOMPARE(Zeit(*w),
+                 (QStringList{"2008", monat, QString::number(tag.toInt() + 1), "0", "0"}));
+        QCOMPARE(w->EndlageStartErr, fehler.toDouble());
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
