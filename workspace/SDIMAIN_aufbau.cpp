@@ -9,6 +9,7 @@
 #include "workspace/inidatei.h"
 #include "workspace/paintbox.h"
 #include "workspace/programmdateien.h"
+#include "workspace/schriften.h"
 #include "workspace/zahltext.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ QLabel* NeuesLabel(const QString& text, QWidget* eltern, const char* name = null
 } // namespace
 
 void TSDIAppForm::BaueOberflaeche() {
+    setFont(schriften::Fenster());
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
     auto* haupt = new QHBoxLayout(zentrum);
@@ -367,6 +369,9 @@ void TSDIAppForm::BaueMenues() {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
+    // Menus are windows of their own and do not take the window's font by themselves.
+    for (QMenu* m : {datei, tracker, hilfe, PopupMenuPosition})
+        m->setFont(font());
 }
 
 void TSDIAppForm::Verbinde() {
