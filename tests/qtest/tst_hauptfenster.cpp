@@ -362,6 +362,53 @@ private slots:
         w.Timer1->stop();
     }
 
+    // The east-stop edits hold three typed characters; what the program writes (a
+    // simulation file, the parametrization window) arrives whole, and so does the change
+    // handling it fires.
+    void ostanschlagGanzGeschrieben_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("gelesen");
+        QTest::newRow("Anschlag 1000") << "EditEndlageStart"
+                                       << "1000" << 1000.0;
+        QTest::newRow("Fehler -12,5") << "EditEndlageStartErr"
+                                      << "-12,5" << -12.5;
+    }
+    void ostanschlagGanzGeschrieben() {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(double, gelesen);
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        auto* e = w.findChild<UpDownEdit*>(edit);
+        QCOMPARE(e->maxLaenge(), 3);
+        QSignalSpy geaendert(e, &UpDownEdit::textChanged);
+        e->setText(text);
+        QCOMPARE(e->text(), text);
+        QCOMPARE(geaendert.size(), 1);
+        QCOMPARE(geaendert[0][0].toString(), text);
+        QCOMPARE(edit == "EditEndlageStart" ? w.EndlageStart : w.EndlageStartErr, gelesen);
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+
+        // Typing stops at three characters; the longer written text can be shortened but
+        // not lengthened.
+        auto* zeile = e->findChild<QLineEdit*>();
+        w.Timer1->start(); // keep the calculation out of the typing
+        zeile->end(false);
+        QTest::keyClicks(zeile, "5");
+        QCOMPARE(e->text(), text);
+        QTest::keyClick(zeile, Qt::Key_Backspace);
+        QCOMPARE(e->text(), text.chopped(1));
+        e->setText(QString());
+        QTest::keyClicks(zeile, "-12,5");
+        QCOMPARE(e->text(), QStringLiteral("-12"));
+        zeile->selectAll();
+        QTest::keyClicks(zeile, "98765");
+        QCOMPARE(e->text(), QStringLiteral("987"));
+        w.Timer1->stop();
+    }
+
     // Keyboard users and screen readers find every edit by its caption.
     void beschriftungenSindBuddies() {
         TestAntworter antworter;
