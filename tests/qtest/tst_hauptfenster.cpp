@@ -6,6 +6,7 @@
 #include "workspace/programmdateien.h"
 #include "workspace/zahltext.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -407,6 +408,51 @@ private slots:
         QTest::keyClicks(zeile, "98765");
         QCOMPARE(e->text(), QStringLiteral("987"));
         w.Timer1->stop();
+    }
+
+    // A screen reader hears every result and status panel with its caption and its
+    // current value, also after the value changed.
+    void ergebnisseFuerBildschirmleser() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        const QList<std::pair<QLabel*, QString>> werte = {
+            {w.LabelAOstMax, "max.STOP Ost"},
+            {w.LabelAWestMax, "max. STOP West"},
+            {w.LabelAzimut, "Azimut"},
+            {w.LabelHoehe, "Elevation"},
+            {w.LabelSchatten, "Schatten"},
+            {w.LabelWinkelZurSonne, "Winkelkorrektur"},
+            {w.LabelTrackerPos, "Trackerposition"},
+            {w.LabelSonnenwende, "Sonnenwende"},
+            {w.LabelSchattenErr, "Verschattung"},
+            {w.StatusPanel[0], "Empfangene Protokolle"},
+            {w.StatusPanel[1], "Zustand der Schnittstelle"},
+            {w.StatusPanel[2], "Schnittstelleneinstellung"},
+            {w.StatusPanel[3], "Letzte Meldung"}};
+        auto pruefe = [&] {
+            for (const auto& [label, beschriftung] : werte) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+                QVERIFY(a);
+                QCOMPARE(a->text(QAccessible::Name), label->text());
+                QCOMPARE(a->text(QAccessible::Description), beschriftung);
+            }
+        };
+        for (int i = 0; i < 4; ++i)
+            w.SetzePanel(i, QStringLiteral("Panel %1").arg(i));
+        pruefe();
+        if (QTest::currentTestFailed()) return;
+        Setze7Juli2008(w);
+        w.ButtonBerechnenClick();
+        w.SetzePanel(0, QStringLiteral("Protokolle: 3"));
+        w.SetzePanel(3, QStringLiteral("CS FEHLER !"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.LabelAzimut)->text(QAccessible::Name),
+                 QStringLiteral("176,516°"));
+        pruefe();
+        // The caption labels its value, so the reader can also say which caption belongs.
+        const auto beschriftet =
+            QAccessible::queryAccessibleInterface(w.LabelAzimut)->relations(QAccessible::Label);
+        QCOMPARE(beschriftet.size(), 1);
+        QCOMPARE(beschriftet[0].first->text(QAccessible::Name), QStringLiteral("Azimut="));
     }
 
     // Keyboard users and screen readers find every edit by its caption.
