@@ -89,6 +89,56 @@ private slots:
         QVERIFY(f.readAll().contains("Sender1=0\r\n"));
     }
 
+    // Numbers a window or a port cannot have are brought into range as they are read: no
+    // arithmetic on them overflows, and closing writes what the window really had.
+    void einstellungenAusserhalbDesBereichs_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("comPortNr");
+        QTest::addColumn<QRect>("fenster");
+        const QByteArray form = "[Form]\r\nTop=40\r\nLeft=30\r\nHeight=700\r\nWidth=900\r\n";
+        QTest::newRow("Sender1 kleinste Zahl") << form + "[COMs]\r\nSender1=-2147483648\r\n"
+                                               << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 groesste Zahl") << form + "[COMs]\r\nSender1=2147483647\r\n"
+                                               << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 -1") << form + "[COMs]\r\nSender1=-1\r\n"
+                                    << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 COM256") << form + "[COMs]\r\nSender1=257\r\n"
+                                        << 256 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 258") << form + "[COMs]\r\nSender1=258\r\n"
+                                     << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Form groesste und kleinste Zahlen")
+            << QByteArray("[Form]\r\nTop=-2147483648\r\nLeft=2147483647\r\n"
+                          "Height=-2147483648\r\nWidth=2147483647\r\n")
+            << 0 << QRect(16384, -16384, 16384, 0);
+        QTest::newRow("Form knapp innerhalb")
+            << QByteArray("[Form]\r\nTop=16384\r\nLeft=-16384\r\nHeight=16384\r\nWidth=0\r\n") << 0
+            << QRect(-16384, 16384, 0, 16384);
+    }
+    void einstellungenAusserhalbDesBereichs() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, comPortNr);
+        QFETCH(QRect, fenster);
+        SchreibeDatei(ini(), inhalt);
+        TestAntworter antworter;
+        {
+            TSDIAppForm w;
+            QCOMPARE(w.ComPortNr, comPortNr);
+            QCOMPARE(w.pos(), fenster.topLeft());
+            QCOMPARE(w.size(), fenster.size());
+            w.close();
+        }
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray text = f.readAll();
+        for (const QByteArray& zeile : {"Sender1=" + QByteArray::number(comPortNr + 1),
+                                        "Top=" + QByteArray::number(fenster.top()),
+                                        "Left=" + QByteArray::number(fenster.left()),
+                                        "Height=" + QByteArray::number(fenster.height()),
+                                        "Width=" + QByteArray::number(fenster.width())})
+            QVERIFY2(text.contains(zeile + "\r\n"), zeile.constData());
+    }
+
     void startZustand() {
         TestAntworter antworter;
         TSDIAppForm w;
