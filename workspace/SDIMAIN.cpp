@@ -91,7 +91,7 @@ namespace {
 // always fit them, whatever a settings file says.
 constexpr int FensterOrtGrenze = 16384;
 constexpr int FensterGroesseGrenze = 16384;
-// COM1 to COM256; "Sender1" is the number plus one, 0 and 1 mean no port chosen.
+// COM1 to COM256; "Sender1" holds the number plus one (1: no port chosen).
 constexpr int HoechsterComPort = 256;
 } // namespace
 
