@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 UpDownEdit::UpDownEdit(QWidget* parent) : QAbstractSpinBox(parent) {
@@ -9,7 +10,10 @@ UpDownEdit::UpDownEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
-    connect(lineEdit(), &QLineEdit::textChanged, this, &UpDownEdit::textChanged);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& t) {
+        bisher_ = t;
+        emit textChanged(t);
+    });
     lineEdit()->installEventFilter(this);
 }
 
@@ -21,7 +25,7 @@ void UpDownEdit::setBereich(int minimum, int maximum, int schritt) {
 }
 
 void UpDownEdit::setMaxLaenge(int zeichen) {
-    lineEdit()->setMaxLength(zeichen);
+    maxLaenge_ = zeichen;
 }
 
 QString UpDownEdit::text() const {
@@ -29,7 +33,10 @@ QString UpDownEdit::text() const {
 }
 
 void UpDownEdit::setText(const QString& text) {
-    if (lineEdit()->text() != text) lineEdit()->setText(text);
+    if (lineEdit()->text() == text) return;
+    // The length limit is for typing; what the program writes arrives whole.
+    const QScopedValueRollback schreibt(schreibt_, true);
+    lineEdit()->setText(text);
 }
 
 void UpDownEdit::stepBy(int steps) {
@@ -46,7 +53,12 @@ void UpDownEdit::stepBy(int steps) {
     setText(QString::number(position_));
 }
 
-QValidator::State UpDownEdit::validate(QString&, int&) const {
+QValidator::State UpDownEdit::validate(QString& input, int&) const {
+    // Typing stops at the limit. A longer text the program wrote may be shortened, never
+    // lengthened. A rejected keystroke is undone by the edit only while its text counts as
+    // valid, so what the program writes always does.
+    if (!schreibt_ && maxLaenge_ > 0 && input.size() > maxLaenge_ && input.size() > bisher_.size())
+        return QValidator::Invalid;
     return QValidator::Acceptable;
 }
 

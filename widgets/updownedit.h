@@ -14,7 +14,9 @@ public:
     int minimum() const { return min_; }
     int maximum() const { return max_; }
     int schritt() const { return schritt_; }
+    // Typing stops at this many characters (0: no limit); setText is not limited.
     void setMaxLaenge(int zeichen);
+    int maxLaenge() const { return maxLaenge_; }
 
     QString text() const;
     // Setting the text the edit already shows changes nothing and fires nothing.
@@ -36,4 +38,7 @@ protected:
 private:
     int min_ = 0, max_ = 100, schritt_ = 1;
     int position_ = 0; // last value the arrows knew, used when the text is no number
+    int maxLaenge_ = 0;
+    bool schreibt_ = false; // setText is writing
+    QString bisher_;        // the text before the change being checked
 };

@@ -1,5 +1,7 @@
 #include "workspace/ABOUT.h"
 
+#include "workspace/schriften.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -43,7 +45,7 @@ TAboutBox::TAboutBox(QWidget* parent, const std::string& programm)
     Q_INIT_RESOURCE(bilder); // the picture lives in a static library
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Programm Info"));
-    setFont(QFont(QStringLiteral("Sans Serif"), 8));
+    setFont(schriften::Fenster());
     setFixedSize(547, 298);
 
     Panel1 = new QFrame(this);
@@ -68,7 +70,7 @@ TAboutBox::TAboutBox(QWidget* parent, const std::string& programm)
     Label1 = NeuesLabel(Panel1, "Label1", QStringLiteral("Simulation"), {422, 16}, true);
     for (QLabel* l : {ProductName, Label1}) {
         QFont f = l->font();
-        f.setPointSize(11);
+        f.setPixelSize(15); // 11 points at 96 dpi
         l->setFont(f);
         l->adjustSize();
     }

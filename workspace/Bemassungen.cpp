@@ -1,5 +1,7 @@
 #include "workspace/Bemassungen.h"
 
+#include "workspace/schriften.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -70,8 +72,7 @@ void Zeichne(QPainter& p) {
     Reihe(p, ErsteReihe);
     Reihe(p, ZweiteReihe);
 
-    QFont schrift = p.font();
-    schrift.setPixelSize(11);
+    const QFont schrift = schriften::Fenster();
     p.setFont(schrift);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::black);
@@ -135,7 +136,7 @@ QPixmap Bemassungsbild() {
 TFormHilfe::TFormHilfe(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Bemaßungen"));
-    setFont(QFont(QStringLiteral("Sans Serif"), 8));
+    setFont(schriften::Fenster());
     resize(347, 168);
 
     Image1 = new QLabel(this);

@@ -1,5 +1,7 @@
 #include "workspace/Position.h"
 
+#include "workspace/schriften.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,7 @@ TPositionDlg::TPositionDlg(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("PositionDlg"));
     setWindowTitle(QStringLiteral("Position Editieren"));
+    setFont(schriften::Fenster());
     setFixedSize(384, 179);
 
     Bevel1 = Platziere(new QFrame(this), "Bevel1", 8, 8);

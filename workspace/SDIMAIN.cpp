@@ -5,6 +5,7 @@
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
+#include "workspace/fenstergeometrie.h"
 #include "workspace/inidatei.h"
 #include "workspace/paintbox.h"
 #include "workspace/programmdateien.h"
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 
 using zahltext::AlsGanzzahl;
 using zahltext::AlsGleitkomma;
@@ -84,16 +86,36 @@ void TSDIAppForm::SetzePanel(int i, const QString& text) {
 // ---------------------------------------------------------------------------------------
 // Start-up and close
 
+namespace {
+// X11 carries window coordinates in 16 bits; within these bounds a window and its frame
+// always fit them, whatever a settings file says.
+constexpr int FensterOrtGrenze = 16384;
+constexpr int FensterGroesseGrenze = 16384;
+// COM1 to COM256; "Sender1" holds the number plus one (1: no port chosen).
+constexpr int HoechsterComPort = 256;
+} // namespace
+
 void TSDIAppForm::FormCreate() {
     IniDatei ini(programmdateien::Einstellungsdatei());
-    ComPortNr = ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1) - 1;
-    const int top = ini.LeseGanzzahl(QStringLiteral("Form"), QStringLiteral("Top"), 100);
-    const int left = ini.LeseGanzzahl(QStringLiteral("Form"), QStringLiteral("Left"), 100);
-    const int hoehe = ini.LeseGanzzahl(QStringLiteral("Form"), QStringLiteral("Height"), 600);
-    const int breite = ini.LeseGanzzahl(QStringLiteral("Form"), QStringLiteral("Width"), 800);
-    InitMax = ini.LeseBool(QStringLiteral("Form"), QStringLiteral("InitMax"), false);
-    move(left, top);
-    SetzeAussengroesse(breite, hoehe);
+    const QString form = QStringLiteral("Form");
+    // A number no port can have reads as the default, as an unreadable one does.
+    int sender = ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1);
+    if (sender < 0 || sender > HoechsterComPort + 1) sender = 1;
+    ComPortNr = sender - 1;
+    auto ort = [&](const char* schluessel, int vorgabe) {
+        return std::clamp(ini.LeseGanzzahl(form, QString::fromLatin1(schluessel), vorgabe),
+                          -FensterOrtGrenze, FensterOrtGrenze);
+    };
+    auto groesse = [&](const char* schluessel, int vorgabe) {
+        return std::clamp(ini.LeseGanzzahl(form, QString::fromLatin1(schluessel), vorgabe), 0,
+                          FensterGroesseGrenze);
+    };
+    const int top = ort("Top", 100);
+    const int left = ort("Left", 100);
+    const int hoehe = groesse("Height", 600);
+    const int breite = groesse("Width", 800);
+    InitMax = ini.LeseBool(form, QStringLiteral("InitMax"), false);
+    geometrie_->Setze(QRect(left, top, breite, hoehe));
 
     LadeStandorte();
     WendeStunde = 12;
@@ -103,38 +125,14 @@ void TSDIAppForm::FormCreate() {
     EndlageStop = 285.0;
 }
 
-void TSDIAppForm::SetzeAussengroesse(int breite, int hoehe) {
-    // The stored size includes the window frame; before the window is mapped the frame is
-    // unknown, so the difference is made up once the window is shown.
-    const QSize rahmen = frameGeometry().size() - geometry().size();
-    aussen_ = QSize(breite, hoehe);
-    resize(std::max(100, breite - rahmen.width()), std::max(100, hoehe - rahmen.height()));
-}
-
-void TSDIAppForm::showEvent(QShowEvent* ev) {
-    QMainWindow::showEvent(ev);
-    if (aussen_.isValid() && !isMaximized()) {
-        const QSize gewuenscht = aussen_;
-        aussen_ = QSize();
-        QTimer::singleShot(0, this, [this, gewuenscht] {
-            if (!isMaximized() && frameGeometry().size() != gewuenscht)
-                SetzeAussengroesse(gewuenscht.width(), gewuenscht.height());
-            aussen_ = QSize();
-        });
-    }
-}
-
 void TSDIAppForm::FormClose() {
     IniDatei ini(programmdateien::Einstellungsdatei());
     const QString form = QStringLiteral("Form");
-    // A maximised window stores the place it returns to when restored.
-    const QRect normal = isMaximized() ? normalGeometry() : geometry();
-    const QSize rahmen = frameGeometry().size() - geometry().size();
-    const QRect aussen = isMaximized() ? normal : frameGeometry();
+    const QRect aussen = geometrie_->Aussen();
     ini.SchreibeGanzzahl(form, QStringLiteral("Top"), aussen.top());
     ini.SchreibeGanzzahl(form, QStringLiteral("Left"), aussen.left());
-    ini.SchreibeGanzzahl(form, QStringLiteral("Height"), normal.height() + rahmen.height());
-    ini.SchreibeGanzzahl(form, QStringLiteral("Width"), normal.width() + rahmen.width());
+    ini.SchreibeGanzzahl(form, QStringLiteral("Height"), aussen.height());
+    ini.SchreibeGanzzahl(form, QStringLiteral("Width"), aussen.width());
     ini.SchreibeText(form, QStringLiteral("Caption"), windowTitle());
     ini.SchreibeText(form, QStringLiteral("InitMax"),
                      isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));

@@ -3,10 +3,10 @@
 // menus that lead to the other windows. Handlers read their edits, call the pure geometry
 // and write labels; the state the scene and the run need lives in Simulationszustand.
 #include "geometry/tracker.h"
+#include "workspace/fenstergeometrie.h"
 #include "workspace/simzustand.h"
 
 #include <QMainWindow>
-#include <QSize>
 #include <QString>
 #include <exception>
 #include <optional>
@@ -124,12 +124,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
-    void showEvent(QShowEvent* ev) override;
 
 private:
     void SchliesseFenster();
     void Zeitschritt(); // Timer1's work: the next instant into the edits, then the calculation
-    void SetzeAussengroesse(int breite, int hoehe);
     Arbeitswerte Arbeit() const;
     void UebernimmArbeit(const Arbeitswerte& a);
     void BaueOberflaeche();
@@ -140,7 +138,8 @@ private:
     int ereignisTiefe_ = 0;
     std::optional<QString> abbruch_;
     bool zeigtFehler_ = false;
-    QSize aussen_; // outer size still to be applied once the frame is known
+    // Place and size as the settings file keeps them, frame included.
+    Fenstergeometrie* geometrie_ = new Fenstergeometrie(this);
 };
 
 template <class F> void TSDIAppForm::Ereignis(F&& f) {

@@ -9,6 +9,7 @@
 #include "workspace/inidatei.h"
 #include "workspace/paintbox.h"
 #include "workspace/programmdateien.h"
+#include "workspace/schriften.h"
 #include "workspace/zahltext.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ QLabel* NeuesLabel(const QString& text, QWidget* eltern, const char* name = null
 } // namespace
 
 void TSDIAppForm::BaueOberflaeche() {
+    setFont(schriften::Fenster());
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
     auto* haupt = new QHBoxLayout(zentrum);
@@ -287,7 +289,11 @@ void TSDIAppForm::BaueOberflaeche() {
         auto* cap = NeuesLabel(QString::fromUtf8(r.beschriftung), ergebnis);
         cap->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Caption"));
         cap->setBuddy(wert);
-        wert->setAccessibleName(cap->text().trimmed());
+        // A screen reader hears the value as the label's name (its text, kept current by
+        // the label) and the caption as its description.
+        QString beschreibung = cap->text().trimmed();
+        if (beschreibung.endsWith(QLatin1Char('='))) beschreibung.chop(1);
+        wert->setAccessibleDescription(beschreibung);
         this->*(r.feld) = wert;
         links->addWidget(cap, ez, 0, Qt::AlignRight);
         links->addWidget(wert, ez++, 1);
@@ -301,7 +307,7 @@ void TSDIAppForm::BaueOberflaeche() {
     auto* verschattung = new QVBoxLayout;
     auto* vk = NeuesLabel(QStringLiteral("Verschattung"), ergebnis, "LabelVerschattung");
     LabelSchattenErr = NeuesLabel(QStringLiteral("0"), ergebnis, "LabelSchattenErr");
-    LabelSchattenErr->setAccessibleName(QStringLiteral("Verschattung"));
+    LabelSchattenErr->setAccessibleDescription(vk->text());
     vk->setBuddy(LabelSchattenErr);
     verschattung->addWidget(vk);
     verschattung->addWidget(LabelSchattenErr);
@@ -314,9 +320,13 @@ void TSDIAppForm::BaueOberflaeche() {
     Terminal->setObjectName(QStringLiteral("Terminal"));
     Terminal->hide();
 
+    // What each panel reports, for screen readers; the panel's text is its name.
+    const char* const panelInhalt[] = {"Empfangene Protokolle", "Zustand der Schnittstelle",
+                                       "Schnittstelleneinstellung", "Letzte Meldung"};
     for (int i = 0; i < 4; ++i) {
         StatusPanel[i] = new QLabel(this);
         StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanel[i]->setAccessibleDescription(QString::fromUtf8(panelInhalt[i]));
         StatusPanel[i]->setFixedWidth(150);
         StatusPanel[i]->setFrameShape(QFrame::Panel);
         StatusPanel[i]->setFrameShadow(QFrame::Sunken);
@@ -367,6 +377,9 @@ void TSDIAppForm::BaueMenues() {
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
+    // Menus are windows of their own and do not take the window's font by themselves.
+    for (QMenu* m : {datei, tracker, hilfe, PopupMenuPosition})
+        m->setFont(font());
 }
 
 void TSDIAppForm::Verbinde() {

@@ -1,6 +1,7 @@
 #include "workspace/szene.h"
 
 #include "geometry/tracker.h"
+#include "workspace/schriften.h"
 #include "workspace/simlauf.h"
 #include "workspace/zahltext.h"
 
@@ -173,10 +174,7 @@ QPainterFlaeche::QPainterFlaeche(QPainter& p, QColor hintergrund, QRect sicht)
       schrift_(Schrift()) {}
 
 QFont QPainterFlaeche::Schrift() {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(13);
-    return f;
+    return schriften::Szene();
 }
 
 void QPainterFlaeche::Wende(bool mitPinsel) {

@@ -69,7 +69,7 @@ public:
     void Torte(QPoint lo, QPoint ru, QPoint e, QPoint w) override;
     void Text(QPoint lo, const QString& text) override;
 
-    // The platform has no "System" face: a sans-serif face at 13 pixels stands in for it.
+    // The platform has no "System" face; schriften::Szene() stands in for it.
     static QFont Schrift();
 
 private:

@@ -6,6 +6,7 @@
 #include "workspace/programmdateien.h"
 #include "workspace/zahltext.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -86,6 +87,56 @@ private slots:
         QFile f(ini());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().contains("Sender1=0\r\n"));
+    }
+
+    // Numbers a window or a port cannot have are brought into range as they are read: no
+    // arithmetic on them overflows, and closing writes what the window really had.
+    void einstellungenAusserhalbDesBereichs_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("comPortNr");
+        QTest::addColumn<QRect>("fenster");
+        const QByteArray form = "[Form]\r\nTop=40\r\nLeft=30\r\nHeight=700\r\nWidth=900\r\n";
+        QTest::newRow("Sender1 kleinste Zahl") << form + "[COMs]\r\nSender1=-2147483648\r\n"
+                                               << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 groesste Zahl") << form + "[COMs]\r\nSender1=2147483647\r\n"
+                                               << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 -1") << form + "[COMs]\r\nSender1=-1\r\n"
+                                    << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 COM256") << form + "[COMs]\r\nSender1=257\r\n"
+                                        << 256 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 258") << form + "[COMs]\r\nSender1=258\r\n"
+                                     << 0 << QRect(30, 40, 900, 700);
+        QTest::newRow("Form groesste und kleinste Zahlen")
+            << QByteArray("[Form]\r\nTop=-2147483648\r\nLeft=2147483647\r\n"
+                          "Height=-2147483648\r\nWidth=2147483647\r\n")
+            << 0 << QRect(16384, -16384, 16384, 0);
+        QTest::newRow("Form knapp innerhalb")
+            << QByteArray("[Form]\r\nTop=16384\r\nLeft=-16384\r\nHeight=16384\r\nWidth=0\r\n") << 0
+            << QRect(-16384, 16384, 0, 16384);
+    }
+    void einstellungenAusserhalbDesBereichs() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, comPortNr);
+        QFETCH(QRect, fenster);
+        SchreibeDatei(ini(), inhalt);
+        TestAntworter antworter;
+        {
+            TSDIAppForm w;
+            QCOMPARE(w.ComPortNr, comPortNr);
+            QCOMPARE(w.pos(), fenster.topLeft());
+            QCOMPARE(w.size(), fenster.size());
+            w.close();
+        }
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray text = f.readAll();
+        for (const QByteArray& zeile : {"Sender1=" + QByteArray::number(comPortNr + 1),
+                                        "Top=" + QByteArray::number(fenster.top()),
+                                        "Left=" + QByteArray::number(fenster.left()),
+                                        "Height=" + QByteArray::number(fenster.height()),
+                                        "Width=" + QByteArray::number(fenster.width())})
+            QVERIFY2(text.contains(zeile + "\r\n"), zeile.constData());
     }
 
     void startZustand() {
@@ -360,6 +411,98 @@ private slots:
         e->stepBy(schritte);
         QCOMPARE(e->text(), erwartet);
         w.Timer1->stop();
+    }
+
+    // The east-stop edits hold three typed characters; what the program writes (a
+    // simulation file, the parametrization window) arrives whole, and so does the change
+    // handling it fires.
+    void ostanschlagGanzGeschrieben_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("gelesen");
+        QTest::newRow("Anschlag 1000") << "EditEndlageStart"
+                                       << "1000" << 1000.0;
+        QTest::newRow("Fehler -12,5") << "EditEndlageStartErr"
+                                      << "-12,5" << -12.5;
+    }
+    void ostanschlagGanzGeschrieben() {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(double, gelesen);
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Setze7Juli2008(w);
+        auto* e = w.findChild<UpDownEdit*>(edit);
+        QCOMPARE(e->maxLaenge(), 3);
+        QSignalSpy geaendert(e, &UpDownEdit::textChanged);
+        e->setText(text);
+        QCOMPARE(e->text(), text);
+        QCOMPARE(geaendert.size(), 1);
+        QCOMPARE(geaendert[0][0].toString(), text);
+        QCOMPARE(edit == "EditEndlageStart" ? w.EndlageStart : w.EndlageStartErr, gelesen);
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+
+        // Typing stops at three characters; the longer written text can be shortened but
+        // not lengthened.
+        auto* zeile = e->findChild<QLineEdit*>();
+        w.Timer1->start(); // keep the calculation out of the typing
+        zeile->end(false);
+        QTest::keyClicks(zeile, "5");
+        QCOMPARE(e->text(), text);
+        QTest::keyClick(zeile, Qt::Key_Backspace);
+        QCOMPARE(e->text(), text.chopped(1));
+        e->setText(QString());
+        QTest::keyClicks(zeile, "-12,5");
+        QCOMPARE(e->text(), QStringLiteral("-12"));
+        zeile->selectAll();
+        QTest::keyClicks(zeile, "98765");
+        QCOMPARE(e->text(), QStringLiteral("987"));
+        w.Timer1->stop();
+    }
+
+    // A screen reader hears every result and status panel with its caption and its
+    // current value, also after the value changed.
+    void ergebnisseFuerBildschirmleser() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        const QList<std::pair<QLabel*, QString>> werte = {
+            {w.LabelAOstMax, "max.STOP Ost"},
+            {w.LabelAWestMax, "max. STOP West"},
+            {w.LabelAzimut, "Azimut"},
+            {w.LabelHoehe, "Elevation"},
+            {w.LabelSchatten, "Schatten"},
+            {w.LabelWinkelZurSonne, "Winkelkorrektur"},
+            {w.LabelTrackerPos, "Trackerposition"},
+            {w.LabelSonnenwende, "Sonnenwende"},
+            {w.LabelSchattenErr, "Verschattung"},
+            {w.StatusPanel[0], "Empfangene Protokolle"},
+            {w.StatusPanel[1], "Zustand der Schnittstelle"},
+            {w.StatusPanel[2], "Schnittstelleneinstellung"},
+            {w.StatusPanel[3], "Letzte Meldung"}};
+        auto pruefe = [&] {
+            for (const auto& [label, beschriftung] : werte) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+                QVERIFY(a);
+                QCOMPARE(a->text(QAccessible::Name), label->text());
+                QCOMPARE(a->text(QAccessible::Description), beschriftung);
+            }
+        };
+        for (int i = 0; i < 4; ++i)
+            w.SetzePanel(i, QStringLiteral("Panel %1").arg(i));
+        pruefe();
+        if (QTest::currentTestFailed()) return;
+        Setze7Juli2008(w);
+        w.ButtonBerechnenClick();
+        w.SetzePanel(0, QStringLiteral("Protokolle: 3"));
+        w.SetzePanel(3, QStringLiteral("CS FEHLER !"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.LabelAzimut)->text(QAccessible::Name),
+                 QStringLiteral("176,516°"));
+        pruefe();
+        // The caption labels its value, so the reader can also say which caption belongs.
+        const auto beschriftet =
+            QAccessible::queryAccessibleInterface(w.LabelAzimut)->relations(QAccessible::Label);
+        QCOMPARE(beschriftet.size(), 1);
+        QCOMPARE(beschriftet[0].first->text(QAccessible::Name), QStringLiteral("Azimut="));
     }
 
     // Keyboard users and screen readers find every edit by its caption.
