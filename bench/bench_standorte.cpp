@@ -2,9 +2,9 @@
 // whole fill of the main window's combo box from it. Both must grow linearly with the number
 // of sites (the complexity line of each benchmark shows it); 20,000 and 50,000 sites are the
 // sizes users have reached.
+#include "basis/programmdateien.h"
 #include "widgets/dialoge.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/programmdateien.h"
 #include "workspace/standorte.h"
 
 #include <QApplication>

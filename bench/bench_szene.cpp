@@ -5,10 +5,10 @@
 // (interval 15: 96 time-lapse ticks plus the move ticks they cause) is run through the
 // window's own handlers, each tick followed by a paint into an image, and the longest time
 // one tick holds the GUI thread is printed.
+#include "basis/programmdateien.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/programmdateien.h"
 #include "workspace/szene.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // About box: the product, its version from the executable's own version block, the rights
 // holder and where the project lives.
-#include "workspace/versioninfo.h"
+#include "basis/versioninfo.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,15 +1,15 @@
 // Main window: start-up and close, the calculation driver and the change handlers.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/inidatei.h"
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "geometry/sonnenposition.h"
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
 #include "workspace/fenstergeometrie.h"
-#include "workspace/inidatei.h"
 #include "workspace/paintbox.h"
-#include "workspace/programmdateien.h"
-#include "workspace/zahltext.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,15 +2,15 @@
 // and the connections of every event to its handler.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/inidatei.h"
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "geometry/sonnenposition.h"
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
-#include "workspace/inidatei.h"
 #include "workspace/paintbox.h"
-#include "workspace/programmdateien.h"
 #include "workspace/schriften.h"
-#include "workspace/zahltext.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Simulation run and scene of the main window: the widgets' side of simlauf and szene.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/zahltext.h"
 #include "widgets/updownedit.h"
 #include "workspace/paintbox.h"
 #include "workspace/simlauf.h"
 #include "workspace/szene.h"
-#include "workspace/zahltext.h"
 
 #include <QApplication>
 #include <QCheckBox>

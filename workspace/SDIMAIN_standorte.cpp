@@ -2,12 +2,12 @@
 // "Insert" with the site dialog, and the home-site preset.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
 #include "workspace/Position.h"
-#include "workspace/programmdateien.h"
 #include "workspace/standorte.h"
-#include "workspace/zahltext.h"
 
 #include <QComboBox>
 #include <QLineEdit>

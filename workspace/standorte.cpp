@@ -1,7 +1,7 @@
 #include "workspace/standorte.h"
 
-#include "workspace/inidatei.h"
-#include "workspace/zahltext.h"
+#include "basis/inidatei.h"
+#include "basis/zahltext.h"
 
 namespace standorte {
 

@@ -1,9 +1,9 @@
 #include "workspace/szene.h"
 
+#include "basis/zahltext.h"
 #include "geometry/tracker.h"
 #include "workspace/schriften.h"
 #include "workspace/simlauf.h"
-#include "workspace/zahltext.h"
 
 #include <QFontMetrics>
 #include <QPainter>

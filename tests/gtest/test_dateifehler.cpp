@@ -1,9 +1,9 @@
 // Faults of the file system under the settings and the site file: a disk that runs full
 // during a save, and two processes saving the same site file at once.
-#include "workspace/dateizugriff.h"
-#include "workspace/inidatei.h"
+#include "basis/dateizugriff.h"
+#include "basis/inidatei.h"
+#include "basis/zahltext.h"
 #include "workspace/standorte.h"
-#include "workspace/zahltext.h"
 
 #include <gtest/gtest.h>
 

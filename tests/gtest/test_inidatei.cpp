@@ -1,6 +1,6 @@
-#include "workspace/dateizugriff.h"
-#include "workspace/inidatei.h"
-#include "workspace/zahltext.h"
+#include "basis/dateizugriff.h"
+#include "basis/inidatei.h"
+#include "basis/zahltext.h"
 
 #include <gtest/gtest.h>
 

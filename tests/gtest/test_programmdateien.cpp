@@ -1,4 +1,4 @@
-#include "workspace/programmdateien.h"
+#include "basis/programmdateien.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "workspace/inidatei.h"
+#include "basis/inidatei.h"
+#include "basis/zahltext.h"
 #include "workspace/standorte.h"
-#include "workspace/zahltext.h"
 
 #include <gtest/gtest.h>
 

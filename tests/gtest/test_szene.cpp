@@ -1,7 +1,7 @@
 // The scene, checked on the primitives it hands to a recording surface.
+#include "basis/zahltext.h"
 #include "workspace/simlauf.h"
 #include "workspace/szene.h"
-#include "workspace/zahltext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The version text of the about box and where it comes from: the version block, its reader,
 // and the ELF reader that finds the block in an executable.
+#include "basis/versioninfo.h"
 #include "workspace/ABOUT.h"
-#include "workspace/versioninfo.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

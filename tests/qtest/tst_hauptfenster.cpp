@@ -1,10 +1,10 @@
 // Main window: start-up and settings file, the calculation driver and the change handlers.
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/programmdateien.h"
-#include "workspace/zahltext.h"
 
 #include <QAccessible>
 #include <QCheckBox>

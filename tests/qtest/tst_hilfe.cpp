@@ -1,12 +1,12 @@
 // The "&Hilfe" menu: the about box with the version of the executable it is given, and the
 // dimension window that is visible from start-up and comes back on "Bemaßungen".
+#include "basis/programmdateien.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/anwendung.h"
-#include "workspace/programmdateien.h"
 
 #include <QAction>
 #include <QFrame>

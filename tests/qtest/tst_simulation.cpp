@@ -2,14 +2,14 @@
 // sunset, moves under "Start SIM"/"Stop SIM", a whole simulated day, and the scene as the
 // window paints it. Ticks are driven by calling the timer handlers, pending paints by
 // delivering the window's update requests; nothing waits for a timer.
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/paintbox.h"
-#include "workspace/programmdateien.h"
 #include "workspace/szene.h"
-#include "workspace/zahltext.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 // Site list of the main window: the combo box filled from the site file, choosing a site,
 // the popup items "Edit" and "Insert" with the site dialog, and every failure on the way.
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/anwendung.h"
-#include "workspace/programmdateien.h"
-#include "workspace/zahltext.h"
 
 #include <QAction>
 #include <QComboBox>

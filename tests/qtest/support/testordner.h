@@ -1,8 +1,8 @@
 #pragma once
 // A folder of its own for the settings and site files of one test, and a comma as the
 // decimal separator (a test that needs a point sets it itself).
-#include "workspace/programmdateien.h"
-#include "workspace/zahltext.h"
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
 
 #include <QTemporaryDir>
 

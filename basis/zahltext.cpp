@@ -1,4 +1,4 @@
-#include "workspace/zahltext.h"
+#include "basis/zahltext.h"
 
 #include <QLocale>
 #include <algorithm>

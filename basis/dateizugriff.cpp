@@ -1,4 +1,4 @@
-#include "workspace/dateizugriff.h"
+#include "basis/dateizugriff.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "workspace/programmdateien.h"
+#include "basis/programmdateien.h"
 
-#include "workspace/dateizugriff.h"
+#include "basis/dateizugriff.h"
 
 #include <QCoreApplication>
 #include <QDir>

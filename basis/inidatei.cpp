@@ -1,7 +1,7 @@
-#include "workspace/inidatei.h"
+#include "basis/inidatei.h"
 
-#include "workspace/dateizugriff.h"
-#include "workspace/zahltext.h"
+#include "basis/dateizugriff.h"
+#include "basis/zahltext.h"
 
 #include <QSet>
 #include <array>

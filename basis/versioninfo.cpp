@@ -1,4 +1,4 @@
-#include "workspace/versioninfo.h"
+#include "basis/versioninfo.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,0 +1,4 @@
+#pragma once
+#include <QWidget>
+#include <QtCore/QString>
+#include <QString>

@@ -1,0 +1,3 @@
+// Planted for the include test: the pure arithmetic with a Qt header.
+#include <QString>
+#include <cmath>

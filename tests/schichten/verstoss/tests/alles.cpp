@@ -1,0 +1,2 @@
+// Tests may include anything.
+#include "app/anwendung.h"
