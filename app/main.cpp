@@ -1,4 +1,5 @@
 // Heliowendler-Simulation: tracker simulation and service of the tracker controller.
+#include "basis/produkt.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/anwendung.h"
 
@@ -8,7 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Heliowendler-Simulation"));
+    QApplication::setApplicationName(produkt::Titel());
 
     Anwendung fenster;
     fenster.Zeige();

@@ -169,11 +169,6 @@ QByteArray MitEintrag(const QByteArray& alt, const QString& bereich, const QStri
 
 } // namespace
 
-SchreibFehler::SchreibFehler(const QString& pfad)
-    : std::runtime_error(
-          QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad).toStdString()),
-      pfad_(pfad), meldung_(QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad)) {}
-
 IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
 
 QStringList IniDatei::Abschnitte() const {

@@ -17,22 +17,11 @@
 // starting with ';' are comments. The first of several equal sections or keys counts.
 // QSettings and the usual INI libraries rewrite the whole file in their own order and drop
 // comments and foreign formatting, hence this small implementation.
+#include "basis/fehler.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <stdexcept>
-
-// A file that could not be written: "In %s kann nicht geschrieben werden".
-class SchreibFehler : public std::runtime_error {
-public:
-    explicit SchreibFehler(const QString& pfad);
-    QString meldung() const { return meldung_; }
-    QString pfad() const { return pfad_; }
-
-private:
-    QString pfad_;
-    QString meldung_;
-};
 
 class IniDatei {
 public:

@@ -170,9 +170,6 @@ QString Allgemein(double wert) {
     return aus;
 }
 
-KonvertierFehler::KonvertierFehler(const QString& meldung)
-    : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
-
 bool VersucheGanzzahl(const QString& text, int& wert) {
     qsizetype i = 0;
     const qsizetype n = text.size();

@@ -2,8 +2,9 @@
 // Number texts as edits, labels and INI files show them: the user's decimal separator,
 // fixed-point patterns for results, the general format for stored values, and the strict
 // conversions whose failure aborts the running handler.
+#include "basis/fehler.h"
+
 #include <QString>
-#include <stdexcept>
 
 namespace zahltext {
 
@@ -20,14 +21,10 @@ QString Fest(double wert, int nachkomma);
 // General format: up to 15 significant digits, no trailing zeros, no thousands separator.
 QString Allgemein(double wert);
 
-// A conversion that failed; meldung is the text the user sees.
-class KonvertierFehler : public std::runtime_error {
+// A conversion that failed; meldung() is the text the user sees.
+class KonvertierFehler : public BenutzerFehler {
 public:
-    explicit KonvertierFehler(const QString& meldung);
-    QString meldung() const { return meldung_; }
-
-private:
-    QString meldung_;
+    using BenutzerFehler::BenutzerFehler;
 };
 
 // Whole number: optional blanks before, optional sign, decimal digits or a hexadecimal

@@ -1,5 +1,6 @@
 #include "workspace/ABOUT.h"
 
+#include "basis/produkt.h"
 #include "workspace/schriften.h"
 
 #include <QFrame>
@@ -77,9 +78,9 @@ TAboutBox::TAboutBox(QWidget* parent, const std::string& programm)
     ProductName->setGeometry(208, 16, 422 - 208, ProductName->height());
     ProductName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Version = NeuesLabel(Panel1, "Version", VersionVorgabe, {208, 64}, true);
-    Copyright = NeuesLabel(Panel1, "Copyright",
-                           QStringLiteral("© Die Entwickler von Heliowendler-Simulation"),
-                           {208, 118}, true);
+    Copyright =
+        NeuesLabel(Panel1, "Copyright", QStringLiteral("© Die Entwickler von ") + produkt::Titel(),
+                   {208, 118}, true);
     Label2 =
         NeuesLabel(Panel1, "Label2", QStringLiteral("Quelltext: im Projektarchiv"), {208, 136});
     Label3 = NeuesLabel(Panel1, "Label3",

@@ -2,6 +2,7 @@
 #include "workspace/SDIMAIN.h"
 
 #include "basis/inidatei.h"
+#include "basis/produkt.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "geometry/sonnenposition.h"
@@ -27,15 +28,9 @@ namespace {
 const QString Grad = QStringLiteral("°");
 } // namespace
 
-QString FehlerText(const std::exception& e) {
-    if (auto* k = dynamic_cast<const zahltext::KonvertierFehler*>(&e)) return k->meldung();
-    if (auto* s = dynamic_cast<const SchreibFehler*>(&e)) return s->meldung();
-    return QString::fromUtf8(e.what());
-}
-
 TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("SDIAppForm"));
-    setWindowTitle(QStringLiteral("Heliowendler-Simulation"));
+    setWindowTitle(produkt::Titel());
     Scale = 20.0;
     WinkelZurSonne = 0.0;
 
@@ -61,20 +56,6 @@ TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TSDIAppForm::~TSDIAppForm() = default;
-
-void TSDIAppForm::ZeigeFehler(const QString& meldung) {
-    dialoge::Meldung(this, QStringLiteral("Heliowendler-Simulation"), meldung,
-                     QMessageBox::Critical);
-}
-
-void TSDIAppForm::SetzeText(UpDownEdit* edit, const QString& text) {
-    edit->setText(text);
-    if (abbruch_) {
-        const QString meldung = *abbruch_;
-        abbruch_.reset();
-        throw zahltext::KonvertierFehler(meldung);
-    }
-}
 
 QString TSDIAppForm::Panel(int i) const {
     return StatusPanel[i]->text();

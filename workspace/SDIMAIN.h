@@ -3,13 +3,13 @@
 // menus that lead to the other windows. Handlers read their edits, call the pure geometry
 // and write labels; the state the scene and the run need lives in Simulationszustand.
 #include "geometry/tracker.h"
+#include "widgets/handlerlauf.h"
 #include "workspace/fenstergeometrie.h"
 #include "workspace/simzustand.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <exception>
-#include <optional>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -26,9 +26,6 @@ class TPaintBox;
 class TPositionDlg;
 class UpDownEdit;
 class Zeichenflaeche;
-
-// The text a failure shows: the conversion or write message, else what() as UTF-8.
-QString FehlerText(const std::exception& e);
 
 class TSDIAppForm : public QMainWindow, public Simulationszustand {
     Q_OBJECT
@@ -116,11 +113,10 @@ public:
     QString Panel(int i) const;
     void SetzePanel(int i, const QString& text);
 
-    // Runs a handler as an event does: a conversion or write failure ends it with a message.
-    // Nested handlers (fired by a text written inside another) hand their failure outwards.
-    template <class F> void Ereignis(F&& f);
+    // Runs a handler as an event does (widgets/handlerlauf.h).
+    void Ereignis(const std::function<void()>& f) { lauf_.Ereignis(f); }
     // Writes an edit's text; a failure of the change handling it fires aborts the writer too.
-    void SetzeText(UpDownEdit* edit, const QString& text);
+    void SetzeText(UpDownEdit* edit, const QString& text) { lauf_.SetzeText(edit, text); }
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
@@ -133,39 +129,8 @@ private:
     void BaueOberflaeche();
     void BaueMenues();
     void Verbinde();
-    void ZeigeFehler(const QString& meldung);
 
-    int ereignisTiefe_ = 0;
-    std::optional<QString> abbruch_;
-    bool zeigtFehler_ = false;
+    Handlerlauf lauf_{this};
     // Place and size as the settings file keeps them, frame included.
     Fenstergeometrie* geometrie_ = new Fenstergeometrie(this);
 };
-
-template <class F> void TSDIAppForm::Ereignis(F&& f) {
-    std::optional<QString> fehler;
-    {
-        struct Tiefe {
-            int& t;
-            explicit Tiefe(int& x) : t(x) { ++t; }
-            ~Tiefe() { --t; }
-        } tiefe(ereignisTiefe_);
-        if (ereignisTiefe_ == 1) abbruch_.reset(); // nothing stale from an earlier event
-        try {
-            f();
-        } catch (const std::exception& e) {
-            fehler = FehlerText(e);
-        }
-    }
-    if (!fehler) return;
-    if (ereignisTiefe_ > 0) {
-        if (!abbruch_) abbruch_ = fehler; // the writer that fired this handler stops too
-        return;
-    }
-    abbruch_.reset();
-    // Timers keep ticking while the box is open; their failures do not stack further boxes.
-    if (zeigtFehler_) return;
-    zeigtFehler_ = true;
-    ZeigeFehler(*fehler);
-    zeigtFehler_ = false;
-}

@@ -2,6 +2,7 @@
 // "Insert" with the site dialog, and the home-site preset.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/produkt.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "widgets/dialoge.h"
@@ -36,7 +37,7 @@ struct DialogEintrag {
 std::optional<DialogEintrag> LeseDialog(QWidget* eltern, const TPositionDlg& dlg) {
     const auto eingabe = standorte::LeseEingabe(dlg.EditBreite->text(), dlg.EditLaenge->text());
     for (const QString& f : eingabe.fehler)
-        dialoge::Meldung(eltern, QStringLiteral("Heliowendler-Simulation"), f);
+        dialoge::Meldung(eltern, produkt::Titel(), f);
     const QString name = dlg.EditOrt->text();
     const QString namensFehler = standorte::NamensFehler(name);
     if (!namensFehler.isEmpty()) dialoge::Meldung(eltern, QStringLiteral("WARNUNG"), namensFehler);

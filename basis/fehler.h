@@ -1,0 +1,28 @@
+#pragma once
+// The failures a user is shown. Each carries the text of its message box; a handler that
+// meets one stops, and the handler runner (widgets/handlerlauf.h) shows the text of the
+// outermost failure. Conversion failures are zahltext::KonvertierFehler (basis/zahltext.h).
+#include <QString>
+#include <stdexcept>
+
+class BenutzerFehler : public std::runtime_error {
+public:
+    explicit BenutzerFehler(const QString& meldung)
+        : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
+    const QString& meldung() const { return meldung_; }
+
+private:
+    QString meldung_;
+};
+
+// A file that could not be written: "In %s kann nicht geschrieben werden".
+class SchreibFehler : public BenutzerFehler {
+public:
+    explicit SchreibFehler(const QString& pfad)
+        : BenutzerFehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(pfad)),
+          pfad_(pfad) {}
+    const QString& pfad() const { return pfad_; }
+
+private:
+    QString pfad_;
+};
