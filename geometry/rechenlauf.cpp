@@ -27,15 +27,24 @@ SuchGeometrie SuchGeometrieAus(const RechenlaufEingabe& e) {
     return g;
 }
 
-Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z) {
+void SucheStopMax(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z) {
+    s.stop = BerechneStopMax(SuchGeometrieAus(e), e.Jahr, e.Phi, e.Lam, e.OstTracken, e.WendeStunde,
+                             s.arbeit, z);
+}
+
+void SucheSonnenwende(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z) {
     const SuchGeometrie g = SuchGeometrieAus(e);
-    Arbeitswerte a;
-    Suchstand s;
-    s.stop = BerechneStopMax(g, e.Jahr, e.Phi, e.Lam, e.OstTracken, e.WendeStunde, a, z);
     s.wende.WendeStunde = e.WendeStunde;
     s.wende.WendeMinute = e.WendeMinute;
     s.wende.MorgenPos = e.MorgenPos;
-    s.wendeSchritte = BerechneSonnenwende(g, e.Jahr, e.Monat, e.Tag, e.Phi, e.Lam, s.wende, a, z);
+    s.wendeSchritte =
+        BerechneSonnenwende(g, e.Jahr, e.Monat, e.Tag, e.Phi, e.Lam, s.wende, s.arbeit, z);
+}
+
+Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z) {
+    Suchstand s;
+    SucheStopMax(e, s, z);
+    SucheSonnenwende(e, s, z);
     return s;
 }
 
@@ -63,7 +72,11 @@ RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstan
         ++z->trackerRegeln;
     }
 
+    r.ModulNRad = t.ModulNRad;
+    r.ModulHEff = t.ModulHEff;
     r.Schatten = t.Schatten;
+    r.ModulNErrRad = t.ModulNErrRad;
+    r.ModulHEffErr = t.ModulHEffErr;
     r.SchattenErr = t.SchattenErr;
     r.WinkelZurSonne = t.WinkelZurSonne;
     r.TrackerPos = r.Azimut + r.WinkelZurSonne;
@@ -80,7 +93,7 @@ RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstan
 RechenlaufErgebnis Rechenlauf(const RechenlaufEingabe& e) {
     SuchZaehler z;
     const Suchstand s = BerechneSuchen(e, &z);
-    RechenlaufErgebnis r = BerechneAugenblick(e, s, e.Stunde + e.Minute / 60.0, &z);
+    RechenlaufErgebnis r = BerechneAugenblick(e, s, Augenblick(e), &z);
     r.zaehler = z;
     return r;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A whole calculation as the main window's driver runs it, without the window: the solstice
-// extremes, the Sonnenwende search, then the sun and the tracker rule for the instant.
-// Units and signs as in sonnenposition.h and tracker.h.
+// The calculation driver, without the window: the solstice extremes, the Sonnenwende
+// search, then the sun and the tracker rule for the instant. The main window and
+// heliowendler-calc both run it. Units and signs as in sonnenposition.h and tracker.h.
 #include "geometry/tracker.h"
 
 // Everything the driver reads, named after the edits that hold it. The defaults are the
@@ -26,7 +26,8 @@ struct RechenlaufEingabe {
 
 struct RechenlaufErgebnis {
     double Azimut = 0, Hoehe = 0;
-    double Schatten = 0, SchattenErr = 0; // m
+    double ModulNRad = 0, ModulHEff = 0, Schatten = 0;          // nominal geometry, m
+    double ModulNErrRad = 0, ModulHEffErr = 0, SchattenErr = 0; // with the errors, m
     double WinkelZurSonne = 0, TrackerPos = 0;
     double Verschattung = 0; // m
     int WendeStunde = 12, WendeMinute = 0;
@@ -36,11 +37,13 @@ struct RechenlaufErgebnis {
     SuchZaehler zaehler;   // sun positions and tracker rules of this run
 };
 
-// What the two searches leave for the instants of their date.
+// What the two searches leave for the instants of their date, and the scratch values of
+// their last step (the window keeps those in its state).
 struct Suchstand {
     StopMax stop;
     Sonnenwende wende;
     int wendeSchritte = 0;
+    Arbeitswerte arbeit;
 };
 
 // The geometry the searches read; throws std::invalid_argument naming the field when one of
@@ -48,11 +51,21 @@ struct Suchstand {
 // fails with its whole-number message).
 SuchGeometrie SuchGeometrieAus(const RechenlaufEingabe& e);
 
+// The two searches one at a time, for a caller that reads the inputs of each just before
+// it (the main window): the stop search fills s.stop; the Sonnenwende search starts from
+// e's WendeStunde, WendeMinute and MorgenPos and fills s.wende and s.wendeSchritte. Both
+// work in s.arbeit.
+void SucheStopMax(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z = nullptr);
+void SucheSonnenwende(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z = nullptr);
 // BerechneStopMax, then BerechneSonnenwende, as the driver orders them.
 Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z = nullptr);
 // Sun and complete tracker calculation for one instant of the date, signed with the
 // WendeStunde the searches found.
 RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
                                       double stunden, SuchZaehler* z = nullptr);
-// The whole calculation at Stunde + Minute / 60.
+// The instant of the edits: Stunde + Minute / 60.
+inline double Augenblick(const RechenlaufEingabe& e) {
+    return e.Stunde + e.Minute / 60.0;
+}
+// The whole calculation at that instant.
 RechenlaufErgebnis Rechenlauf(const RechenlaufEingabe& e);

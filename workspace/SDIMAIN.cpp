@@ -5,7 +5,7 @@
 #include "basis/produkt.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
-#include "geometry/sonnenposition.h"
+#include "geometry/rechenlauf.h"
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
@@ -152,64 +152,69 @@ void TSDIAppForm::SetzeDatumZeit(const QString& jahr, const QString& monat, cons
 // ---------------------------------------------------------------------------------------
 // Calculation
 
-namespace {
-SuchGeometrie LeseSuchGeometrie(const TSDIAppForm& f, double& Scale) {
-    SuchGeometrie g;
-    g.ModulL = AlsGanzzahl(f.EditModulL->text());
-    g.ModulH = AlsGanzzahl(f.EditModulH->text());
-    g.ModulA = AlsGanzzahl(f.EditModulA->text());
-    g.ModulN = AlsGanzzahl(f.EditModulN->text());
-    Scale = AlsGanzzahl(f.EditScale->text()) * 0.01;
-    return g;
-}
-} // namespace
+// The edits are read in a fixed order, each value stored as soon as it is read: a text that
+// does not convert stops the calculation there, with the values before it in place. The
+// numbers come from the driver in geometry/rechenlauf, the one heliowendler-calc runs.
 
-Arbeitswerte TSDIAppForm::Arbeit() const {
-    return Arbeitswerte{Azimut, Hoehe, Schatten, WinkelZurSonne, ModulHEff, ModulNRad};
+RechenlaufEingabe TSDIAppForm::LeseSuchEingabe() {
+    RechenlaufEingabe e;
+    // The searches read the geometry and the scale as whole numbers.
+    e.ModulL = AlsGanzzahl(EditModulL->text());
+    e.ModulH = AlsGanzzahl(EditModulH->text());
+    e.ModulA = AlsGanzzahl(EditModulA->text());
+    e.ModulN = AlsGanzzahl(EditModulN->text());
+    Scale = AlsGanzzahl(EditScale->text()) * 0.01;
+    ModulL = e.ModulL;
+    ModulH = e.ModulH;
+    ModulA = e.ModulA;
+    e.OstTracken = CheckBoxOstTracken->isChecked();
+    e.WendeStunde = WendeStunde;
+    e.WendeMinute = WendeMinute;
+    e.MorgenPos = MorgenPos;
+    return e;
 }
 
-void TSDIAppForm::UebernimmArbeit(const Arbeitswerte& a) {
-    Azimut = a.Azimut;
-    Hoehe = a.Hoehe;
-    Schatten = a.Schatten;
-    WinkelZurSonne = a.WinkelZurSonne;
-    ModulHEff = a.ModulHEff;
-    ModulNRad = a.ModulNRad;
+Suchstand TSDIAppForm::Suchbeginn() const {
+    Suchstand s;
+    s.arbeit = Arbeitswerte{Azimut, Hoehe, Schatten, WinkelZurSonne, ModulHEff, ModulNRad};
+    s.wende = Sonnenwende{WendeStunde, WendeMinute, MorgenPos};
+    return s;
+}
+
+void TSDIAppForm::UebernimmSuche(const Suchstand& s) {
+    Azimut = s.arbeit.Azimut;
+    Hoehe = s.arbeit.Hoehe;
+    Schatten = s.arbeit.Schatten;
+    WinkelZurSonne = s.arbeit.WinkelZurSonne;
+    ModulHEff = s.arbeit.ModulHEff;
+    ModulNRad = s.arbeit.ModulNRad;
+    WendeStunde = s.wende.WendeStunde;
+    WendeMinute = s.wende.WendeMinute;
+    MorgenPos = s.wende.MorgenPos;
 }
 
 void TSDIAppForm::BerechneStopMax() {
-    const SuchGeometrie g = LeseSuchGeometrie(*this, Scale);
-    ModulL = g.ModulL;
-    ModulH = g.ModulH;
-    ModulA = g.ModulA;
-    const double phi = AlsGleitkomma(EditPhi->text());
-    const double lam = AlsGleitkomma(EditLam->text());
-    const int jahr = AlsGanzzahl(EditJahr->text());
-    Arbeitswerte a = Arbeit();
-    const StopMax m =
-        ::BerechneStopMax(g, jahr, phi, lam, CheckBoxOstTracken->isChecked(), WendeStunde, a);
-    UebernimmArbeit(a);
-    LabelAWestMax->setText(Fest(m.West, 1) + Grad);
-    LabelAOstMax->setText(Fest(m.Ost, 1) + Grad);
+    RechenlaufEingabe e = LeseSuchEingabe();
+    e.Phi = AlsGleitkomma(EditPhi->text());
+    e.Lam = AlsGleitkomma(EditLam->text());
+    e.Jahr = AlsGanzzahl(EditJahr->text());
+    Suchstand s = Suchbeginn();
+    SucheStopMax(e, s);
+    UebernimmSuche(s);
+    LabelAWestMax->setText(Fest(s.stop.West, 1) + Grad);
+    LabelAOstMax->setText(Fest(s.stop.Ost, 1) + Grad);
 }
 
 void TSDIAppForm::BerechneSonnenwende() {
-    const SuchGeometrie g = LeseSuchGeometrie(*this, Scale);
-    ModulL = g.ModulL;
-    ModulH = g.ModulH;
-    ModulA = g.ModulA;
-    const int jahr = AlsGanzzahl(EditJahr->text());
-    const int monat = AlsGanzzahl(EditMonat->text());
-    const int tag = AlsGanzzahl(EditTag->text());
-    const double phi = AlsGleitkomma(EditPhi->text());
-    const double lam = AlsGleitkomma(EditLam->text());
-    Sonnenwende w{WendeStunde, WendeMinute, MorgenPos};
-    Arbeitswerte a = Arbeit();
-    ::BerechneSonnenwende(g, jahr, monat, tag, phi, lam, w, a);
-    UebernimmArbeit(a);
-    WendeStunde = w.WendeStunde;
-    WendeMinute = w.WendeMinute;
-    MorgenPos = w.MorgenPos;
+    RechenlaufEingabe e = LeseSuchEingabe();
+    e.Jahr = AlsGanzzahl(EditJahr->text());
+    e.Monat = AlsGanzzahl(EditMonat->text());
+    e.Tag = AlsGanzzahl(EditTag->text());
+    e.Phi = AlsGleitkomma(EditPhi->text());
+    e.Lam = AlsGleitkomma(EditLam->text());
+    Suchstand s = Suchbeginn();
+    SucheSonnenwende(e, s);
+    UebernimmSuche(s);
 }
 
 void TSDIAppForm::ButtonBerechnenClick() {
@@ -217,46 +222,32 @@ void TSDIAppForm::ButtonBerechnenClick() {
     if (!SimEnabled) return;
     BerechneSonnenwende();
 
-    // Each value is stored as soon as it is read: a later unreadable text leaves it in place.
-    ModulL = AlsGleitkomma(EditModulL->text());
-    ModulH = AlsGleitkomma(EditModulH->text());
-    ModulHErr = AlsGleitkomma(EditModulHErr->text());
-    ModulA = AlsGleitkomma(EditModulA->text());
-    ModulAErr = AlsGleitkomma(EditModulAErr->text());
-    const double neigung = AlsGleitkomma(EditModulN->text());
-    const double neigungErr = AlsGleitkomma(EditModulNErr->text());
+    RechenlaufEingabe e;
+    e.ModulL = ModulL = AlsGleitkomma(EditModulL->text());
+    e.ModulH = ModulH = AlsGleitkomma(EditModulH->text());
+    e.ModulHErr = ModulHErr = AlsGleitkomma(EditModulHErr->text());
+    e.ModulA = ModulA = AlsGleitkomma(EditModulA->text());
+    e.ModulAErr = ModulAErr = AlsGleitkomma(EditModulAErr->text());
+    e.ModulN = AlsGleitkomma(EditModulN->text());
+    e.ModulNErr = AlsGleitkomma(EditModulNErr->text());
     Scale = AlsGanzzahl(EditScale->text()) * 0.01;
-    const double phi = AlsGleitkomma(EditPhi->text());
-    const double lam = AlsGleitkomma(EditLam->text());
-    const int jahr = AlsGanzzahl(EditJahr->text());
-    const int monat = AlsGanzzahl(EditMonat->text());
-    const int tag = AlsGanzzahl(EditTag->text());
-    const double stunden =
-        AlsGleitkomma(EditStunde->text()) + AlsGanzzahl(EditMinute->text()) / 60.0;
-    EndlageStart = AlsGleitkomma(EditEndlageStart->text());
-    EndlageStartErr = AlsGleitkomma(EditEndlageStartErr->text());
-    EndlageStop = AlsGleitkomma(EditEndlageStop->text()) - 360;
+    e.Phi = AlsGleitkomma(EditPhi->text());
+    e.Lam = AlsGleitkomma(EditLam->text());
+    e.Jahr = AlsGanzzahl(EditJahr->text());
+    e.Monat = AlsGanzzahl(EditMonat->text());
+    e.Tag = AlsGanzzahl(EditTag->text());
+    e.Stunde = AlsGleitkomma(EditStunde->text());
+    e.Minute = AlsGanzzahl(EditMinute->text());
+    e.EndlageStart = EndlageStart = AlsGleitkomma(EditEndlageStart->text());
+    e.EndlageStartErr = EndlageStartErr = AlsGleitkomma(EditEndlageStartErr->text());
+    e.EndlageStop = AlsGleitkomma(EditEndlageStop->text());
+    EndlageStop = e.EndlageStop - 360;
     Modulpos = AlsGleitkomma(EditModulpos->text());
-    const bool immerOst = CheckBoxOstTracken->isChecked();
+    e.OstTracken = CheckBoxOstTracken->isChecked();
 
-    SonnenPosition(jahr, monat, tag, stunden, phi, lam, Azimut, Hoehe);
-    LabelAzimut->setText(Fest(Azimut, 3) + Grad);
-    LabelHoehe->setText(Fest(Hoehe, 3) + Grad);
-
-    KomplettEingabe e;
-    e.ModulL = ModulL;
-    e.ModulH = ModulH;
-    e.ModulHErr = ModulHErr;
-    e.ModulA = ModulA;
-    e.ModulAErr = ModulAErr;
-    e.Neigung = neigung;
-    e.NeigungErr = neigungErr;
-    e.Hoehe = Hoehe;
-    e.EndlageStartErr = EndlageStartErr;
-    e.immerOst = immerOst;
-    e.stunden = stunden;
-    e.WendeStunde = WendeStunde;
-    const KomplettErgebnis r = BerechneKomplett(e);
+    const RechenlaufErgebnis r = BerechneAugenblick(e, Suchbeginn(), Augenblick(e));
+    Azimut = r.Azimut;
+    Hoehe = r.Hoehe;
     ModulNRad = r.ModulNRad;
     ModulHEff = r.ModulHEff;
     Schatten = r.Schatten;
@@ -265,6 +256,8 @@ void TSDIAppForm::ButtonBerechnenClick() {
     SchattenErr = r.SchattenErr;
     WinkelZurSonne = r.WinkelZurSonne;
     Verschattung = r.Verschattung;
+    LabelAzimut->setText(Fest(Azimut, 3) + Grad);
+    LabelHoehe->setText(Fest(Hoehe, 3) + Grad);
     LabelSchatten->setText(Fest(Schatten * 100, 1) + QStringLiteral(" cm"));
     LabelSchattenErr->setText(Fest(Verschattung * 100, 1) + QStringLiteral(" cm"));
 

@@ -2,7 +2,7 @@
 // Main window: every input of the tracker simulation, the result labels, the scene and the
 // menus that lead to the other windows. Handlers read their edits, call the pure geometry
 // and write labels; the state the scene and the run need lives in Simulationszustand.
-#include "geometry/tracker.h"
+#include "geometry/rechenlauf.h"
 #include "widgets/handlerlauf.h"
 #include "workspace/fenstergeometrie.h"
 #include "workspace/simzustand.h"
@@ -124,8 +124,10 @@ protected:
 private:
     void SchliesseFenster();
     void Zeitschritt(); // Timer1's work: the next instant into the edits, then the calculation
-    Arbeitswerte Arbeit() const;
-    void UebernimmArbeit(const Arbeitswerte& a);
+    // The searches' inputs as they read them; their start from and return into the state.
+    RechenlaufEingabe LeseSuchEingabe();
+    Suchstand Suchbeginn() const;
+    void UebernimmSuche(const Suchstand& s);
     void BaueOberflaeche();
     void BaueMenues();
     void Verbinde();
