@@ -4,8 +4,10 @@
 // sizes users have reached.
 #include "basis/programmdateien.h"
 #include "widgets/dialoge.h"
+#include "widgets/handlerlauf.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/standorte.h"
+#include "workspace/standortwahl.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,18 +61,19 @@ public:
     }
 };
 
-// The main window's own loading, as at start-up, into the combo box of one window.
+// The main window's site selection loading, as at start-up, into its combo box.
 void BM_LadeStandorte(benchmark::State& state) {
     const QString& pfad = Datei(static_cast<int>(state.range(0)));
     Still still;
     dialoge::SetzeAntworter(&still);
     programmdateien::SetzeOrdner(QFileInfo(pfad).absolutePath());
     {
-        TSDIAppForm w;
-        w.TimerStartSioInit->stop();
+        QWidget fenster;
+        Handlerlauf lauf(&fenster);
+        Standortwahl wahl(&fenster, &fenster, lauf, [](const QString&, const QString&) {});
         for (auto _ : state)
-            w.LadeStandorte();
-        if (w.ComboBoxPosition->count() != state.range(0)) state.SkipWithError("wrong count");
+            wahl.LadeStandorte();
+        if (wahl.Auswahl()->count() != state.range(0)) state.SkipWithError("wrong count");
     }
     programmdateien::SetzeOrdner(QString());
     dialoge::SetzeAntworter(nullptr);
@@ -93,7 +96,7 @@ void BM_Fensterstart(benchmark::State& state) {
     programmdateien::SetzeOrdner(QFileInfo(pfad).absolutePath());
     for (auto _ : state) {
         TSDIAppForm w;
-        w.TimerStartSioInit->stop();
+        w.findChild<QTimer*>(QStringLiteral("TimerStartSioInit"))->stop();
         w.show();
         QApplication::processEvents();
     }

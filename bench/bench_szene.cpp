@@ -7,7 +7,7 @@
 // one tick holds the GUI thread is printed.
 #include "basis/programmdateien.h"
 #include "widgets/dialoge.h"
-#include "widgets/updownedit.h"
+#include "widgets/handlerlauf.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/szene.h"
 
@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -89,6 +90,11 @@ struct Messung {
     }
 };
 
+// A timer's tick as its timeout runs it, through the window's handler runner.
+void Tick(QTimer* t) {
+    QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection);
+}
+
 void Tageslauf() {
     QTemporaryDir ordner;
     programmdateien::SetzeOrdner(ordner.path());
@@ -96,23 +102,29 @@ void Tageslauf() {
     dialoge::SetzeAntworter(&still);
     {
         TSDIAppForm w;
-        w.TimerStartSioInit->stop();
-        w.Ereignis([&] {
+        auto* timer1 = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+        auto* timerMove = w.findChild<QTimer*>(QStringLiteral("TimerMove"));
+        w.findChild<QTimer*>(QStringLiteral("TimerStartSioInit"))->stop();
+        Handlerlauf(&w).Ereignis([&] {
             w.SetzeDatumZeit("2008", "7", "7", "0", "0");
-            w.SetzeText(w.EditIntervall, QStringLiteral("15"));
-            w.ButtonBerechnenClick();
+            w.UebernimmSimEingaben({{SimFeld::Intervall, QStringLiteral("15")}});
+            w.Berechne();
         });
         QImage bild(szene::Seite, szene::Seite, QImage::Format_ARGB32_Premultiplied);
+        const QColor hintergrund = QApplication::palette().color(QPalette::Button);
+        // As the paint box's paint event draws.
         auto male = [&] {
             QPainter p(&bild);
-            w.MaleSzene(p);
+            p.fillRect(0, 0, szene::Seite, szene::Seite, hintergrund);
+            QPainterFlaeche f(p, hintergrund);
+            w.PaintBox1Paint(f);
         };
         male();
-        while (w.TimerMove->isActive()) {
-            w.Ereignis([&] { w.TimerMoveTimer(); });
+        while (timerMove->isActive()) {
+            Tick(timerMove);
             male();
         }
-        w.Ereignis([&] { w.ButtonSIMstartClick(); });
+        w.findChild<QPushButton*>(QStringLiteral("ButtonSIMstart"))->click();
 
         using Uhr = std::chrono::steady_clock;
         auto dauer = [](Uhr::time_point t0) {
@@ -121,22 +133,24 @@ void Tageslauf() {
         Messung zeit, bewegung;
         while (zeit.ms.size() < 96) {
             const auto t0 = Uhr::now();
-            if (w.Timer1->isActive()) {
-                w.Ereignis([&] { w.Timer1Timer(); });
+            if (timer1->isActive()) {
+                Tick(timer1);
                 male();
                 zeit.ms.push_back(dauer(t0));
-            } else if (w.TimerMove->isActive()) {
-                w.Ereignis([&] { w.TimerMoveTimer(); });
+            } else if (timerMove->isActive()) {
+                Tick(timerMove);
                 male();
                 bewegung.ms.push_back(dauer(t0));
             } else {
                 break;
             }
         }
+        const SimEingaben bis = w.LeseSimEingaben();
+        auto text = [&](SimFeld f) { return bis.Text(f).value_or(QString()).toLocal8Bit(); };
         std::printf("\nSimulierter Tag (7.7.2008, Intervall 15, bis %s.%s.%s %s:%s):\n",
-                    qPrintable(w.EditTag->text()), qPrintable(w.EditMonat->text()),
-                    qPrintable(w.EditJahr->text()), qPrintable(w.EditStunde->text()),
-                    qPrintable(w.EditMinute->text()));
+                    text(SimFeld::Tag).constData(), text(SimFeld::Monat).constData(),
+                    text(SimFeld::Jahr).constData(), text(SimFeld::Stunde).constData(),
+                    text(SimFeld::Minute).constData());
         std::printf("  Timer1-Ticks (Rechnung + Bild): %zu, Median %.3f ms, laengster %.3f ms "
                     "(%.2f %% von 500 ms)\n",
                     zeit.ms.size(), zeit.median(), zeit.max(), zeit.max() / 5);

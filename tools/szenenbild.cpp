@@ -4,9 +4,8 @@
 // calculation for 7 July 2008, 11:00 UTC, once the first move has run out.
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
-#include "widgets/updownedit.h"
+#include "widgets/handlerlauf.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/paintbox.h"
 #include "workspace/szene.h"
 
 #include <QApplication>
@@ -48,18 +47,20 @@ bool Speichere(Simulationszustand z, const QString& datei) {
 
 bool SpeichereFenster(const QString& datei) {
     TSDIAppForm fenster;
-    fenster.TimerStartSioInit->stop();
-    fenster.Ereignis([&] {
+    fenster.findChild<QTimer*>(QStringLiteral("TimerStartSioInit"))->stop();
+    Handlerlauf(&fenster).Ereignis([&] {
         fenster.SetzeDatumZeit("2008", "7", "7", "11", "0");
-        fenster.ButtonBerechnenClick();
+        fenster.Berechne();
     });
     fenster.show();
     // The first paint finds the rows at north and starts turning them; each tick's paint is
     // rendered off screen, as the window may not be exposed yet.
-    fenster.PaintBox1->grab();
-    for (int i = 0; i < 100 && fenster.MoveActive; ++i) {
-        fenster.Ereignis([&] { fenster.TimerMoveTimer(); });
-        fenster.PaintBox1->grab();
+    auto* flaeche = fenster.findChild<QWidget*>(QStringLiteral("PaintBox1"));
+    auto* bewegung = fenster.findChild<QTimer*>(QStringLiteral("TimerMove"));
+    flaeche->grab();
+    for (int i = 0; i < 100 && fenster.Zustand().MoveActive; ++i) {
+        QMetaObject::invokeMethod(bewegung, "timeout", Qt::DirectConnection);
+        flaeche->grab();
     }
     return fenster.grab().save(datei);
 }

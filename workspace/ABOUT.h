@@ -19,18 +19,17 @@ public:
     explicit TAboutBox(QWidget* parent = nullptr,
                        const std::string& programm = MyVersionInfo::EigenesProgramm);
 
-    QFrame* Panel1;
-    QLabel *ProgramIcon, *ProductName, *Label1, *Version, *Copyright;
-    QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
-    QPushButton* OKButton;
-
-    void FormCreate();
-    void OKButtonClick();
-
 protected:
     void showEvent(QShowEvent* ev) override;
 
 private:
+    void FormCreate();
+    void OKButtonClick();
+
+    QFrame* Panel1;
+    QLabel *ProgramIcon, *ProductName, *Label1, *Version, *Copyright;
+    QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    QPushButton* OKButton;
     std::string programm_;
 };
 

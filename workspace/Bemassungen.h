@@ -10,5 +10,6 @@ class TFormHilfe : public QWidget {
 public:
     explicit TFormHilfe(QWidget* parent = nullptr);
 
+private:
     QLabel* Image1;
 };

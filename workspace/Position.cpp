@@ -66,6 +66,16 @@ TPositionDlg::TPositionDlg(QWidget* parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TPositionDlg::SetzeEintrag(const Eintrag& e) {
+    EditOrt->setText(e.Name);
+    EditBreite->setText(e.Breite);
+    EditLaenge->setText(e.Laenge);
+}
+
+TPositionDlg::Eintrag TPositionDlg::LeseEintrag() const {
+    return {EditOrt->text(), EditBreite->text(), EditLaenge->text()};
+}
+
 void TPositionDlg::showEvent(QShowEvent* ev) {
     // Centred on the screen rather than over the main window.
     if (QScreen* s = screen()) {

@@ -11,12 +11,17 @@
 #include "widgets/updownedit.h"
 #include "workspace/fenstergeometrie.h"
 #include "workspace/paintbox.h"
+#include "workspace/simulationslauf.h"
+#include "workspace/standortwahl.h"
+#include "workspace/szene.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLabel>
+#include <QPainter>
+#include <QPalette>
 #include <QTimer>
 #include <algorithm>
 
@@ -26,36 +31,39 @@ using zahltext::Fest;
 
 namespace {
 const QString Grad = QStringLiteral("°");
+// One tick, about a second after start-up: the current date and time into the edits.
+constexpr int TimerStartSioInitIntervall = 1000; // ms
 } // namespace
 
-TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
+TSDIAppForm::TSDIAppForm(QWidget* parent)
+    : QMainWindow(parent), geometrie_(new Fenstergeometrie(this)) {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(produkt::Titel());
-    Scale = 20.0;
-    WinkelZurSonne = 0.0;
+    zustand_.Scale = 20.0;
+    zustand_.WinkelZurSonne = 0.0;
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    TimerMove = new QTimer(this);
-    TimerMove->setObjectName(QStringLiteral("TimerMove"));
-    TimerMove->setInterval(100);
+    simulationslauf_ = new Simulationslauf(
+        zustand_, *this, {[this] { BerechneSonnenwende(); }, [this] { PaintBox1->update(); }},
+        lauf_, this);
     TimerStartSioInit = new QTimer(this);
     TimerStartSioInit->setObjectName(QStringLiteral("TimerStartSioInit"));
-    TimerStartSioInit->setInterval(1000);
-    TimerRTSCTS = new QTimer(this);
-    TimerRTSCTS->setObjectName(QStringLiteral("TimerRTSCTS"));
-    TimerRTSCTS->setInterval(100);
+    TimerStartSioInit->setInterval(TimerStartSioInitIntervall);
 
     BaueOberflaeche();
     BaueMenues();
     Verbinde();
 
-    Ereignis([this] { FormCreate(); });
+    lauf_.Ereignis([this] { FormCreate(); });
     TimerStartSioInit->start();
 }
 
 TSDIAppForm::~TSDIAppForm() = default;
+
+void TSDIAppForm::SetzeFenster(TPositionDlg* position, TFormHilfe* hilfe, TAboutBox* about) {
+    standortwahl_->SetzeDialog(position);
+    FormHilfe = hilfe;
+    AboutBox = about;
+}
 
 QString TSDIAppForm::Panel(int i) const {
     return StatusPanel[i]->text();
@@ -82,7 +90,7 @@ void TSDIAppForm::FormCreate() {
     // A number no port can have reads as the default, as an unreadable one does.
     int sender = ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1);
     if (sender < 0 || sender > HoechsterComPort + 1) sender = 1;
-    ComPortNr = sender - 1;
+    port_ = sender - 1;
     auto ort = [&](const char* schluessel, int vorgabe) {
         return std::clamp(ini.LeseGanzzahl(form, QString::fromLatin1(schluessel), vorgabe),
                           -FensterOrtGrenze, FensterOrtGrenze);
@@ -95,15 +103,15 @@ void TSDIAppForm::FormCreate() {
     const int left = ort("Left", 100);
     const int hoehe = groesse("Height", 600);
     const int breite = groesse("Width", 800);
-    InitMax = ini.LeseBool(form, QStringLiteral("InitMax"), false);
+    initMax_ = ini.LeseBool(form, QStringLiteral("InitMax"), false);
     geometrie_->Setze(QRect(left, top, breite, hoehe));
 
-    LadeStandorte();
-    WendeStunde = 12;
-    Heimatstandort();
-    SimEnabled = true;
-    EndlageStart = 75.0;
-    EndlageStop = 285.0;
+    standortwahl_->LadeStandorte();
+    zustand_.WendeStunde = 12;
+    standortwahl_->Heimatstandort();
+    zustand_.SimEnabled = true;
+    zustand_.EndlageStart = 75.0;
+    zustand_.EndlageStop = 285.0;
 }
 
 void TSDIAppForm::FormClose() {
@@ -117,12 +125,12 @@ void TSDIAppForm::FormClose() {
     ini.SchreibeText(form, QStringLiteral("Caption"), windowTitle());
     ini.SchreibeText(form, QStringLiteral("InitMax"),
                      isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
-    ini.SchreibeGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), ComPortNr + 1);
+    ini.SchreibeGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), port_ + 1);
 }
 
 void TSDIAppForm::closeEvent(QCloseEvent* ev) {
     // A settings file that cannot be written is reported, but never keeps the window open.
-    Ereignis([this] { FormClose(); });
+    lauf_.Ereignis([this] { FormClose(); });
     ev->accept();
     QApplication::closeAllWindows();
 }
@@ -142,11 +150,80 @@ void TSDIAppForm::TimerStartSioInitTimer() {
 
 void TSDIAppForm::SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
                                  const QString& stunde, const QString& minute) {
-    SetzeText(EditJahr, jahr);
-    SetzeText(EditMonat, monat);
-    SetzeText(EditTag, tag);
-    SetzeText(EditStunde, stunde);
-    SetzeText(EditMinute, minute);
+    UebernimmSimEingaben({{SimFeld::Jahr, jahr},
+                          {SimFeld::Monat, monat},
+                          {SimFeld::Tag, tag},
+                          {SimFeld::Stunde, stunde},
+                          {SimFeld::Minute, minute}});
+}
+
+// ---------------------------------------------------------------------------------------
+// The inputs as one value
+
+UpDownEdit* TSDIAppForm::Edit(SimFeld feld) const {
+    switch (feld) {
+    case SimFeld::Jahr:
+        return EditJahr;
+    case SimFeld::Monat:
+        return EditMonat;
+    case SimFeld::Tag:
+        return EditTag;
+    case SimFeld::Stunde:
+        return EditStunde;
+    case SimFeld::Minute:
+        return EditMinute;
+    case SimFeld::Phi:
+        return EditPhi;
+    case SimFeld::Lam:
+        return EditLam;
+    case SimFeld::ModulH:
+        return EditModulH;
+    case SimFeld::ModulL:
+        return EditModulL;
+    case SimFeld::ModulA:
+        return EditModulA;
+    case SimFeld::ModulN:
+        return EditModulN;
+    case SimFeld::Scale:
+        return EditScale;
+    case SimFeld::Intervall:
+        return EditIntervall;
+    case SimFeld::EndlageStart:
+        return EditEndlageStart;
+    case SimFeld::EndlageStop:
+        return EditEndlageStop;
+    case SimFeld::Modulpos:
+        return EditModulpos;
+    case SimFeld::ModulHErr:
+        return EditModulHErr;
+    case SimFeld::ModulAErr:
+        return EditModulAErr;
+    case SimFeld::ModulNErr:
+        return EditModulNErr;
+    case SimFeld::EndlageStartErr:
+        return EditEndlageStartErr;
+    }
+    return nullptr;
+}
+
+SimEingaben TSDIAppForm::LeseSimEingaben() const {
+    SimEingaben e;
+    for (int i = 0; i < SimFeldAnzahl; ++i)
+        e.Setze(static_cast<SimFeld>(i), Edit(static_cast<SimFeld>(i))->text());
+    return e;
+}
+
+void TSDIAppForm::UebernimmSimEingaben(const SimEingaben& eingaben) {
+    for (const SimEingaben::Eintrag& e : eingaben.Eintraege())
+        lauf_.SetzeText(Edit(e.feld), e.text);
+}
+
+void TSDIAppForm::Berechne() {
+    ButtonBerechnenClick();
+}
+
+void TSDIAppForm::ZeigeStandortUnbekannt() {
+    standortwahl_->ZeigeUnbekannt();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -163,34 +240,37 @@ RechenlaufEingabe TSDIAppForm::LeseSuchEingabe() {
     e.ModulH = AlsGanzzahl(EditModulH->text());
     e.ModulA = AlsGanzzahl(EditModulA->text());
     e.ModulN = AlsGanzzahl(EditModulN->text());
-    Scale = AlsGanzzahl(EditScale->text()) * 0.01;
-    ModulL = e.ModulL;
-    ModulH = e.ModulH;
-    ModulA = e.ModulA;
+    zustand_.Scale = AlsGanzzahl(EditScale->text()) * 0.01;
+    zustand_.ModulL = e.ModulL;
+    zustand_.ModulH = e.ModulH;
+    zustand_.ModulA = e.ModulA;
     e.OstTracken = CheckBoxOstTracken->isChecked();
-    e.WendeStunde = WendeStunde;
-    e.WendeMinute = WendeMinute;
-    e.MorgenPos = MorgenPos;
+    e.WendeStunde = zustand_.WendeStunde;
+    e.WendeMinute = zustand_.WendeMinute;
+    e.MorgenPos = zustand_.MorgenPos;
     return e;
 }
 
 Suchstand TSDIAppForm::Suchbeginn() const {
+    const Simulationszustand& z = zustand_;
     Suchstand s;
-    s.arbeit = Arbeitswerte{Azimut, Hoehe, Schatten, WinkelZurSonne, ModulHEff, ModulNRad};
-    s.wende = Sonnenwende{WendeStunde, WendeMinute, MorgenPos};
+    s.arbeit =
+        Arbeitswerte{z.Azimut, z.Hoehe, z.Schatten, z.WinkelZurSonne, z.ModulHEff, z.ModulNRad};
+    s.wende = Sonnenwende{z.WendeStunde, z.WendeMinute, z.MorgenPos};
     return s;
 }
 
 void TSDIAppForm::UebernimmSuche(const Suchstand& s) {
-    Azimut = s.arbeit.Azimut;
-    Hoehe = s.arbeit.Hoehe;
-    Schatten = s.arbeit.Schatten;
-    WinkelZurSonne = s.arbeit.WinkelZurSonne;
-    ModulHEff = s.arbeit.ModulHEff;
-    ModulNRad = s.arbeit.ModulNRad;
-    WendeStunde = s.wende.WendeStunde;
-    WendeMinute = s.wende.WendeMinute;
-    MorgenPos = s.wende.MorgenPos;
+    Simulationszustand& z = zustand_;
+    z.Azimut = s.arbeit.Azimut;
+    z.Hoehe = s.arbeit.Hoehe;
+    z.Schatten = s.arbeit.Schatten;
+    z.WinkelZurSonne = s.arbeit.WinkelZurSonne;
+    z.ModulHEff = s.arbeit.ModulHEff;
+    z.ModulNRad = s.arbeit.ModulNRad;
+    z.WendeStunde = s.wende.WendeStunde;
+    z.WendeMinute = s.wende.WendeMinute;
+    z.MorgenPos = s.wende.MorgenPos;
 }
 
 void TSDIAppForm::BerechneStopMax() {
@@ -218,19 +298,20 @@ void TSDIAppForm::BerechneSonnenwende() {
 }
 
 void TSDIAppForm::ButtonBerechnenClick() {
+    Simulationszustand& z = zustand_;
     BerechneStopMax();
-    if (!SimEnabled) return;
+    if (!z.SimEnabled) return;
     BerechneSonnenwende();
 
     RechenlaufEingabe e;
-    e.ModulL = ModulL = AlsGleitkomma(EditModulL->text());
-    e.ModulH = ModulH = AlsGleitkomma(EditModulH->text());
-    e.ModulHErr = ModulHErr = AlsGleitkomma(EditModulHErr->text());
-    e.ModulA = ModulA = AlsGleitkomma(EditModulA->text());
-    e.ModulAErr = ModulAErr = AlsGleitkomma(EditModulAErr->text());
+    e.ModulL = z.ModulL = AlsGleitkomma(EditModulL->text());
+    e.ModulH = z.ModulH = AlsGleitkomma(EditModulH->text());
+    e.ModulHErr = z.ModulHErr = AlsGleitkomma(EditModulHErr->text());
+    e.ModulA = z.ModulA = AlsGleitkomma(EditModulA->text());
+    e.ModulAErr = z.ModulAErr = AlsGleitkomma(EditModulAErr->text());
     e.ModulN = AlsGleitkomma(EditModulN->text());
     e.ModulNErr = AlsGleitkomma(EditModulNErr->text());
-    Scale = AlsGanzzahl(EditScale->text()) * 0.01;
+    z.Scale = AlsGanzzahl(EditScale->text()) * 0.01;
     e.Phi = AlsGleitkomma(EditPhi->text());
     e.Lam = AlsGleitkomma(EditLam->text());
     e.Jahr = AlsGanzzahl(EditJahr->text());
@@ -238,55 +319,55 @@ void TSDIAppForm::ButtonBerechnenClick() {
     e.Tag = AlsGanzzahl(EditTag->text());
     e.Stunde = AlsGleitkomma(EditStunde->text());
     e.Minute = AlsGanzzahl(EditMinute->text());
-    e.EndlageStart = EndlageStart = AlsGleitkomma(EditEndlageStart->text());
-    e.EndlageStartErr = EndlageStartErr = AlsGleitkomma(EditEndlageStartErr->text());
+    e.EndlageStart = z.EndlageStart = AlsGleitkomma(EditEndlageStart->text());
+    e.EndlageStartErr = z.EndlageStartErr = AlsGleitkomma(EditEndlageStartErr->text());
     e.EndlageStop = AlsGleitkomma(EditEndlageStop->text());
-    EndlageStop = e.EndlageStop - 360;
-    Modulpos = AlsGleitkomma(EditModulpos->text());
+    z.EndlageStop = e.EndlageStop - 360;
+    z.Modulpos = AlsGleitkomma(EditModulpos->text());
     e.OstTracken = CheckBoxOstTracken->isChecked();
 
     const RechenlaufErgebnis r = BerechneAugenblick(e, Suchbeginn(), Augenblick(e));
-    Azimut = r.Azimut;
-    Hoehe = r.Hoehe;
-    ModulNRad = r.ModulNRad;
-    ModulHEff = r.ModulHEff;
-    Schatten = r.Schatten;
-    ModulNErrRad = r.ModulNErrRad;
-    ModulHEffErr = r.ModulHEffErr;
-    SchattenErr = r.SchattenErr;
-    WinkelZurSonne = r.WinkelZurSonne;
-    Verschattung = r.Verschattung;
-    LabelAzimut->setText(Fest(Azimut, 3) + Grad);
-    LabelHoehe->setText(Fest(Hoehe, 3) + Grad);
-    LabelSchatten->setText(Fest(Schatten * 100, 1) + QStringLiteral(" cm"));
-    LabelSchattenErr->setText(Fest(Verschattung * 100, 1) + QStringLiteral(" cm"));
+    z.Azimut = r.Azimut;
+    z.Hoehe = r.Hoehe;
+    z.ModulNRad = r.ModulNRad;
+    z.ModulHEff = r.ModulHEff;
+    z.Schatten = r.Schatten;
+    z.ModulNErrRad = r.ModulNErrRad;
+    z.ModulHEffErr = r.ModulHEffErr;
+    z.SchattenErr = r.SchattenErr;
+    z.WinkelZurSonne = r.WinkelZurSonne;
+    z.Verschattung = r.Verschattung;
+    LabelAzimut->setText(Fest(z.Azimut, 3) + Grad);
+    LabelHoehe->setText(Fest(z.Hoehe, 3) + Grad);
+    LabelSchatten->setText(Fest(z.Schatten * 100, 1) + QStringLiteral(" cm"));
+    LabelSchattenErr->setText(Fest(z.Verschattung * 100, 1) + QStringLiteral(" cm"));
 
-    if (HoeheAlt > 0 && Hoehe < 0) StarteNachtRueckkehr();
-    HoeheAlt = Hoehe;
+    if (z.HoeheAlt > 0 && z.Hoehe < 0) simulationslauf_->StarteNachtRueckkehr();
+    z.HoeheAlt = z.Hoehe;
 
-    LabelWinkelZurSonne->setText(Fest(WinkelZurSonne, 3) + Grad);
-    LabelSonnenwende->setText(QStringLiteral("%1:%2").arg(WendeStunde).arg(WendeMinute));
-    LabelTrackerPos->setText(Fest(TrackerPos(), 3) + Grad);
+    LabelWinkelZurSonne->setText(Fest(z.WinkelZurSonne, 3) + Grad);
+    LabelSonnenwende->setText(QStringLiteral("%1:%2").arg(z.WendeStunde).arg(z.WendeMinute));
+    LabelTrackerPos->setText(Fest(z.TrackerPos(), 3) + Grad);
 
-    if (!MoveActive) PaintBox1->update();
+    if (!z.MoveActive) PaintBox1->update();
 }
 
 void TSDIAppForm::EditJahrChange() {
-    if (!Timer1->isActive()) ButtonBerechnenClick();
+    if (!simulationslauf_->ZeitrafferAktiv()) ButtonBerechnenClick();
 }
 
 void TSDIAppForm::EditMonatChange() {
-    if (!MoveActive) BerechneSonnenwende();
-    if (!Timer1->isActive()) ButtonBerechnenClick();
+    if (!zustand_.MoveActive) BerechneSonnenwende();
+    if (!simulationslauf_->ZeitrafferAktiv()) ButtonBerechnenClick();
 }
 
 void TSDIAppForm::EditPhiChange() {
-    ZeigeUnbekannt();
+    ZeigeStandortUnbekannt();
     EditMonatChange();
 }
 
 void TSDIAppForm::EditLamChange() {
-    ZeigeUnbekannt();
+    ZeigeStandortUnbekannt();
     EditMonatChange();
 }
 
@@ -296,5 +377,21 @@ void TSDIAppForm::EditTagChange() {
     const int monat = AlsGanzzahl(EditMonat->text());
     if (monat < 1 || monat > 12) return; // no month to compare with
     const int tage = TageImMonat(jahr, monat);
-    if (tag > tage) SetzeText(EditTag, QString::number(tage));
+    if (tag > tage) lauf_.SetzeText(EditTag, QString::number(tage));
+}
+
+// ---------------------------------------------------------------------------------------
+// Scene
+
+void TSDIAppForm::PaintBox1Paint(Zeichenflaeche& flaeche) {
+    const szene::SzenenErgebnis r =
+        szene::PaintBox1Paint(zustand_, flaeche, CheckBox1->isChecked());
+    if (r.BewegungGestartet) simulationslauf_->BewegungBegonnen();
+}
+
+void TSDIAppForm::MaleSzene(QPainter& p) {
+    const QColor hintergrund = QApplication::palette().color(QPalette::Button);
+    p.fillRect(0, 0, szene::Seite, szene::Seite, hintergrund);
+    QPainterFlaeche flaeche(p, hintergrund);
+    PaintBox1Paint(flaeche);
 }

@@ -1,25 +1,27 @@
 #pragma once
 // Main window: every input of the tracker simulation, the result labels, the scene and the
-// menus that lead to the other windows. Handlers read their edits, call the pure geometry
-// and write labels; the state the scene and the run need lives in Simulationszustand.
+// menus. Handlers read their edits, call the calculation driver (geometry/rechenlauf) and
+// write labels; the state the scene and the run need lives in Simulationszustand. Others
+// reach it through the operations below; its controls are its own (tests find them by their
+// object names).
+#include "basis/simdaten.h"
 #include "geometry/rechenlauf.h"
 #include "widgets/handlerlauf.h"
-#include "workspace/fenstergeometrie.h"
 #include "workspace/simzustand.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QMenu;
 class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class Fenstergeometrie;
+class Simulationslauf;
+class Standortwahl;
 class TAboutBox;
 class TFormHilfe;
 class TPaintBox;
@@ -27,78 +29,58 @@ class TPositionDlg;
 class UpDownEdit;
 class Zeichenflaeche;
 
-class TSDIAppForm : public QMainWindow, public Simulationszustand {
+class TSDIAppForm : public QMainWindow, public SimDaten {
     Q_OBJECT
 public:
     explicit TSDIAppForm(QWidget* parent = nullptr);
     ~TSDIAppForm() override;
 
-    // Date and time (UTC).
-    UpDownEdit *EditJahr, *EditMonat, *EditTag, *EditStunde, *EditMinute;
-    // Site, geometry, stops.
-    QComboBox* ComboBoxPosition;
-    QMenu* PopupMenuPosition;
-    QAction *E1, *Insert1;
-    UpDownEdit *EditPhi, *EditLam, *EditModulH, *EditModulL, *EditModulA, *EditModulN;
-    UpDownEdit *EditScale, *EditIntervall, *EditEndlageStart, *EditEndlageStop, *EditModulpos;
-    UpDownEdit *EditModulHErr, *EditModulAErr, *EditModulNErr, *EditEndlageStartErr;
-    QCheckBox *CheckBoxOstTracken, *CheckBox1;
-    QPushButton *ButtonBerechnen, *ButtonSIMstart, *ButtonSIMstop;
-    // Results.
-    QLabel *LabelAOstMax, *LabelAWestMax, *LabelAzimut, *LabelHoehe, *LabelSchatten;
-    QLabel *LabelWinkelZurSonne, *LabelTrackerPos, *LabelSonnenwende, *LabelSchattenErr;
-    TPaintBox* PaintBox1;
-    QPlainTextEdit* Terminal;
-    QLabel* StatusPanel[4];
-    QTimer *Timer1, *TimerMove, *TimerStartSioInit, *TimerRTSCTS;
-    // Menu actions.
-    QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
-    QAction *EditCut1, *EditCopy1, *EditPaste1;
-    QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *HelpAbout1, *Bema1;
+    // The windows it opens itself, created after it and kept until the end.
+    void SetzeFenster(TPositionDlg* position, TFormHilfe* hilfe, TAboutBox* about);
 
-    // The other windows, created after this one and kept until the end.
-    TPositionDlg* PositionDlg = nullptr;
-    TFormHilfe* FormHilfe = nullptr;
-    TAboutBox* AboutBox = nullptr;
+    const Simulationszustand& Zustand() const { return zustand_; }
+    // Read from the settings file at start-up.
+    bool StartetMaximiert() const { return initMax_; }
+    // The COM port the settings file keeps ([COMs] Sender1 minus 1): read at start-up,
+    // written back at close. The serial link owns the live number and reports it here.
+    int GespeicherterPort() const { return port_; }
+    void MerkePort(int port) { port_ = port; }
 
-    // Start-up state read from the settings file.
-    bool InitMax = false;
+    SimEingaben LeseSimEingaben() const override;
+    void UebernimmSimEingaben(const SimEingaben& eingaben) override;
+    void Berechne() override;
+    void ZeigeStandortUnbekannt() override;
+    void SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
+                        const QString& stunde, const QString& minute) override;
+    QString Panel(int i) const override;
+    void SetzePanel(int i, const QString& text) override;
 
-    // Calculation driver and change handlers. They throw zahltext::KonvertierFehler at the
-    // first text that does not convert; the connected slots catch it and show the message.
+    // The scene onto another surface, as the paint box's paint event draws it.
+    void PaintBox1Paint(Zeichenflaeche& flaeche);
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    // Calculation driver and change handlers; they throw at the first text that does not
+    // convert, and the handler runner shows the message.
     void ButtonBerechnenClick();
     void EditJahrChange();
     void EditMonatChange();
     void EditPhiChange();
     void EditLamChange();
     void EditTagChange();
-    void BerechneSonnenwende();
     void BerechneStopMax();
+    void BerechneSonnenwende();
     void TimerStartSioInitTimer();
-    // Writes the five date and time edits in this order, each firing its change handling.
-    void SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
-                        const QString& stunde, const QString& minute);
+    // The searches' inputs as they read them; their start from and return into the state.
+    RechenlaufEingabe LeseSuchEingabe();
+    Suchstand Suchbeginn() const;
+    void UebernimmSuche(const Suchstand& s);
 
-    // Simulation run and scene (SDIMAIN_sim.cpp).
-    void ButtonSIMstartClick();
-    void ButtonSIMstopClick();
-    void Timer1Timer();
-    void TimerMoveTimer();
-    void StarteNachtRueckkehr();
-    void PaintBox1Paint(Zeichenflaeche& flaeche);
-    void MaleSzene(QPainter& p); // PaintBox1's paint event, drawing through QPainter
+    void MaleSzene(QPainter& p);
 
-    // Site list (SDIMAIN_standorte.cpp).
-    void LadeStandorte();
-    void Heimatstandort();
-    void ComboBoxPositionClick();
-    void E1Click();
-    void Insert1Click();
-    // Shows "--unbekannt---" with no list entry chosen, so "Edit" cannot open a site the
-    // combo box no longer shows.
-    void ZeigeUnbekannt();
-
-    // Help menu and windows not built yet (SDIMAIN_fenster.cpp).
+    // Menus (SDIMAIN_fenster.cpp, SDIMAIN_hilfe.cpp).
     void HelpAbout1Execute();
     void Bema1Click();
     void Schnittstelle2Click();
@@ -109,30 +91,37 @@ public:
 
     void FormCreate();
     void FormClose();
-
-    QString Panel(int i) const;
-    void SetzePanel(int i, const QString& text);
-
-    // Runs a handler as an event does (widgets/handlerlauf.h).
-    void Ereignis(const std::function<void()>& f) { lauf_.Ereignis(f); }
-    // Writes an edit's text; a failure of the change handling it fires aborts the writer too.
-    void SetzeText(UpDownEdit* edit, const QString& text) { lauf_.SetzeText(edit, text); }
-
-protected:
-    void closeEvent(QCloseEvent* ev) override;
-
-private:
     void SchliesseFenster();
-    void Zeitschritt(); // Timer1's work: the next instant into the edits, then the calculation
-    // The searches' inputs as they read them; their start from and return into the state.
-    RechenlaufEingabe LeseSuchEingabe();
-    Suchstand Suchbeginn() const;
-    void UebernimmSuche(const Suchstand& s);
     void BaueOberflaeche();
     void BaueMenues();
     void Verbinde();
+    UpDownEdit* Edit(SimFeld feld) const;
 
+    Simulationszustand zustand_;
+    bool initMax_ = false;
+    int port_ = 0; // 3 for COM3, 0 when none is chosen
     Handlerlauf lauf_{this};
     // Place and size as the settings file keeps them, frame included.
-    Fenstergeometrie* geometrie_ = new Fenstergeometrie(this);
+    Fenstergeometrie* geometrie_;
+    Simulationslauf* simulationslauf_;
+    Standortwahl* standortwahl_;
+
+    UpDownEdit *EditJahr, *EditMonat, *EditTag, *EditStunde, *EditMinute;
+    UpDownEdit *EditPhi, *EditLam, *EditModulH, *EditModulL, *EditModulA, *EditModulN;
+    UpDownEdit *EditScale, *EditIntervall, *EditEndlageStart, *EditEndlageStop, *EditModulpos;
+    UpDownEdit *EditModulHErr, *EditModulAErr, *EditModulNErr, *EditEndlageStartErr;
+    QCheckBox *CheckBoxOstTracken, *CheckBox1;
+    QPushButton *ButtonBerechnen, *ButtonSIMstart, *ButtonSIMstop;
+    QLabel *LabelAOstMax, *LabelAWestMax, *LabelAzimut, *LabelHoehe, *LabelSchatten;
+    QLabel *LabelWinkelZurSonne, *LabelTrackerPos, *LabelSonnenwende, *LabelSchattenErr;
+    TPaintBox* PaintBox1;
+    QPlainTextEdit* Terminal; // hidden, unused
+    QLabel* StatusPanel[4];
+    QTimer* TimerStartSioInit;
+    QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
+    QAction *EditCut1, *EditCopy1, *EditPaste1;
+    QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *HelpAbout1, *Bema1;
+
+    TFormHilfe* FormHilfe = nullptr;
+    TAboutBox* AboutBox = nullptr;
 };

@@ -11,6 +11,8 @@
 #include "widgets/updownedit.h"
 #include "workspace/paintbox.h"
 #include "workspace/schriften.h"
+#include "workspace/simulationslauf.h"
+#include "workspace/standortwahl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,60 +52,63 @@ struct EditVorgabe {
     int maxLaenge; // 0: unlimited
 };
 
-const char* const HinweisModulH = "Höhe des Moduls im senkrechtem Zustand";
-const char* const HinweisModulA = "Abstand der geneigten Modulreihen incl. einer Modulstärke.";
-const char* const HinweisModulN = "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe "
-                                  "für den Schattenwurf berechnet.";
-const char* const HinweisStart = "Winkelposition des Ostanschlag.";
-
-// Design-time values of every edit, in the order they stand in the window.
-const EditVorgabe Edits[] = {
-    {&TSDIAppForm::EditJahr, "EditJahr", "Jahr", "2008", 2000, 2100, 1, "", 0},
-    {&TSDIAppForm::EditMonat, "EditMonat", "Monat", "7", 1, 12, 1, "", 0},
-    {&TSDIAppForm::EditTag, "EditTag", "Tag", "7", 1, 31, 1, "", 0},
-    {&TSDIAppForm::EditStunde, "EditStunde", "Stunde", "11", 0, 23, 1, "", 0},
-    {&TSDIAppForm::EditMinute, "EditMinute", "Minute", "0", 0, 59, 5, "", 0},
-    {&TSDIAppForm::EditPhi, "EditPhi", "Breitengrad °", "51", -90, 90, 1,
-     "Geographische Breite der Trackerposition", 0},
-    {&TSDIAppForm::EditLam, "EditLam", "Längengrad °", "-13", -180, 180, 1,
-     "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!", 0},
-    {&TSDIAppForm::EditModulH, "EditModulH", "Modulhöhe in cm", "160", 1, 500, 1, HinweisModulH, 0},
-    {&TSDIAppForm::EditModulL, "EditModulL", "Modubreite in cm", "1500", 1, 2500, 1,
-     "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte "
-     "Breite anzugeben.",
-     0},
-    {&TSDIAppForm::EditModulA, "EditModulA", "Lichter Modulabstand in cm", "150", 1, 1000, 1,
-     HinweisModulA, 0},
-    {&TSDIAppForm::EditModulN, "EditModulN", "Modulneigung in °", "30", 0, 90, 1, HinweisModulN, 0},
-    {&TSDIAppForm::EditScale, "EditScale", "Anzeige Scalierung in cm", "2000", 20, 5000, 1,
-     "Darstellungsmaßstab auf der PC-Oberfläche", 0},
-    {&TSDIAppForm::EditIntervall, "EditIntervall", "Intervall in min", "15", 1, 60, 5,
-     "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine "
-     "Nachführung durchführt.",
-     0},
-    {&TSDIAppForm::EditEndlageStart, "EditEndlageStart", "STOP OST in °", "75", 0, 180, 5,
-     HinweisStart, 3},
-    // The west stop's up/down runs from 360 down to 180: its up arrow decreases the value.
-    {&TSDIAppForm::EditEndlageStop, "EditEndlageStop", "STOP WEST in °", "285", 360, 180, 5,
-     "Position des Westanschlag.", 0},
-    {&TSDIAppForm::EditModulpos, "EditModulpos", "Modulpos. auf Tracker in °", "-90", -180, 180, 1,
-     "aktuelle Trackerposition zu diesem Zeitpunkt", 0},
-    {&TSDIAppForm::EditModulHErr, "EditModulHErr", "", "0", -50, 50, 1, HinweisModulH, 0},
-    {&TSDIAppForm::EditModulAErr, "EditModulAErr", "", "0", -80, 80, 1, HinweisModulA, 0},
-    {&TSDIAppForm::EditModulNErr, "EditModulNErr", "", "0", -30, 30, 1, HinweisModulN, 0},
-    {&TSDIAppForm::EditEndlageStartErr, "EditEndlageStartErr", "", "0", -20, 20, 1, HinweisStart,
-     3},
-};
-
 QLabel* NeuesLabel(const QString& text, QWidget* eltern, const char* name = nullptr) {
     auto* l = new QLabel(text, eltern);
     if (name) l->setObjectName(QString::fromLatin1(name));
     return l;
 }
 
+const char* const HinweisModulH = "Höhe des Moduls im senkrechtem Zustand";
+const char* const HinweisModulA = "Abstand der geneigten Modulreihen incl. einer Modulstärke.";
+const char* const HinweisModulN = "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe "
+                                  "für den Schattenwurf berechnet.";
+const char* const HinweisStart = "Winkelposition des Ostanschlag.";
+
 } // namespace
 
 void TSDIAppForm::BaueOberflaeche() {
+    // Design-time values of every edit, in the order they stand in the window.
+    static const EditVorgabe Edits[] = {
+        {&TSDIAppForm::EditJahr, "EditJahr", "Jahr", "2008", 2000, 2100, 1, "", 0},
+        {&TSDIAppForm::EditMonat, "EditMonat", "Monat", "7", 1, 12, 1, "", 0},
+        {&TSDIAppForm::EditTag, "EditTag", "Tag", "7", 1, 31, 1, "", 0},
+        {&TSDIAppForm::EditStunde, "EditStunde", "Stunde", "11", 0, 23, 1, "", 0},
+        {&TSDIAppForm::EditMinute, "EditMinute", "Minute", "0", 0, 59, 5, "", 0},
+        {&TSDIAppForm::EditPhi, "EditPhi", "Breitengrad °", "51", -90, 90, 1,
+         "Geographische Breite der Trackerposition", 0},
+        {&TSDIAppForm::EditLam, "EditLam", "Längengrad °", "-13", -180, 180, 1,
+         "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!",
+         0},
+        {&TSDIAppForm::EditModulH, "EditModulH", "Modulhöhe in cm", "160", 1, 500, 1, HinweisModulH,
+         0},
+        {&TSDIAppForm::EditModulL, "EditModulL", "Modubreite in cm", "1500", 1, 2500, 1,
+         "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte "
+         "Breite anzugeben.",
+         0},
+        {&TSDIAppForm::EditModulA, "EditModulA", "Lichter Modulabstand in cm", "150", 1, 1000, 1,
+         HinweisModulA, 0},
+        {&TSDIAppForm::EditModulN, "EditModulN", "Modulneigung in °", "30", 0, 90, 1, HinweisModulN,
+         0},
+        {&TSDIAppForm::EditScale, "EditScale", "Anzeige Scalierung in cm", "2000", 20, 5000, 1,
+         "Darstellungsmaßstab auf der PC-Oberfläche", 0},
+        {&TSDIAppForm::EditIntervall, "EditIntervall", "Intervall in min", "15", 1, 60, 5,
+         "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine "
+         "Nachführung durchführt.",
+         0},
+        {&TSDIAppForm::EditEndlageStart, "EditEndlageStart", "STOP OST in °", "75", 0, 180, 5,
+         HinweisStart, 3},
+        // The west stop's up/down runs from 360 down to 180: its up arrow decreases the value.
+        {&TSDIAppForm::EditEndlageStop, "EditEndlageStop", "STOP WEST in °", "285", 360, 180, 5,
+         "Position des Westanschlag.", 0},
+        {&TSDIAppForm::EditModulpos, "EditModulpos", "Modulpos. auf Tracker in °", "-90", -180, 180,
+         1, "aktuelle Trackerposition zu diesem Zeitpunkt", 0},
+        {&TSDIAppForm::EditModulHErr, "EditModulHErr", "", "0", -50, 50, 1, HinweisModulH, 0},
+        {&TSDIAppForm::EditModulAErr, "EditModulAErr", "", "0", -80, 80, 1, HinweisModulA, 0},
+        {&TSDIAppForm::EditModulNErr, "EditModulNErr", "", "0", -30, 30, 1, HinweisModulN, 0},
+        {&TSDIAppForm::EditEndlageStartErr, "EditEndlageStartErr", "", "0", -20, 20, 1,
+         HinweisStart, 3},
+    };
+
     setFont(schriften::Fenster());
     auto* zentrum = new QWidget(this);
     setCentralWidget(zentrum);
@@ -176,24 +181,16 @@ void TSDIAppForm::BaueOberflaeche() {
     dg->setHorizontalSpacing(6);
     dg->setVerticalSpacing(2);
 
-    ComboBoxPosition = new QComboBox(daten);
-    ComboBoxPosition->setObjectName(QStringLiteral("ComboBoxPosition"));
-    ComboBoxPosition->setEditable(true);
-    ComboBoxPosition->setInsertPolicy(QComboBox::NoInsert);
-    ZeigeUnbekannt();
-    ComboBoxPosition->setContextMenuPolicy(Qt::CustomContextMenu);
+    standortwahl_ =
+        new Standortwahl(this, daten, lauf_, [this](const QString& breite, const QString& laenge) {
+            UebernimmSimEingaben({{SimFeld::Phi, breite}, {SimFeld::Lam, laenge}});
+        });
     auto* lp = NeuesLabel(QStringLiteral("Positionen"), daten, "LabelPositionen");
-    lp->setBuddy(ComboBoxPosition);
-    PopupMenuPosition = new QMenu(this);
-    PopupMenuPosition->setObjectName(QStringLiteral("PopupMenuPosition"));
-    E1 = PopupMenuPosition->addAction(QStringLiteral("Edit"));
-    E1->setObjectName(QStringLiteral("E1"));
-    Insert1 = PopupMenuPosition->addAction(QStringLiteral("Insert"));
-    Insert1->setObjectName(QStringLiteral("Insert1"));
+    lp->setBuddy(standortwahl_->Auswahl());
 
     int zeile = 0;
     dg->addWidget(lp, zeile, 0);
-    dg->addWidget(ComboBoxPosition, zeile++, 1, 1, 2);
+    dg->addWidget(standortwahl_->Auswahl(), zeile++, 1, 1, 2);
 
     const char* const fehlerKopf[] = {"Simulation", "möglicher", "Fehler", "mit Differenz",
                                       "zur Realität"};
@@ -378,14 +375,14 @@ void TSDIAppForm::BaueMenues() {
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
     // Menus are windows of their own and do not take the window's font by themselves.
-    for (QMenu* m : {datei, tracker, hilfe, PopupMenuPosition})
+    for (QMenu* m : {datei, tracker, hilfe})
         m->setFont(font());
 }
 
 void TSDIAppForm::Verbinde() {
     auto bei = [this](auto* sender, auto signal, void (TSDIAppForm::*handler)()) {
         connect(sender, signal, this,
-                [this, handler] { Ereignis([this, handler] { (this->*handler)(); }); });
+                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
     };
     for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde})
         bei(e, &UpDownEdit::textChanged, &TSDIAppForm::EditMonatChange);
@@ -398,19 +395,11 @@ void TSDIAppForm::Verbinde() {
     bei(EditTag, &UpDownEdit::geklickt, &TSDIAppForm::EditTagChange);
 
     bei(ButtonBerechnen, &QPushButton::clicked, &TSDIAppForm::ButtonBerechnenClick);
-    bei(ButtonSIMstart, &QPushButton::clicked, &TSDIAppForm::ButtonSIMstartClick);
-    bei(ButtonSIMstop, &QPushButton::clicked, &TSDIAppForm::ButtonSIMstopClick);
-    bei(Timer1, &QTimer::timeout, &TSDIAppForm::Timer1Timer);
-    bei(TimerMove, &QTimer::timeout, &TSDIAppForm::TimerMoveTimer);
+    connect(ButtonSIMstart, &QPushButton::clicked, this,
+            [this] { lauf_.Ereignis([this] { simulationslauf_->ButtonSIMstartClick(); }); });
+    connect(ButtonSIMstop, &QPushButton::clicked, this,
+            [this] { lauf_.Ereignis([this] { simulationslauf_->ButtonSIMstopClick(); }); });
     bei(TimerStartSioInit, &QTimer::timeout, &TSDIAppForm::TimerStartSioInitTimer);
-    connect(TimerRTSCTS, &QTimer::timeout, TimerRTSCTS, &QTimer::stop);
-
-    bei(ComboBoxPosition, &QComboBox::activated, &TSDIAppForm::ComboBoxPositionClick);
-    connect(ComboBoxPosition, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        PopupMenuPosition->popup(ComboBoxPosition->mapToGlobal(p));
-    });
-    bei(E1, &QAction::triggered, &TSDIAppForm::E1Click);
-    bei(Insert1, &QAction::triggered, &TSDIAppForm::Insert1Click);
 
     bei(FileExit1, &QAction::triggered, &TSDIAppForm::SchliesseFenster);
     bei(HelpAbout1, &QAction::triggered, &TSDIAppForm::HelpAbout1Execute);

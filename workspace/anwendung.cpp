@@ -10,16 +10,14 @@ Anwendung::Anwendung() {
     PositionDlg = std::make_unique<TPositionDlg>(SDIAppForm.get());
     FormHilfe = std::make_unique<TFormHilfe>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
-    SDIAppForm->PositionDlg = PositionDlg.get();
-    SDIAppForm->FormHilfe = FormHilfe.get();
-    SDIAppForm->AboutBox = AboutBox.get();
+    SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());
 }
 
 // Members go in reverse order: the dialogs leave their parent before it is deleted.
 Anwendung::~Anwendung() = default;
 
 void Anwendung::Zeige() {
-    if (SDIAppForm->InitMax)
+    if (SDIAppForm->StartetMaximiert())
         SDIAppForm->showMaximized();
     else
         SDIAppForm->show();

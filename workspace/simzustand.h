@@ -2,8 +2,8 @@
 // The simulation state the main window owns: what the calculation driver leaves behind for
 // the scene drawing and the simulation run. Angles in degrees unless the name ends in Rad,
 // compass angles clockwise from north; lengths from the edits in cm, derived lengths in m.
-// TSDIAppForm inherits it, so these are the window's own members; the scene and the run
-// work on this struct alone and can be tested without a window.
+// TSDIAppForm holds it as a member; the scene and the run work on this struct alone and can
+// be tested without a window.
 
 // World-to-pixel window of the scene, set at the start of every paint.
 struct Zeichenfenster {
@@ -40,7 +40,6 @@ struct Simulationszustand {
     int WendeStunde = 0, WendeMinute = 0;
     bool SimActive = false;
     bool SimEnabled = false; // the window is fully created: the complete calculation may run
-    int ComPortNr = 0;       // 3 for COM3, 0 when none is chosen
     Zeichenfenster Fenster;
 
     double TrackerPos() const { return Azimut + WinkelZurSonne; }

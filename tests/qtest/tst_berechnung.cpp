@@ -4,6 +4,7 @@
 // at all, would show other numbers.
 #include "basis/zahltext.h"
 #include "geometry/rechenlauf.h"
+#include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
@@ -46,7 +47,7 @@ QStringList Erwartet(const RechenlaufErgebnis& r) {
 QStringList Gezeigt(const TSDIAppForm& w) {
     QStringList texte;
     for (const QString& name : Ergebnislabels)
-        texte << w.findChild<QLabel*>(name)->text();
+        texte << Label(w, qPrintable(name))->text();
     return texte;
 }
 
@@ -72,8 +73,8 @@ void SetzeEingaben(TSDIAppForm& w, const RechenlaufEingabe& e) {
         {"EditEndlageStop", Allgemein(e.EndlageStop)},
     };
     for (const auto& [name, text] : texte)
-        w.findChild<UpDownEdit*>(QLatin1String(name))->setText(text);
-    w.findChild<QCheckBox*>(QStringLiteral("CheckBoxOstTracken"))->setChecked(e.OstTracken);
+        Edit(w, name)->setText(text);
+    Kind<QCheckBox>(w, "CheckBoxOstTracken")->setChecked(e.OstTracken);
 }
 
 } // namespace
@@ -190,17 +191,17 @@ private slots:
         QFETCH(Merkmal, merkmal);
         TestAntworter antworter;
         TSDIAppForm w;
-        w.findChild<QTimer*>(QStringLiteral("TimerStartSioInit"))->stop();
+        Zeitgeber(w, "TimerStartSioInit")->stop();
         RechenlaufEingabe e;
         fall(e);
         SetzeEingaben(w, e);
 
         // What the window carries from one calculation to the next, the driver gets as input.
-        const Simulationszustand& z = w;
+        const Simulationszustand& z = w.Zustand();
         e.WendeStunde = z.WendeStunde;
         e.WendeMinute = z.WendeMinute;
         e.MorgenPos = z.MorgenPos;
-        w.findChild<QPushButton*>(QStringLiteral("ButtonBerechnen"))->click();
+        Knopf(w, "ButtonBerechnen")->click();
         QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
 
         const RechenlaufErgebnis r = Rechenlauf(e);

@@ -1,8 +1,10 @@
 // Main window: start-up and settings file, the calculation driver and the change handlers.
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
+#include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
+#include "widgets/handlerlauf.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 class TestHauptfenster : public QObject {
     Q_OBJECT
@@ -48,10 +51,10 @@ private slots:
             // The size asked for; once shown, the window grows to what its controls need.
             QCOMPARE(w.pos(), QPoint(100, 100));
             QCOMPARE(w.frameGeometry().size(), QSize(800, 600));
-            QVERIFY(!w.InitMax);
-            QCOMPARE(w.ComPortNr, 0);
-            QVERIFY(w.SimEnabled);
-            QCOMPARE(w.WendeStunde, 11); // preset site, design date: search has run
+            QVERIFY(!w.StartetMaximiert());
+            QCOMPARE(w.GespeicherterPort(), 0);
+            QVERIFY(w.Zustand().SimEnabled);
+            QCOMPARE(w.Zustand().WendeStunde, 11); // preset site, design date: search has run
             w.close();
         }
         QVERIFY(antworter.meldungen.isEmpty());
@@ -72,8 +75,8 @@ private slots:
         TSDIAppForm w;
         QCOMPARE(w.pos(), QPoint(30, 40));
         QCOMPARE(w.frameGeometry().size(), QSize(900, 700));
-        QVERIFY(w.InitMax);
-        QCOMPARE(w.ComPortNr, 3);
+        QVERIFY(w.StartetMaximiert());
+        QCOMPARE(w.GespeicherterPort(), 3);
     }
 
     void sender1Null() {
@@ -81,7 +84,7 @@ private slots:
         TestAntworter antworter;
         {
             TSDIAppForm w;
-            QCOMPARE(w.ComPortNr, -1);
+            QCOMPARE(w.GespeicherterPort(), -1);
             w.close();
         }
         QFile f(ini());
@@ -122,7 +125,7 @@ private slots:
         TestAntworter antworter;
         {
             TSDIAppForm w;
-            QCOMPARE(w.ComPortNr, comPortNr);
+            QCOMPARE(w.GespeicherterPort(), comPortNr);
             QCOMPARE(w.pos(), fenster.topLeft());
             QCOMPARE(w.size(), fenster.size());
             w.close();
@@ -142,18 +145,18 @@ private slots:
     void startZustand() {
         TestAntworter antworter;
         TSDIAppForm w;
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("50,53"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-14,48"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-14,48"));
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("--unbekannt---"));
         // Before the start-up timer only the two STOP labels are calculated.
-        QCOMPARE(w.LabelSonnenwende->text(), QStringLiteral("0"));
-        QCOMPARE(w.LabelAzimut->text(), QStringLiteral("0"));
-        QCOMPARE(w.LabelAWestMax->text().right(1), QStringLiteral("°"));
-        QVERIFY(w.LabelAWestMax->text() != QStringLiteral("0"));
-        QCOMPARE(w.EndlageStart, 75.0);
-        QCOMPARE(w.EndlageStop, 285.0);
-        QVERIFY(w.TimerStartSioInit->isActive());
-        QVERIFY(!w.Timer1->isActive());
+        QCOMPARE(Label(w, "LabelSonnenwende")->text(), QStringLiteral("0"));
+        QCOMPARE(Label(w, "LabelAzimut")->text(), QStringLiteral("0"));
+        QCOMPARE(Label(w, "LabelAWestMax")->text().right(1), QStringLiteral("°"));
+        QVERIFY(Label(w, "LabelAWestMax")->text() != QStringLiteral("0"));
+        QCOMPARE(w.Zustand().EndlageStart, 75.0);
+        QCOMPARE(w.Zustand().EndlageStop, 285.0);
+        QVERIFY(Zeitgeber(w, "TimerStartSioInit")->isActive());
+        QVERIFY(!Zeitgeber(w, "Timer1")->isActive());
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -162,43 +165,43 @@ private slots:
         zahltext::SetzeDezimaltrenner(QLatin1Char('.'));
         TestAntworter antworter;
         TSDIAppForm w;
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("50.53"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-14.48"));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50.53"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-14.48"));
         QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
-        w.ButtonBerechnenClick();
-        QVERIFY(w.LabelAzimut->text().contains(QLatin1Char('.')));
+        w.Berechne();
+        QVERIFY(Label(w, "LabelAzimut")->text().contains(QLatin1Char('.')));
     }
 
     void startTimerSchreibtDatumUndRechnet() {
         TestAntworter antworter;
         TSDIAppForm w;
         const QDate heute = QDate::currentDate();
-        w.TimerStartSioInitTimer();
-        QVERIFY(!w.TimerStartSioInit->isActive());
-        QCOMPARE(w.EditJahr->text(), QString::number(heute.year()));
-        QCOMPARE(w.EditMonat->text(), QString::number(heute.month()));
-        QCOMPARE(w.EditTag->text(), QString::number(heute.day()));
-        QVERIFY(w.LabelSonnenwende->text().contains(QLatin1Char(':')));
-        QVERIFY(!w.LabelSonnenwende->text().contains(QStringLiteral(":0") + QChar('0')));
-        QVERIFY(w.LabelAzimut->text().endsWith(QStringLiteral("°")));
+        Tick(Zeitgeber(w, "TimerStartSioInit"));
+        QVERIFY(!Zeitgeber(w, "TimerStartSioInit")->isActive());
+        QCOMPARE(Edit(w, "EditJahr")->text(), QString::number(heute.year()));
+        QCOMPARE(Edit(w, "EditMonat")->text(), QString::number(heute.month()));
+        QCOMPARE(Edit(w, "EditTag")->text(), QString::number(heute.day()));
+        QVERIFY(Label(w, "LabelSonnenwende")->text().contains(QLatin1Char(':')));
+        QVERIFY(!Label(w, "LabelSonnenwende")->text().contains(QStringLiteral(":0") + QChar('0')));
+        QVERIFY(Label(w, "LabelAzimut")->text().endsWith(QStringLiteral("°")));
     }
 
     void ergebnisseNachBerechnung() {
         TestAntworter antworter;
         TSDIAppForm w;
         Setze7Juli2008(w);
-        w.ButtonBerechnen->click();
+        Knopf(w, "ButtonBerechnen")->click();
         QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
-        QCOMPARE(w.LabelAzimut->text(), QStringLiteral("176,516°"));
-        QCOMPARE(w.LabelHoehe->text(), QStringLiteral("61,951°"));
-        QCOMPARE(w.LabelSonnenwende->text(), QStringLiteral("11:15"));
-        QCOMPARE(w.LabelWinkelZurSonne->text(), QStringLiteral("0,000°"));
-        QCOMPARE(w.LabelTrackerPos->text(), QStringLiteral("176,516°"));
-        QCOMPARE(w.LabelSchattenErr->text(), QStringLiteral("0,0 cm"));
-        QVERIFY(w.LabelSchatten->text().endsWith(QStringLiteral(" cm")));
-        QCOMPARE(w.EndlageStop, 285.0 - 360);
-        QCOMPARE(w.Scale, 20.0);
-        QCOMPARE(w.HoeheAlt, w.Hoehe);
+        QCOMPARE(Label(w, "LabelAzimut")->text(), QStringLiteral("176,516°"));
+        QCOMPARE(Label(w, "LabelHoehe")->text(), QStringLiteral("61,951°"));
+        QCOMPARE(Label(w, "LabelSonnenwende")->text(), QStringLiteral("11:15"));
+        QCOMPARE(Label(w, "LabelWinkelZurSonne")->text(), QStringLiteral("0,000°"));
+        QCOMPARE(Label(w, "LabelTrackerPos")->text(), QStringLiteral("176,516°"));
+        QCOMPARE(Label(w, "LabelSchattenErr")->text(), QStringLiteral("0,0 cm"));
+        QVERIFY(Label(w, "LabelSchatten")->text().endsWith(QStringLiteral(" cm")));
+        QCOMPARE(w.Zustand().EndlageStop, 285.0 - 360);
+        QCOMPARE(w.Zustand().Scale, 20.0);
+        QCOMPARE(w.Zustand().HoeheAlt, w.Zustand().Hoehe);
     }
 
     // A fraction in a whole-number geometry edit stops every calculation at the search;
@@ -230,7 +233,7 @@ private slots:
         antworter.meldungen.clear();
         w.findChild<UpDownEdit*>(edit)->setText(text);
         const int nachAenderung = antworter.meldungen.size();
-        w.ButtonBerechnen->click();
+        Knopf(w, "ButtonBerechnen")->click();
         if (meldung.isEmpty()) {
             QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
         } else {
@@ -245,33 +248,33 @@ private slots:
         TestAntworter antworter;
         TSDIAppForm w;
         Setze7Juli2008(w);
-        w.ButtonBerechnenClick();
-        w.Timer1->start(); // no recalculation on change
-        w.EditModulHErr->setText("7");
-        w.EditEndlageStartErr->setText("x");
-        w.Timer1->stop();
-        w.ButtonBerechnen->click();
+        w.Berechne();
+        Zeitgeber(w, "Timer1")->start(); // no recalculation on change
+        Edit(w, "EditModulHErr")->setText("7");
+        Edit(w, "EditEndlageStartErr")->setText("x");
+        Zeitgeber(w, "Timer1")->stop();
+        Knopf(w, "ButtonBerechnen")->click();
         QCOMPARE(antworter.meldungen.size(), 1);
         QCOMPARE(antworter.meldungen[0].text,
                  QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
-        QCOMPARE(w.ModulHErr, 7.0);           // read before the failure
-        QCOMPARE(w.EndlageStart, 75.0);       // read before the failure
-        QCOMPARE(w.EndlageStop, 285.0 - 360); // from the earlier calculation
+        QCOMPARE(w.Zustand().ModulHErr, 7.0);           // read before the failure
+        QCOMPARE(w.Zustand().EndlageStart, 75.0);       // read before the failure
+        QCOMPARE(w.Zustand().EndlageStop, 285.0 - 360); // from the earlier calculation
     }
 
     void keineNeuberechnungWaehrendSimulation() {
         TestAntworter antworter;
         TSDIAppForm w;
         Setze7Juli2008(w);
-        w.EditStunde->setText("17");
-        w.ButtonBerechnenClick();
-        const QString schatten = w.LabelSchatten->text();
-        w.Timer1->start();
-        w.EditModulH->setText("300");
-        QCOMPARE(w.LabelSchatten->text(), schatten);
-        w.Timer1->stop();
-        w.ButtonBerechnenClick();
-        QVERIFY(w.LabelSchatten->text() != schatten);
+        Edit(w, "EditStunde")->setText("17");
+        w.Berechne();
+        const QString schatten = Label(w, "LabelSchatten")->text();
+        Zeitgeber(w, "Timer1")->start();
+        Edit(w, "EditModulH")->setText("300");
+        QCOMPARE(Label(w, "LabelSchatten")->text(), schatten);
+        Zeitgeber(w, "Timer1")->stop();
+        w.Berechne();
+        QVERIFY(Label(w, "LabelSchatten")->text() != schatten);
     }
 
     void tagKlick_data() {
@@ -315,42 +318,42 @@ private slots:
         QFETCH(QString, erwartet);
         TestAntworter antworter;
         TSDIAppForm w;
-        w.Timer1->start(); // keep the calculation out of it
-        w.EditJahr->setText(jahr);
-        w.EditMonat->setText(monat);
-        w.EditTag->setText(tag);
-        w.Timer1->stop();
-        QTest::mouseClick(w.EditTag->findChild<QLineEdit*>(), Qt::LeftButton);
-        QCOMPARE(w.EditTag->text(), erwartet);
+        Zeitgeber(w, "Timer1")->start(); // keep the calculation out of it
+        Edit(w, "EditJahr")->setText(jahr);
+        Edit(w, "EditMonat")->setText(monat);
+        Edit(w, "EditTag")->setText(tag);
+        Zeitgeber(w, "Timer1")->stop();
+        QTest::mouseClick(Edit(w, "EditTag")->findChild<QLineEdit*>(), Qt::LeftButton);
+        QCOMPARE(Edit(w, "EditTag")->text(), erwartet);
     }
 
     void koordinatenaenderungSetztUnbekannt() {
         TestAntworter antworter;
         TSDIAppForm w;
-        w.ComboBoxPosition->addItem("Zuhause");
-        w.ComboBoxPosition->setCurrentIndex(0);
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("Zuhause"));
-        w.EditPhi->setText("48");
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
-        w.ComboBoxPosition->setEditText("Zuhause");
-        w.EditLam->setText("-11");
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("--unbekannt---"));
-        QCOMPARE(w.LabelSonnenwende->text().isEmpty(), false);
+        Standortliste(w)->addItem("Zuhause");
+        Standortliste(w)->setCurrentIndex(0);
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("Zuhause"));
+        Edit(w, "EditPhi")->setText("48");
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("--unbekannt---"));
+        Standortliste(w)->setEditText("Zuhause");
+        Edit(w, "EditLam")->setText("-11");
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("--unbekannt---"));
+        QCOMPARE(Label(w, "LabelSonnenwende")->text().isEmpty(), false);
     }
 
     // A failure inside a change handler fired by a written text aborts the writer too.
     void fehlerImVerschachteltenHandler() {
         TestAntworter antworter;
         TSDIAppForm w;
-        w.EditModulN->setText("3x");
+        Edit(w, "EditModulN")->setText("3x");
         antworter.meldungen.clear();
-        w.Ereignis([&] { w.TimerStartSioInitTimer(); }); // as the timer's tick runs it
+        Tick(Zeitgeber(w, "TimerStartSioInit"));
         QCOMPARE(antworter.meldungen.size(), 1);
         QCOMPARE(antworter.meldungen[0].text,
                  QStringLiteral("''3x'' ist kein gültiger Integer-Wert"));
-        QVERIFY(!w.TimerStartSioInit->isActive());
+        QVERIFY(!Zeitgeber(w, "TimerStartSioInit")->isActive());
         // The writer stopped after the year: the month still holds its design value.
-        QCOMPARE(w.EditMonat->text(), QStringLiteral("7"));
+        QCOMPARE(Edit(w, "EditMonat")->text(), QStringLiteral("7"));
     }
 
     // While a failure's box is open, timers keep ticking: their failures neither stack more
@@ -364,20 +367,21 @@ private slots:
             }
         } antworter;
         TSDIAppForm w;
-        w.Timer1->start();
-        w.EditModulN->setText("3x");
-        w.Timer1->stop();
+        Zeitgeber(w, "Timer1")->start();
+        Edit(w, "EditModulN")->setText("3x");
+        Zeitgeber(w, "Timer1")->stop();
         antworter.waehrendBox = [&] {
-            w.Ereignis([&] { w.ButtonBerechnenClick(); }); // a tick failing meanwhile
-            w.Ereignis([&] { w.ButtonBerechnenClick(); });
+            Knopf(w, "ButtonBerechnen")->click(); // a tick failing meanwhile
+            Knopf(w, "ButtonBerechnen")->click();
         };
-        w.Ereignis([&] { w.ButtonBerechnenClick(); });
+        Knopf(w, "ButtonBerechnen")->click();
         QCOMPARE(antworter.meldungen.size(), 1);
-        w.EditModulN->setText("30");
+        Edit(w, "EditModulN")->setText("30");
         antworter.meldungen.clear();
-        w.Ereignis([&] { w.SetzeText(w.EditStunde, "12"); });
+        Handlerlauf lauf(&w);
+        lauf.Ereignis([&] { w.UebernimmSimEingaben({{SimFeld::Stunde, "12"}}); });
         QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
-        QCOMPARE(w.EditStunde->text(), QStringLiteral("12"));
+        QCOMPARE(Edit(w, "EditStunde")->text(), QStringLiteral("12"));
     }
 
     void aufAbPfeile_data() {
@@ -405,12 +409,12 @@ private slots:
         QFETCH(QString, erwartet);
         TestAntworter antworter;
         TSDIAppForm w;
-        w.Timer1->start();
+        Zeitgeber(w, "Timer1")->start();
         auto* e = w.findChild<UpDownEdit*>(edit);
         e->setText(start);
         e->stepBy(schritte);
         QCOMPARE(e->text(), erwartet);
-        w.Timer1->stop();
+        Zeitgeber(w, "Timer1")->stop();
     }
 
     // The east-stop edits hold three typed characters; what the program writes (a
@@ -439,13 +443,15 @@ private slots:
         QCOMPARE(e->text(), text);
         QCOMPARE(geaendert.size(), 1);
         QCOMPARE(geaendert[0][0].toString(), text);
-        QCOMPARE(edit == "EditEndlageStart" ? w.EndlageStart : w.EndlageStartErr, gelesen);
+        QCOMPARE(edit == "EditEndlageStart" ? w.Zustand().EndlageStart
+                                            : w.Zustand().EndlageStartErr,
+                 gelesen);
         QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
 
         // Typing stops at three characters; the longer written text can be shortened but
         // not lengthened.
         auto* zeile = e->findChild<QLineEdit*>();
-        w.Timer1->start(); // keep the calculation out of the typing
+        Zeitgeber(w, "Timer1")->start(); // keep the calculation out of the typing
         zeile->end(false);
         QTest::keyClicks(zeile, "5");
         QCOMPARE(e->text(), text);
@@ -457,7 +463,7 @@ private slots:
         zeile->selectAll();
         QTest::keyClicks(zeile, "98765");
         QCOMPARE(e->text(), QStringLiteral("987"));
-        w.Timer1->stop();
+        Zeitgeber(w, "Timer1")->stop();
     }
 
     // A screen reader hears every result and status panel with its caption and its
@@ -466,19 +472,19 @@ private slots:
         TestAntworter antworter;
         TSDIAppForm w;
         const QList<std::pair<QLabel*, QString>> werte = {
-            {w.LabelAOstMax, "max.STOP Ost"},
-            {w.LabelAWestMax, "max. STOP West"},
-            {w.LabelAzimut, "Azimut"},
-            {w.LabelHoehe, "Elevation"},
-            {w.LabelSchatten, "Schatten"},
-            {w.LabelWinkelZurSonne, "Winkelkorrektur"},
-            {w.LabelTrackerPos, "Trackerposition"},
-            {w.LabelSonnenwende, "Sonnenwende"},
-            {w.LabelSchattenErr, "Verschattung"},
-            {w.StatusPanel[0], "Empfangene Protokolle"},
-            {w.StatusPanel[1], "Zustand der Schnittstelle"},
-            {w.StatusPanel[2], "Schnittstelleneinstellung"},
-            {w.StatusPanel[3], "Letzte Meldung"}};
+            {Label(w, "LabelAOstMax"), "max.STOP Ost"},
+            {Label(w, "LabelAWestMax"), "max. STOP West"},
+            {Label(w, "LabelAzimut"), "Azimut"},
+            {Label(w, "LabelHoehe"), "Elevation"},
+            {Label(w, "LabelSchatten"), "Schatten"},
+            {Label(w, "LabelWinkelZurSonne"), "Winkelkorrektur"},
+            {Label(w, "LabelTrackerPos"), "Trackerposition"},
+            {Label(w, "LabelSonnenwende"), "Sonnenwende"},
+            {Label(w, "LabelSchattenErr"), "Verschattung"},
+            {Label(w, "StatusPanel0"), "Empfangene Protokolle"},
+            {Label(w, "StatusPanel1"), "Zustand der Schnittstelle"},
+            {Label(w, "StatusPanel2"), "Schnittstelleneinstellung"},
+            {Label(w, "StatusPanel3"), "Letzte Meldung"}};
         auto pruefe = [&] {
             for (const auto& [label, beschriftung] : werte) {
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
@@ -492,15 +498,16 @@ private slots:
         pruefe();
         if (QTest::currentTestFailed()) return;
         Setze7Juli2008(w);
-        w.ButtonBerechnenClick();
+        w.Berechne();
         w.SetzePanel(0, QStringLiteral("Protokolle: 3"));
         w.SetzePanel(3, QStringLiteral("CS FEHLER !"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.LabelAzimut)->text(QAccessible::Name),
-                 QStringLiteral("176,516°"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(Label(w, "LabelAzimut"))->text(QAccessible::Name),
+            QStringLiteral("176,516°"));
         pruefe();
         // The caption labels its value, so the reader can also say which caption belongs.
-        const auto beschriftet =
-            QAccessible::queryAccessibleInterface(w.LabelAzimut)->relations(QAccessible::Label);
+        const auto beschriftet = QAccessible::queryAccessibleInterface(Label(w, "LabelAzimut"))
+                                     ->relations(QAccessible::Label);
         QCOMPARE(beschriftet.size(), 1);
         QCOMPARE(beschriftet[0].first->text(QAccessible::Name), QStringLiteral("Azimut="));
     }
@@ -530,12 +537,90 @@ private slots:
             if (l->buddy()) gefunden << l->text();
         for (const QString& t : erwartet)
             QVERIFY2(gefunden.contains(t), qPrintable(t));
-        QCOMPARE(w.EditLam->toolTip(),
+        QCOMPARE(Edit(w, "EditLam")->toolTip(),
                  QStringLiteral("Geographische Länge der Trackerposition. Östliche Länge muß "
                                 "negativ eingegeben werden!"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Heliowendler-Simulation"));
-        QVERIFY(!w.EditModulpos->isVisibleTo(&w));
-        QCOMPARE(w.EditModulpos->text(), QStringLiteral("-90"));
+        QVERIFY(!Edit(w, "EditModulpos")->isVisibleTo(&w));
+        QCOMPARE(Edit(w, "EditModulpos")->text(), QStringLiteral("-90"));
+    }
+
+    // The inputs as one value: every edit's text in the order of the fields.
+    void simEingabenLesen() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        const SimEingaben e = w.LeseSimEingaben();
+        QCOMPARE(int(e.Eintraege().size()), SimFeldAnzahl);
+        const QStringList namen = {
+            "EditJahr",      "EditMonat",        "EditTag",         "EditStunde",
+            "EditMinute",    "EditPhi",          "EditLam",         "EditModulH",
+            "EditModulL",    "EditModulA",       "EditModulN",      "EditScale",
+            "EditIntervall", "EditEndlageStart", "EditEndlageStop", "EditModulpos",
+            "EditModulHErr", "EditModulAErr",    "EditModulNErr",   "EditEndlageStartErr"};
+        for (int i = 0; i < SimFeldAnzahl; ++i) {
+            QCOMPARE(int(e.Eintraege()[i].feld), i);
+            QCOMPARE(e.Eintraege()[i].text, Edit(w, qPrintable(namen[i]))->text());
+        }
+        QCOMPARE(e.Text(SimFeld::Phi), std::optional<QString>("50,53"));
+        QCOMPARE(e.Text(SimFeld::Modulpos), std::optional<QString>("-90"));
+    }
+
+    // Written in the given order, each write firing its change handling; inside a handler a
+    // failing one stops the rest and the handler shows one message, as for the window's own
+    // writes.
+    void simEingabenSchreiben() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        QStringList reihenfolge;
+        for (const char* name : {"EditModulL", "EditJahr", "EditScale", "EditEndlageStart"})
+            connect(Edit(w, name), &UpDownEdit::textChanged, &w,
+                    [&reihenfolge, name] { reihenfolge << name; });
+        w.UebernimmSimEingaben({{SimFeld::Scale, "1575"},
+                                {SimFeld::ModulL, "1200"},
+                                {SimFeld::EndlageStart, "1000"},
+                                {SimFeld::Jahr, "2009"}});
+        QCOMPARE(reihenfolge,
+                 (QStringList{"EditScale", "EditModulL", "EditEndlageStart", "EditJahr"}));
+        QCOMPARE(Edit(w, "EditEndlageStart")->text(), QStringLiteral("1000"));
+        QCOMPARE(w.Zustand().Scale, 15.75);
+        QCOMPARE(w.Zustand().ModulL, 1200.0);
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+
+        Handlerlauf lauf(&w);
+        bool weiter = false;
+        lauf.Ereignis([&] {
+            w.UebernimmSimEingaben({{SimFeld::ModulN, "30,5"}, {SimFeld::Jahr, "2010"}});
+            weiter = true;
+        });
+        QCOMPARE(antworter.texte(), QStringList{"''30,5'' ist kein gültiger Integer-Wert"});
+        QVERIFY(!weiter);
+        QCOMPARE(Edit(w, "EditModulN")->text(), QStringLiteral("30,5"));
+        QCOMPARE(Edit(w, "EditJahr")->text(), QStringLiteral("2009")); // not reached
+    }
+
+    // The port the serial link reports is what closing writes back, plus one.
+    void gemerkterPortWirdGeschrieben() {
+        TestAntworter antworter;
+        {
+            TSDIAppForm w;
+            QCOMPARE(w.GespeicherterPort(), 0);
+            w.MerkePort(7);
+            QCOMPARE(w.GespeicherterPort(), 7);
+            w.close();
+        }
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().contains("[COMs]\r\nSender1=8\r\n"));
+    }
+
+    void standortUnbekanntZeigen() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        Standortliste(w)->addItem("Zuhause");
+        Standortliste(w)->setCurrentIndex(0);
+        w.ZeigeStandortUnbekannt();
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("--unbekannt---"));
+        QCOMPARE(Standortliste(w)->currentIndex(), -1);
     }
 };
 

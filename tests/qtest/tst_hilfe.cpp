@@ -1,6 +1,7 @@
 // The "&Hilfe" menu: the about box with the version of the executable it is given, and the
 // dimension window that is visible from start-up and comes back on "Bemaßungen".
 #include "basis/programmdateien.h"
+#include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "workspace/ABOUT.h"
@@ -55,41 +56,44 @@ private slots:
         QFETCH(QString, programm);
         QFETCH(QString, erwartet);
         TAboutBox box(nullptr, programm.toStdString());
-        QCOMPARE(box.Version->text(), erwartet);
+        QCOMPARE(Label(box, "Version")->text(), erwartet);
         // The whole text is shown, trailing blank included.
-        QVERIFY(box.Version->width() >= box.Version->sizeHint().width());
+        QVERIFY(Label(box, "Version")->width() >= Label(box, "Version")->sizeHint().width());
     }
 
     void aboutBoxAufbau() {
         TAboutBox box;
+        QFrame* panel = Kind<QFrame>(box, "Panel1");
+        QLabel* bild = Label(box, "ProgramIcon");
         QCOMPARE(box.windowTitle(), QStringLiteral("Programm Info"));
         QCOMPARE(box.minimumSize(), QSize(547, 298));
         QCOMPARE(box.maximumSize(), QSize(547, 298));
-        QCOMPARE(box.Panel1->geometry(), QRect(8, 8, 529, 250));
-        QCOMPARE(box.Panel1->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(box.ProgramIcon->geometry(), QRect(16, 16, 164, 164));
-        QVERIFY(box.ProgramIcon->hasScaledContents());
-        QVERIFY(!box.ProgramIcon->pixmap().isNull());
-        QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
-        QVERIFY(box.OKButton->isDefault());
-        QCOMPARE(box.OKButton->geometry(), QRect(246, 264, 65, 26));
-        QCOMPARE(box.ProductName->text() + box.Label1->text(),
+        QCOMPARE(panel->geometry(), QRect(8, 8, 529, 250));
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(bild->geometry(), QRect(16, 16, 164, 164));
+        QVERIFY(bild->hasScaledContents());
+        QVERIFY(!bild->pixmap().isNull());
+        QCOMPARE(Knopf(box, "OKButton")->text(), QStringLiteral("OK"));
+        QVERIFY(Knopf(box, "OKButton")->isDefault());
+        QCOMPARE(Knopf(box, "OKButton")->geometry(), QRect(246, 264, 65, 26));
+        QCOMPARE(Label(box, "ProductName")->text() + Label(box, "Label1")->text(),
                  QStringLiteral("Heliowendler-Simulation"));
-        QCOMPARE(box.Label1->pos(), QPoint(422, 16));
-        QCOMPARE(box.ProductName->geometry().right() + 1, 422);
+        QCOMPARE(Label(box, "Label1")->pos(), QPoint(422, 16));
+        QCOMPARE(Label(box, "ProductName")->geometry().right() + 1, 422);
 
         const QList<std::pair<QLabel*, QPoint>> orte = {
-            {box.Version, {208, 64}}, {box.Copyright, {208, 118}}, {box.Label2, {208, 136}},
-            {box.Label3, {208, 152}}, {box.Label4, {208, 168}},    {box.Label5, {208, 184}},
-            {box.Label6, {208, 200}}, {box.Label7, {0, 219}}};
+            {Label(box, "Version"), {208, 64}}, {Label(box, "Copyright"), {208, 118}},
+            {Label(box, "Label2"), {208, 136}}, {Label(box, "Label3"), {208, 152}},
+            {Label(box, "Label4"), {208, 168}}, {Label(box, "Label5"), {208, 184}},
+            {Label(box, "Label6"), {208, 200}}, {Label(box, "Label7"), {0, 219}}};
         for (const auto& [label, ort] : orte)
             QCOMPARE(label->pos(), ort);
-        QVERIFY(box.Copyright->font().bold());
+        QVERIFY(Label(box, "Copyright")->font().bold());
         // No text is cut off by the panel's edge.
-        for (QLabel* l : box.Panel1->findChildren<QLabel*>()) {
-            if (l == box.ProgramIcon) continue;
-            QVERIFY2(l->x() + l->sizeHint().width() <= box.Panel1->width(), qPrintable(l->text()));
-            QVERIFY2(l->geometry().bottom() < box.Panel1->height(), qPrintable(l->text()));
+        for (QLabel* l : panel->findChildren<QLabel*>()) {
+            if (l == bild) continue;
+            QVERIFY2(l->x() + l->sizeHint().width() <= panel->width(), qPrintable(l->text()));
+            QVERIFY2(l->geometry().bottom() < panel->height(), qPrintable(l->text()));
         }
     }
 
@@ -117,7 +121,7 @@ private slots:
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         if (taste == 0)
-            QTest::mouseClick(box.OKButton, Qt::LeftButton);
+            QTest::mouseClick(Knopf(box, "OKButton"), Qt::LeftButton);
         else
             QTest::keyClick(&box, static_cast<Qt::Key>(taste));
         QVERIFY(!box.isVisible());
@@ -128,13 +132,14 @@ private slots:
         TFormHilfe f;
         QCOMPARE(f.windowTitle(), QStringLiteral("Bemaßungen"));
         QCOMPARE(f.size(), QSize(347, 168));
-        QCOMPARE(f.Image1->geometry(), QRect(16, 16, 321, 145));
-        QCOMPARE(f.Image1->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        QVERIFY(!f.Image1->hasScaledContents());
+        QCOMPARE(Label(f, "Image1")->geometry(), QRect(16, 16, 321, 145));
+        QCOMPARE(Label(f, "Image1")->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QVERIFY(!Label(f, "Image1")->hasScaledContents());
         for (const char* zeile : {"Legende", "A= Modulhöhe", "B=Neigung", "C=lichter Modulabstand"})
-            QVERIFY2(f.Image1->accessibleDescription().contains(QString::fromUtf8(zeile)), zeile);
+            QVERIFY2(Label(f, "Image1")->accessibleDescription().contains(QString::fromUtf8(zeile)),
+                     zeile);
 
-        const QImage bild = f.Image1->pixmap().toImage();
+        const QImage bild = Label(f, "Image1")->pixmap().toImage();
         QCOMPARE(bild.size(), QSize(308, 131));
         QCOMPARE(bild.pixelColor(0, 0), QColor(Qt::white));
         QCOMPARE(bild.pixelColor(bild.width() - 1, bild.height() - 1), QColor(Qt::white));
@@ -155,13 +160,13 @@ private slots:
         QVERIFY(a.FormHilfe->isWindow());
         a.FormHilfe->close();
         QVERIFY(!a.FormHilfe->isVisible());
-        a.SDIAppForm->Bema1->trigger();
+        Aktion(*a.SDIAppForm, "Bema1")->trigger();
         QVERIFY(a.FormHilfe->isVisible());
         QTRY_VERIFY(a.FormHilfe->isActiveWindow());
         // Again while it is open: it stays, in front.
         a.SDIAppForm->activateWindow();
         QTRY_VERIFY(a.SDIAppForm->isActiveWindow());
-        a.SDIAppForm->Bema1->trigger();
+        Aktion(*a.SDIAppForm, "Bema1")->trigger();
         QTRY_VERIFY(a.FormHilfe->isActiveWindow());
         QVERIFY(antworter.modaleDialoge.isEmpty());
         a.SDIAppForm->close();
@@ -175,7 +180,7 @@ private slots:
             gezeigt = d->findChild<QLabel*>(QStringLiteral("Version"))->text();
             return int(QDialog::Accepted);
         };
-        a.SDIAppForm->HelpAbout1->trigger();
+        Aktion(*a.SDIAppForm, "HelpAbout1")->trigger();
         QCOMPARE(antworter.modaleDialoge, QList<QDialog*>{a.AboutBox.get()});
         QCOMPARE(gezeigt, QStringLiteral("Version: 1.1")); // the test program has no block
         a.SDIAppForm->close();

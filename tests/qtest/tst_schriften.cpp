@@ -160,10 +160,10 @@ private slots:
     void fensterLassenTexteGanz() {
         TestAntworter antworter;
         TSDIAppForm haupt;
-        haupt.ButtonBerechnenClick();
+        haupt.Berechne();
         haupt.SetzePanel(0, QStringLiteral("Protokolle: 12345"));
         TPositionDlg position;
-        position.EditLaenge->setText(QStringLiteral("-14,48"));
+        position.SetzeEintrag({QString(), QStringLiteral("0"), QStringLiteral("-14,48")});
         TAboutBox about;
         TFormHilfe hilfe;
         for (QWidget* f : std::initializer_list<QWidget*>{&haupt, &position, &about, &hilfe}) {

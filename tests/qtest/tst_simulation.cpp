@@ -4,11 +4,14 @@
 // delivering the window's update requests; nothing waits for a timer.
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
+#include "geometry/rechenlauf.h"
+#include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
+#include "widgets/handlerlauf.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/paintbox.h"
+#include "workspace/simlauf.h"
 #include "workspace/szene.h"
 
 #include <QApplication>
@@ -20,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -43,7 +47,7 @@ QPoint NadelBei(const Simulationszustand& z, double a) {
 // What the paint box shows on the screen: the window's surface as it was last painted (a
 // grab of the widget would paint it anew).
 QImage AufDemSchirm(TSDIAppForm& w) {
-    const QPoint o = w.PaintBox1->mapTo(&w, QPoint(0, 0));
+    const QPoint o = Kind<QWidget>(w, "PaintBox1")->mapTo(&w, QPoint(0, 0));
     return w.screen()
         ->grabWindow(w.winId(), o.x(), o.y(), szene::Seite, szene::Seite)
         .toImage()
@@ -52,7 +56,7 @@ QImage AufDemSchirm(TSDIAppForm& w) {
 
 // The paint box painted afresh in place, from the state the window holds now.
 QImage NeuGemalt(TSDIAppForm& w) {
-    w.PaintBox1->repaint();
+    Kind<QWidget>(w, "PaintBox1")->repaint();
     return AufDemSchirm(w);
 }
 
@@ -62,7 +66,8 @@ struct MeldungImLauf : TestAntworter {
     const TSDIAppForm* fenster = nullptr;
     QList<bool> laeuft;
     QMessageBox::StandardButton frage(QWidget* eltern, const dialoge::Nachricht& n) override {
-        laeuft << (fenster && (fenster->Timer1->isActive() || fenster->SimActive));
+        laeuft << (fenster &&
+                   (Zeitgeber(*fenster, "Timer1")->isActive() || fenster->Zustand().SimActive));
         return TestAntworter::frage(eltern, n);
     }
 };
@@ -80,13 +85,13 @@ class TestSimulation : public QObject {
     static std::unique_ptr<TSDIAppForm> Fenster(const char* stunde, const char* minute = "0",
                                                 bool auslaufen = true) {
         auto w = std::make_unique<TSDIAppForm>();
-        w->TimerStartSioInit->stop();
+        Zeitgeber(*w, "TimerStartSioInit")->stop();
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
-        w->Ereignis([&] {
+        Handlerlauf(w.get()).Ereignis([&] {
             w->SetzeDatumZeit("2008", "7", "7", QString::fromLatin1(stunde),
                               QString::fromLatin1(minute));
-            w->ButtonBerechnenClick();
+            w->Berechne();
         });
         Male(*w);
         if (auslaufen) BewegungsTicks(*w);
@@ -96,11 +101,12 @@ class TestSimulation : public QObject {
     // Runs the time-lapse (and any move by day) until the tick that finds the sunset;
     // returns LastPos as it was before that tick.
     static double BisSonnenuntergang(TSDIAppForm& w) {
-        double lastPos = w.LastPos;
-        for (int i = 0; i < 40 && w.Hoehe >= 0; ++i) {
-            lastPos = w.LastPos;
+        const Simulationszustand& z = w.Zustand();
+        double lastPos = z.LastPos;
+        for (int i = 0; i < 40 && z.Hoehe >= 0; ++i) {
+            lastPos = z.LastPos;
             Tick(w);
-            if (w.Hoehe >= 0 && w.MoveActive) BewegungsTicks(w);
+            if (z.Hoehe >= 0 && z.MoveActive) BewegungsTicks(w);
         }
         return lastPos;
     }
@@ -111,15 +117,15 @@ class TestSimulation : public QObject {
     }
 
     static void Tick(TSDIAppForm& w) {
-        w.Ereignis([&] { w.Timer1Timer(); });
+        ::Tick(Zeitgeber(w, "Timer1"));
         Male(w);
     }
 
     // Runs the move out; returns the number of move ticks.
     static int BewegungsTicks(TSDIAppForm& w) {
         int n = 0;
-        while (w.TimerMove->isActive() && n < 500) {
-            w.Ereignis([&] { w.TimerMoveTimer(); });
+        while (Zeitgeber(w, "TimerMove")->isActive() && n < 500) {
+            ::Tick(Zeitgeber(w, "TimerMove"));
             Male(w);
             ++n;
         }
@@ -127,8 +133,9 @@ class TestSimulation : public QObject {
     }
 
     static QStringList Zeit(const TSDIAppForm& w) {
-        return {w.EditJahr->text(), w.EditMonat->text(), w.EditTag->text(), w.EditStunde->text(),
-                w.EditMinute->text()};
+        return {Edit(w, "EditJahr")->text(), Edit(w, "EditMonat")->text(),
+                Edit(w, "EditTag")->text(), Edit(w, "EditStunde")->text(),
+                Edit(w, "EditMinute")->text()};
     }
 
 private slots:
@@ -142,17 +149,38 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("11");
         QVERIFY(w);
-        QVERIFY(!w->Timer1->isActive());
-        w->WendeStunde = 0;
-        w->ButtonSIMstart->click();
-        QVERIFY(w->SimActive);
-        QVERIFY(w->Timer1->isActive());
-        QCOMPARE(w->Timer1->interval(), 500);
-        QCOMPARE(w->WendeStunde, 11); // Sonnenwende searched for the date in the edits
-        QVERIFY(!w->TimerMove->isActive());
-        w->ButtonSIMstop->click();
-        QVERIFY(!w->SimActive);
-        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        Knopf(*w, "ButtonSIMstart")->click();
+        QVERIFY(w->Zustand().SimActive);
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
+        QCOMPARE(Zeitgeber(*w, "Timer1")->interval(), 500);
+        QVERIFY(!Zeitgeber(*w, "TimerMove")->isActive());
+        Knopf(*w, "ButtonSIMstop")->click();
+        QVERIFY(!w->Zustand().SimActive);
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // "Start SIM" searches the Sonnenwende for the site and date in the edits. While a move
+    // and the time-lapse both run, a new longitude searches nothing and calculates nothing,
+    // so the search of the next start shows.
+    void startSuchtSonnenwende() {
+        TestAntworter antworter;
+        auto w = Fenster("11", "0", false);
+        QVERIFY(w);
+        QVERIFY(w->Zustand().MoveActive); // the rows' first turn from north
+        Knopf(*w, "ButtonSIMstart")->click();
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
+        QCOMPARE(w->Zustand().WendeStunde, 11);
+        Edit(*w, "EditLam")->setText(QStringLiteral("-100"));
+        QCOMPARE(w->Zustand().WendeStunde, 11);
+        Knopf(*w, "ButtonSIMstart")->click();
+        RechenlaufEingabe e;
+        e.Lam = -100;
+        const Sonnenwende erwartet = BerechneSuchen(e).wende;
+        QVERIFY(erwartet.WendeStunde != 11);
+        QCOMPARE(w->Zustand().WendeStunde, erwartet.WendeStunde);
+        QCOMPARE(w->Zustand().WendeMinute, erwartet.WendeMinute);
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -184,34 +212,30 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("11");
         QVERIFY(w);
-        w->Ereignis([&] {
-            UpDownEdit* edits[] = {w->EditJahr, w->EditMonat, w->EditTag, w->EditStunde,
-                                   w->EditMinute};
-            for (int i = 0; i < 5; ++i)
-                w->SetzeText(edits[i], vorher.at(i));
-            w->SetzeText(w->EditIntervall, intervall);
+        Handlerlauf(w.get()).Ereignis([&] {
+            w->SetzeDatumZeit(vorher.at(0), vorher.at(1), vorher.at(2), vorher.at(3), vorher.at(4));
+            w->UebernimmSimEingaben({{SimFeld::Intervall, intervall}});
         });
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         Tick(*w);
         QCOMPARE(Zeit(*w), nachher);
         QVERIFY(antworter.meldungen.isEmpty());
         // The tick recalculated: the label shows the new instant's sun.
-        QVERIFY(w->LabelAzimut->text() != QLatin1String("0"));
+        QVERIFY(Label(*w, "LabelAzimut")->text() != QLatin1String("0"));
     }
 
     void schreibReihenfolge() {
         TestAntworter antworter;
         auto w = Fenster("23", "45");
         QVERIFY(w);
-        w->Ereignis([&] {
-            w->SetzeText(w->EditMonat, QStringLiteral("12"));
-            w->SetzeText(w->EditTag, QStringLiteral("31"));
+        Handlerlauf(w.get()).Ereignis([&] {
+            w->UebernimmSimEingaben({{SimFeld::Monat, "12"}, {SimFeld::Tag, "31"}});
         });
         QStringList reihenfolge;
-        for (UpDownEdit* e : {w->EditJahr, w->EditMonat, w->EditTag, w->EditStunde, w->EditMinute})
-            connect(e, &UpDownEdit::textChanged, this,
-                    [&reihenfolge, e] { reihenfolge << e->objectName(); });
-        w->ButtonSIMstart->click();
+        for (const char* name : {"EditJahr", "EditMonat", "EditTag", "EditStunde", "EditMinute"})
+            connect(Edit(*w, name), &UpDownEdit::textChanged, this,
+                    [&reihenfolge, name] { reihenfolge << name; });
+        Knopf(*w, "ButtonSIMstart")->click();
         Tick(*w);
         QCOMPARE(reihenfolge,
                  (QStringList{"EditMinute", "EditJahr", "EditMonat", "EditTag", "EditStunde"}));
@@ -253,7 +277,7 @@ private slots:
         auto w = Fenster("11");
         QVERIFY(w);
         antworter.fenster = w.get();
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         auto* e = w->findChild<UpDownEdit*>(edit);
         QVERIFY(e);
         const QString gut = e->text();
@@ -265,16 +289,16 @@ private slots:
         QCOMPARE(antworter.laeuft, QList<bool>{false});
         // A failing read comes before the time step; a failing calculation after it.
         QCOMPARE(Zeit(*w) != vorher, zeitGeschrieben);
-        QVERIFY(!w->SimActive);
-        QVERIFY(!w->Timer1->isActive());
-        QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(!w->Zustand().SimActive);
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(!Zeitgeber(*w, "TimerMove")->isActive());
 
         // Mended, the run starts again as before.
         e->setText(gut);
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         Tick(*w);
         QCOMPARE(antworter.meldungen.size(), 1);
-        QVERIFY(w->SimActive);
+        QVERIFY(w->Zustand().SimActive);
     }
 
     // At sunset the time-lapse pauses while the tracker turns back to its morning position,
@@ -283,31 +307,32 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("18");
         QVERIFY(w);
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         const double lastPos = BisSonnenuntergang(*w);
-        QVERIFY2(w->Hoehe < 0, "no sunset within ten hours");
-        QVERIFY(w->MoveActive);
-        QVERIFY(!w->Timer1->isActive());
-        QVERIFY(w->TimerMove->isActive());
-        QCOMPARE(w->MoveTarget, w->MorgenPos);
-        QCOMPARE(w->MovePos, lastPos);
-        QCOMPARE(w->MoveStep, (lastPos - w->MorgenPos) * 0.025);
+        QVERIFY2(w->Zustand().Hoehe < 0, "no sunset within ten hours");
+        QVERIFY(w->Zustand().MoveActive);
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(Zeitgeber(*w, "TimerMove")->isActive());
+        QCOMPARE(w->Zustand().MoveTarget, w->Zustand().MorgenPos);
+        QCOMPARE(w->Zustand().MovePos, lastPos);
+        QCOMPARE(w->Zustand().MoveStep, (lastPos - w->Zustand().MorgenPos) * 0.025);
 
         const QStringList angehalten = Zeit(*w);
         const int schritte = BewegungsTicks(*w);
         QVERIFY2(schritte == 40 || schritte == 41, qPrintable(QString::number(schritte)));
         QCOMPARE(Zeit(*w), angehalten); // the time stood still during the turn
-        QVERIFY(!w->MoveActive);
-        QVERIFY(w->Timer1->isActive());
-        QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(!w->Zustand().MoveActive);
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(!Zeitgeber(*w, "TimerMove")->isActive());
 
         Tick(*w);
         QVERIFY(Zeit(*w) != angehalten);
-        QVERIFY(!w->MoveActive);
+        QVERIFY(!w->Zustand().MoveActive);
         Aufzeichnung nacht;
         w->PaintBox1Paint(nacht);
-        QCOMPARE(Nadelspitze(nacht), std::optional<QPoint>(NadelBei(*w, w->MorgenPos)));
-        QCOMPARE(w->LastPos, w->MorgenPos + w->EndlageStartErr);
+        QCOMPARE(Nadelspitze(nacht),
+                 std::optional<QPoint>(NadelBei(w->Zustand(), w->Zustand().MorgenPos)));
+        QCOMPARE(w->Zustand().LastPos, w->Zustand().MorgenPos + w->Zustand().EndlageStartErr);
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -316,30 +341,30 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("0");
         QVERIFY(w);
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         int zeitTicks = 0, bewegungsTicks = 0, nachtRueckkehren = 0, tagesBewegungen = 0;
-        double hoeheVorher = w->Hoehe;
+        double hoeheVorher = w->Zustand().Hoehe;
         while (zeitTicks < 96) {
-            QVERIFY(w->Timer1->isActive());
+            QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
             Tick(*w);
             ++zeitTicks;
-            if (w->MoveActive) {
-                if (hoeheVorher > 0 && w->Hoehe < 0) {
+            if (w->Zustand().MoveActive) {
+                if (hoeheVorher > 0 && w->Zustand().Hoehe < 0) {
                     ++nachtRueckkehren;
-                    QCOMPARE(w->MoveTarget, w->MorgenPos);
+                    QCOMPARE(w->Zustand().MoveTarget, w->Zustand().MorgenPos);
                 } else {
                     ++tagesBewegungen;
                 }
-                QVERIFY(!w->Timer1->isActive());
+                QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
                 bewegungsTicks += BewegungsTicks(*w);
             }
-            hoeheVorher = w->Hoehe;
+            hoeheVorher = w->Zustand().Hoehe;
         }
         QCOMPARE(Zeit(*w), (QStringList{"2008", "7", "8", "0", "0"}));
         QCOMPARE(nachtRueckkehren, 1);
         QVERIFY(bewegungsTicks >= 40 * nachtRueckkehren + 25 * tagesBewegungen);
-        QVERIFY(w->Timer1->isActive());
-        QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(!Zeitgeber(*w, "TimerMove")->isActive());
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -356,18 +381,18 @@ private slots:
         auto w = Fenster(nacht ? "18" : "11", "0", nacht);
         QVERIFY(w);
         if (nacht) {
-            w->ButtonSIMstart->click();
+            Knopf(*w, "ButtonSIMstart")->click();
             BisSonnenuntergang(*w);
-            QVERIFY(w->Hoehe < 0);
+            QVERIFY(w->Zustand().Hoehe < 0);
         }
-        QVERIFY(w->MoveActive);
+        QVERIFY(w->Zustand().MoveActive);
         QVERIFY(BewegungsTicks(*w) >= 25);
-        QVERIFY(!w->MoveActive);
-        QCOMPARE(w->LastPos, nacht ? w->MorgenPos : w->TrackerPos());
+        QVERIFY(!w->Zustand().MoveActive);
+        QCOMPARE(w->Zustand().LastPos, nacht ? w->Zustand().MorgenPos : w->Zustand().TrackerPos());
         const QImage bild = AufDemSchirm(*w);
         QCOMPARE(bild.size(), QSize(szene::Seite, szene::Seite));
         QCOMPARE(bild, NeuGemalt(*w));
-        QVERIFY(!w->MoveActive);
+        QVERIFY(!w->Zustand().MoveActive);
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -398,37 +423,38 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("0");
         QVERIFY(w);
-        w->Ereignis([&] {
+        Handlerlauf(w.get()).Ereignis([&] {
             w->SetzeDatumZeit("2008", monat, tag, "0", "0");
-            w->SetzeText(w->EditEndlageStartErr, fehler);
+            w->UebernimmSimEingaben({{SimFeld::EndlageStartErr, fehler}});
         });
         Male(*w);
-        QVERIFY(!w->MoveActive);
-        w->ButtonSIMstart->click();
+        QVERIFY(!w->Zustand().MoveActive);
+        Knopf(*w, "ButtonSIMstart")->click();
         QStringList gesehen;
         for (int i = 0; i < 96; ++i) {
-            const double nadel = w->Hoehe < 0 ? w->MorgenPos : w->TrackerPos();
-            const double hoeheVorher = w->Hoehe;
+            const double nadel =
+                w->Zustand().Hoehe < 0 ? w->Zustand().MorgenPos : w->Zustand().TrackerPos();
+            const double hoeheVorher = w->Zustand().Hoehe;
             Tick(*w);
-            if (!w->MoveActive) continue;
-            const bool nachtRueckkehr = hoeheVorher > 0 && w->Hoehe < 0;
+            if (!w->Zustand().MoveActive) continue;
+            const bool nachtRueckkehr = hoeheVorher > 0 && w->Zustand().Hoehe < 0;
             gesehen << QStringLiteral("%1:%2 %3")
-                           .arg(w->EditStunde->text(), w->EditMinute->text(),
+                           .arg(Edit(*w, "EditStunde")->text(), Edit(*w, "EditMinute")->text(),
                                 nachtRueckkehr ? "Nacht" : "Sprung");
-            const double ziel = nachtRueckkehr ? w->MorgenPos : w->TrackerPos();
-            QCOMPARE(w->MovePos, nadel);
-            QCOMPARE(w->MoveTarget, ziel);
+            const double ziel = nachtRueckkehr ? w->Zustand().MorgenPos : w->Zustand().TrackerPos();
+            QCOMPARE(w->Zustand().MovePos, nadel);
+            QCOMPARE(w->Zustand().MoveTarget, ziel);
             const int schritte = BewegungsTicks(*w);
             QVERIFY(schritte >= (nachtRueckkehr ? 40 : 25));
-            QCOMPARE(w->LastPos, ziel + w->EndlageStartErr);
+            QCOMPARE(w->Zustand().LastPos, ziel + w->Zustand().EndlageStartErr);
             const QImage bild = AufDemSchirm(*w);
             QCOMPARE(bild, NeuGemalt(*w));
-            QVERIFY(!w->MoveActive);
+            QVERIFY(!w->Zustand().MoveActive);
         }
         QCOMPARE(gesehen, bewegungen);
         QCOMPARE(Zeit(*w),
                  (QStringList{"2008", monat, QString::number(tag.toInt() + 1), "0", "0"}));
-        QCOMPARE(w->EndlageStartErr, fehler.toDouble());
+        QCOMPARE(w->Zustand().EndlageStartErr, fehler.toDouble());
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
@@ -437,21 +463,21 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("18");
         QVERIFY(w);
-        w->ButtonSIMstart->click();
+        Knopf(*w, "ButtonSIMstart")->click();
         BisSonnenuntergang(*w);
-        QVERIFY(w->MoveActive);
-        w->Ereignis([&] { w->TimerMoveTimer(); });
-        w->ButtonSIMstop->click();
-        QVERIFY(!w->SimActive);
-        QVERIFY(!w->MoveActive);
-        QVERIFY(!w->Timer1->isActive());
-        QVERIFY(w->TimerMove->isActive());
-        const double pos = w->MovePos;
-        w->Ereignis([&] { w->TimerMoveTimer(); });
-        QCOMPARE(w->MovePos, pos - w->MoveStep);
+        QVERIFY(w->Zustand().MoveActive);
+        ::Tick(Zeitgeber(*w, "TimerMove"));
+        Knopf(*w, "ButtonSIMstop")->click();
+        QVERIFY(!w->Zustand().SimActive);
+        QVERIFY(!w->Zustand().MoveActive);
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(Zeitgeber(*w, "TimerMove")->isActive());
+        const double pos = w->Zustand().MovePos;
+        ::Tick(Zeitgeber(*w, "TimerMove"));
+        QCOMPARE(w->Zustand().MovePos, pos - w->Zustand().MoveStep);
         QVERIFY(BewegungsTicks(*w) > 30);
-        QVERIFY(!w->Timer1->isActive());
-        QVERIFY(!w->TimerMove->isActive());
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(!Zeitgeber(*w, "TimerMove")->isActive());
     }
 
     // "Start SIM" during a move: the time-lapse runs at once and stays on after the move.
@@ -459,22 +485,26 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("11");
         QVERIFY(w);
-        // A drawn position 40 degrees away: the next paint starts turning the rows.
-        w->LastPos = w->TrackerPos() + 40;
-        w->PaintBox1->repaint();
-        QVERIFY(w->MoveActive);
-        QVERIFY(w->TimerMove->isActive());
-        QCOMPARE(w->MoveTarget, w->TrackerPos());
-        QCOMPARE(w->MoveStep, 40 * 0.04);
-        QVERIFY(!w->Timer1->isActive());
-        w->ButtonSIMstart->click();
-        QVERIFY(w->Timer1->isActive());
+        // Two hours on, the tracker stands far from the drawn needle: the next paint starts
+        // turning the rows from there.
+        const double nadel = simlauf::LetzteNadel(w->Zustand());
+        Edit(*w, "EditStunde")->setText(QStringLiteral("13"));
+        const double ziel = w->Zustand().TrackerPos();
+        QVERIFY(std::fabs(ziel - nadel) > 16);
+        Kind<QWidget>(*w, "PaintBox1")->repaint();
+        QVERIFY(w->Zustand().MoveActive);
+        QVERIFY(Zeitgeber(*w, "TimerMove")->isActive());
+        QCOMPARE(w->Zustand().MoveTarget, ziel);
+        QCOMPARE(w->Zustand().MoveStep, (nadel - ziel) * 0.04);
+        QVERIFY(!Zeitgeber(*w, "Timer1")->isActive());
+        Knopf(*w, "ButtonSIMstart")->click();
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
         Tick(*w); // the time-lapse advances while the tracker turns
-        QCOMPARE(w->EditMinute->text(), QStringLiteral("15"));
+        QCOMPARE(Edit(*w, "EditMinute")->text(), QStringLiteral("15"));
         const int schritte = BewegungsTicks(*w);
         QVERIFY2(schritte >= 24 && schritte <= 26, qPrintable(QString::number(schritte)));
-        QVERIFY(w->Timer1->isActive());
-        QVERIFY(!w->MoveActive);
+        QVERIFY(Zeitgeber(*w, "Timer1")->isActive());
+        QVERIFY(!w->Zustand().MoveActive);
     }
 
     // Stops: the scene shows the tracker at the east stop, the label the computed position.
@@ -482,15 +512,17 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("11");
         QVERIFY(w);
-        w->CheckBox1->setChecked(true);
-        w->Ereignis([&] { w->SetzeText(w->EditEndlageStart, QStringLiteral("200")); });
+        Kind<QCheckBox>(*w, "CheckBox1")->setChecked(true);
+        Handlerlauf(w.get()).Ereignis([&] {
+            w->UebernimmSimEingaben({{SimFeld::EndlageStart, "200"}});
+        });
         Male(*w);
         BewegungsTicks(*w);
-        QCOMPARE(w->LabelTrackerPos->text(), QStringLiteral("176,516°"));
+        QCOMPARE(Label(*w, "LabelTrackerPos")->text(), QStringLiteral("176,516°"));
         Aufzeichnung a;
         w->PaintBox1Paint(a);
-        QCOMPARE(Nadelspitze(a), std::optional<QPoint>(NadelBei(*w, 200)));
-        QCOMPARE(w->LastPos, 200.0);
+        QCOMPARE(Nadelspitze(a), std::optional<QPoint>(NadelBei(w->Zustand(), 200)));
+        QCOMPARE(w->Zustand().LastPos, 200.0);
     }
 
     // The QPainter surface: the sector beyond the stops lies north, the rows are cyan.
@@ -539,17 +571,19 @@ private slots:
         TestAntworter antworter;
         auto w = Fenster("11");
         QVERIFY(w);
-        const QImage bild = w->PaintBox1->grab().toImage();
+        const QImage bild = Kind<QWidget>(*w, "PaintBox1")->grab().toImage();
         QCOMPARE(bild.size(), QSize(558, 558));
         QCOMPARE(bild.pixelColor(150, 100), QColor(szene::Grau));
         QCOMPARE(bild.pixelColor(200, 450), QColor(szene::Rot));
         QCOMPARE(bild.pixelColor(3, 3), QApplication::palette().color(QPalette::Button));
-        QVERIFY(!w->MoveActive); // the repaint drew the tracker where it stands
-        // A requested repaint reaches the scene: far from LastPos it starts a move.
-        w->LastPos = w->TrackerPos() + 90;
-        w->PaintBox1->update();
+        QVERIFY(!w->Zustand().MoveActive); // the repaint drew the tracker where it stands
+        // The repaint a calculation asks for reaches the scene: far from the needle it starts
+        // a move.
+        Edit(*w, "EditStunde")->setText(QStringLiteral("15"));
+        QVERIFY(std::fabs(w->Zustand().TrackerPos() - simlauf::LetzteNadel(w->Zustand())) > 16);
+        QVERIFY(!w->Zustand().MoveActive);
         Male(*w);
-        QVERIFY(w->MoveActive);
+        QVERIFY(w->Zustand().MoveActive);
     }
 };
 

@@ -2,6 +2,7 @@
 // the popup items "Edit" and "Insert" with the site dialog, and every failure on the way.
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
+#include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
@@ -75,27 +76,25 @@ class TestStandorte : public QObject {
         antworter->dialogHandler.append([=](QDialog* d) {
             auto* dlg = qobject_cast<TPositionDlg*>(d);
             if (!dlg) return int(QDialog::Rejected);
-            if (gezeigt)
-                *gezeigt = {dlg->EditOrt->text(), dlg->EditBreite->text(), dlg->EditLaenge->text()};
-            if (eingabe) {
-                dlg->EditOrt->setText(eingabe->ort);
-                dlg->EditBreite->setText(eingabe->breite);
-                dlg->EditLaenge->setText(eingabe->laenge);
+            if (gezeigt) {
+                const TPositionDlg::Eintrag e = dlg->LeseEintrag();
+                *gezeigt = {e.Name, e.Breite, e.Laenge};
             }
+            if (eingabe) dlg->SetzeEintrag({eingabe->ort, eingabe->breite, eingabe->laenge});
             return ergebnis;
         });
     }
 
     // What the user does when picking an entry from the list.
     static void Waehle(TSDIAppForm& w, const QString& name) {
-        const int i = w.ComboBoxPosition->findText(name);
+        const int i = Standortliste(w)->findText(name);
         QVERIFY(i >= 0);
-        w.ComboBoxPosition->setCurrentIndex(i);
-        emit w.ComboBoxPosition->activated(i);
+        Standortliste(w)->setCurrentIndex(i);
+        emit Standortliste(w)->activated(i);
     }
 
-    static QAction* Aktion(TSDIAppForm& w, const QString& weg) {
-        return weg == QLatin1String("Insert") ? w.Insert1 : w.E1;
+    static QAction* Weg(TSDIAppForm& w, const QString& weg) {
+        return Aktion(w, weg == QLatin1String("Insert") ? "Insert1" : "E1");
     }
 
 private slots:
@@ -133,25 +132,27 @@ private slots:
         QFETCH(QStringList, liste);
         QFETCH(QString, phi);
         QFETCH(QString, lam);
-        QCOMPARE(Eintraege(w.ComboBoxPosition), liste);
-        QCOMPARE(w.EditPhi->text(), phi);
-        QCOMPARE(w.EditLam->text(), lam);
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
-        QCOMPARE(w.ComboBoxPosition->currentIndex(), -1);
-        QVERIFY(w.PositionDlg);
+        QCOMPARE(Eintraege(Standortliste(w)), liste);
+        QCOMPARE(Edit(w, "EditPhi")->text(), phi);
+        QCOMPARE(Edit(w, "EditLam")->text(), lam);
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
+        QCOMPARE(Standortliste(w)->currentIndex(), -1);
+        QVERIFY(anwendung->PositionDlg);
         QVERIFY(antworter->meldungen.isEmpty());
         QVERIFY(!QFile::exists(datei()) || !inhalt.isEmpty()); // start-up never writes it
     }
 
     void kontextmenue() {
         TSDIAppForm& w = Starte();
-        emit w.ComboBoxPosition->customContextMenuRequested(QPoint(5, 5));
-        QVERIFY(w.PopupMenuPosition->isVisible());
+        emit Standortliste(w)->customContextMenuRequested(QPoint(5, 5));
+        QMenu* popup = Kind<QMenu>(w, "PopupMenuPosition");
+        QVERIFY(popup->isVisible());
         QStringList texte;
-        for (QAction* a : w.PopupMenuPosition->actions())
+        for (QAction* a : popup->actions())
             texte << a->text();
         QCOMPARE(texte, QStringList({"Edit", "Insert"}));
-        w.PopupMenuPosition->hide();
+        QCOMPARE(popup->actions(), (QList<QAction*>{Aktion(w, "E1"), Aktion(w, "Insert1")}));
+        popup->hide();
     }
 
     // Choosing fills both edits, shows the name, and "Edit" then opens that site.
@@ -175,46 +176,46 @@ private slots:
         QFETCH(QString, name);
         SchreibeDatei(DreiOrte + "[G\xF6rlitz]\r\nBreite=51,15\r\nL\xE4nge=-14,99\r\n");
         TSDIAppForm& w = Starte();
-        const int index = w.ComboBoxPosition->findText(name);
+        const int index = Standortliste(w)->findText(name);
         Waehle(w, name);
         QFETCH(QString, phi);
         QFETCH(QString, lam);
-        QCOMPARE(w.EditPhi->text(), phi);
-        QCOMPARE(w.EditLam->text(), lam);
-        QCOMPARE(w.ComboBoxPosition->currentText(), name);
-        QCOMPARE(w.ComboBoxPosition->currentIndex(), index);
+        QCOMPARE(Edit(w, "EditPhi")->text(), phi);
+        QCOMPARE(Edit(w, "EditLam")->text(), lam);
+        QCOMPARE(Standortliste(w)->currentText(), name);
+        QCOMPARE(Standortliste(w)->currentIndex(), index);
         QVERIFY(antworter->meldungen.isEmpty());
 
         Eingabe gezeigt;
         Dialog(std::nullopt, QDialog::Rejected, &gezeigt);
-        w.E1->trigger();
+        Aktion(w, "E1")->trigger();
         QCOMPARE(gezeigt.ort, name);
-        QCOMPARE(gezeigt.breite, w.EditPhi->text());
-        QCOMPARE(gezeigt.laenge, w.EditLam->text());
+        QCOMPARE(gezeigt.breite, Edit(w, "EditPhi")->text());
+        QCOMPARE(gezeigt.laenge, Edit(w, "EditLam")->text());
     }
 
     void waehlenMitTastatur() {
         SchreibeDatei(DreiOrte);
         TSDIAppForm& w = Starte();
-        QTest::keyClick(w.ComboBoxPosition, Qt::Key_Down);
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("B"));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("48,1"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-11,6"));
+        QTest::keyClick(Standortliste(w), Qt::Key_Down);
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-11,6"));
     }
 
     // A failing recalculation stops the pick: the name is not shown beside other values.
     void waehlenBeiRechenfehler() {
         SchreibeDatei(DreiOrte);
         TSDIAppForm& w = Starte();
-        w.EditModulH->setText(QStringLiteral("160,5"));
+        Edit(w, "EditModulH")->setText(QStringLiteral("160,5"));
         antworter->meldungen.clear();
         Waehle(w, QStringLiteral("B"));
         QCOMPARE(antworter->texte(),
                  QStringList{QStringLiteral("''160,5'' ist kein gültiger Integer-Wert")});
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("48,1"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-14,48"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
-        QCOMPARE(w.ComboBoxPosition->currentIndex(), -1);
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-14,48"));
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
+        QCOMPARE(Standortliste(w)->currentIndex(), -1);
     }
 
     // "Edit" opens only the site the combo box shows; otherwise an empty name and zeros.
@@ -230,16 +231,16 @@ private slots:
         SchreibeDatei(DreiOrte);
         TSDIAppForm& w = Starte();
         if (fall > 0) Waehle(w, QStringLiteral("B"));
-        if (fall == 1) w.EditPhi->setText(QStringLiteral("49"));
-        if (fall == 2) w.EditLam->setText(QStringLiteral("-12"));
-        if (fall == 3) w.ComboBoxPosition->setEditText(QStringLiteral("Bx"));
+        if (fall == 1) Edit(w, "EditPhi")->setText(QStringLiteral("49"));
+        if (fall == 2) Edit(w, "EditLam")->setText(QStringLiteral("-12"));
+        if (fall == 3) Standortliste(w)->setEditText(QStringLiteral("Bx"));
         if (fall == 1 || fall == 2) {
-            QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
-            QCOMPARE(w.ComboBoxPosition->currentIndex(), -1);
+            QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
+            QCOMPARE(Standortliste(w)->currentIndex(), -1);
         }
         Eingabe gezeigt{"?", "?", "?"};
         Dialog(std::nullopt, QDialog::Rejected, &gezeigt);
-        w.E1->trigger();
+        Aktion(w, "E1")->trigger();
         QCOMPARE(gezeigt.ort, QString());
         QCOMPARE(gezeigt.breite, QStringLiteral("0"));
         QCOMPARE(gezeigt.laenge, QStringLiteral("0"));
@@ -250,23 +251,23 @@ private slots:
         Eingabe gezeigt{"?", "?", "?"};
         Dialog(Eingabe{QStringLiteral("Görlitz"), "51,15", " -14,99 "}, QDialog::Accepted,
                &gezeigt);
-        w.Insert1->trigger();
+        Aktion(w, "Insert1")->trigger();
         QCOMPARE(gezeigt.ort, QString());
         QCOMPARE(gezeigt.breite, QString());
         QCOMPARE(gezeigt.laenge, QString());
         QCOMPARE(LiesDatei(datei()),
                  QByteArray("[G\xF6rlitz]\r\nBreite=51,15\r\nL\xE4nge=-14,99\r\n"));
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList{QStringLiteral("Görlitz")});
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList{QStringLiteral("Görlitz")});
         // Added, not chosen; the coordinates stay.
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
-        QCOMPARE(w.ComboBoxPosition->currentIndex(), -1);
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("50,53"));
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
+        QCOMPARE(Standortliste(w)->currentIndex(), -1);
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
         QVERIFY(antworter->meldungen.isEmpty());
         QCOMPARE(antworter->pieptoene, 0);
         // The new entry can be chosen at once.
         Waehle(w, QStringLiteral("Görlitz"));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("51,15"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-14,99"));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("51,15"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-14,99"));
     }
 
     void einfuegenLaesstAuswahlStehen() {
@@ -274,19 +275,19 @@ private slots:
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"D", "1", "2"});
-        w.Insert1->trigger();
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C", "D"}));
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("A"));
-        QCOMPARE(w.ComboBoxPosition->currentIndex(), 1);
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("51"));
+        Aktion(w, "Insert1")->trigger();
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C", "D"}));
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("A"));
+        QCOMPARE(Standortliste(w)->currentIndex(), 1);
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("51"));
     }
 
     void doppelterName() {
         SchreibeDatei(DreiOrte);
         TSDIAppForm& w = Starte();
         Dialog(Eingabe{"B", "10,5", "-20"});
-        w.Insert1->trigger();
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C", "B"}));
+        Aktion(w, "Insert1")->trigger();
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C", "B"}));
         const QByteArray inhalt = LiesDatei(datei());
         QVERIFY(inhalt.startsWith("[B]\r\nBreite=10,5\r\nL\xE4nge=-20\r\n[A]\r\n"));
         QCOMPARE(inhalt.count("[B]"), 1);
@@ -319,13 +320,13 @@ private slots:
         QFETCH(QString, laenge);
         QFETCH(QStringList, texte);
         Dialog(Eingabe{"B", breite, laenge});
-        Aktion(w, weg)->trigger();
+        Weg(w, weg)->trigger();
         QCOMPARE(antworter->texte(), texte);
         QCOMPARE(antworter->pieptoene, 1);
         QCOMPARE(LiesDatei(datei()), DreiOrte);
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C"}));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("48,1"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("B"));
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
     }
 
     void editSchreibtUndSetztKoordinaten() {
@@ -333,11 +334,11 @@ private slots:
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"A", "51,5", "-13,25"});
-        w.E1->trigger();
+        Aktion(w, "E1")->trigger();
         QVERIFY(LiesDatei(datei()).contains("[A]\r\nBreite=51,5\r\nL\xE4nge=-13,25\r\n[C]"));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("51,5"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-13,25"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("51,5"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-13,25"));
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
         QVERIFY(antworter->meldungen.isEmpty());
     }
 
@@ -346,14 +347,14 @@ private slots:
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"D", "1,5", "2"});
-        w.E1->trigger();
+        Aktion(w, "E1")->trigger();
         const QByteArray inhalt = LiesDatei(datei());
         QVERIFY(inhalt.startsWith(DreiOrte));
         QVERIFY(inhalt.endsWith("[D]\r\nBreite=1,5\r\nL\xE4nge=2\r\n"));
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C"}));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("1,5"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("2"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("1,5"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("2"));
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
     }
 
     void abbrechen_data() {
@@ -367,12 +368,12 @@ private slots:
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("B"));
         Dialog(Eingabe{"Neu", "1", "2"}, QDialog::Rejected);
-        Aktion(w, weg)->trigger();
+        Weg(w, weg)->trigger();
         QCOMPARE(antworter->modaleDialoge.size(), 1);
         QCOMPARE(LiesDatei(datei()), DreiOrte);
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C"}));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("48,1"));
-        QCOMPARE(w.ComboBoxPosition->currentText(), QStringLiteral("B"));
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
+        QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
         QVERIFY(antworter->meldungen.isEmpty());
         QCOMPARE(antworter->pieptoene, 0);
     }
@@ -383,15 +384,15 @@ private slots:
         QFETCH(QString, weg);
         QVERIFY(QDir().mkpath(datei()));
         TSDIAppForm& w = Starte();
-        QCOMPARE(w.ComboBoxPosition->count(), 0);
+        QCOMPARE(Standortliste(w)->count(), 0);
         Dialog(Eingabe{"Neu", "1", "2"});
-        Aktion(w, weg)->trigger();
+        Weg(w, weg)->trigger();
         QCOMPARE(antworter->texte(),
                  QStringList{QStringLiteral("In %1 kann nicht geschrieben werden").arg(datei())});
-        QCOMPARE(w.ComboBoxPosition->count(), 0);
-        QCOMPARE(w.ComboBoxPosition->currentText(), Unbekannt);
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("50,53"));
-        QCOMPARE(w.EditLam->text(), QStringLiteral("-14,48"));
+        QCOMPARE(Standortliste(w)->count(), 0);
+        QCOMPARE(Standortliste(w)->currentText(), Unbekannt);
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-14,48"));
     }
 
     void verweigerteNamen_data() {
@@ -433,15 +434,15 @@ private slots:
         QFETCH(QString, breite);
         QFETCH(QString, teil);
         Dialog(Eingabe{name, breite, "2"});
-        Aktion(w, weg)->trigger();
+        Weg(w, weg)->trigger();
         QCOMPARE(antworter->meldungen.size(), meldungen);
         const dialoge::Nachricht& n = antworter->meldungen.last();
         QCOMPARE(n.titel, QStringLiteral("WARNUNG"));
         QVERIFY2(n.text.contains(teil), qPrintable(n.text));
         QCOMPARE(antworter->pieptoene, 1);
         QCOMPARE(LiesDatei(datei()), DreiOrte);
-        QCOMPARE(Eintraege(w.ComboBoxPosition), QStringList({"B", "A", "C"}));
-        QCOMPARE(w.EditPhi->text(), QStringLiteral("50,53"));
+        QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
     }
 
     void dialogAufbau() {
@@ -450,41 +451,59 @@ private slots:
         QCOMPARE(d.size(), QSize(384, 179));
         QCOMPARE(d.minimumSize(), d.maximumSize());
         struct Soll {
-            QWidget* w;
             const char* name;
             QPoint ort;
             int breite; // 0: not checked
         };
-        for (const Soll& s :
-             {Soll{d.Bevel1, "Bevel1", {8, 8}, 281}, Soll{d.Label1, "Label1", {24, 16}, 0},
-              Soll{d.EditOrt, "EditOrt", {24, 32}, 121}, Soll{d.Label2, "Label2", {24, 64}, 0},
-              Soll{d.EditBreite, "EditBreite", {24, 80}, 121},
-              Soll{d.Label3, "Label3", {24, 112}, 0},
-              Soll{d.EditLaenge, "EditLaenge", {24, 128}, 121},
-              Soll{d.OKBtn, "OKBtn", {300, 8}, 75},
-              Soll{d.CancelBtn, "CancelBtn", {300, 38}, 75}}) {
-            QCOMPARE(s.w->objectName(), QString::fromLatin1(s.name));
-            QCOMPARE(s.w->pos(), s.ort);
-            if (s.breite) QCOMPARE(s.w->width(), s.breite);
+        for (const Soll& s : {Soll{"Bevel1", {8, 8}, 281}, Soll{"Label1", {24, 16}, 0},
+                              Soll{"EditOrt", {24, 32}, 121}, Soll{"Label2", {24, 64}, 0},
+                              Soll{"EditBreite", {24, 80}, 121}, Soll{"Label3", {24, 112}, 0},
+                              Soll{"EditLaenge", {24, 128}, 121}, Soll{"OKBtn", {300, 8}, 75},
+                              Soll{"CancelBtn", {300, 38}, 75}}) {
+            QWidget* w = Kind<QWidget>(d, s.name);
+            QCOMPARE(w->pos(), s.ort);
+            if (s.breite) QCOMPARE(w->width(), s.breite);
             // Everything fits inside the client area.
-            QVERIFY2(d.rect().contains(s.w->geometry()), s.name);
+            QVERIFY2(d.rect().contains(w->geometry()), s.name);
         }
-        QCOMPARE(d.Bevel1->height(), 161);
-        QCOMPARE(d.OKBtn->height(), 25);
-        QCOMPARE(d.Label1->text(), QStringLiteral("Ortsbezeichnung"));
-        QCOMPARE(d.Label2->text(), QStringLiteral("Breitengrad °"));
-        QCOMPARE(d.Label3->text(), QStringLiteral("Längengrad ° (östliche Länge ist negativ!)"));
-        QCOMPARE(d.EditOrt->text(), QString());
-        QCOMPARE(d.EditBreite->text(), QStringLiteral("0"));
-        QCOMPARE(d.EditLaenge->text(), QStringLiteral("0"));
-        QCOMPARE(d.Label1->buddy(), d.EditOrt);
-        QCOMPARE(d.Label2->buddy(), d.EditBreite);
-        QCOMPARE(d.Label3->buddy(), d.EditLaenge);
-        QCOMPARE(d.OKBtn->text(), QStringLiteral("OK"));
-        QCOMPARE(d.CancelBtn->text(), QStringLiteral("Abbrechen"));
-        QVERIFY(d.OKBtn->isDefault());
+        QFrame* bevel = Kind<QFrame>(d, "Bevel1");
+        QLabel *label1 = Label(d, "Label1"), *label2 = Label(d, "Label2"),
+               *label3 = Label(d, "Label3");
+        auto* ort = Kind<QLineEdit>(d, "EditOrt");
+        auto* breite = Kind<QLineEdit>(d, "EditBreite");
+        auto* laenge = Kind<QLineEdit>(d, "EditLaenge");
+        QCOMPARE(bevel->height(), 161);
+        QCOMPARE(Knopf(d, "OKBtn")->height(), 25);
+        QCOMPARE(label1->text(), QStringLiteral("Ortsbezeichnung"));
+        QCOMPARE(label2->text(), QStringLiteral("Breitengrad °"));
+        QCOMPARE(label3->text(), QStringLiteral("Längengrad ° (östliche Länge ist negativ!)"));
+        QCOMPARE(ort->text(), QString());
+        QCOMPARE(breite->text(), QStringLiteral("0"));
+        QCOMPARE(laenge->text(), QStringLiteral("0"));
+        QCOMPARE(label1->buddy(), ort);
+        QCOMPARE(label2->buddy(), breite);
+        QCOMPARE(label3->buddy(), laenge);
+        QCOMPARE(Knopf(d, "OKBtn")->text(), QStringLiteral("OK"));
+        QCOMPARE(Knopf(d, "CancelBtn")->text(), QStringLiteral("Abbrechen"));
+        QVERIFY(Knopf(d, "OKBtn")->isDefault());
         // The long label stays inside the frame.
-        QVERIFY(d.Label3->geometry().right() < d.Bevel1->geometry().right());
+        QVERIFY(label3->geometry().right() < bevel->geometry().right());
+    }
+
+    // One entry in, the same entry out; what the user types is read back.
+    void dialogEintrag() {
+        TPositionDlg d;
+        const TPositionDlg::Eintrag e{QStringLiteral("Görlitz"), "51,15", " -14,99 "};
+        d.SetzeEintrag(e);
+        QCOMPARE(Kind<QLineEdit>(d, "EditOrt")->text(), e.Name);
+        QCOMPARE(Kind<QLineEdit>(d, "EditBreite")->text(), e.Breite);
+        QCOMPARE(Kind<QLineEdit>(d, "EditLaenge")->text(), e.Laenge);
+        QCOMPARE(d.LeseEintrag(), e);
+        Kind<QLineEdit>(d, "EditBreite")->clear();
+        QTest::keyClicks(Kind<QLineEdit>(d, "EditBreite"), "50");
+        QCOMPARE(d.LeseEintrag(), (TPositionDlg::Eintrag{e.Name, "50", e.Laenge}));
+        d.SetzeEintrag({});
+        QCOMPARE(d.LeseEintrag(), TPositionDlg::Eintrag{});
     }
 
     void dialogSchliessen_data() {
@@ -500,19 +519,20 @@ private slots:
         TPositionDlg d;
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.EditBreite->setFocus();
+        auto* breite = Kind<QLineEdit>(d, "EditBreite");
+        breite->setFocus();
         switch (wie) {
         case 0:
-            QTest::keyClick(d.EditBreite, Qt::Key_Return);
+            QTest::keyClick(breite, Qt::Key_Return);
             break;
         case 1:
-            QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+            QTest::mouseClick(Knopf(d, "OKBtn"), Qt::LeftButton);
             break;
         case 2:
-            QTest::keyClick(d.EditBreite, Qt::Key_Escape);
+            QTest::keyClick(breite, Qt::Key_Escape);
             break;
         default:
-            QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+            QTest::mouseClick(Knopf(d, "CancelBtn"), Qt::LeftButton);
             break;
         }
         QVERIFY(!d.isVisible());

@@ -1,17 +1,18 @@
-// Site list of the main window: the combo box of site names, the popup items "Edit" and
+// Site selection of the main window: the combo box of site names, the popup items "Edit" and
 // "Insert" with the site dialog, and the home-site preset.
-#include "workspace/SDIMAIN.h"
+#include "workspace/standortwahl.h"
 
 #include "basis/produkt.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "widgets/dialoge.h"
-#include "widgets/updownedit.h"
+#include "widgets/handlerlauf.h"
 #include "workspace/Position.h"
 #include "workspace/standorte.h"
 
+#include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QMenu>
 #include <optional>
 
 using zahltext::Allgemein;
@@ -35,10 +36,11 @@ struct DialogEintrag {
 // Checks every field of the confirmed dialog and says what is wrong with each one; after
 // any failure one beep and nothing to store.
 std::optional<DialogEintrag> LeseDialog(QWidget* eltern, const TPositionDlg& dlg) {
-    const auto eingabe = standorte::LeseEingabe(dlg.EditBreite->text(), dlg.EditLaenge->text());
+    const TPositionDlg::Eintrag gelesen = dlg.LeseEintrag();
+    const auto eingabe = standorte::LeseEingabe(gelesen.Breite, gelesen.Laenge);
     for (const QString& f : eingabe.fehler)
         dialoge::Meldung(eltern, produkt::Titel(), f);
-    const QString name = dlg.EditOrt->text();
+    const QString name = gelesen.Name;
     const QString namensFehler = standorte::NamensFehler(name);
     if (!namensFehler.isEmpty()) dialoge::Meldung(eltern, QStringLiteral("WARNUNG"), namensFehler);
     if (!eingabe.fehler.isEmpty() || !namensFehler.isEmpty()) {
@@ -48,47 +50,68 @@ std::optional<DialogEintrag> LeseDialog(QWidget* eltern, const TPositionDlg& dlg
     return DialogEintrag{name, eingabe.werte};
 }
 
-void FuelleDialog(TPositionDlg& dlg, const QString& name, const QString& breite,
-                  const QString& laenge) {
-    dlg.EditOrt->setText(name);
-    dlg.EditBreite->setText(breite);
-    dlg.EditLaenge->setText(laenge);
-}
-
 } // namespace
 
-void TSDIAppForm::LadeStandorte() {
+Standortwahl::Standortwahl(QWidget* fenster, QWidget* eltern, Handlerlauf& lauf,
+                           Koordinatenschreiber schreibe)
+    : QObject(fenster), fenster_(fenster), lauf_(lauf), schreibe_(std::move(schreibe)) {
+    ComboBoxPosition = new QComboBox(eltern);
+    ComboBoxPosition->setObjectName(QStringLiteral("ComboBoxPosition"));
+    ComboBoxPosition->setEditable(true);
+    ComboBoxPosition->setInsertPolicy(QComboBox::NoInsert);
+    ZeigeUnbekannt();
+    ComboBoxPosition->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenuPosition = new QMenu(fenster);
+    PopupMenuPosition->setObjectName(QStringLiteral("PopupMenuPosition"));
+    // A menu is a window of its own and does not take the window's font by itself.
+    PopupMenuPosition->setFont(fenster->font());
+    E1 = PopupMenuPosition->addAction(QStringLiteral("Edit"));
+    E1->setObjectName(QStringLiteral("E1"));
+    Insert1 = PopupMenuPosition->addAction(QStringLiteral("Insert"));
+    Insert1->setObjectName(QStringLiteral("Insert1"));
+
+    auto bei = [this](auto* sender, auto signal, void (Standortwahl::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    };
+    bei(ComboBoxPosition, &QComboBox::activated, &Standortwahl::ComboBoxPositionClick);
+    connect(ComboBoxPosition, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        PopupMenuPosition->popup(ComboBoxPosition->mapToGlobal(p));
+    });
+    bei(E1, &QAction::triggered, &Standortwahl::E1Click);
+    bei(Insert1, &QAction::triggered, &Standortwahl::Insert1Click);
+}
+
+void Standortwahl::LadeStandorte() {
     ComboBoxPosition->clear();
     ComboBoxPosition->addItems(standorte::Namen(programmdateien::Positionsdatei()));
     // Filling an empty combo box selects its first entry; at start no site is chosen.
     ZeigeUnbekannt();
 }
 
-void TSDIAppForm::ZeigeUnbekannt() {
+void Standortwahl::ZeigeUnbekannt() {
     ComboBoxPosition->setCurrentIndex(-1);
     ComboBoxPosition->setEditText(Unbekannt);
 }
 
-void TSDIAppForm::Heimatstandort() {
+void Standortwahl::Heimatstandort() {
     // Written with the user's decimal separator, so the preset converts under any locale.
-    SetzeText(EditPhi, Allgemein(50.53));
-    SetzeText(EditLam, Allgemein(-14.48));
+    schreibe_(Allgemein(50.53), Allgemein(-14.48));
 }
 
-void TSDIAppForm::ComboBoxPositionClick() {
+void Standortwahl::ComboBoxPositionClick() {
     const int index = ComboBoxPosition->currentIndex();
     if (index < 0) return;
     const QString name = ComboBoxPosition->itemText(index);
     const standorte::Koordinaten k = standorte::Lese(programmdateien::Positionsdatei(), name);
-    SetzeText(EditPhi, Allgemein(k.Breite));
-    SetzeText(EditLam, Allgemein(k.Laenge));
+    schreibe_(Allgemein(k.Breite), Allgemein(k.Laenge));
     // The change handling has shown "--unbekannt---"; the edits now hold this site. Not
     // reached when a recalculation failed, so the name never stands beside other values.
     ComboBoxPosition->setCurrentIndex(index);
     ComboBoxPosition->setEditText(name);
 }
 
-void TSDIAppForm::E1Click() {
+void Standortwahl::E1Click() {
     if (!PositionDlg) return;
     const QString datei = programmdateien::Positionsdatei();
     const int index = SichtbarerEintrag(ComboBoxPosition);
@@ -98,20 +121,19 @@ void TSDIAppForm::E1Click() {
         name = ComboBoxPosition->itemText(index);
         k = standorte::Lese(datei, name);
     }
-    FuelleDialog(*PositionDlg, name, Allgemein(k.Breite), Allgemein(k.Laenge));
+    PositionDlg->SetzeEintrag({name, Allgemein(k.Breite), Allgemein(k.Laenge)});
     if (dialoge::Modal(PositionDlg) != QDialog::Accepted) return;
-    const auto eintrag = LeseDialog(this, *PositionDlg);
+    const auto eintrag = LeseDialog(fenster_, *PositionDlg);
     if (!eintrag) return;
     standorte::Schreibe(datei, eintrag->name, eintrag->werte);
-    SetzeText(EditPhi, Allgemein(eintrag->werte.Breite));
-    SetzeText(EditLam, Allgemein(eintrag->werte.Laenge));
+    schreibe_(Allgemein(eintrag->werte.Breite), Allgemein(eintrag->werte.Laenge));
 }
 
-void TSDIAppForm::Insert1Click() {
+void Standortwahl::Insert1Click() {
     if (!PositionDlg) return;
-    FuelleDialog(*PositionDlg, QString(), QString(), QString());
+    PositionDlg->SetzeEintrag({});
     if (dialoge::Modal(PositionDlg) != QDialog::Accepted) return;
-    const auto eintrag = LeseDialog(this, *PositionDlg);
+    const auto eintrag = LeseDialog(fenster_, *PositionDlg);
     if (!eintrag) return;
     standorte::Schreibe(programmdateien::Positionsdatei(), eintrag->name, eintrag->werte);
 
