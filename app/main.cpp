@@ -1,7 +1,7 @@
 // Heliowendler-Simulation: tracker simulation and service of the tracker controller.
+#include "app/anwendung.h"
 #include "basis/produkt.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/anwendung.h"
 
 #include <QApplication>
 #include <QTimer>

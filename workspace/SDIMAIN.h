@@ -3,7 +3,7 @@
 // menus. Handlers read their edits, call the calculation driver (geometry/rechenlauf) and
 // write labels; the state the scene and the run need lives in Simulationszustand. Others
 // reach it through the operations below; its controls are its own (tests find them by their
-// object names).
+// object names). It knows no window of another subsystem: their menu items are signals.
 #include "basis/simdaten.h"
 #include "geometry/rechenlauf.h"
 #include "widgets/handlerlauf.h"
@@ -58,6 +58,14 @@ public:
     // The scene onto another surface, as the paint box's paint event draws it.
     void PaintBox1Paint(Zeichenflaeche& flaeche);
 
+signals:
+    // Menu items whose windows belong to other subsystems; app/ opens them.
+    void schnittstelleGewaehlt();  // "Tracker" > "Schnittstelle"
+    void parametrierungGewaehlt(); // "Tracker" > "Parametrierung"
+    void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
+    void oeffnenGewaehlt();        // "Öffnen"
+    void speichernGewaehlt();      // "&Speichern" and "Speichern &unter..."
+
 protected:
     void closeEvent(QCloseEvent* ev) override;
 
@@ -80,14 +88,9 @@ private:
 
     void MaleSzene(QPainter& p);
 
-    // Menus (SDIMAIN_fenster.cpp, SDIMAIN_hilfe.cpp).
+    // The "&Hilfe" menu (SDIMAIN_hilfe.cpp).
     void HelpAbout1Execute();
     void Bema1Click();
-    void Schnittstelle2Click();
-    void Initialisieren1Click();
-    void Firmwareupdate1Click();
-    void FileOpen1Execute();
-    void FileSave1Execute();
 
     void FormCreate();
     void FormClose();

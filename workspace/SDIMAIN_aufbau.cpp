@@ -404,12 +404,12 @@ void TSDIAppForm::Verbinde() {
     bei(FileExit1, &QAction::triggered, &TSDIAppForm::SchliesseFenster);
     bei(HelpAbout1, &QAction::triggered, &TSDIAppForm::HelpAbout1Execute);
     bei(Bema1, &QAction::triggered, &TSDIAppForm::Bema1Click);
-    bei(Schnittstelle2, &QAction::triggered, &TSDIAppForm::Schnittstelle2Click);
-    bei(Initialisieren1, &QAction::triggered, &TSDIAppForm::Initialisieren1Click);
-    bei(Firmwareupdate1, &QAction::triggered, &TSDIAppForm::Firmwareupdate1Click);
-    bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);
-    bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
-    bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
+    connect(Schnittstelle2, &QAction::triggered, this, &TSDIAppForm::schnittstelleGewaehlt);
+    connect(Initialisieren1, &QAction::triggered, this, &TSDIAppForm::parametrierungGewaehlt);
+    connect(Firmwareupdate1, &QAction::triggered, this, &TSDIAppForm::firmwareupdateGewaehlt);
+    connect(FileOpen1, &QAction::triggered, this, &TSDIAppForm::oeffnenGewaehlt);
+    connect(FileSave1, &QAction::triggered, this, &TSDIAppForm::speichernGewaehlt);
+    connect(FileSaveAs1, &QAction::triggered, this, &TSDIAppForm::speichernGewaehlt);
     // The clipboard actions act on the focused edit; "&Neu" does nothing.
     auto amFokus = [](auto op) {
         return [op] {

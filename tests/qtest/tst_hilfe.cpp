@@ -1,5 +1,6 @@
 // The "&Hilfe" menu: the about box with the version of the executable it is given, and the
 // dimension window that is visible from start-up and comes back on "Bemaßungen".
+#include "app/anwendung.h"
 #include "basis/programmdateien.h"
 #include "support/bedienung.h"
 #include "support/testantworter.h"
@@ -7,7 +8,6 @@
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/anwendung.h"
 
 #include <QAction>
 #include <QFrame>

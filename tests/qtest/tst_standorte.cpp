@@ -1,5 +1,6 @@
 // Site list of the main window: the combo box filled from the site file, choosing a site,
 // the popup items "Edit" and "Insert" with the site dialog, and every failure on the way.
+#include "app/anwendung.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "support/bedienung.h"
@@ -8,7 +9,6 @@
 #include "widgets/updownedit.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/anwendung.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,12 +2,12 @@
 // manager (run through tools/mit_fenstermanager.sh): the stored outer geometry, frame
 // included, comes back unchanged from a start and a close, also when the window was
 // maximised. Offscreen windows have no frame, so only this test sees the frame at all.
+#include "app/anwendung.h"
 #include "basis/inidatei.h"
 #include "basis/programmdateien.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/anwendung.h"
 
 #include <QFile>
 #include <QGuiApplication>

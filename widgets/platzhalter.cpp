@@ -1,4 +1,4 @@
-#include "workspace/platzhalter.h"
+#include "widgets/platzhalter.h"
 
 #include "widgets/dialoge.h"
 
