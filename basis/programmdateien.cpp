@@ -79,7 +79,7 @@ QString Einstellungsdatei() {
     return Datei(QStringLiteral(".INI"));
 }
 
-QString Positionsdatei() {
+QString Standortdatei() {
     return Datei(QStringLiteral(".POS"));
 }
 

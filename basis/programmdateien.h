@@ -12,7 +12,7 @@ namespace programmdateien {
 // Folder that holds both files, and the base name (the executable's file name).
 QString Ordner();
 QString Einstellungsdatei(); // <Ordner>/<name>.INI
-QString Positionsdatei();    // <Ordner>/<name>.POS
+QString Standortdatei();     // <Ordner>/<name>.POS
 
 // Tests point the application at a folder of their own; an empty text restores the default.
 void SetzeOrdner(const QString& ordner);

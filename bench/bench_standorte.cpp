@@ -24,18 +24,18 @@
 namespace {
 
 // One site file per size, written once.
-const QString& Datei(int orte) {
+const QString& Datei(int anzahl) {
     static QTemporaryDir ordner;
     static std::map<int, QString> dateien;
-    auto& pfad = dateien[orte];
+    auto& pfad = dateien[anzahl];
     if (pfad.isEmpty()) {
         // Named as the window looks for it: after this program.
-        pfad = ordner.filePath(QStringLiteral("orte%1/").arg(orte) +
+        pfad = ordner.filePath(QStringLiteral("standorte%1/").arg(anzahl) +
                                programmdateien::Basisname(programmdateien::Programmdatei()) +
                                QStringLiteral(".POS"));
         QDir().mkpath(QFileInfo(pfad).absolutePath());
         QByteArray inhalt;
-        for (int i = 0; i < orte; ++i)
+        for (int i = 0; i < anzahl; ++i)
             inhalt += "[Standort " + QByteArray::number(i) +
                       "]\r\nBreite=" + QByteArray::number(45 + i % 10) + ",5\r\nL\xE4nge=-" +
                       QByteArray::number(i % 30) + ",25\r\n";

@@ -2,10 +2,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 constexpr double zweiPi = 2 * pi;
 constexpr double grad = pi / 180; // one degree in radians
 

@@ -4,10 +4,11 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 constexpr double zuRad = (1.0 / 180) * pi;
 constexpr double zuGrad = 180 / pi;
 

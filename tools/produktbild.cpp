@@ -1,9 +1,7 @@
 // Draws the product picture of the about box (workspace/bilder/produktbild.jpg): the turning
-// platform with its module rows, seen from above, and the arrow of its rotation.
-// Not part of the build; the picture is committed. To draw it again:
-//   g++ -std=c++20 -fPIC tools/produktbild.cpp $(pkg-config --cflags --libs Qt6Gui)
-//       -o /tmp/produktbild
-//   QT_QPA_PLATFORM=offscreen /tmp/produktbild workspace/bilder/produktbild.jpg
+// platform with its module rows, seen from above, and the arrow of its rotation. The
+// picture is committed; to draw it again:
+//   QT_QPA_PLATFORM=offscreen build/bin/produktbild workspace/bilder/produktbild.jpg
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>

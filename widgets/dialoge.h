@@ -1,6 +1,7 @@
 #pragma once
 // Every modal question of the application goes through here, so tests can answer message
-// boxes, file dialogs and modal windows without a box ever waiting for a hand.
+// boxes, file dialogs and modal windows without a box ever waiting for a hand. GUI thread
+// only: the receiver thread of the serial link hands its work to the GUI thread first.
 #include <QMessageBox>
 #include <QString>
 #include <functional>

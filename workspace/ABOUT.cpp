@@ -1,14 +1,14 @@
 #include "workspace/ABOUT.h"
 
 #include "basis/produkt.h"
-#include "workspace/schriften.h"
+#include "widgets/schriften.h"
+#include "widgets/zentrieren.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -119,11 +119,6 @@ void TAboutBox::OKButtonClick() {
 }
 
 void TAboutBox::showEvent(QShowEvent* ev) {
-    // Centred on the screen rather than over the main window.
-    if (const QScreen* s = screen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
-    }
+    ZentriereAufBildschirm(this);
     QDialog::showEvent(ev);
 }

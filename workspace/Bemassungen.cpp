@@ -1,6 +1,6 @@
 #include "workspace/Bemassungen.h"
 
-#include "workspace/schriften.h"
+#include "widgets/schriften.h"
 
 #include <QLabel>
 #include <QPainter>

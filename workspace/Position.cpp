@@ -1,12 +1,12 @@
 #include "workspace/Position.h"
 
-#include "workspace/schriften.h"
+#include "widgets/schriften.h"
+#include "widgets/zentrieren.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -77,11 +77,6 @@ TPositionDlg::Eintrag TPositionDlg::LeseEintrag() const {
 }
 
 void TPositionDlg::showEvent(QShowEvent* ev) {
-    // Centred on the screen rather than over the main window.
-    if (QScreen* s = screen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
-    }
+    ZentriereAufBildschirm(this);
     QDialog::showEvent(ev);
 }

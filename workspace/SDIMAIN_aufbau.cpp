@@ -8,9 +8,9 @@
 #include "geometry/sonnenposition.h"
 #include "geometry/tracker.h"
 #include "widgets/dialoge.h"
+#include "widgets/schriften.h"
 #include "widgets/updownedit.h"
 #include "workspace/paintbox.h"
-#include "workspace/schriften.h"
 #include "workspace/simulationslauf.h"
 #include "workspace/standortwahl.h"
 

@@ -1,16 +1,16 @@
 #pragma once
-// The fixed 558 x 558 drawing area of the main window. It draws nothing itself: its paint
-// event hands a painter to the window's paint handler.
+// The fixed square drawing area of the main window (szene::Seite). It draws nothing itself: its
+// paint event hands a painter to the window's paint handler.
+#include "workspace/szene.h"
+
 #include <QPainter>
 #include <QWidget>
 #include <functional>
 
 class TPaintBox : public QWidget {
 public:
-    static constexpr int Seite = 558;
-
     explicit TPaintBox(QWidget* parent = nullptr) : QWidget(parent) {
-        setFixedSize(Seite, Seite);
+        setFixedSize(szene::Seite, szene::Seite);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     std::function<void(QPainter&)> OnPaint;

@@ -84,7 +84,7 @@ Standortwahl::Standortwahl(QWidget* fenster, QWidget* eltern, Handlerlauf& lauf,
 
 void Standortwahl::LadeStandorte() {
     ComboBoxPosition->clear();
-    ComboBoxPosition->addItems(standorte::Namen(programmdateien::Positionsdatei()));
+    ComboBoxPosition->addItems(standorte::Namen(programmdateien::Standortdatei()));
     // Filling an empty combo box selects its first entry; at start no site is chosen.
     ZeigeUnbekannt();
 }
@@ -103,7 +103,7 @@ void Standortwahl::ComboBoxPositionClick() {
     const int index = ComboBoxPosition->currentIndex();
     if (index < 0) return;
     const QString name = ComboBoxPosition->itemText(index);
-    const standorte::Koordinaten k = standorte::Lese(programmdateien::Positionsdatei(), name);
+    const standorte::Koordinaten k = standorte::Lese(programmdateien::Standortdatei(), name);
     schreibe_(Allgemein(k.Breite), Allgemein(k.Laenge));
     // The change handling has shown "--unbekannt---"; the edits now hold this site. Not
     // reached when a recalculation failed, so the name never stands beside other values.
@@ -113,7 +113,7 @@ void Standortwahl::ComboBoxPositionClick() {
 
 void Standortwahl::E1Click() {
     if (!PositionDlg) return;
-    const QString datei = programmdateien::Positionsdatei();
+    const QString datei = programmdateien::Standortdatei();
     const int index = SichtbarerEintrag(ComboBoxPosition);
     QString name;
     standorte::Koordinaten k;
@@ -135,7 +135,7 @@ void Standortwahl::Insert1Click() {
     if (dialoge::Modal(PositionDlg) != QDialog::Accepted) return;
     const auto eintrag = LeseDialog(fenster_, *PositionDlg);
     if (!eintrag) return;
-    standorte::Schreibe(programmdateien::Positionsdatei(), eintrag->name, eintrag->werte);
+    standorte::Schreibe(programmdateien::Standortdatei(), eintrag->name, eintrag->werte);
 
     // Appended, not chosen: an empty combo box would select its first entry by itself.
     const int index = ComboBoxPosition->currentIndex();

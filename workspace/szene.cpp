@@ -2,7 +2,7 @@
 
 #include "basis/zahltext.h"
 #include "geometry/tracker.h"
-#include "workspace/schriften.h"
+#include "widgets/schriften.h"
 #include "workspace/simlauf.h"
 
 #include <QFontMetrics>
@@ -13,6 +13,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <numbers>
 
 // ---------------------------------------------------------------------------------------
 // Clipping
@@ -177,7 +178,7 @@ QFont QPainterFlaeche::Schrift() {
     return schriften::Szene();
 }
 
-void QPainterFlaeche::Wende(bool mitPinsel) {
+void QPainterFlaeche::SetzeStiftUndPinsel(bool mitPinsel) {
     // Round ends and joins, as wide pens of the classic drawing surfaces have them.
     QPen stift(Stift(), Breite(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p_.setPen(stift);
@@ -187,7 +188,7 @@ void QPainterFlaeche::Wende(bool mitPinsel) {
 void QPainterFlaeche::Linie(QPoint von, QPoint bis) {
     QPointF a(von), b(bis);
     if (!BeschneideStrecke(a, b, grenze_)) return;
-    Wende(false);
+    SetzeStiftUndPinsel(false);
     p_.drawLine(a, b);
 }
 
@@ -195,13 +196,13 @@ void QPainterFlaeche::Vieleck(const std::vector<QPoint>& punkte) {
     std::vector<QPointF> d(punkte.begin(), punkte.end());
     d = BeschneideVieleck(d, grenze_);
     if (d.empty()) return;
-    Wende(true);
+    SetzeStiftUndPinsel(true);
     p_.drawPolygon(d.data(), static_cast<int>(d.size()), Qt::OddEvenFill);
 }
 
 void QPainterFlaeche::Ellipse(QPoint lo, QPoint ru) {
     if (!BoxIstHandlich(lo, ru)) return;
-    Wende(true);
+    SetzeStiftUndPinsel(true);
     p_.drawEllipse(QRectF(QPointF(lo), QPointF(ru)).normalized());
 }
 
@@ -209,7 +210,7 @@ TortenWinkel BerechneTortenWinkel(QPoint lo, QPoint ru, QPoint e, QPoint w) {
     const QPointF mitte = QRectF(QPointF(lo), QPointF(ru)).center();
     // Screen y runs down; Qt counts angles counter-clockwise with y up.
     auto winkel = [&](QPoint p) {
-        return std::atan2(-(p.y() - mitte.y()), p.x() - mitte.x()) * (180 / szene::Pi);
+        return std::atan2(-(p.y() - mitte.y()), p.x() - mitte.x()) * (180 / std::numbers::pi);
     };
     double start = winkel(e);
     if (start < 0) start += 360;
@@ -228,7 +229,7 @@ TortenWinkel BerechneTortenWinkel(QPoint lo, QPoint ru, QPoint e, QPoint w) {
 void QPainterFlaeche::Torte(QPoint lo, QPoint ru, QPoint e, QPoint w) {
     if (!BoxIstHandlich(lo, ru) || !BoxIstHandlich(e, w)) return;
     const TortenWinkel t = BerechneTortenWinkel(lo, ru, e, w);
-    Wende(true);
+    SetzeStiftUndPinsel(true);
     p_.drawPie(QRectF(QPointF(lo), QPointF(ru)).normalized(), t.start16, t.spanne16);
 }
 
@@ -288,7 +289,7 @@ Simulationszustand Beispielzustand(double azimut, double hoehe) {
 
 namespace {
 
-constexpr double ZuRad = Pi * (1.0 / 180);
+constexpr double ZuRad = std::numbers::pi * (1.0 / 180);
 
 // Pixel values are carried as doubles holding whole numbers (the truncated results), so
 // that nothing is converted to int before it is known to fit. Only coordinates within this

@@ -1,5 +1,5 @@
 #pragma once
-// Top view of the tracker site in the 558 x 558 paint box: compass ring, end stops, travel
+// Top view of the tracker site in the square paint box: compass ring, end stops, travel
 // range with the needle, the two module rows with the first row's shadow, and the sun or
 // the moon on the ring. The routines work on the simulation state and a drawing surface
 // only, so they can be checked primitive by primitive without a window.
@@ -18,6 +18,10 @@
 #include <vector>
 
 class QPainter;
+
+namespace szene {
+constexpr int Seite = 558; // side of the paint box, pixels: the scene's whole drawing area
+} // namespace szene
 
 // The drawing surface. It keeps a current pen and brush between calls, and the routines
 // rely on that: one that does not set the pen draws with what the previous one left.
@@ -61,7 +65,8 @@ class QPainterFlaeche : public Zeichenflaeche {
 public:
     // sicht: the painted area; primitives are cut to it, grown by a margin, before they reach
     // the rasteriser, which cannot take coordinates near the 32-bit limits.
-    QPainterFlaeche(QPainter& p, QColor hintergrund, QRect sicht = QRect(0, 0, 558, 558));
+    QPainterFlaeche(QPainter& p, QColor hintergrund,
+                    QRect sicht = QRect(0, 0, szene::Seite, szene::Seite));
 
     void Linie(QPoint von, QPoint bis) override;
     void Vieleck(const std::vector<QPoint>& punkte) override;
@@ -73,7 +78,8 @@ public:
     static QFont Schrift();
 
 private:
-    void Wende(bool mitPinsel);
+    // The surface's pen and brush (or no brush) onto the painter.
+    void SetzeStiftUndPinsel(bool mitPinsel);
 
     QPainter& p_;
     QRectF grenze_;
@@ -125,9 +131,6 @@ bool BeschneideStrecke(QPointF& a, QPointF& b, const QRectF& r);
 std::vector<QPointF> BeschneideVieleck(const std::vector<QPointF>& punkte, const QRectF& r);
 
 namespace szene {
-
-constexpr double Pi = 3.141592653589793;
-constexpr int Seite = 558; // the paint box, square
 
 inline const QColor Rot = QColor(0xFF, 0x00, 0x00);
 inline const QColor Grau = QColor(0xA0, 0xA0, 0xA4);

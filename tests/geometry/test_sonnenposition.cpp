@@ -4,11 +4,12 @@
 
 #include <climits>
 #include <cmath>
+#include <numbers>
 #include <ostream>
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 constexpr double grad = pi / 180;
 
 struct Position {

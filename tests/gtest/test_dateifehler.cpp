@@ -21,7 +21,7 @@
 
 namespace {
 
-QByteArray Orte(int anzahl) {
+QByteArray Standorte(int anzahl) {
     QByteArray inhalt;
     for (int i = 1; i <= anzahl; ++i)
         inhalt += "[Ort " + QByteArray::number(i) + "]\r\nBreite=" + QByteArray::number(i) +
@@ -44,7 +44,7 @@ void SchliesseFenster(const QString& pfad) {
     ini.SchreibeGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 4);
 }
 
-void NeuerOrt(const QString& pfad) {
+void NeuerStandort(const QString& pfad) {
     standorte::Schreibe(pfad, QStringLiteral("Neu"), {47.5, -9.75});
 }
 
@@ -120,13 +120,16 @@ TEST_P(VollePlatte, DateiBleibtUndFehlerWirdGemeldet) {
     EXPECT_TRUE(LiesDatei(pfad).startsWith(f.vorher.left(f.vorher.indexOf('\n'))));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, VollePlatte,
-    testing::Values(
-        PlattenFall{"FensterSchliessen", "heliowendler.INI", kEinstellungen, SchliesseFenster, 0},
-        PlattenFall{"OrtZu100", "heliowendler.POS", Orte(100), NeuerOrt, 0},
-        PlattenFall{"OrtZu300TeilsPlatz", "heliowendler.POS", Orte(300), NeuerOrt, 8192}),
-    [](const testing::TestParamInfo<PlattenFall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, VollePlatte,
+                         testing::Values(PlattenFall{"FensterSchliessen", "heliowendler.INI",
+                                                     kEinstellungen, SchliesseFenster, 0},
+                                         PlattenFall{"StandortZu100", "heliowendler.POS",
+                                                     Standorte(100), NeuerStandort, 0},
+                                         PlattenFall{"StandortZu300TeilsPlatz", "heliowendler.POS",
+                                                     Standorte(300), NeuerStandort, 8192}),
+                         [](const testing::TestParamInfo<PlattenFall>& i) {
+                             return std::string(i.param.name);
+                         });
 
 // Two processes add 200 sites each to the same site file at the same time: every site is
 // there once, with its own values.
@@ -135,7 +138,7 @@ TEST(ZweiProzesse, JederOrtKommtAn) {
     zahltext::SetzeDezimaltrenner(u',');
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("heliowendler.POS"));
-    constexpr int kOrte = 200;
+    constexpr int kStandorte = 200;
     auto name = [](int prozess, int i) { return QStringLiteral("P%1 Ort %2").arg(prozess).arg(i); };
     auto werte = [](int prozess, int i) {
         return standorte::Koordinaten{prozess * 10 + i / 8.0, -(prozess * 20 + i / 16.0)};
@@ -147,7 +150,7 @@ TEST(ZweiProzesse, JederOrtKommtAn) {
     for (int p = 0; p < 2; ++p) {
         kinder[p] = StarteKind(
             [&, p] {
-                for (int i = 0; i < kOrte; ++i)
+                for (int i = 0; i < kStandorte; ++i)
                     standorte::Schreibe(pfad, name(p + 1, i), werte(p + 1, i));
                 return true;
             },
@@ -162,10 +165,10 @@ TEST(ZweiProzesse, JederOrtKommtAn) {
     }
 
     const QStringList namen = standorte::Namen(pfad);
-    EXPECT_EQ(namen.size(), 2 * kOrte);
+    EXPECT_EQ(namen.size(), 2 * kStandorte);
     int fehlend = 0, falsch = 0;
     for (int p = 1; p <= 2; ++p) {
-        for (int i = 0; i < kOrte; ++i) {
+        for (int i = 0; i < kStandorte; ++i) {
             if (!namen.contains(name(p, i))) {
                 ++fehlend;
                 continue;

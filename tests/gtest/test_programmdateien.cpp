@@ -98,7 +98,7 @@ TEST_F(OrdnerTest, GesetzterOrdnerGiltFuerBeideDateien) {
     SetzeOrdner(tmp_.path());
     EXPECT_EQ(Ordner(), tmp_.path());
     EXPECT_EQ(Einstellungsdatei(), tmp_.path() + u'/' + basis + QStringLiteral(".INI"));
-    EXPECT_EQ(Positionsdatei(), tmp_.path() + u'/' + basis + QStringLiteral(".POS"));
+    EXPECT_EQ(Standortdatei(), tmp_.path() + u'/' + basis + QStringLiteral(".POS"));
 
     // Back to the default: the test binary's own folder, which the build can write.
     SetzeOrdner(QString());
@@ -113,15 +113,15 @@ TEST_F(OrdnerTest, SchreibgeschuetzterProgrammordnerGibtSeineDateienMit) {
     kleinesdateisystem::Tmpfs paket(programm, 1 << 20);
     if (!paket.eingehaengt())
         GTEST_SKIP() << "kein schreibgeschuetzter Ordner moeglich: " << paket.Grund().toStdString();
-    const QByteArray orte = "[Werk]\r\nBreite=50,5\r\nL\xE4nge=-12\r\n";
+    const QByteArray standortdatei = "[Werk]\r\nBreite=50,5\r\nL\xE4nge=-12\r\n";
     const QByteArray einstellungen = "[COMs]\r\nSender1=4\r\n";
-    SchreibDatei(programm + QStringLiteral("/heliowendler.POS"), orte);
+    SchreibDatei(programm + QStringLiteral("/heliowendler.POS"), standortdatei);
     SchreibDatei(programm + QStringLiteral("/heliowendler.INI"), einstellungen);
     ASSERT_TRUE(paket.NurLesbar());
 
     const QString ordner = tmp_.filePath(QStringLiteral("xdg/heliowendler"));
     EXPECT_EQ(OrdnerFuerProgramm(programm + QStringLiteral("/heliowendler")), ordner);
-    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.POS")), orte);
+    EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.POS")), standortdatei);
     EXPECT_EQ(LiesDatei(ordner + QStringLiteral("/heliowendler.INI")), einstellungen);
 
     // The user's copy is kept at the next start.

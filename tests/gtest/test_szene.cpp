@@ -9,13 +9,14 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <numbers>
 
 namespace {
 
 using Art = Aufzeichnung::Art;
 using Form = Aufzeichnung::Form;
 
-constexpr double Pi = 3.141592653589793;
+using std::numbers::pi;
 const QPoint Mitte(279, 279);
 
 // The window's defaults with the sun due south at 40 degrees and the tracker already there.
@@ -243,7 +244,7 @@ TEST_P(SzeneReihen, LageZurBlickrichtung) {
     z.Azimut = GetParam();
     z.LastPos = GetParam();
     const Bild b = Male(z);
-    const double a = GetParam() * Pi / 180;
+    const double a = GetParam() * pi / 180;
     const QPointF blick(std::sin(a), -std::cos(a)); // facing direction on screen
 
     const auto reihen = Reihen(b.a);
@@ -254,8 +255,8 @@ TEST_P(SzeneReihen, LageZurBlickrichtung) {
     EXPECT_NEAR(Laenge(F2 - F1), 15 * 27.9, 2); // 15 m row
     EXPECT_NEAR(Skalar(F2 - F1, blick), 0, 1.5);
     // The back edge 1.39 m (d = HEff / tan 30°) behind the front edge.
-    EXPECT_NEAR(Skalar(B1 - F1, blick), -0.8 / std::tan(30 * Pi / 180) * 27.9, 1.5);
-    EXPECT_NEAR(Skalar(B2 - F2, blick), -0.8 / std::tan(30 * Pi / 180) * 27.9, 1.5);
+    EXPECT_NEAR(Skalar(B1 - F1, blick), -0.8 / std::tan(30 * pi / 180) * 27.9, 1.5);
+    EXPECT_NEAR(Skalar(B2 - F2, blick), -0.8 / std::tan(30 * pi / 180) * 27.9, 1.5);
     // Front edge: thick and yellow by day, through the centre.
     const auto kante =
         Wo(b.a, [](const Form& f) { return f.art == Art::Linie && f.stift == szene::Gelb; });
@@ -266,7 +267,7 @@ TEST_P(SzeneReihen, LageZurBlickrichtung) {
     // Second row: front edge 2.89 m behind the first row's front edge.
     const Form& zweite = reihen[1];
     EXPECT_NEAR(Skalar(QPointF(zweite.punkte[0]) - F1, blick),
-                -(0.8 / std::tan(30 * Pi / 180) + 1.5) * 27.9, 1.5);
+                -(0.8 / std::tan(30 * pi / 180) + 1.5) * 27.9, 1.5);
     EXPECT_LT(Skalar(Schwerpunkt(zweite) - Schwerpunkt(erste), blick), -70);
     // Shadow sides from the back corners, away from the sun, and arrowheads at their ends.
     const auto seiten = Wo(b.a, [&](const Form& f) {

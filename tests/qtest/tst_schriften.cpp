@@ -2,11 +2,11 @@
 // layouts give them, in the faces chosen for them, and those faces are really installed.
 #include "support/testantworter.h"
 #include "support/testordner.h"
+#include "widgets/schriften.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
-#include "workspace/schriften.h"
 #include "workspace/szene.h"
 
 #include <QAbstractButton>

@@ -27,12 +27,12 @@
 namespace {
 
 const QString Unbekannt = QStringLiteral("--unbekannt---");
-const QByteArray DreiOrte = "[B]\r\nBreite=48,1\r\nL\xE4nge=-11,6\r\n"
-                            "[A]\r\nBreite=51\r\n"
-                            "[C]\r\nBreite=x\r\nL\xE4nge=-7,25\r\n";
+const QByteArray DreiStandorte = "[B]\r\nBreite=48,1\r\nL\xE4nge=-11,6\r\n"
+                                 "[A]\r\nBreite=51\r\n"
+                                 "[C]\r\nBreite=x\r\nL\xE4nge=-7,25\r\n";
 
 struct Eingabe {
-    QString ort, breite, laenge;
+    QString name, breite, laenge;
 };
 
 QByteArray LiesDatei(const QString& pfad) {
@@ -56,7 +56,7 @@ class TestStandorte : public QObject {
     std::unique_ptr<TestAntworter> antworter;
     std::unique_ptr<Anwendung> anwendung;
 
-    static QString datei() { return programmdateien::Positionsdatei(); }
+    static QString datei() { return programmdateien::Standortdatei(); }
 
     static void SchreibeDatei(const QByteArray& inhalt) {
         QFile f(datei());
@@ -80,7 +80,7 @@ class TestStandorte : public QObject {
                 const TPositionDlg::Eintrag e = dlg->LeseEintrag();
                 *gezeigt = {e.Name, e.Breite, e.Laenge};
             }
-            if (eingabe) dlg->SetzeEintrag({eingabe->ort, eingabe->breite, eingabe->laenge});
+            if (eingabe) dlg->SetzeEintrag({eingabe->name, eingabe->breite, eingabe->laenge});
             return ergebnis;
         });
     }
@@ -117,7 +117,8 @@ private slots:
         QTest::addColumn<QString>("lam");
         QTest::newRow("ohne Datei") << QChar(u',') << QByteArray() << QStringList() << "50,53"
                                     << "-14,48";
-        QTest::newRow("B vor A") << QChar(u',') << DreiOrte << QStringList{"B", "A", "C"} << "50,53"
+        QTest::newRow("B vor A") << QChar(u',') << DreiStandorte << QStringList{"B", "A", "C"}
+                                 << "50,53"
                                  << "-14,48";
         QTest::newRow("Punkt als Trenner") << QChar(u'.') << QByteArray("[Ost]\r\n[West]\r\n")
                                            << QStringList{"Ost", "West"} << "50.53"
@@ -174,7 +175,7 @@ private slots:
     }
     void waehlen() {
         QFETCH(QString, name);
-        SchreibeDatei(DreiOrte + "[G\xF6rlitz]\r\nBreite=51,15\r\nL\xE4nge=-14,99\r\n");
+        SchreibeDatei(DreiStandorte + "[G\xF6rlitz]\r\nBreite=51,15\r\nL\xE4nge=-14,99\r\n");
         TSDIAppForm& w = Starte();
         const int index = Standortliste(w)->findText(name);
         Waehle(w, name);
@@ -189,13 +190,13 @@ private slots:
         Eingabe gezeigt;
         Dialog(std::nullopt, QDialog::Rejected, &gezeigt);
         Aktion(w, "E1")->trigger();
-        QCOMPARE(gezeigt.ort, name);
+        QCOMPARE(gezeigt.name, name);
         QCOMPARE(gezeigt.breite, Edit(w, "EditPhi")->text());
         QCOMPARE(gezeigt.laenge, Edit(w, "EditLam")->text());
     }
 
     void waehlenMitTastatur() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         QTest::keyClick(Standortliste(w), Qt::Key_Down);
         QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
@@ -205,7 +206,7 @@ private slots:
 
     // A failing recalculation stops the pick: the name is not shown beside other values.
     void waehlenBeiRechenfehler() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Edit(w, "EditModulH")->setText(QStringLiteral("160,5"));
         antworter->meldungen.clear();
@@ -228,7 +229,7 @@ private slots:
     }
     void editOhneSichtbareAuswahl() {
         QFETCH(int, fall);
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         if (fall > 0) Waehle(w, QStringLiteral("B"));
         if (fall == 1) Edit(w, "EditPhi")->setText(QStringLiteral("49"));
@@ -241,7 +242,7 @@ private slots:
         Eingabe gezeigt{"?", "?", "?"};
         Dialog(std::nullopt, QDialog::Rejected, &gezeigt);
         Aktion(w, "E1")->trigger();
-        QCOMPARE(gezeigt.ort, QString());
+        QCOMPARE(gezeigt.name, QString());
         QCOMPARE(gezeigt.breite, QStringLiteral("0"));
         QCOMPARE(gezeigt.laenge, QStringLiteral("0"));
     }
@@ -252,7 +253,7 @@ private slots:
         Dialog(Eingabe{QStringLiteral("Görlitz"), "51,15", " -14,99 "}, QDialog::Accepted,
                &gezeigt);
         Aktion(w, "Insert1")->trigger();
-        QCOMPARE(gezeigt.ort, QString());
+        QCOMPARE(gezeigt.name, QString());
         QCOMPARE(gezeigt.breite, QString());
         QCOMPARE(gezeigt.laenge, QString());
         QCOMPARE(LiesDatei(datei()),
@@ -271,7 +272,7 @@ private slots:
     }
 
     void einfuegenLaesstAuswahlStehen() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"D", "1", "2"});
@@ -283,7 +284,7 @@ private slots:
     }
 
     void doppelterName() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Dialog(Eingabe{"B", "10,5", "-20"});
         Aktion(w, "Insert1")->trigger();
@@ -313,7 +314,7 @@ private slots:
     }
     void falscheEingaben() {
         QFETCH(QString, weg);
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("B"));
         QFETCH(QString, breite);
@@ -323,14 +324,14 @@ private slots:
         Weg(w, weg)->trigger();
         QCOMPARE(antworter->texte(), texte);
         QCOMPARE(antworter->pieptoene, 1);
-        QCOMPARE(LiesDatei(datei()), DreiOrte);
+        QCOMPARE(LiesDatei(datei()), DreiStandorte);
         QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
         QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
         QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
     }
 
     void editSchreibtUndSetztKoordinaten() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"A", "51,5", "-13,25"});
@@ -343,13 +344,13 @@ private slots:
     }
 
     void umbenennen() {
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("A"));
         Dialog(Eingabe{"D", "1,5", "2"});
         Aktion(w, "E1")->trigger();
         const QByteArray inhalt = LiesDatei(datei());
-        QVERIFY(inhalt.startsWith(DreiOrte));
+        QVERIFY(inhalt.startsWith(DreiStandorte));
         QVERIFY(inhalt.endsWith("[D]\r\nBreite=1,5\r\nL\xE4nge=2\r\n"));
         QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
         QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("1,5"));
@@ -364,13 +365,13 @@ private slots:
     }
     void abbrechen() {
         QFETCH(QString, weg);
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         Waehle(w, QStringLiteral("B"));
         Dialog(Eingabe{"Neu", "1", "2"}, QDialog::Rejected);
         Weg(w, weg)->trigger();
         QCOMPARE(antworter->modaleDialoge.size(), 1);
-        QCOMPARE(LiesDatei(datei()), DreiOrte);
+        QCOMPARE(LiesDatei(datei()), DreiStandorte);
         QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
         QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("48,1"));
         QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("B"));
@@ -428,7 +429,7 @@ private slots:
     void verweigerteNamen() {
         QFETCH(QString, weg);
         QFETCH(int, meldungen);
-        SchreibeDatei(DreiOrte);
+        SchreibeDatei(DreiStandorte);
         TSDIAppForm& w = Starte();
         QFETCH(QString, name);
         QFETCH(QString, breite);
@@ -440,7 +441,7 @@ private slots:
         QCOMPARE(n.titel, QStringLiteral("WARNUNG"));
         QVERIFY2(n.text.contains(teil), qPrintable(n.text));
         QCOMPARE(antworter->pieptoene, 1);
-        QCOMPARE(LiesDatei(datei()), DreiOrte);
+        QCOMPARE(LiesDatei(datei()), DreiStandorte);
         QCOMPARE(Eintraege(Standortliste(w)), QStringList({"B", "A", "C"}));
         QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
     }

@@ -22,7 +22,7 @@
 #error "the build names the application that carries the version block"
 #endif
 
-class TestHilfe : public QObject {
+class TestAboutBemassungen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestOrdner> ordner;
@@ -187,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHilfe)
-#include "tst_hilfe.moc"
+QTEST_MAIN(TestAboutBemassungen)
+#include "tst_aboutbemassungen.moc"

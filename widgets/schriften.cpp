@@ -1,4 +1,4 @@
-#include "workspace/schriften.h"
+#include "widgets/schriften.h"
 
 namespace schriften {
 
