@@ -1,8 +1,8 @@
 #pragma once
 // The simulation run without widgets: the time step of the time-lapse, the position the
 // scene shows, the move animation (jump moves and the night return) and what each step does
-// to the two timers. The window reads its edits and timers, calls these, and applies the
-// result.
+// to the two timers. Simulationslauf (simulationslauf.h) reads the edits and timers, calls
+// these, and applies the result.
 #include "workspace/simzustand.h"
 
 #include <cstdint>
