@@ -185,6 +185,24 @@ QStringList IniDatei::Abschnitte() const {
     return namen;
 }
 
+QList<QPair<QString, QString>> IniDatei::Eintraege(const QString& abschnitt) const {
+    QList<QPair<QString, QString>> eintraege;
+    QSet<QString> gesehen;
+    const auto zeilen = LiesZeilen(pfad_);
+    const Fundstelle fund = Suche(zeilen, abschnitt, QString());
+    if (!fund.abschnitt) return eintraege;
+    for (std::size_t i = *fund.abschnitt + 1; i < zeilen.size(); ++i) {
+        const Deutung d = Deute(zeilen[i].text);
+        if (d.art == Art::Abschnitt) break;
+        if (d.art != Art::Schluessel) continue;
+        const QString schluessel = d.name.toCaseFolded();
+        if (gesehen.contains(schluessel)) continue;
+        gesehen.insert(schluessel);
+        eintraege.append({d.name, d.wert});
+    }
+    return eintraege;
+}
+
 bool IniDatei::HatSchluessel(const QString& abschnitt, const QString& schluessel) const {
     return LiesWert(pfad_, abschnitt, schluessel).has_value();
 }

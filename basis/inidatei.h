@@ -20,6 +20,8 @@
 #include "basis/fehler.h"
 
 #include <QString>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 #include <functional>
 
@@ -31,6 +33,9 @@ public:
     // Section names in file order (duplicates listed once, first place wins).
     QStringList Abschnitte() const;
     bool HatSchluessel(const QString& abschnitt, const QString& schluessel) const;
+    // The entries of the first section of that name, key and value, in file order; of several
+    // equal keys the first counts.
+    QList<QPair<QString, QString>> Eintraege(const QString& abschnitt) const;
 
     QString LeseText(const QString& abschnitt, const QString& schluessel,
                      const QString& vorgabe = QString()) const;

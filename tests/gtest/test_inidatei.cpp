@@ -207,6 +207,18 @@ TEST_F(IniTest, AbschnitteInDateireihenfolge) {
                                                           QString(), QStringLiteral("Eck]ig")}));
 }
 
+TEST_F(IniTest, EintraegeEinesAbschnitts) {
+    SchreibDatei(Pfad(), "[Ports]\r\nCOM5 = /dev/ttyUSB0\r\n; Kommentar\r\nkein Eintrag\r\n"
+                         "com5=/dev/doppelt\r\nCOM7=\"/dev/mit leer\"\r\n[Andere]\r\nCOM9=x\r\n"
+                         "[ports]\r\nCOM8=/dev/zweiter\r\n");
+    using Paar = QPair<QString, QString>;
+    EXPECT_EQ(IniDatei(Pfad()).Eintraege(QStringLiteral("PORTS")),
+              (QList<Paar>{{QStringLiteral("COM5"), QStringLiteral("/dev/ttyUSB0")},
+                           {QStringLiteral("COM7"), QStringLiteral("/dev/mit leer")}}));
+    EXPECT_TRUE(IniDatei(Pfad()).Eintraege(QStringLiteral("Fehlt")).isEmpty());
+    EXPECT_TRUE(IniDatei(Pfad("fehlt.INI")).Eintraege(QStringLiteral("Ports")).isEmpty());
+}
+
 TEST_F(IniTest, ZahlenUndWahrheitswerteSchreiben) {
     MitTrenner trenner(u',');
     IniDatei ini(Pfad());
