@@ -1,0 +1,75 @@
+#pragma once
+// The front of the serial link on the GUI thread: it owns the port (PortOffen), the receiver
+// thread, the one transmit path and the live COM port number. Everything the receiver finds
+// reaches the GUI thread through this object, one frame or line at a time, in the order it
+// arrived; the front passes it on as signals. Nothing else touches the port or the thread.
+//
+// The interface dialog and the menu handlers call SioReInit with what the dialog holds; the
+// composition root connects the signals to the main window's status bar, the
+// parametrization window and the firmware window.
+#include "seriallink/porteinstellungen.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+// What one open takes from the interface dialog.
+struct Oeffnung {
+    int ComPortNr = 0;
+    Porteinstellungen Einstellungen;
+    int Empfangspuffer = 4096, Sendepuffer = 4096; // driver queue sizes, bytes
+    bool Initialisieren = true;                    // "Schnittstelle initialisieren"
+    QString Baudtext = QStringLiteral("4800");     // the baud-rate entry the dialog shows
+};
+
+class SioVerbindung : public QObject {
+    Q_OBJECT
+public:
+    explicit SioVerbindung(QObject* parent = nullptr);
+    ~SioVerbindung() override; // stops the receiver and releases the port
+
+    // Opens the port the number names (see portliste.h), starts the receiver, raises DTR.
+    // Panel 1: "not initialize" (nothing else happens), "Error on COM<n>" with a beep, or
+    // "Online com<n> <Baudtext> Baud" followed by geoeffnet().
+    void SioInit(const Oeffnung& o);
+    // Stops the receiver, waits until it has left its loop, closes the port: "closed." or, on
+    // failure, a beep and "Error in close!". Does nothing while the port is closed.
+    void SioClose();
+    // SioClose when open, then SioInit.
+    void SioReInit(const Oeffnung& o);
+
+    // The one send operation: false when the port is closed or the write was refused. Raises
+    // RTS before the first byte and drops it once the last byte has left the line. Two sends
+    // never interleave. At most rahmen::GroessterRahmen bytes.
+    bool SioSend(const std::uint8_t* daten, unsigned anzahl);
+
+    bool PortOffen() const;
+    int ComPortNr() const;
+    void SetzeComPortNr(int nr); // emits comPortNrGeaendert when it changes
+    // True while the firmware window is shown: bootloader lines are collected, and a send
+    // does not restart the controller's status poll.
+    void SetzeFirmwareModus(bool an);
+    bool FirmwareModus() const;
+    int FrameZaehler() const; // frames with a matching checksum so far
+    int SerRunning() const;   // receivers that have not yet left their loop
+
+    // The settings file whose "Ports" section names devices (default: the program's).
+    void SetzeEinstellungsdatei(const QString& pfad);
+
+signals:
+    void panelText(int panel, const QString& text);
+    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty.
+    void panelHinweis(int panel, const QString& text);
+    // A response whose checksum matched (start byte to end byte), in arrival order.
+    void rahmenEmpfangen(const QByteArray& rahmen);
+    // A bootloader text line without its carriage return, in arrival order.
+    void bootloaderZeile(const QByteArray& zeile);
+    // SioInit succeeded: the parametrization window is shown next.
+    void geoeffnet();
+    // A send went out with the port open and no firmware update running: the controller's
+    // status poll starts again.
+    void gesendet();
+    void comPortNrGeaendert(int nr);
+    void piep();
+};
