@@ -1,5 +1,10 @@
 #include "app/anwendung.h"
 
+#include "controller/Trackerinit.h"
+#include "seriallink/InitSIO.h"
+#include "seriallink/schnittstellenmenue.h"
+#include "seriallink/sioverbindung.h"
+#include "widgets/dialoge.h"
 #include "widgets/platzhalter.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
@@ -16,29 +21,64 @@ void VerbindePlatzhalter(TSDIAppForm& haupt) {
         QObject::connect(&haupt, signal, &haupt,
                          [&haupt, titel] { ZeigePlatzhalter(&haupt, titel); });
     };
-    platzhalter(&TSDIAppForm::schnittstelleGewaehlt, QStringLiteral("Schnittstelle"));
-    platzhalter(&TSDIAppForm::parametrierungGewaehlt, QStringLiteral("Parametrierung"));
     platzhalter(&TSDIAppForm::firmwareupdateGewaehlt, QStringLiteral("Firmwareupdate"));
     platzhalter(&TSDIAppForm::oeffnenGewaehlt, QStringLiteral("Öffnen"));
     platzhalter(&TSDIAppForm::speichernGewaehlt, QStringLiteral("Speichern"));
+}
+
+void VerbindeSchnittstelle(Anwendung& a) {
+    TSDIAppForm& haupt = *a.SDIAppForm;
+    SioVerbindung& link = *a.Verbindung;
+    // The link owns the live port number; the settings file keeps it through the main window.
+    link.SetzeComPortNr(haupt.GespeicherterPort());
+    QObject::connect(&link, &SioVerbindung::comPortNrGeaendert, &haupt,
+                     [&haupt](int nr) { haupt.MerkePort(nr); });
+    QObject::connect(&link, &SioVerbindung::panelText, &haupt,
+                     [&haupt](int i, const QString& text) { haupt.SetzePanel(i, text); });
+    QObject::connect(&link, &SioVerbindung::panelHinweis, &haupt,
+                     [&haupt](int i, const QString& text) { haupt.SetzePanelHinweis(i, text); });
+    QObject::connect(&link, &SioVerbindung::piep, &haupt, [] { dialoge::Piep(); });
+
+    a.Menue = std::make_unique<Schnittstellenmenue>(
+        *a.PagesDlg, link,
+        Schnittstellenmenue::Fenster{
+            [&haupt](int i, const QString& text) { haupt.SetzePanel(i, text); },
+            [&haupt] { haupt.StatusleisteZeichnen(); }, [&a] { a.FormTrackerInit->Zeige(); }});
+    Schnittstellenmenue& menue = *a.Menue;
+    QObject::connect(&haupt, &TSDIAppForm::schnittstelleGewaehlt, &haupt,
+                     [&menue] { menue.Schnittstelle2Click(); });
+    QObject::connect(&haupt, &TSDIAppForm::parametrierungGewaehlt, &haupt,
+                     [&menue] { menue.Initialisieren1Click(); });
+    // Every successful open ends by showing the parametrization window.
+    QObject::connect(&link, &SioVerbindung::geoeffnet, &haupt,
+                     [&menue] { menue.Initialisieren1Click(); });
+    TPagesDlg& dialog = *a.PagesDlg;
+    QObject::connect(&haupt, &TSDIAppForm::startzeitGesetzt, &dialog,
+                     [&dialog] { dialog.DialogVorbelegen(); });
 }
 
 } // namespace
 
 // In the order the windows are created at start: the main window, the interface dialog, the
 // parametrization window, the site dialog, the firmware window, the dimension window, the
-// about box (the interface dialog, the parametrization and the firmware window come with the
-// serial link, the controller and the firmware update).
+// about box (the firmware window comes with the firmware update). The serial link is no
+// window; it is created with the main window whose status bar it reports to.
 Anwendung::Anwendung() {
     SDIAppForm = std::make_unique<TSDIAppForm>();
+    Verbindung = std::make_unique<SioVerbindung>();
+    PagesDlg = std::make_unique<TPagesDlg>(SDIAppForm.get());
+    FormTrackerInit = std::make_unique<TFormTrackerInit>();
     PositionDlg = std::make_unique<TPositionDlg>(SDIAppForm.get());
     FormHilfe = std::make_unique<TFormHilfe>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
     SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());
     VerbindePlatzhalter(*SDIAppForm);
+    VerbindeSchnittstelle(*this);
 }
 
-// Members go in reverse order: the dialogs leave their parent before it is deleted.
+// Members go in reverse order: the menu handlers before the windows they use, the dialogs
+// leave their parent before it is deleted, and the link closes its port before the main
+// window that shows its state.
 Anwendung::~Anwendung() = default;
 
 void Anwendung::Zeige() {

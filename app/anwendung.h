@@ -3,13 +3,17 @@
 // until the end, and the wiring between them. Only here do the subsystems meet: the main
 // window's menu items for the serial link, the controller, the firmware update and the
 // simulation file are signals, connected here to those windows (placeholders until they
-// exist).
+// exist); the serial link's texts go to the main window's status bar.
 #include <memory>
 
-class TSDIAppForm;
-class TPositionDlg;
-class TFormHilfe;
+class Schnittstellenmenue;
+class SioVerbindung;
 class TAboutBox;
+class TFormHilfe;
+class TFormTrackerInit;
+class TPagesDlg;
+class TPositionDlg;
+class TSDIAppForm;
 
 struct Anwendung {
     Anwendung();
@@ -18,7 +22,11 @@ struct Anwendung {
     void Zeige();
 
     std::unique_ptr<TSDIAppForm> SDIAppForm;
+    std::unique_ptr<SioVerbindung> Verbindung;
+    std::unique_ptr<TPagesDlg> PagesDlg;
+    std::unique_ptr<TFormTrackerInit> FormTrackerInit;
     std::unique_ptr<TPositionDlg> PositionDlg;
     std::unique_ptr<TFormHilfe> FormHilfe;
     std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<Schnittstellenmenue> Menue;
 };

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 
@@ -70,6 +71,12 @@ QString TSDIAppForm::Panel(int i) const {
 }
 void TSDIAppForm::SetzePanel(int i, const QString& text) {
     StatusPanel[i]->setText(text);
+}
+void TSDIAppForm::SetzePanelHinweis(int i, const QString& text) {
+    StatusPanel[i]->setToolTip(text);
+}
+void TSDIAppForm::StatusleisteZeichnen() {
+    statusBar()->repaint();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -143,9 +150,16 @@ void TSDIAppForm::TimerStartSioInitTimer() {
     // Stop first: a failure below must not bring the same message back every second.
     TimerStartSioInit->stop();
     const QDateTime jetzt = QDateTime::currentDateTime();
-    SetzeDatumZeit(QString::number(jetzt.date().year()), QString::number(jetzt.date().month()),
-                   QString::number(jetzt.date().day()), QString::number(jetzt.time().hour()),
-                   QString::number(jetzt.time().minute()));
+    // The port list is filled whether or not the first calculation succeeds.
+    try {
+        SetzeDatumZeit(QString::number(jetzt.date().year()), QString::number(jetzt.date().month()),
+                       QString::number(jetzt.date().day()), QString::number(jetzt.time().hour()),
+                       QString::number(jetzt.time().minute()));
+    } catch (...) {
+        emit startzeitGesetzt();
+        throw;
+    }
+    emit startzeitGesetzt();
 }
 
 void TSDIAppForm::SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,

@@ -55,6 +55,12 @@ public:
     QString Panel(int i) const override;
     void SetzePanel(int i, const QString& text) override;
 
+    // A plain-words cause shown with a panel (its tooltip), e.g. why the port did not open;
+    // an empty text removes it.
+    void SetzePanelHinweis(int i, const QString& text);
+    // Paints the status bar at once, so a panel text shows before a long step that follows.
+    void StatusleisteZeichnen();
+
     // The scene onto another surface, as the paint box's paint event draws it.
     void PaintBox1Paint(Zeichenflaeche& flaeche);
 
@@ -65,6 +71,9 @@ signals:
     void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
     void oeffnenGewaehlt();        // "Öffnen"
     void speichernGewaehlt();      // "&Speichern" and "Speichern &unter..."
+    // The start-up timer's tick has written the date and time: the interface dialog fills
+    // its lists now (also when that calculation failed).
+    void startzeitGesetzt();
 
 protected:
     void closeEvent(QCloseEvent* ev) override;

@@ -1,6 +1,8 @@
 // The composed application: its windows and the menu items of the main window that lead to
 // the windows of other subsystems, which show a placeholder until those windows exist.
 #include "app/anwendung.h"
+#include "seriallink/InitSIO.h"
+#include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
@@ -9,6 +11,9 @@
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 #include <memory>
 
@@ -37,10 +42,6 @@ private slots:
     void platzhalter_data() {
         QTest::addColumn<QString>("aktion");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("Schnittstelle") << "Schnittstelle2"
-                                       << "Schnittstelle";
-        QTest::newRow("Parametrierung") << "Initialisieren1"
-                                        << "Parametrierung";
         QTest::newRow("Firmwareupdate") << "Firmwareupdate1"
                                         << "Firmwareupdate";
         QTest::newRow("Öffnen") << "FileOpen1"
@@ -61,6 +62,81 @@ private slots:
         QCOMPARE(antworter.meldungen[0].text,
                  QStringLiteral("„%1“ ist in dieser Version noch nicht enthalten.").arg(titel));
         QCOMPARE(antworter.meldungen[0].symbol, QMessageBox::Information);
+    }
+
+    // "Schnittstelle" and, with the port closed, "Parametrierung" show the interface dialog
+    // modally; "Abbrechen" changes nothing.
+    void schnittstellendialog_data() {
+        QTest::addColumn<QString>("aktion");
+        QTest::newRow("Schnittstelle") << "Schnittstelle2";
+        QTest::newRow("Parametrierung") << "Initialisieren1";
+    }
+    void schnittstellendialog() {
+        QFETCH(QString, aktion);
+        TestAntworter antworter;
+        Anwendung a;
+        a.SDIAppForm->SetzePanel(2, QStringLiteral("bleibt"));
+        Aktion(*a.SDIAppForm, qPrintable(aktion))->trigger();
+        QCOMPARE(antworter.modaleDialoge, QList<QDialog*>{a.PagesDlg.get()});
+        QCOMPARE(a.SDIAppForm->Panel(1), QString());
+        QCOMPARE(a.SDIAppForm->Panel(2), QStringLiteral("bleibt"));
+        QVERIFY(!a.Verbindung->PortOffen());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // The start-up tick fills the dialog's lists; a port chosen with OK is the one the
+    // settings file keeps. Choosing a port that cannot be opened reports it in panel 1 and
+    // empties panel 2.
+    void portwahlUeberlebtDenNeustart() {
+        QFile ini(programmdateien::Einstellungsdatei());
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Ports]\r\nCOM10=" + QFile::encodeName(ordner->filePath("fehlt")) +
+                  "\r\nCOM2=/dev/null/fehlt\r\n");
+        ini.close();
+        QVERIFY(QDir().mkpath(ordner->filePath(QStringLiteral("sys"))));
+        TestAntworter antworter;
+        {
+            Anwendung a;
+            a.PagesDlg->SetzePortquelle(ini.fileName(), ordner->filePath(QStringLiteral("sys")));
+            Tick(Zeitgeber(*a.SDIAppForm, "TimerStartSioInit"));
+            QCOMPARE(Kind<QComboBox>(*a.PagesDlg, "ComboBoxPortS1")->count(), 2);
+            a.SDIAppForm->SetzePanel(2, QStringLiteral("vorher"));
+            antworter.dialogHandler << [](QDialog* d) {
+                d->show();
+                Kind<QComboBox>(*d, "ComboBoxPortS1")->setCurrentIndex(0); // COM10
+                Knopf(*d, "OKBtn")->click();
+                return d->result();
+            };
+            Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+            QCOMPARE(a.Verbindung->ComPortNr(), 10);
+            QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Error on COM10"));
+            QCOMPARE(a.SDIAppForm->Panel(2), QString());
+            QCOMPARE(antworter.pieptoene, 1);
+            QVERIFY(a.SDIAppForm->close());
+            QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join("|")));
+        }
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY2(text.contains("Sender1=11\r\n"), text.constData());
+        ini.close();
+        Anwendung b;
+        QCOMPARE(b.Verbindung->ComPortNr(), 10);
+    }
+
+    // "Schnittstelle initialisieren" unchecked: confirming opens nothing.
+    void nichtInitialisieren() {
+        TestAntworter antworter;
+        Anwendung a;
+        antworter.dialogHandler << [](QDialog* d) {
+            d->show();
+            Kind<QCheckBox>(*d, "CheckBoxCOMS1Enabled")->setChecked(false);
+            Knopf(*d, "OKBtn")->click();
+            return d->result();
+        };
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("not initialize"));
+        QVERIFY(!a.Verbindung->PortOffen());
+        QCOMPARE(antworter.pieptoene, 0);
     }
 };
 

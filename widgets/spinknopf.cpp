@@ -1,0 +1,25 @@
+#include "widgets/spinknopf.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TCSpinButton::TCSpinButton(QWidget* parent) : QWidget(parent) {
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    auto knopf = [this, spalte](Qt::ArrowType pfeil, const char* name, const QString& text) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setArrowType(pfeil);
+        b->setAutoRepeat(true);
+        b->setAccessibleName(text);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        spalte->addWidget(b);
+        return b;
+    };
+    auf_ = knopf(Qt::UpArrow, "Auf", QStringLiteral("größer"));
+    ab_ = knopf(Qt::DownArrow, "Ab", QStringLiteral("kleiner"));
+    connect(auf_, &QToolButton::clicked, this, &TCSpinButton::UpClick);
+    connect(ab_, &QToolButton::clicked, this, &TCSpinButton::DownClick);
+}
