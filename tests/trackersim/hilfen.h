@@ -4,13 +4,14 @@
 #include "seriallink/rahmen.h"
 #include "tools/trackersim/geraet.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 namespace trackersim::test {
 
 inline Zeit S(double sekunden) {
-    return Zeit{static_cast<Zeit::rep>(sekunden * 1e6)};
+    return Zeit{std::llround(sekunden * 1e6)};
 }
 
 inline Bytes Text(const std::string& t) {

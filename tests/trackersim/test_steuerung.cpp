@@ -227,6 +227,9 @@ TEST_F(SteuerungTest, ZeitrafferLaesstUhrUndCountdownSchnellerLaufen) {
 TEST_F(SteuerungTest, CountdownZaehltZumNaechstenSchrittUndBeginntNeu) {
     EXPECT_EQ(Countdown(0), 3000);
     EXPECT_EQ(Countdown(10), 2900);
+    // Tracking, automatic mode, 1.6 s to the next step.
+    EXPECT_EQ(s->Empfange(GetStatus, S(298.4)),
+              (Bytes{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, 0x93, 0xE5}));
     EXPECT_EQ(Countdown(299.9), 1);
     EXPECT_EQ(Countdown(300), 3000); // the step ran, the next is 5 minutes away
     EXPECT_EQ(Countdown(1234.5), 3000 - 345);
