@@ -1,0 +1,173 @@
+// trackersim: the tracker controller (or its bootloader) on a pseudo-terminal, for running the
+// application without the device. Prints the device's path as one line once it is ready, then
+// answers until SIGINT or SIGTERM.
+#include "tools/trackersim/bootloader.h"
+#include "tools/trackersim/optionen.h"
+#include "tools/trackersim/sendeplan.h"
+#include "tools/trackersim/steuerung.h"
+#include "tools/trackersim/terminal.h"
+
+#include <poll.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <exception>
+#include <memory>
+#include <optional>
+
+using namespace trackersim;
+
+namespace {
+
+int SignalQuelle() {
+    sigset_t s;
+    sigemptyset(&s);
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1, SIGUSR2}) {
+        // A shell starts a job with & with SIGINT ignored; an ignored signal never reaches the
+        // signalfd, and the link would stay behind.
+        std::signal(sig, SIG_DFL);
+        sigaddset(&s, sig);
+    }
+    if (sigprocmask(SIG_BLOCK, &s, nullptr) != 0) return -1;
+    std::signal(SIGPIPE, SIG_IGN);
+    return signalfd(-1, &s, SFD_NONBLOCK | SFD_CLOEXEC);
+}
+
+std::optional<Zeit> Frueher(std::optional<Zeit> a, std::optional<Zeit> b) {
+    if (!a) return b;
+    if (!b) return a;
+    return std::min(*a, *b);
+}
+
+void SchreibeFlash(const Optionen& o, const Bootloader* b) {
+    if (!b || o.flashDump.empty()) return;
+    try {
+        SchreibeDatei(o.flashDump, b->Flash());
+    } catch (const std::exception& x) {
+        std::fprintf(stderr, "trackersim: %s\n", x.what());
+    }
+}
+
+// The loop: bytes from the application go to the device, what it answers goes through the
+// pacing to the line; in between it sleeps until a byte, a signal or the next due time.
+int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master, int signale) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto jetzt = [&] {
+        return std::chrono::duration_cast<Zeit>(std::chrono::steady_clock::now() - start);
+    };
+    Sendeplan plan(o.baud);
+    Bytes ausgang; // due, not yet taken by the pseudo-terminal
+    plan.Anhaengen(geraet.Einschalten(jetzt()), jetzt());
+    std::uint8_t puffer[4096];
+    for (;;) {
+        Zeit t = jetzt();
+        const Bytes faellig = plan.Faellig(t);
+        ausgang.insert(ausgang.end(), faellig.begin(), faellig.end());
+        while (!ausgang.empty()) {
+            const ssize_t n = write(master, ausgang.data(), ausgang.size());
+            if (n > 0) {
+                ausgang.erase(ausgang.begin(), ausgang.begin() + n);
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else {
+                // EAGAIN: nobody reads the device and its buffer is full; wait until it drains.
+                if (n < 0 && errno != EAGAIN) {
+                    std::fprintf(stderr, "trackersim: write: %s\n", std::strerror(errno));
+                    ausgang.clear();
+                }
+                break;
+            }
+        }
+
+        timespec warte{};
+        timespec* frist = nullptr;
+        if (const auto naechste = Frueher(plan.Naechste(), geraet.NaechsterTakt())) {
+            const auto rest = std::max(*naechste - t, Zeit{0});
+            warte.tv_sec = static_cast<time_t>(rest.count() / 1'000'000);
+            warte.tv_nsec = static_cast<long>(rest.count() % 1'000'000 * 1000);
+            frist = &warte;
+        }
+        pollfd fds[2] = {{master, static_cast<short>(POLLIN | (ausgang.empty() ? 0 : POLLOUT)), 0},
+                         {signale, POLLIN, 0}};
+        if (ppoll(fds, 2, frist, nullptr) < 0) {
+            if (errno == EINTR) continue;
+            std::fprintf(stderr, "trackersim: poll: %s\n", std::strerror(errno));
+            return 1;
+        }
+        t = jetzt();
+
+        if (fds[1].revents & POLLIN) {
+            signalfd_siginfo info{};
+            while (read(signale, &info, sizeof info) == sizeof info) {
+                if (info.ssi_signo == SIGUSR1) {
+                    SchreibeFlash(o, bootloader);
+                } else if (info.ssi_signo == SIGUSR2) {
+                    if (bootloader) plan.Anhaengen(bootloader->Einschalten(t), t);
+                } else {
+                    SchreibeFlash(o, bootloader);
+                    return 0;
+                }
+            }
+        }
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = read(master, puffer, sizeof puffer);
+            if (n > 0) plan.Anhaengen(geraet.Empfange({puffer, std::size_t(n)}, t), t);
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            // Not expected while the slave is held open; never spin on it.
+            const timespec pause{0, 100'000'000};
+            nanosleep(&pause, nullptr);
+        }
+        plan.Anhaengen(geraet.Takt(t), t);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Optionen o;
+    std::string fehler;
+    if (!LeseOptionen(argc, argv, o, fehler)) {
+        std::fprintf(stderr, "trackersim: %s\n(--help zeigt die Optionen)\n", fehler.c_str());
+        return 2;
+    }
+    if (o.hilfe) {
+        std::fputs(Hilfetext(), stdout);
+        return 0;
+    }
+    if (!o.uhrGesetzt) o.steuerung.uhr = static_cast<std::int64_t>(std::time(nullptr));
+
+    const int signale = SignalQuelle();
+    if (signale < 0) {
+        std::fprintf(stderr, "trackersim: signalfd: %s\n", std::strerror(errno));
+        return 1;
+    }
+    try {
+        Pseudoterminal pty;
+        std::optional<Verknuepfung> link;
+        if (!o.link.empty()) link.emplace(o.link, pty.Pfad());
+
+        std::unique_ptr<Geraet> geraet;
+        Bootloader* bootloader = nullptr;
+        if (o.bootloader) {
+            auto b = std::make_unique<Bootloader>(o.bootloaderEinstellungen);
+            bootloader = b.get();
+            geraet = std::move(b);
+        } else {
+            geraet = std::make_unique<Steuerung>(o.steuerung);
+        }
+
+        // The path last: whoever reads it finds the device and the link ready.
+        std::printf("%s\n", pty.Pfad().c_str());
+        std::fflush(stdout);
+        return Laufe(o, *geraet, bootloader, pty.Master(), signale);
+    } catch (const std::exception& x) {
+        std::fprintf(stderr, "trackersim: %s\n", x.what());
+        return 1;
+    }
+}

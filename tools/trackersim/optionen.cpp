@@ -1,0 +1,230 @@
+#include "tools/trackersim/optionen.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <string_view>
+#include <system_error>
+
+namespace trackersim {
+
+namespace {
+
+template <typename T> bool LeseZahl(std::string_view text, T& wert) {
+    const char* ende = text.data() + text.size();
+    T v{};
+    const auto [p, ec] = std::from_chars(text.data(), ende, v);
+    if (text.empty() || ec != std::errc() || p != ende) return false;
+    wert = v;
+    return true;
+}
+
+bool LeseGanzzahl(std::string_view text, unsigned long long min, unsigned long long max,
+                  unsigned long long& wert) {
+    return LeseZahl(text, wert) && wert >= min && wert <= max;
+}
+
+// "N,M,...": numbers from 1 on.
+bool LeseListe(std::string_view text, std::set<unsigned>& liste) {
+    if (text.empty()) return false;
+    for (;;) {
+        const auto komma = text.find(',');
+        unsigned long long n = 0;
+        if (!LeseGanzzahl(text.substr(0, komma), 1, 0xFFFFFFFFu, n)) return false;
+        liste.insert(static_cast<unsigned>(n));
+        if (komma == std::string_view::npos) return true;
+        text.remove_prefix(komma + 1);
+    }
+}
+
+// A text the device sends: printable ASCII, so it cannot end a bootloader line early.
+bool LeseText(std::string_view text, std::string& wert) {
+    if (text.empty() || text.size() > 64) return false;
+    for (const char c : text)
+        if (c < 0x20 || c > 0x7E) return false;
+    wert = text;
+    return true;
+}
+
+// "JJJJ-MM-TTTHH:MM:SS" (or a blank instead of the T), UTC.
+bool LeseUhr(std::string_view text, std::int64_t& wert) {
+    if (text.size() != 19 || text[4] != '-' || text[7] != '-' ||
+        (text[10] != 'T' && text[10] != ' ') || text[13] != ':' || text[16] != ':')
+        return false;
+    int j = 0, mo = 0, t = 0, h = 0, mi = 0, s = 0;
+    if (!LeseZahl(text.substr(0, 4), j) || !LeseZahl(text.substr(5, 2), mo) ||
+        !LeseZahl(text.substr(8, 2), t) || !LeseZahl(text.substr(11, 2), h) ||
+        !LeseZahl(text.substr(14, 2), mi) || !LeseZahl(text.substr(17, 2), s))
+        return false;
+    using namespace std::chrono;
+    const year_month_day ymd{year{j}, month{static_cast<unsigned>(mo)},
+                             day{static_cast<unsigned>(t)}};
+    if (!ymd.ok() || h > 23 || mi > 59 || s > 59) return false;
+    wert = UtcSekunden(j, static_cast<unsigned>(mo), static_cast<unsigned>(t), h, mi, s);
+    return true;
+}
+
+} // namespace
+
+const char* Hilfetext() {
+    return "Aufruf: trackersim [Optionen]\n"
+           "Spielt die Trackersteuerung oder ihren Bootloader an einem Pseudo-Terminal. Gibt\n"
+           "den Pfad des Geraets als eine Zeile aus und laeuft bis SIGINT oder SIGTERM.\n"
+           "--opt=wert oder --opt wert; Zahlen mit Punkt.\n"
+           "  --link PFAD                 symbolischer Link PFAD -> Geraet; ersetzt einen alten\n"
+           "                              Link, nie eine Datei; beim Ende entfernt\n"
+           "  --baud N                    sendet im Takt von N Baud, 10 Bit je Byte\n"
+           "                              (ohne: so schnell wie das Pseudo-Terminal)\n"
+           "Steuerung (Standard):\n"
+           "  --version TEXT              Versionstext der Antwort auf \"GET Info\" (01.20)\n"
+           "  --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)\n"
+           "  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)\n"
+           "  --ack-set                   beantwortet SET-Anfragen mit dem Status\n"
+           "                              (ohne: SET-Anfragen bleiben unbeantwortet)\n"
+           "Bootloader:\n"
+           "  --bootloader                spielt den Bootloader statt der Steuerung\n"
+           "  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)\n"
+           "  --flash-dump DATEI          schreibt den Flash (64 KiB) beim Ende und bei\n"
+           "                              SIGUSR1 nach DATEI\n"
+           "  --notakn N,M,...            \"NotAKN\" auf die Rahmen N, M (ab 1, ohne Loeschen)\n"
+           "  --notakn-rate P             \"NotAKN\" mit der Wahrscheinlichkeit P (0 bis 1)\n"
+           "Stoerungen:\n"
+           "  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)\n"
+           "  --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als\n"
+           "                              eigene Zeile vor jeder Antwortzeile)\n"
+           "  --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:\n"
+           "                              nicht ausgefuehrt, nicht beantwortet\n"
+           "  --seed N                    Startwert fuer --noise und --notakn-rate (1)\n"
+           "  --help                      diese Hilfe\n"
+           "Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den\n"
+           "Bootloader neu ein (er meldet seine Version).\n";
+}
+
+bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& fehler) {
+    Stoerplan plan;
+    bool notaknGegeben = false;
+    // Each option with a value: its reader, and what the value must be when it fails.
+    struct Wertoption {
+        const char* name;
+        const char* erwartet;
+        std::function<bool(std::string_view)> lies;
+    };
+    const Wertoption wertoptionen[] = {
+        {"link", "ein Pfad",
+         [&](std::string_view w) {
+             o.link = w;
+             return !w.empty();
+         }},
+        {"flash-dump", "ein Pfad",
+         [&](std::string_view w) {
+             o.flashDump = w;
+             return !w.empty();
+         }},
+        {"baud", "eine Baudrate von 50 bis 4000000",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 50, 4'000'000, n) && (o.baud = unsigned(n), true);
+         }},
+        {"version", "ein Text aus 1 bis 64 druckbaren Zeichen",
+         [&](std::string_view w) { return LeseText(w, o.steuerung.version); }},
+        {"bootloader-version", "ein Text aus 1 bis 64 druckbaren Zeichen",
+         [&](std::string_view w) { return LeseText(w, o.bootloaderEinstellungen.version); }},
+        {"clock", "eine Zeit JJJJ-MM-TTTHH:MM:SS",
+         [&](std::string_view w) { return LeseUhr(w, o.steuerung.uhr) && (o.uhrGesetzt = true); }},
+        {"speedup", "eine Zahl von 0.001 bis 1000000",
+         [&](std::string_view w) {
+             double f = 0;
+             return LeseZahl(w, f) && f >= 0.001 && f <= 1e6 && (o.steuerung.zeitraffer = f, true);
+         }},
+        {"bad-checksum", "eine Liste N,M,... von Zahlen ab 1",
+         [&](std::string_view w) { return LeseListe(w, plan.bei[Stoerung::FalschePruefsumme]); }},
+        {"silent", "eine Liste N,M,... von Zahlen ab 1",
+         [&](std::string_view w) { return LeseListe(w, plan.bei[Stoerung::Stille]); }},
+        {"notakn", "eine Liste N,M,... von Zahlen ab 1",
+         [&](std::string_view w) {
+             notaknGegeben = true;
+             return LeseListe(w, plan.bei[Stoerung::NotAkn]);
+         }},
+        {"notakn-rate", "eine Wahrscheinlichkeit von 0 bis 1",
+         [&](std::string_view w) {
+             double p = 0;
+             notaknGegeben = true;
+             return LeseZahl(w, p) && p >= 0 && p <= 1 && (plan.notAknRate = p, true);
+         }},
+        {"noise", "eine Zahl von 0 bis 1000",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 0, 1000, n) && (plan.rauschen = unsigned(n), true);
+         }},
+        {"seed", "eine Zahl von 0 bis 4294967295",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 0, 0xFFFFFFFFu, n) && (plan.seed = std::uint32_t(n), true);
+         }},
+    };
+    const std::pair<const char*, bool*> schalter[] = {
+        {"help", &o.hilfe},
+        {"bootloader", &o.bootloader},
+        {"ack-set", &o.steuerung.quittieren},
+    };
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.substr(0, 2) != "--" || arg.size() == 2) {
+            fehler = "unerwartetes Argument '" + std::string(arg) + "'";
+            return false;
+        }
+        std::string_view name = arg.substr(2), wert;
+        bool mitWert = false;
+        if (const auto gleich = name.find('='); gleich != std::string_view::npos) {
+            wert = name.substr(gleich + 1);
+            name = name.substr(0, gleich);
+            mitWert = true;
+        }
+        const std::string opt = "--" + std::string(name);
+        bool bekannt = false;
+        for (const auto& [sname, ziel] : schalter) {
+            if (name != sname) continue;
+            if (mitWert) {
+                fehler = "Option '" + opt + "' nimmt keinen Wert";
+                return false;
+            }
+            *ziel = bekannt = true;
+        }
+        for (const Wertoption& w : wertoptionen) {
+            if (name != w.name) continue;
+            bekannt = true;
+            if (!mitWert) {
+                if (i + 1 >= argc) {
+                    fehler = "Option '" + opt + "' braucht einen Wert";
+                    return false;
+                }
+                wert = argv[++i];
+            }
+            if (!w.lies(wert)) {
+                fehler = "'" + std::string(wert) + "' ist fuer " + opt + " nicht " + w.erwartet;
+                return false;
+            }
+        }
+        if (!bekannt) {
+            fehler = "unbekannte Option '" + opt + "'";
+            return false;
+        }
+    }
+    if (o.hilfe) return true;
+    if (!o.bootloader && (!o.flashDump.empty() || notaknGegeben)) {
+        fehler = "--flash-dump, --notakn und --notakn-rate gelten nur mit --bootloader";
+        return false;
+    }
+    if (o.bootloader && !plan.bei[Stoerung::FalschePruefsumme].empty()) {
+        fehler = "--bad-checksum gilt nur fuer die Steuerung (der Bootloader antwortet mit Text)";
+        return false;
+    }
+    o.steuerung.stoerungen = plan;
+    o.bootloaderEinstellungen.stoerungen = plan;
+    return true;
+}
+
+} // namespace trackersim

@@ -1,0 +1,382 @@
+#include "tools/trackersim/steuerung.h"
+
+#include "geometry/tracker.h"
+#include "seriallink/rahmen.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <limits>
+
+namespace trackersim {
+
+namespace {
+
+constexpr double Genauigkeit = 1e-9; // degrees: below this the tracker stands at its target
+constexpr double StandardSpeed = 2.236;
+constexpr double StandardIntervall = 60; // seconds, for an interval of 0
+
+struct Kalender {
+    int jahr = 0;
+    unsigned monat = 0, tag = 0;
+    int stunde = 0, minute = 0, sekunde = 0;
+    double stunden = 0; // decimal hours of the day
+};
+
+Kalender KalenderAus(double utc) {
+    using namespace std::chrono;
+    auto sekunden = static_cast<long long>(std::floor(utc));
+    long long tage = sekunden / 86400, rest = sekunden % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --tage;
+    }
+    const year_month_day ymd{sys_days{days{tage}}};
+    Kalender k;
+    k.jahr = static_cast<int>(ymd.year());
+    k.monat = static_cast<unsigned>(ymd.month());
+    k.tag = static_cast<unsigned>(ymd.day());
+    k.stunde = static_cast<int>(rest / 3600);
+    k.minute = static_cast<int>(rest % 3600 / 60);
+    k.sekunde = static_cast<int>(rest % 60);
+    k.stunden = (utc - static_cast<double>(tage) * 86400) / 3600;
+    return k;
+}
+
+void SetzeU16(ParameterBytes& b, std::size_t i, std::uint16_t v) {
+    b[i] = static_cast<std::uint8_t>(v & 0xFF);
+    b[i + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+std::uint16_t LiesU16(const ParameterBytes& b, std::size_t i) {
+    return static_cast<std::uint16_t>(b[i] | b[i + 1] << 8);
+}
+void SetzeDouble(ParameterBytes& b, std::size_t i, double v) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    for (std::size_t k = 0; k < 8; ++k)
+        b[i + k] = static_cast<std::uint8_t>(bits >> (8 * k));
+}
+double LiesDouble(const ParameterBytes& b, std::size_t i) {
+    std::uint64_t bits = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+        bits |= std::uint64_t{b[i + k]} << (8 * k);
+    return std::bit_cast<double>(bits);
+}
+
+// A value rounded into a field of the response, saturating at the field's limits.
+template <typename T> T Feld(double wert) {
+    if (std::isnan(wert)) return 0;
+    const double r = std::round(wert);
+    if (r <= std::numeric_limits<T>::min()) return std::numeric_limits<T>::min();
+    if (r >= std::numeric_limits<T>::max()) return std::numeric_limits<T>::max();
+    return static_cast<T>(r);
+}
+template <typename T> void Haenge(Bytes& b, T wert) {
+    const auto u = static_cast<std::uint16_t>(wert);
+    b.push_back(static_cast<std::uint8_t>(u & 0xFF));
+    b.push_back(static_cast<std::uint8_t>(u >> 8));
+}
+
+bool IstSet(std::uint8_t k) {
+    return k == kommando::SetParam || k == kommando::SetTime || k == kommando::SetPosition ||
+           k == kommando::SetAutomatik;
+}
+
+} // namespace
+
+std::int64_t UtcSekunden(int jahr, unsigned monat, unsigned tag, int stunde, int minute,
+                         int sekunde) {
+    using namespace std::chrono;
+    const sys_days d = sys_days{year{jahr} / month{monat} / day{1}} + days{tag} - days{1};
+    return d.time_since_epoch().count() * 86400LL + stunde * 3600LL + minute * 60LL + sekunde;
+}
+
+ParameterBytes Parametersatz::Bytes() const {
+    ParameterBytes b{};
+    SetzeU16(b, 0, ModulL);
+    SetzeU16(b, 2, ModulH);
+    SetzeU16(b, 4, Reserve);
+    SetzeU16(b, 6, ModulA);
+    SetzeU16(b, 8, ModulN);
+    SetzeU16(b, 10, Intervall);
+    SetzeU16(b, 12, static_cast<std::uint16_t>(Laenge));
+    SetzeU16(b, 14, static_cast<std::uint16_t>(Breite));
+    SetzeU16(b, 16, AnschlagOst);
+    SetzeU16(b, 18, AnschlagWest);
+    SetzeDouble(b, 20, WinkelSpeed);
+    SetzeDouble(b, 28, KorrekturFaktor);
+    SetzeU16(b, 36, static_cast<std::uint16_t>(Rest & 0xFFFF));
+    SetzeU16(b, 38, static_cast<std::uint16_t>(Rest >> 16));
+    return b;
+}
+
+Parametersatz Parametersatz::Aus(const ParameterBytes& b) {
+    Parametersatz p;
+    p.ModulL = LiesU16(b, 0);
+    p.ModulH = LiesU16(b, 2);
+    p.Reserve = LiesU16(b, 4);
+    p.ModulA = LiesU16(b, 6);
+    p.ModulN = LiesU16(b, 8);
+    p.Intervall = LiesU16(b, 10);
+    p.Laenge = static_cast<std::int16_t>(LiesU16(b, 12));
+    p.Breite = static_cast<std::int16_t>(LiesU16(b, 14));
+    p.AnschlagOst = LiesU16(b, 16);
+    p.AnschlagWest = LiesU16(b, 18);
+    p.WinkelSpeed = LiesDouble(b, 20);
+    p.KorrekturFaktor = LiesDouble(b, 28);
+    p.Rest = LiesU16(b, 36) | std::uint32_t{LiesU16(b, 38)} << 16;
+    return p;
+}
+
+Steuerung::Steuerung(SteuerungsEinstellungen e)
+    : e_(std::move(e)), zufall_(e_.stoerungen.seed), parameter_(Parametersatz{}.Bytes()),
+      satz_(Parametersatz::Aus(parameter_)), uhrBasis_(static_cast<double>(e_.uhr)) {
+    if (!(e_.zeitraffer > 0)) e_.zeitraffer = 1;
+    // Switched on, the tracker already faces where automatic mode wants it.
+    StarteAutomatik();
+    position_ = ziel_;
+}
+
+Bytes Steuerung::Einschalten(Zeit jetzt) {
+    Fortschreiten(jetzt);
+    return {};
+}
+
+Bytes Steuerung::Empfange(std::span<const std::uint8_t> bytes, Zeit jetzt) {
+    Bytes aus;
+    Bearbeite(leser_.Lies(bytes, jetzt), jetzt, aus);
+    return aus;
+}
+
+Bytes Steuerung::Takt(Zeit jetzt) {
+    Bytes aus;
+    Bearbeite(leser_.Takt(jetzt), jetzt, aus);
+    return aus;
+}
+
+void Steuerung::Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Zeit jetzt, Bytes& aus) {
+    if (rahmen.empty()) return;
+    Fortschreiten(jetzt);
+    for (const EmpfangenerRahmen& r : rahmen)
+        Fuehre(r, aus);
+}
+
+void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
+    if (!r.pruefsummeOk) return;
+    ++anfragen_;
+    if (e_.stoerungen.Trifft(Stoerung::Stille, anfragen_)) return;
+    const Bytes& p = r.nutzdaten;
+    bool ausgefuehrt = false;
+    switch (r.kommando) {
+    case kommando::SetParam:
+        if (p.size() >= 37 && p[0] == 0x08) {
+            std::copy(p.begin() + 1, p.begin() + 37, parameter_.begin());
+            satz_ = Parametersatz::Aus(parameter_);
+            if (automatik_)
+                StarteAutomatik();
+            else
+                ziel_ = Begrenze(ziel_);
+            ausgefuehrt = true;
+        }
+        break;
+    case kommando::GetParam:
+        Sende(kommando::GetParam, MitStatus(parameter_), aus);
+        break;
+    case kommando::SetTime:
+        // p: 00, second, minute, hour, day, ZeitZusatz, month, year - 2000, group
+        if (p.size() >= 9 && p[1] <= 59 && p[2] <= 59 && p[3] <= 23 && p[4] >= 1 && p[4] <= 31 &&
+            p[6] >= 1 && p[6] <= 12) {
+            uhrBasis_ = static_cast<double>(UtcSekunden(2000 + p[7], p[6], p[4], p[3], p[2], p[1]));
+            uhrMarke_ = t_;
+            zusatz_ = p[5];
+            gruppe_ = p[8];
+            if (automatik_) StarteAutomatik();
+            ausgefuehrt = true;
+        }
+        break;
+    case kommando::GetTime: {
+        const Kalender k = KalenderAus(Utc(t_));
+        const Bytes n{StatusByte(),
+                      static_cast<std::uint8_t>(k.sekunde),
+                      static_cast<std::uint8_t>(k.minute),
+                      static_cast<std::uint8_t>(k.stunde),
+                      static_cast<std::uint8_t>(k.tag),
+                      zusatz_,
+                      static_cast<std::uint8_t>(k.monat),
+                      static_cast<std::uint8_t>((k.jahr - 2000) & 0xFF),
+                      gruppe_};
+        Sende(kommando::GetTime, n, aus);
+        break;
+    }
+    case kommando::GetAktuelleDaten: {
+        const Augenblick a = Rechne(Utc(t_));
+        Bytes n{StatusByte()};
+        Haenge(n, Feld<std::uint16_t>(position_));
+        Haenge(n, Feld<std::uint16_t>(a.schatten * 1000)); // m -> 0.1 cm
+        Haenge(n, Feld<std::int16_t>(a.hoehe * 10));
+        Haenge(n, Feld<std::uint16_t>(a.azimut * 10));
+        Haenge(n, Feld<std::uint16_t>(a.grenzwinkel));
+        Haenge(n, Feld<std::int16_t>(a.korrektur * 10));
+        Sende(kommando::GetAktuelleDaten, n, aus);
+        break;
+    }
+    case kommando::SetPosition:
+        if (p.size() >= 2) {
+            automatik_ = false;
+            ziel_ = Begrenze(p[0] | p[1] << 8);
+            ausgefuehrt = true;
+        }
+        break;
+    case kommando::SetAutomatik:
+        StarteAutomatik();
+        ausgefuehrt = true;
+        break;
+    case kommando::GetStatus:
+        Sende(kommando::Status, StatusUndCountdown(), aus);
+        break;
+    case kommando::GetInfo:
+        Sende(kommando::Info,
+              MitStatus(
+                  {reinterpret_cast<const std::uint8_t*>(e_.version.data()), e_.version.size()}),
+              aus);
+        break;
+    default:
+        break;
+    }
+    if (ausgefuehrt && e_.quittieren && IstSet(r.kommando))
+        Sende(r.kommando, StatusUndCountdown(), aus);
+}
+
+void Steuerung::Sende(std::uint8_t kommando, const Bytes& nutzdaten, Bytes& aus) {
+    ++antworten_;
+    Bytes f = rahmen::Antwort(kommando, nutzdaten);
+    if (e_.stoerungen.Trifft(Stoerung::FalschePruefsumme, antworten_)) ++f[f.size() - 2];
+    if (e_.stoerungen.rauschen > 0) {
+        const Bytes r = zufall_.Rauschen(e_.stoerungen.rauschen);
+        aus.insert(aus.end(), r.begin(), r.end());
+    }
+    aus.insert(aus.end(), f.begin(), f.end());
+}
+
+void Steuerung::Fortschreiten(Zeit jetzt) {
+    const double t = std::max(t_, Sekunden(jetzt) * e_.zeitraffer);
+    if (automatik_) {
+        const double iv = Intervall();
+        // A clock run far ahead (a large time factor) skips steps nobody could watch.
+        const double rueckstand = std::floor((t - naechsterSchritt_) / iv);
+        if (rueckstand > 1000) naechsterSchritt_ += (rueckstand - 1) * iv;
+        while (naechsterSchritt_ <= t) {
+            Bewege(naechsterSchritt_);
+            Schritt(naechsterSchritt_);
+            naechsterSchritt_ += iv;
+        }
+    }
+    Bewege(t);
+}
+
+void Steuerung::Bewege(double bis) {
+    const double weg = Speed() * (bis - t_);
+    t_ = bis;
+    if (weg <= 0) return;
+    if (std::abs(ziel_ - position_) <= weg)
+        position_ = ziel_;
+    else
+        position_ += ziel_ > position_ ? weg : -weg;
+}
+
+void Steuerung::Schritt(double t) {
+    ziel_ = Begrenze(Rechne(Utc(t)).ziel);
+}
+
+void Steuerung::StarteAutomatik() {
+    automatik_ = true;
+    Schritt(t_);
+    naechsterSchritt_ = t_ + Intervall();
+}
+
+Steuerung::Augenblick Steuerung::Rechne(double utc) {
+    const Kalender k = KalenderAus(utc);
+    RechenlaufEingabe e;
+    e.Jahr = k.jahr;
+    e.Monat = static_cast<int>(k.monat);
+    e.Tag = static_cast<int>(k.tag);
+    e.Stunde = k.stunden;
+    e.Minute = 0;
+    e.Phi = satz_.Breite * 0.01;
+    e.Lam = satz_.Laenge * 0.01;
+    e.ModulL = satz_.ModulL;
+    e.ModulH = satz_.ModulH;
+    e.ModulA = satz_.ModulA;
+    e.ModulN = satz_.ModulN;
+    e.EndlageStart = satz_.AnschlagOst;
+    e.EndlageStop = satz_.AnschlagWest;
+    const auto gleich = [](const RechenlaufEingabe& a, const RechenlaufEingabe& b) {
+        return a.Jahr == b.Jahr && a.Monat == b.Monat && a.Tag == b.Tag && a.Phi == b.Phi &&
+               a.Lam == b.Lam && a.ModulL == b.ModulL && a.ModulH == b.ModulH &&
+               a.ModulA == b.ModulA && a.ModulN == b.ModulN;
+    };
+    if (!sucheGueltig_ || !gleich(e, suchEingabe_)) {
+        suche_ = BerechneSuchen(e);
+        suchEingabe_ = e;
+        sucheGueltig_ = true;
+    }
+    const RechenlaufErgebnis r = BerechneAugenblick(e, suche_, k.stunden);
+    const TrackerRegel regel = BerechneTracker(e.ModulA, e.ModulH, e.ModulN, e.ModulL, r.Hoehe);
+    Augenblick a;
+    a.azimut = r.Azimut;
+    a.hoehe = r.Hoehe;
+    a.schatten = r.Schatten;
+    a.grenzwinkel = regel.Grenzwinkel;
+    a.korrektur = r.WinkelZurSonne;
+    a.ziel = r.Hoehe > 0 ? r.TrackerPos : suche_.wende.MorgenPos;
+    return a;
+}
+
+double Steuerung::Intervall() const {
+    return satz_.Intervall == 0 ? StandardIntervall : satz_.Intervall / 10.0;
+}
+
+double Steuerung::Speed() const {
+    const double v = satz_.WinkelSpeed;
+    return v > 0 && std::isfinite(v) ? v : StandardSpeed;
+}
+
+double Steuerung::Begrenze(double winkel) const {
+    const double ost = std::min(satz_.AnschlagOst, satz_.AnschlagWest);
+    const double west = std::max(satz_.AnschlagOst, satz_.AnschlagWest);
+    return std::clamp(winkel, ost, west);
+}
+
+std::uint8_t Steuerung::StatusByte() {
+    std::uint8_t s = 0;
+    if (automatik_) {
+        s |= statusbit::Automatik;
+        if (Rechne(Utc(t_)).hoehe > 0) s |= statusbit::Tracking;
+    }
+    if (ziel_ > position_ + Genauigkeit) s |= statusbit::MotorWest;
+    if (ziel_ < position_ - Genauigkeit) s |= statusbit::MotorOst;
+    if (position_ <= Begrenze(0) + Genauigkeit) s |= statusbit::EndlageOst;
+    if (position_ >= Begrenze(65535) - Genauigkeit) s |= statusbit::EndlageWest;
+    return s;
+}
+
+std::uint16_t Steuerung::Countdown() const {
+    if (!automatik_) return 0;
+    return Feld<std::uint16_t>((naechsterSchritt_ - t_) * 10);
+}
+
+Bytes Steuerung::MitStatus(std::span<const std::uint8_t> daten) {
+    Bytes n;
+    n.reserve(1 + daten.size());
+    n.push_back(StatusByte());
+    n.insert(n.end(), daten.begin(), daten.end());
+    return n;
+}
+
+Bytes Steuerung::StatusUndCountdown() {
+    Bytes n{StatusByte()};
+    Haenge(n, Countdown());
+    return n;
+}
+
+} // namespace trackersim
