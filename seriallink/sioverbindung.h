@@ -7,12 +7,19 @@
 // The interface dialog and the menu handlers call SioReInit with what the dialog holds; the
 // composition root connects the signals to the main window's status bar, the
 // parametrization window and the firmware window.
+#include "seriallink/Serial.h"
 #include "seriallink/porteinstellungen.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+class Empfangsstelle;
+class Sendeweg;
 
 // What one open takes from the interface dialog.
 struct Oeffnung {
@@ -57,6 +64,17 @@ public:
     // The settings file whose "Ports" section names devices (default: the program's).
     void SetzeEinstellungsdatei(const QString& pfad);
 
+    int Pruefsummenfehler() const; // candidates whose checksum did not match, so far
+    // The device of the open port; empty while closed.
+    QString Geraet() const;
+
+    // For tests. Applies from the next open: sees every RTS/DTR change (a pseudo-terminal
+    // has no lines to watch).
+    void SetzeLeitungsbeobachter(serial::Leitungsbeobachter beobachter);
+    // For tests. Applies to receivers started from now on: runs on the receiver's thread
+    // with every read before the byte steps; what it throws takes the restart path.
+    void SetzeEmpfangseingriff(std::function<void(std::span<const std::uint8_t>)> eingriff);
+
 signals:
     void panelText(int panel, const QString& text);
     // A plain-words cause for the state in a panel (e.g. the dialout group), or empty.
@@ -72,4 +90,23 @@ signals:
     void gesendet();
     void comPortNrGeaendert(int nr);
     void piep();
+
+private:
+    // One find of the receiver, on the GUI thread.
+    void Abholen();
+    void PortVerloren(int fehlernummer);
+    void Systemfehler(int fehlernummer);
+
+    QString einstellungsdatei_;
+    int comPortNr_ = 0;
+    int offeneNr_ = 0; // the number the open port was opened as
+    bool portOffen_ = false;
+    int frameZaehler_ = 0;
+    int pruefsummenfehler_ = 0;
+    unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
+    bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
+    serial::Leitungsbeobachter beobachter_;
+    serial::ComHandle port_;
+    std::unique_ptr<Sendeweg> sendeweg_;
+    std::unique_ptr<Empfangsstelle> empfang_;
 };
