@@ -84,7 +84,7 @@ void Sendeweg::Laufe() {
         const bool leer = serial::WarteBisGesendet(port);
         l.lock();
         if (ende_) return;
-        if (gesendet_ != stand || !rest_.empty()) continue; // a later send's drain decides
+        if (gesendet_ != stand) continue; // a later send's drain decides
         if (!leer) {
             cv_.wait_for(l, TimerRTSCTS, [&] { return ende_ || gesendet_ != stand; });
             if (ende_) return;
