@@ -74,8 +74,9 @@ public:
     int geoeffnet = 0, gesendet = 0, pieps = 0;
 };
 
-// The modem lines as the port functions drive them; at every drop of RTS also how many
-// sent bytes had reached the other side by then.
+// The modem lines as the port functions drive them. At a drop of RTS it can also take in
+// what the other side receives: the transmit path waits for this call, so nothing sent can
+// still be on its way then, and what arrives shows what had left before RTS dropped.
 class Leitungen {
 public:
     explicit Leitungen(const Pty& pty) : pty_(pty) {}
@@ -84,28 +85,38 @@ public:
             std::lock_guard g(m_);
             if (l != serial::Leitung::RTS) return;
             log_.push_back(an ? "RTS+" : "RTS-");
-            if (!an) angekommen_.push_back(pty_.Wartend());
+            if (an || !lesen_) return;
+            Bytes hier;
+            for (Bytes mehr; !(mehr = const_cast<Pty&>(pty_).Lies(1, 200)).empty();)
+                hier.insert(hier.end(), mehr.begin(), mehr.end());
+            beimAbfallen_.push_back(hier);
         };
     }
     std::vector<std::string> Log() const {
         std::lock_guard g(m_);
         return log_;
     }
-    std::vector<int> AngekommenBeimAbfallen() const {
+    // What the other side had received at each drop of RTS (while LiesBeimAbfallen).
+    std::vector<Bytes> BeimAbfallen() const {
         std::lock_guard g(m_);
-        return angekommen_;
+        return beimAbfallen_;
+    }
+    void LiesBeimAbfallen() {
+        std::lock_guard g(m_);
+        lesen_ = true;
     }
     void Vergiss() {
         std::lock_guard g(m_);
         log_.clear();
-        angekommen_.clear();
+        beimAbfallen_.clear();
     }
 
 private:
     const Pty& pty_;
     mutable std::mutex m_;
+    bool lesen_ = false;
     std::vector<std::string> log_;
-    std::vector<int> angekommen_;
+    std::vector<Bytes> beimAbfallen_;
 };
 
 Porteinstellungen Standard() {
@@ -392,48 +403,56 @@ TEST_F(Verbindung, SendenBeiGeschlossenemPortRuehrtNichtsAn) {
 TEST_F(Verbindung, SendenHebtRtsUndSenktEsWennDieBytesDraussenSind) {
     Oeffne();
     leitungen_.Vergiss();
+    leitungen_.LiesBeimAbfallen();
     const Bytes anfrage = rahmen::Anfrage(9);
     ASSERT_TRUE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
     EXPECT_EQ(auf_.gesendet, 1);
     ASSERT_TRUE(Warte([&] { return leitungen_.Log().size() == 2; }));
     EXPECT_EQ(leitungen_.Log(), (std::vector<std::string>{"RTS+", "RTS-"}));
-    EXPECT_EQ(leitungen_.AngekommenBeimAbfallen(), std::vector<int>{6});
-    EXPECT_EQ(pty_.Lies(6), anfrage);
+    EXPECT_EQ(leitungen_.BeimAbfallen(), std::vector<Bytes>{anfrage});
 
     sio_.SetzeFirmwareModus(true); // the status poll keeps its time during an update
     ASSERT_TRUE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
     EXPECT_EQ(auf_.gesendet, 1);
-    EXPECT_EQ(pty_.Lies(6), anfrage);
+    ASSERT_TRUE(Warte([&] { return leitungen_.BeimAbfallen().size() == 2; }));
+    EXPECT_EQ(leitungen_.BeimAbfallen()[1], anfrage);
 
     const Bytes zuLang(rahmen::GroessterRahmen + 1, 0x01);
     EXPECT_FALSE(sio_.SioSend(zuLang.data(), static_cast<unsigned>(zuLang.size())));
 }
 
-// The driver's queue is full (the other side reads nothing): further frames wait in the
-// transmit path, RTS stays up, and everything goes out in order once the line moves.
-TEST_F(Verbindung, VolleLeitungHaeltRtsBisAllesDraussenIst) {
-    Oeffne();
-    std::vector<Bytes> angenommen;
-    for (std::uint32_t i = 0; i < 5000; ++i) {
-        Bytes nutz(94, static_cast<std::uint8_t>(i));
-        nutz[0] = static_cast<std::uint8_t>(i >> 8);
-        const Bytes r = rahmen::Anfrage(0x20, nutz);
-        if (!sio_.SioSend(r.data(), static_cast<unsigned>(r.size()))) break;
-        angenommen.push_back(r);
-    }
-    ASSERT_LT(angenommen.size(), 5000u) << "the transmit queue must end somewhere";
-    const std::size_t stand = leitungen_.Log().size();
-    QTest::qWait(200);
-    const auto log = leitungen_.Log();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "RTS+");
-    EXPECT_EQ(log.size(), stand);
+// A stopped line (the other side sent XOFF): the frames wait in the transmit path up to the
+// transmit queue size, RTS stays up, and once the line moves again everything goes out in
+// order before RTS drops.
+TEST_F(Verbindung, AngehalteneLeitungHaeltRtsBisAllesDraussenIst) {
+    Oeffnung o = Com(7);
+    o.Einstellungen.fOutX = true;
+    sio_.SioInit(o);
+    ASSERT_TRUE(sio_.PortOffen());
+    // Once 'x' is read, the XOFF before it (which the line takes for itself) has stopped
+    // the line.
+    pty_.Schreibe(Bytes{0x13, 'x'});
+    ASSERT_TRUE(Warte([&] { return gelesen_ == 1; }));
+    leitungen_.Vergiss();
+    leitungen_.LiesBeimAbfallen();
 
     Bytes alles;
-    for (const Bytes& r : angenommen)
+    int angenommen = 0;
+    for (int i = 0; i < 100; ++i) {
+        Bytes nutz(94, static_cast<std::uint8_t>(i));
+        const Bytes r = rahmen::Anfrage(0x20, nutz);
+        if (!sio_.SioSend(r.data(), static_cast<unsigned>(r.size()))) break;
         alles.insert(alles.end(), r.begin(), r.end());
-    EXPECT_EQ(pty_.Lies(alles.size()), alles);
+        ++angenommen;
+    }
+    EXPECT_EQ(angenommen, 40) << "4096 bytes of transmit queue hold 40 frames of 100";
+    QTest::qWait(100);
+    EXPECT_EQ(leitungen_.Log(), std::vector<std::string>(40, "RTS+"));
+    EXPECT_EQ(pty_.Wartend(), 0);
+
+    pty_.Schreibe(Bytes{0x11}); // XON
     ASSERT_TRUE(Warte([&] { return leitungen_.Log().back() == "RTS-"; }));
+    EXPECT_EQ(leitungen_.BeimAbfallen(), std::vector<Bytes>{alles});
 }
 
 TEST_F(Verbindung, ZweiSenderVerschraenkenSichNie) {
