@@ -25,9 +25,11 @@ class Sendeweg;
 struct Oeffnung {
     int ComPortNr = 0;
     Porteinstellungen Einstellungen;
-    int Empfangspuffer = 4096, Sendepuffer = 4096; // driver queue sizes, bytes
-    bool Initialisieren = true;                    // "Schnittstelle initialisieren"
-    QString Baudtext = QStringLiteral("4800");     // the baud-rate entry the dialog shows
+    // Queue sizes in bytes. Linux's are fixed: both are checked, and the transmit size
+    // bounds what the transmit path holds back while the line is stopped.
+    int Empfangspuffer = 4096, Sendepuffer = 4096;
+    bool Initialisieren = true;                // "Schnittstelle initialisieren"
+    QString Baudtext = QStringLiteral("4800"); // the baud-rate entry the dialog shows
 };
 
 class SioVerbindung : public QObject {
@@ -36,9 +38,11 @@ public:
     explicit SioVerbindung(QObject* parent = nullptr);
     ~SioVerbindung() override; // stops the receiver and releases the port
 
-    // Opens the port the number names (see portliste.h), starts the receiver, raises DTR.
-    // Panel 1: "not initialize" (nothing else happens), "Error on COM<n>" with a beep, or
-    // "Online com<n> <Baudtext> Baud" followed by geoeffnet().
+    // Takes o.ComPortNr as the live number, opens the port it names (see portliste.h),
+    // starts the receiver, raises DTR. Panel 1: "not initialize" (nothing else happens),
+    // "Error on COM<n>" with a beep and the cause in panelHinweis(1), or
+    // "Online com<n> <Baudtext> Baud" followed by geoeffnet(). A port already open is closed
+    // first.
     void SioInit(const Oeffnung& o);
     // Stops the receiver, waits until it has left its loop, closes the port: "closed." or, on
     // failure, a beep and "Error in close!". Does nothing while the port is closed.
@@ -48,7 +52,8 @@ public:
 
     // The one send operation: false when the port is closed or the write was refused. Raises
     // RTS before the first byte and drops it once the last byte has left the line. Two sends
-    // never interleave. At most rahmen::GroessterRahmen bytes.
+    // never interleave, from whichever thread (gesendet() is emitted on the caller's).
+    // At most rahmen::GroessterRahmen bytes.
     bool SioSend(const std::uint8_t* daten, unsigned anzahl);
 
     bool PortOffen() const;
@@ -77,7 +82,8 @@ public:
 
 signals:
     void panelText(int panel, const QString& text);
-    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty.
+    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty. For
+    // panel 1 it follows every "Error on COM<n>" and clears with "Online ..." and "closed.".
     void panelHinweis(int panel, const QString& text);
     // A response whose checksum matched (start byte to end byte), in arrival order.
     void rahmenEmpfangen(const QByteArray& rahmen);
@@ -85,8 +91,8 @@ signals:
     void bootloaderZeile(const QByteArray& zeile);
     // SioInit succeeded: the parametrization window is shown next.
     void geoeffnet();
-    // A send went out with the port open and no firmware update running: the controller's
-    // status poll starts again.
+    // A send with the port open and no firmware update running (emitted before the bytes
+    // are handed over): the controller's status poll starts again.
     void gesendet();
     void comPortNrGeaendert(int nr);
     void piep();
