@@ -7,20 +7,29 @@
 // The interface dialog and the menu handlers call SioReInit with what the dialog holds; the
 // composition root connects the signals to the main window's status bar, the
 // parametrization window and the firmware window.
+#include "seriallink/Serial.h"
 #include "seriallink/porteinstellungen.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+class Empfangsstelle;
+class Sendeweg;
 
 // What one open takes from the interface dialog.
 struct Oeffnung {
     int ComPortNr = 0;
     Porteinstellungen Einstellungen;
-    int Empfangspuffer = 4096, Sendepuffer = 4096; // driver queue sizes, bytes
-    bool Initialisieren = true;                    // "Schnittstelle initialisieren"
-    QString Baudtext = QStringLiteral("4800");     // the baud-rate entry the dialog shows
+    // Queue sizes in bytes. Linux's are fixed: both are checked, and the transmit size
+    // bounds what the transmit path holds back while the line is stopped.
+    int Empfangspuffer = 4096, Sendepuffer = 4096;
+    bool Initialisieren = true;                // "Schnittstelle initialisieren"
+    QString Baudtext = QStringLiteral("4800"); // the baud-rate entry the dialog shows
 };
 
 class SioVerbindung : public QObject {
@@ -29,9 +38,11 @@ public:
     explicit SioVerbindung(QObject* parent = nullptr);
     ~SioVerbindung() override; // stops the receiver and releases the port
 
-    // Opens the port the number names (see portliste.h), starts the receiver, raises DTR.
-    // Panel 1: "not initialize" (nothing else happens), "Error on COM<n>" with a beep, or
-    // "Online com<n> <Baudtext> Baud" followed by geoeffnet().
+    // Takes o.ComPortNr as the live number, opens the port it names (see portliste.h),
+    // starts the receiver, raises DTR. Panel 1: "not initialize" (nothing else happens),
+    // "Error on COM<n>" with a beep and the cause in panelHinweis(1), or
+    // "Online com<n> <Baudtext> Baud" followed by geoeffnet(). A port already open is closed
+    // first.
     void SioInit(const Oeffnung& o);
     // Stops the receiver, waits until it has left its loop, closes the port: "closed." or, on
     // failure, a beep and "Error in close!". Does nothing while the port is closed.
@@ -41,7 +52,8 @@ public:
 
     // The one send operation: false when the port is closed or the write was refused. Raises
     // RTS before the first byte and drops it once the last byte has left the line. Two sends
-    // never interleave. At most rahmen::GroessterRahmen bytes.
+    // never interleave, from whichever thread (gesendet() is emitted on the caller's).
+    // At most rahmen::GroessterRahmen bytes.
     bool SioSend(const std::uint8_t* daten, unsigned anzahl);
 
     bool PortOffen() const;
@@ -57,9 +69,21 @@ public:
     // The settings file whose "Ports" section names devices (default: the program's).
     void SetzeEinstellungsdatei(const QString& pfad);
 
+    int Pruefsummenfehler() const; // candidates whose checksum did not match, so far
+    // The device of the open port; empty while closed.
+    QString Geraet() const;
+
+    // For tests. Applies from the next open: sees every RTS/DTR change (a pseudo-terminal
+    // has no lines to watch).
+    void SetzeLeitungsbeobachter(serial::Leitungsbeobachter beobachter);
+    // For tests. Applies to receivers started from now on: runs on the receiver's thread
+    // with every read before the byte steps; what it throws takes the restart path.
+    void SetzeEmpfangseingriff(std::function<void(std::span<const std::uint8_t>)> eingriff);
+
 signals:
     void panelText(int panel, const QString& text);
-    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty.
+    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty. For
+    // panel 1 it follows every "Error on COM<n>" and clears with "Online ..." and "closed.".
     void panelHinweis(int panel, const QString& text);
     // A response whose checksum matched (start byte to end byte), in arrival order.
     void rahmenEmpfangen(const QByteArray& rahmen);
@@ -67,9 +91,28 @@ signals:
     void bootloaderZeile(const QByteArray& zeile);
     // SioInit succeeded: the parametrization window is shown next.
     void geoeffnet();
-    // A send went out with the port open and no firmware update running: the controller's
-    // status poll starts again.
+    // A send with the port open and no firmware update running (emitted before the bytes
+    // are handed over): the controller's status poll starts again.
     void gesendet();
     void comPortNrGeaendert(int nr);
     void piep();
+
+private:
+    // One find of the receiver, on the GUI thread.
+    void Abholen();
+    void PortVerloren(int fehlernummer);
+    void Systemfehler(int fehlernummer);
+
+    QString einstellungsdatei_;
+    int comPortNr_ = 0;
+    int offeneNr_ = 0; // the number the open port was opened as
+    bool portOffen_ = false;
+    int frameZaehler_ = 0;
+    int pruefsummenfehler_ = 0;
+    unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
+    bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
+    serial::Leitungsbeobachter beobachter_;
+    serial::ComHandle port_;
+    std::unique_ptr<Sendeweg> sendeweg_;
+    std::unique_ptr<Empfangsstelle> empfang_;
 };

@@ -1,0 +1,172 @@
+#include "seriallink/serthread.h"
+
+#include <array>
+#include <cerrno>
+
+Empfangsstelle::Empfangsstelle(std::function<void()> melden) : melden_(std::move(melden)) {}
+
+Empfangsstelle::~Empfangsstelle() {
+    StopSerThread();
+}
+
+bool Empfangsstelle::StartSerThread(const serial::ComPort& port, unsigned zyklus) {
+    std::lock_guard l(m_);
+    return Starte(port, zyklus, eingriff_);
+}
+
+bool Empfangsstelle::Starte(const serial::ComPort& port, unsigned zyklus,
+                            const Empfangseingriff& eingriff) {
+    try {
+        receiver_.push_back(std::make_unique<TSerThread>(*this, port, zyklus, eingriff));
+    } catch (...) {
+        return false;
+    }
+    TSerThread* neu = receiver_.back().get();
+    try {
+        neu->Start();
+    } catch (...) {
+        receiver_.pop_back();
+        return false;
+    }
+    // Counted before it can leave, so that a stop right after waits for it.
+    ++laufend_;
+    aktuell_ = neu;
+    return true;
+}
+
+void Empfangsstelle::StopSerThread() {
+    std::vector<std::unique_ptr<TSerThread>> fertig;
+    {
+        std::unique_lock l(m_);
+        stoppt_ = true;
+        for (const auto& r : receiver_)
+            r->Beende();
+        cv_.wait(l, [this] { return laufend_ == 0; });
+        fertig.swap(receiver_);
+        aktuell_ = nullptr;
+        stoppt_ = false;
+    }
+    // Every one has left its loop; joining them is quick.
+    fertig.clear();
+}
+
+int Empfangsstelle::SerRunning() const {
+    std::lock_guard l(m_);
+    return laufend_;
+}
+
+std::optional<Fund> Empfangsstelle::Naechster() {
+    std::lock_guard l(m_);
+    if (funde_.empty()) return std::nullopt;
+    Fund f = std::move(funde_.front());
+    funde_.pop_front();
+    return f;
+}
+
+void Empfangsstelle::SetzeEingriff(Empfangseingriff eingriff) {
+    std::lock_guard l(m_);
+    eingriff_ = std::move(eingriff);
+}
+
+void Empfangsstelle::Melde(Fund f) {
+    {
+        std::lock_guard l(m_);
+        funde_.push_back(std::move(f));
+    }
+    melden_();
+}
+
+bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
+    std::lock_guard l(m_);
+    alt.beendet_.store(true);
+    if (stoppt_ || aktuell_ != &alt) return true;
+    aktuell_ = nullptr;
+    return Starte(alt.port_, alt.zyklus_, alt.eingriff_);
+}
+
+void Empfangsstelle::Verlassen() {
+    std::lock_guard l(m_);
+    --laufend_;
+    cv_.notify_all();
+}
+
+// Hands the byte steps' finds to the GUI thread, one by one.
+class TSerThread::Weitergabe final : public Empfangsautomat::Senke {
+public:
+    explicit Weitergabe(TSerThread& t) : t_(t) {}
+    void RahmenGefunden(std::span<const std::uint8_t> rahmen) override {
+        Gib(Fund::Art::Rahmen, rahmen);
+    }
+    void PruefsummeFalsch(std::span<const std::uint8_t> kandidat) override {
+        Gib(Fund::Art::PruefsummenFehler, kandidat);
+    }
+    void ZeileGefunden(std::span<const std::uint8_t> zeile) override {
+        Gib(Fund::Art::Zeile, zeile);
+    }
+
+private:
+    void Gib(Fund::Art art, std::span<const std::uint8_t> bytes) {
+        t_.stelle_.Melde({art, {bytes.begin(), bytes.end()}, 0, t_.zyklus_});
+    }
+    TSerThread& t_;
+};
+
+TSerThread::TSerThread(Empfangsstelle& stelle, const serial::ComPort& port, unsigned zyklus,
+                       Empfangseingriff eingriff)
+    : stelle_(stelle), port_(port), zyklus_(zyklus), eingriff_(std::move(eingriff)) {}
+
+TSerThread::~TSerThread() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void TSerThread::Start() {
+    thread_ = std::thread(&TSerThread::Execute, this);
+}
+
+void TSerThread::Beende() {
+    beendet_.store(true);
+    wecker_.Wecke();
+}
+
+void TSerThread::Execute() {
+    std::array<std::uint8_t, Lesepuffer> puffer{};
+    // Read failures in a row on a port whose state still reads: after a few the port is
+    // treated as gone rather than failing forever.
+    int fehlerInFolge = 0;
+    while (!beendet_.load()) {
+        const serial::Ereignis e = serial::WarteAufEreignis(port_, wecker_);
+        if (beendet_.load()) break;
+        if (e.art != serial::Ereignis::Art::Daten) continue;
+        const long n = serial::LiesVorhandenes(port_, puffer);
+        const int lesefehler = n < 0 ? errno : EIO;
+        if (n > 0) {
+            fehlerInFolge = 0;
+            try {
+                Verarbeite({puffer.data(), static_cast<std::size_t>(n)});
+            } catch (...) {
+                if (!stelle_.RestartSerThread(*this)) {
+                    // No thread for a replacement: the port is served no longer.
+                    stelle_.Melde({Fund::Art::PortWeg, {}, EAGAIN, zyklus_});
+                    break;
+                }
+            }
+            continue;
+        }
+        if (n == 0 && !e.aufgelegt) continue; // woken without bytes after all
+        // The port-state query tells a gone device from a failed read.
+        int fehler = lesefehler;
+        const bool weg = e.aufgelegt || !serial::PortZustandLesbar(port_, &fehler);
+        if (weg || ++fehlerInFolge >= 3) {
+            stelle_.Melde({Fund::Art::PortWeg, {}, fehler, zyklus_});
+            break;
+        }
+        stelle_.Melde({Fund::Art::Lesefehler, {}, lesefehler, zyklus_});
+    }
+    stelle_.Verlassen();
+}
+
+void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
+    if (eingriff_) eingriff_(bytes);
+    Weitergabe weitergabe(*this);
+    automat_.Lies(bytes, stelle_.FirmwareModus(), weitergabe);
+}

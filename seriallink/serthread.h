@@ -1,0 +1,120 @@
+#pragma once
+// The receiver: TSerThread waits for bytes on the open port on a thread of its own, runs
+// them through the byte steps (empfangsautomat.h) and hands each find to the GUI thread.
+// The Empfangsstelle is what the receivers and the link's front share: the receivers'
+// count (SerRunning), the current one, and the finds in the order they were made. The
+// front calls StartSerThread, StopSerThread and Naechster on the GUI thread; the receivers
+// touch nothing else of the front and no widget.
+#include "seriallink/Serial.h"
+#include "seriallink/empfangsautomat.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <thread>
+#include <vector>
+
+// Something the receiver found, for the GUI thread.
+struct Fund {
+    enum class Art {
+        Rahmen,            // a candidate with a matching checksum
+        PruefsummenFehler, // a candidate whose checksum did not match at an 0xE5
+        Zeile,             // a bootloader line
+        Lesefehler,        // a read failed; the receiver goes on
+        PortWeg            // the device is gone; the receiver has stopped
+    };
+    Art art = Art::Rahmen;
+    std::vector<std::uint8_t> bytes;
+    int fehlernummer = 0;
+    unsigned zyklus = 0; // the open it belongs to
+};
+
+// Runs on the receiver's thread with every read before the byte steps. For tests: what it
+// throws takes the receiver's restart path.
+using Empfangseingriff = std::function<void(std::span<const std::uint8_t>)>;
+
+class TSerThread;
+
+class Empfangsstelle {
+public:
+    // melden runs on a receiver's thread once per find; it must make the GUI thread call
+    // Naechster() once (a queued invocation).
+    explicit Empfangsstelle(std::function<void()> melden);
+    ~Empfangsstelle(); // StopSerThread
+    Empfangsstelle(const Empfangsstelle&) = delete;
+    Empfangsstelle& operator=(const Empfangsstelle&) = delete;
+
+    // Starts a receiver on the port (which stays open until StopSerThread has returned);
+    // false when no thread could be started.
+    bool StartSerThread(const serial::ComPort& port, unsigned zyklus);
+    // Asks every receiver to stop and waits until the last one has left its loop,
+    // replacements included.
+    void StopSerThread();
+    // Receivers that have not yet left their loop.
+    int SerRunning() const;
+    // The oldest find not yet taken.
+    std::optional<Fund> Naechster();
+
+    void SetzeFirmwareModus(bool an) { firmwareModus_.store(an, std::memory_order_relaxed); }
+    bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
+    // Receivers started from now on use it.
+    void SetzeEingriff(Empfangseingriff eingriff);
+
+private:
+    friend class TSerThread;
+    bool Starte(const serial::ComPort& port, unsigned zyklus, const Empfangseingriff& eingriff);
+    void Melde(Fund f);
+    // After an exception on alt's thread: alt marks itself as terminating, and a fresh
+    // receiver takes over the port unless a stop is under way. False when no thread could
+    // be started for it.
+    bool RestartSerThread(TSerThread& alt);
+    void Verlassen();
+
+    std::function<void()> melden_;
+    std::atomic<bool> firmwareModus_{false};
+    mutable std::mutex m_;
+    std::condition_variable cv_;
+    int laufend_ = 0;
+    bool stoppt_ = false;
+    TSerThread* aktuell_ = nullptr;
+    std::vector<std::unique_ptr<TSerThread>> receiver_;
+    std::deque<Fund> funde_;
+    Empfangseingriff eingriff_;
+};
+
+class TSerThread {
+public:
+    // One read takes at most this many bytes; a larger backlog is read on the next events.
+    static constexpr std::size_t Lesepuffer = 2048;
+
+    TSerThread(Empfangsstelle& stelle, const serial::ComPort& port, unsigned zyklus,
+               Empfangseingriff eingriff);
+    ~TSerThread(); // waits for the thread
+    TSerThread(const TSerThread&) = delete;
+    TSerThread& operator=(const TSerThread&) = delete;
+
+    void Start();
+    // Marks the receiver as terminating and releases its wait.
+    void Beende();
+
+private:
+    friend class Empfangsstelle;
+    class Weitergabe;
+    void Execute();
+    void Verarbeite(std::span<const std::uint8_t> bytes);
+
+    Empfangsstelle& stelle_;
+    const serial::ComPort& port_;
+    const unsigned zyklus_;
+    const Empfangseingriff eingriff_;
+    std::atomic<bool> beendet_{false};
+    serial::Wecker wecker_;
+    Empfangsautomat automat_;
+    std::thread thread_;
+};

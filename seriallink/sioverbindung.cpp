@@ -1,0 +1,206 @@
+#include "seriallink/sioverbindung.h"
+
+#include "basis/programmdateien.h"
+#include "seriallink/portliste.h"
+#include "seriallink/rahmen.h"
+#include "seriallink/sendeweg.h"
+#include "seriallink/serthread.h"
+#include "widgets/dialoge.h"
+
+#include <QMetaObject>
+
+SioVerbindung::SioVerbindung(QObject* parent)
+    : QObject(parent), sendeweg_(std::make_unique<Sendeweg>()),
+      empfang_(std::make_unique<Empfangsstelle>([this] {
+          // One queued call per find: the finds reach the GUI thread one at a time, in
+          // the order they were made.
+          QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
+      })) {}
+
+SioVerbindung::~SioVerbindung() {
+    empfang_->StopSerThread();
+    sendeweg_->Schliesse();
+    serial::CloseComPort(port_);
+}
+
+void SioVerbindung::SioInit(const Oeffnung& o) {
+    SetzeComPortNr(o.ComPortNr);
+    if (!o.Initialisieren) {
+        emit panelText(1, QStringLiteral("not initialize"));
+        return;
+    }
+    if (portOffen_) SioClose();
+    const int nr = o.ComPortNr;
+    const QString datei =
+        einstellungsdatei_.isEmpty() ? programmdateien::Einstellungsdatei() : einstellungsdatei_;
+    const QString geraet = portliste::GeraetFuer(nr, datei);
+    serial::Oeffnungsfehler fehler;
+    serial::ComHandle port = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer,
+                                                 o.Sendepuffer, beobachter_, &fehler);
+    QString ursache;
+    if (!port)
+        ursache = fehler.art == serial::Oeffnungsfehler::Art::KeinGeraet
+                      ? QStringLiteral("Für COM%1 ist kein Gerät bekannt: Gerät anschließen oder "
+                                       "im Abschnitt [Ports] der Einstellungsdatei eintragen "
+                                       "(COM%1=/dev/…)")
+                            .arg(nr)
+                      : serial::Ursache(fehler, geraet);
+    if (port) {
+        port_ = std::move(port);
+        ++zyklus_;
+        fehlerGezeigt_ = false;
+        sendeweg_->Oeffne(*port_);
+        if (!empfang_->StartSerThread(*port_, zyklus_)) {
+            sendeweg_->Schliesse();
+            serial::CloseComPort(port_);
+            ursache =
+                QStringLiteral("Für den Empfang von %1 lässt sich kein Thread starten").arg(geraet);
+        }
+    }
+    if (!port_) {
+        emit piep();
+        emit panelText(1, QStringLiteral("Error on COM%1").arg(nr));
+        emit panelHinweis(1, ursache);
+        return;
+    }
+    portOffen_ = true;
+    offeneNr_ = nr;
+    emit panelText(1, QStringLiteral("Online com%1 %2 Baud").arg(nr).arg(o.Baudtext));
+    emit panelHinweis(1, QString());
+    // DTR stays raised while the port is open; a port without the line does not mind.
+    serial::SetzeDtr(*port_, true);
+    emit geoeffnet();
+}
+
+void SioVerbindung::SioClose() {
+    if (!portOffen_) return;
+    // The receiver leaves its loop before the descriptor goes away, and so does the
+    // transmit path's thread.
+    empfang_->StopSerThread();
+    sendeweg_->Schliesse();
+    if (serial::CloseComPort(port_)) {
+        portOffen_ = false;
+        emit panelText(1, QStringLiteral("closed."));
+        emit panelHinweis(1, QString());
+    } else {
+        emit piep();
+        emit panelText(1, QStringLiteral("Error in close!"));
+    }
+}
+
+void SioVerbindung::SioReInit(const Oeffnung& o) {
+    if (portOffen_) SioClose();
+    SioInit(o);
+}
+
+bool SioVerbindung::SioSend(const std::uint8_t* daten, unsigned anzahl) {
+    if (anzahl > rahmen::GroessterRahmen || (!daten && anzahl > 0)) return false;
+    if (!sendeweg_->Offen()) return false;
+    // The controller's status poll starts again with every request, not during an update.
+    if (!FirmwareModus()) emit gesendet();
+    return sendeweg_->Sende({daten, anzahl});
+}
+
+bool SioVerbindung::PortOffen() const {
+    return portOffen_;
+}
+
+int SioVerbindung::ComPortNr() const {
+    return comPortNr_;
+}
+
+void SioVerbindung::SetzeComPortNr(int nr) {
+    if (nr == comPortNr_) return;
+    comPortNr_ = nr;
+    emit comPortNrGeaendert(nr);
+}
+
+void SioVerbindung::SetzeFirmwareModus(bool an) {
+    empfang_->SetzeFirmwareModus(an);
+}
+
+bool SioVerbindung::FirmwareModus() const {
+    return empfang_->FirmwareModus();
+}
+
+int SioVerbindung::FrameZaehler() const {
+    return frameZaehler_;
+}
+
+int SioVerbindung::SerRunning() const {
+    return empfang_->SerRunning();
+}
+
+void SioVerbindung::SetzeEinstellungsdatei(const QString& pfad) {
+    einstellungsdatei_ = pfad;
+}
+
+int SioVerbindung::Pruefsummenfehler() const {
+    return pruefsummenfehler_;
+}
+
+QString SioVerbindung::Geraet() const {
+    return port_ ? port_->Geraet() : QString();
+}
+
+void SioVerbindung::SetzeLeitungsbeobachter(serial::Leitungsbeobachter beobachter) {
+    beobachter_ = std::move(beobachter);
+}
+
+void SioVerbindung::SetzeEmpfangseingriff(
+    std::function<void(std::span<const std::uint8_t>)> eingriff) {
+    empfang_->SetzeEingriff(std::move(eingriff));
+}
+
+void SioVerbindung::Abholen() {
+    std::optional<Fund> f = empfang_->Naechster();
+    if (!f) return;
+    const auto bytes = [&f] {
+        return QByteArray(reinterpret_cast<const char*>(f->bytes.data()),
+                          static_cast<qsizetype>(f->bytes.size()));
+    };
+    switch (f->art) {
+    case Fund::Art::Rahmen:
+        emit panelText(0, QStringLiteral("Protokolle: %1").arg(frameZaehler_));
+        ++frameZaehler_;
+        emit rahmenEmpfangen(bytes());
+        break;
+    case Fund::Art::PruefsummenFehler:
+        ++pruefsummenfehler_;
+        emit panelText(3, QStringLiteral("CS FEHLER !"));
+        break;
+    case Fund::Art::Zeile:
+        emit bootloaderZeile(bytes());
+        break;
+    case Fund::Art::Lesefehler:
+        if (portOffen_ && f->zyklus == zyklus_) Systemfehler(f->fehlernummer);
+        break;
+    case Fund::Art::PortWeg:
+        if (portOffen_ && f->zyklus == zyklus_) PortVerloren(f->fehlernummer);
+        break;
+    }
+}
+
+void SioVerbindung::PortVerloren(int fehlernummer) {
+    const QString geraet = Geraet();
+    // The receiver has stopped already; the descriptor is released so that the device can
+    // be opened again (a USB adapter plugged back in).
+    empfang_->StopSerThread();
+    sendeweg_->Schliesse();
+    serial::CloseComPort(port_);
+    portOffen_ = false;
+    emit piep();
+    emit panelText(1, QStringLiteral("Error on COM%1").arg(offeneNr_));
+    emit panelHinweis(1, QStringLiteral("Verbindung zu %1 verloren (%2): Gerät prüfen, dann die "
+                                        "Schnittstelle neu bestätigen")
+                             .arg(geraet, serial::Systemtext(fehlernummer)));
+    Systemfehler(fehlernummer);
+}
+
+void SioVerbindung::Systemfehler(int fehlernummer) {
+    // One box per open: a failing port must not bury the user under boxes.
+    if (fehlerGezeigt_) return;
+    fehlerGezeigt_ = true;
+    dialoge::Meldung(nullptr, QStringLiteral("GetLastError"), serial::Systemtext(fehlernummer),
+                     QMessageBox::Information);
+}

@@ -1,0 +1,10 @@
+// The serial link's tests run with an event loop: the receiver hands its finds to the
+// front by queued invocation.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

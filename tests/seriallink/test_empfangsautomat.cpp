@@ -1,0 +1,206 @@
+// The receiver's byte steps: which frames, checksum failures and bootloader lines a byte
+// stream yields, whatever pieces it arrives in.
+#include "seriallink/empfangsautomat.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using rahmen::Bytes;
+
+namespace {
+
+struct Fundstueck {
+    char art; // 'R' frame, 'F' checksum failure, 'Z' line
+    Bytes bytes;
+    friend bool operator==(const Fundstueck&, const Fundstueck&) = default;
+};
+
+void PrintTo(const Fundstueck& f, std::ostream* os) {
+    *os << f.art << '[';
+    for (const auto b : f.bytes)
+        *os << ' ' << std::hex << int(b);
+    *os << " ]";
+}
+
+class Protokoll final : public Empfangsautomat::Senke {
+public:
+    std::vector<Fundstueck> funde;
+    void RahmenGefunden(std::span<const std::uint8_t> r) override { Neu('R', r); }
+    void PruefsummeFalsch(std::span<const std::uint8_t> k) override { Neu('F', k); }
+    void ZeileGefunden(std::span<const std::uint8_t> z) override { Neu('Z', z); }
+
+private:
+    void Neu(char art, std::span<const std::uint8_t> b) {
+        funde.push_back({art, {b.begin(), b.end()}});
+    }
+};
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+Bytes Text(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+Bytes Mal(const Bytes& b, int n) {
+    Bytes r;
+    for (int i = 0; i < n; ++i)
+        r = r + b;
+    return r;
+}
+
+const Bytes Status = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}); // 55 09 03 21 10 00 93 E5
+const Bytes StatusFalsch{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, 0x94, 0xE5};
+
+// A response of n payload bytes 0x01 whose payload byte k is 0xE5 (frame byte 3 + k).
+Bytes MitInneremE5(std::size_t n, std::size_t k) {
+    Bytes nutz(n, 0x01);
+    nutz[k] = 0xE5;
+    return rahmen::Antwort(0x30, nutz);
+}
+
+std::vector<Fundstueck> Lies(const Bytes& bytes, bool firmware = false) {
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(bytes, firmware, p);
+    return p.funde;
+}
+
+TEST(Empfangsautomat, StatusantwortWirdAngenommen) {
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(Status, false, p);
+    EXPECT_EQ(p.funde, (std::vector<Fundstueck>{{'R', Status}}));
+    EXPECT_FALSE(a.Sammelt());
+    EXPECT_EQ(a.Rahmen(), 1u);
+    EXPECT_EQ(a.Pruefsummenfehler(), 0u);
+}
+
+TEST(Empfangsautomat, FalschePruefsummeSchlucktDieNaechstenVierStatusantworten) {
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(StatusFalsch + Mal(Status, 5), false, p);
+    // The damaged candidate fails at every end byte up to 40 bytes, then is dropped; the
+    // fifth response after it is the first one seen again.
+    std::vector<Fundstueck> erwartet;
+    Bytes kandidat = StatusFalsch;
+    for (int i = 0; i < 5; ++i) {
+        erwartet.push_back({'F', kandidat});
+        kandidat = kandidat + Status;
+    }
+    erwartet.push_back({'R', Status});
+    EXPECT_EQ(p.funde, erwartet);
+    EXPECT_EQ(a.Pruefsummenfehler(), 5u);
+    EXPECT_FALSE(a.Sammelt());
+}
+
+TEST(Empfangsautomat, InneresE5AnByte37BleibtOffenAnByte38EndetEs) {
+    const Bytes bei37 = MitInneremE5(40, 34), bei38 = MitInneremE5(40, 35);
+    ASSERT_EQ(bei37[37], 0xE5);
+    ASSERT_EQ(bei38[38], 0xE5);
+    EXPECT_EQ(Lies(bei37), (std::vector<Fundstueck>{{'F', Bytes(bei37.begin(), bei37.begin() + 38)},
+                                                    {'R', bei37}}));
+    // Ended at the inner 0xE5; the rest of the frame is not a frame.
+    EXPECT_EQ(Lies(bei38),
+              (std::vector<Fundstueck>{{'F', Bytes(bei38.begin(), bei38.begin() + 39)}}));
+}
+
+TEST(Empfangsautomat, BytesVorDemStartUndStartbytesImKandidaten) {
+    const Bytes mit55 = rahmen::Antwort(9, Bytes{0x55, 0x55, 0x10});
+    EXPECT_EQ(Lies(Bytes{0x00, 0xFF, 0xE5, 0xAA, 0x12} + Status + Bytes{0xE5} + mit55),
+              (std::vector<Fundstueck>{{'R', Status}, {'R', mit55}}));
+}
+
+TEST(Empfangsautomat, KandidatWaechstNichtUeber100Bytes) {
+    Empfangsautomat a;
+    Protokoll p;
+    // 100 bytes without an end byte, then noise, then a response.
+    a.Lies(Bytes{0x55} + Bytes(99, 0x01) + Bytes(10, 0x02) + Status, false, p);
+    EXPECT_EQ(p.funde, (std::vector<Fundstueck>{{'R', Status}}));
+    EXPECT_EQ(a.Verworfen(), 1u);
+    // The next start byte right after the drop opens the next candidate.
+    EXPECT_EQ(Lies(Bytes{0x55} + Bytes(99, 0x01) + Status),
+              (std::vector<Fundstueck>{{'R', Status}}));
+}
+
+TEST(Empfangsautomat, LaengenbyteBis95PasstUeber95NieMehr) {
+    const Bytes genau100 = rahmen::Antwort(0x30, Bytes(95, 0x01));
+    ASSERT_EQ(genau100.size(), 100u);
+    EXPECT_EQ(Lies(genau100), (std::vector<Fundstueck>{{'R', genau100}}));
+
+    Bytes zuLang = rahmen::Antwort(0x30, Bytes(96, 0x01)); // 101 bytes
+    ASSERT_NE(zuLang[99], 0xE5);
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(zuLang + Status, false, p);
+    EXPECT_EQ(p.funde, (std::vector<Fundstueck>{{'R', Status}}));
+    EXPECT_EQ(a.Verworfen(), 1u);
+}
+
+TEST(Empfangsautomat, Bootloaderzeilen) {
+    struct Fall {
+        const char* name;
+        std::string text;
+        std::vector<std::string> zeilen;
+    };
+    for (const Fall& f : {
+             Fall{"CR", "AKN\r", {"AKN"}},
+             Fall{"CR LF", "AKN\r\nAKN\r", {"AKN", "\nAKN"}},
+             Fall{"leer", "\r\r", {"", ""}},
+             Fall{"Nullbyte", std::string("A\0K\rN", 5), {"AK"}},
+             Fall{"ohne Ende", "Flash clear", {}},
+         }) {
+        std::vector<Fundstueck> erwartet;
+        for (const auto& z : f.zeilen)
+            erwartet.push_back({'Z', Text(z)});
+        EXPECT_EQ(Lies(Text(f.text), true), erwartet) << f.name;
+    }
+}
+
+TEST(Empfangsautomat, ZeilenNurImFirmwaremodus) {
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(Text("AB"), true, p);
+    a.Lies(Text("CD\r"), false, p); // not collected; the text keeps "AB"
+    EXPECT_TRUE(p.funde.empty());
+    a.Lies(Text("E\r"), true, p);
+    EXPECT_EQ(p.funde, (std::vector<Fundstueck>{{'Z', Text("ABE")}}));
+}
+
+TEST(Empfangsautomat, GrossesUImBootloadertextOeffnetEinenKandidaten) {
+    Empfangsautomat a;
+    Protokoll p;
+    a.Lies(Text("Version U1.0\r") + Status, true, p);
+    // "U1.0\r" + the response: the length byte is '.', so no end byte can close it yet.
+    EXPECT_EQ(p.funde, (std::vector<Fundstueck>{{'Z', Text("Version U1.0")},
+                                                {'F', Text("U1.0\r") + Status}}));
+    EXPECT_TRUE(a.Sammelt());
+    EXPECT_EQ(a.Rahmen(), 0u);
+}
+
+// The same finds whatever the pieces: split at every byte boundary, and byte by byte.
+TEST(Empfangsautomat, JedeTeilungGibtDieselbenFunde) {
+    const Bytes strom = Bytes{0x00, 0x13} + Status + StatusFalsch + Mal(Status, 5) +
+                        Text("Flash clear OK\r\nAKN\r") + MitInneremE5(40, 34) + Bytes{0x55} +
+                        Bytes(120, 0x07) + Status;
+    for (const bool firmware : {false, true}) {
+        const std::vector<Fundstueck> ganz = Lies(strom, firmware);
+        ASSERT_GE(ganz.size(), 8u);
+        for (std::size_t i = 0; i <= strom.size(); ++i) {
+            Empfangsautomat a;
+            Protokoll p;
+            a.Lies({strom.data(), i}, firmware, p);
+            a.Lies({strom.data() + i, strom.size() - i}, firmware, p);
+            ASSERT_EQ(p.funde, ganz) << "geteilt bei " << i;
+        }
+        Empfangsautomat a;
+        Protokoll p;
+        for (const std::uint8_t b : strom)
+            a.Lies({&b, 1}, firmware, p);
+        EXPECT_EQ(p.funde, ganz);
+    }
+}
+
+} // namespace

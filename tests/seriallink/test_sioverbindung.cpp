@@ -1,0 +1,567 @@
+// The link's front over a pseudo-terminal, with the test playing the controller on the
+// master side: the port states in panel 1, the frame envelope's panels, what reaches the
+// GUI thread and in which order, the transmit path with its RTS, and the receiver's life
+// (closing under traffic, an exception and its replacement, a peer that goes away).
+#include "kind.h"
+#include "pty.h"
+#include "qtest/support/testantworter.h"
+#include "seriallink/empfangsautomat.h"
+#include "seriallink/rahmen.h"
+#include "seriallink/sioverbindung.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <atomic>
+#include <grp.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+
+using rahmen::Bytes;
+
+namespace {
+
+const Bytes Status = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}); // 55 09 03 21 10 00 93 E5
+const Bytes StatusFalsch{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, 0x94, 0xE5};
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+QByteArray Q(const Bytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+}
+Bytes B(const QByteArray& q) {
+    return Bytes(q.begin(), q.end());
+}
+
+bool Warte(const std::function<bool()>& bis, int ms = 5000) {
+    return QTest::qWaitFor(bis, ms);
+}
+
+// Everything the front says, in order.
+class Aufzeichnung : public QObject {
+public:
+    explicit Aufzeichnung(SioVerbindung& s) {
+        connect(&s, &SioVerbindung::panelText, this, [this](int p, const QString& t) {
+            panel[p].append(t);
+            ereignisse.append(QStringLiteral("P%1 %2").arg(p).arg(t));
+        });
+        connect(&s, &SioVerbindung::panelHinweis, this,
+                [this](int p, const QString& t) { hinweis[p].append(t); });
+        connect(&s, &SioVerbindung::rahmenEmpfangen, this, [this](const QByteArray& r) {
+            rahmen.append(r);
+            ereignisse.append(QStringLiteral("R ") + QString::fromLatin1(r.toHex(' ')));
+        });
+        connect(&s, &SioVerbindung::bootloaderZeile, this, [this](const QByteArray& z) {
+            zeilen.append(z);
+            ereignisse.append(QStringLiteral("Z ") + QString::fromLatin1(z));
+        });
+        connect(&s, &SioVerbindung::geoeffnet, this, [this] { ++geoeffnet; });
+        connect(&s, &SioVerbindung::gesendet, this, [this] { ++gesendet; });
+        connect(&s, &SioVerbindung::piep, this, [this] { ++pieps; });
+    }
+    QString Panel(int p) const { return panel.value(p).value(panel.value(p).size() - 1); }
+    QString Hinweis(int p) const { return hinweis.value(p).value(hinweis.value(p).size() - 1); }
+
+    QMap<int, QStringList> panel, hinweis;
+    QList<QByteArray> rahmen, zeilen;
+    QStringList ereignisse;
+    int geoeffnet = 0, gesendet = 0, pieps = 0;
+};
+
+// The modem lines as the port functions drive them. At a drop of RTS it can also take in
+// what the other side receives: the transmit path waits for this call, so nothing sent can
+// still be on its way then, and what arrives shows what had left before RTS dropped.
+class Leitungen {
+public:
+    explicit Leitungen(const Pty& pty) : pty_(pty) {}
+    serial::Leitungsbeobachter Beobachter() {
+        return [this](serial::Leitung l, bool an, bool) {
+            std::lock_guard g(m_);
+            if (l != serial::Leitung::RTS) return;
+            log_.push_back(an ? "RTS+" : "RTS-");
+            if (an || !lesen_) return;
+            Bytes hier;
+            for (Bytes mehr; !(mehr = const_cast<Pty&>(pty_).Lies(1, 200)).empty();)
+                hier.insert(hier.end(), mehr.begin(), mehr.end());
+            beimAbfallen_.push_back(hier);
+        };
+    }
+    std::vector<std::string> Log() const {
+        std::lock_guard g(m_);
+        return log_;
+    }
+    // What the other side had received at each drop of RTS (while LiesBeimAbfallen).
+    std::vector<Bytes> BeimAbfallen() const {
+        std::lock_guard g(m_);
+        return beimAbfallen_;
+    }
+    void LiesBeimAbfallen() {
+        std::lock_guard g(m_);
+        lesen_ = true;
+    }
+    void Vergiss() {
+        std::lock_guard g(m_);
+        log_.clear();
+        beimAbfallen_.clear();
+    }
+
+private:
+    const Pty& pty_;
+    mutable std::mutex m_;
+    bool lesen_ = false;
+    std::vector<std::string> log_;
+    std::vector<Bytes> beimAbfallen_;
+};
+
+Porteinstellungen Standard() {
+    Porteinstellungen e;
+    WendeEinstellstringAn(e, "baud=4800 parity=N data=8 stop=1");
+    return e;
+}
+
+Oeffnung Com(int nr) {
+    Oeffnung o;
+    o.ComPortNr = nr;
+    o.Einstellungen = Standard();
+    return o;
+}
+
+class Verbindung : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner_.isValid());
+        ini_ = PortsDatei(ordner_, "COM7=" + pty_.Slave().toLocal8Bit() +
+                                       "\r\nCOM8=/dev/ttyGIBTESNICHT8\r\n");
+        sio_.SetzeEinstellungsdatei(ini_);
+        sio_.SetzeLeitungsbeobachter(leitungen_.Beobachter());
+        sio_.SetzeEmpfangseingriff([this](std::span<const std::uint8_t> b) {
+            gelesen_ += b.size();
+            if (werfen_.exchange(false)) throw std::runtime_error("Testausnahme");
+        });
+    }
+    void Oeffne(int nr = 7) {
+        sio_.SioInit(Com(nr));
+        ASSERT_TRUE(sio_.PortOffen()) << auf_.Hinweis(1).toStdString();
+    }
+    // Writes bytes as the controller and waits until the receiver has read them.
+    void Sende(const Bytes& b) {
+        const std::size_t ziel = gelesen_ + b.size();
+        pty_.Schreibe(b);
+        ASSERT_TRUE(Warte([&] { return gelesen_ >= ziel; }));
+    }
+
+    QTemporaryDir ordner_;
+    Pty pty_;
+    QString ini_;
+    TestAntworter antworter_;
+    Leitungen leitungen_{pty_};
+    std::atomic<std::size_t> gelesen_{0};
+    std::atomic<bool> werfen_{false};
+    SioVerbindung sio_;
+    Aufzeichnung auf_{sio_};
+};
+
+TEST_F(Verbindung, OeffnenMeldetOnlineMitDemBaudtextDesDialogs) {
+    QSignalSpy nr(&sio_, &SioVerbindung::comPortNrGeaendert);
+    Oeffnung o = Com(7);
+    o.Baudtext = QStringLiteral("9600"); // the record's 4800 is what the line runs at
+    sio_.SioInit(o);
+    EXPECT_EQ(auf_.panel[1], QStringList{QStringLiteral("Online com7 9600 Baud")});
+    EXPECT_EQ(auf_.Hinweis(1), QString());
+    EXPECT_TRUE(sio_.PortOffen());
+    EXPECT_EQ(sio_.ComPortNr(), 7);
+    EXPECT_EQ(nr.count(), 1);
+    EXPECT_EQ(sio_.SerRunning(), 1);
+    EXPECT_EQ(sio_.Geraet(), pty_.Slave());
+    EXPECT_EQ(auf_.geoeffnet, 1);
+    EXPECT_EQ(auf_.pieps, 0);
+
+    sio_.SioClose();
+    EXPECT_EQ(auf_.Panel(1), QStringLiteral("closed."));
+    EXPECT_FALSE(sio_.PortOffen());
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    sio_.SioClose(); // closed already: nothing happens
+    EXPECT_EQ(auf_.panel[1].size(), 2);
+}
+
+TEST_F(Verbindung, NeuOeffnenUndNichtInitialisieren) {
+    Oeffne();
+    sio_.SioReInit(Com(7));
+    EXPECT_EQ(auf_.panel[1],
+              (QStringList{"Online com7 4800 Baud", "closed.", "Online com7 4800 Baud"}));
+    EXPECT_EQ(sio_.SerRunning(), 1);
+
+    Oeffnung aus = Com(7);
+    aus.Initialisieren = false;
+    sio_.SioReInit(aus);
+    EXPECT_EQ(auf_.panel[1].mid(3), (QStringList{"closed.", "not initialize"}));
+    EXPECT_FALSE(sio_.PortOffen());
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    sio_.SioInit(aus); // closed and unchecked: only the text
+    EXPECT_EQ(auf_.Panel(1), QStringLiteral("not initialize"));
+    EXPECT_EQ(auf_.geoeffnet, 2);
+}
+
+TEST_F(Verbindung, GescheitertesOeffnenNenntDieUrsache) {
+    Oeffnung anderthalb = Com(7);
+    anderthalb.Einstellungen.StopBits = Porteinstellungen::AnderthalbStopbits;
+    struct Fall {
+        const char* name;
+        Oeffnung o;
+        QString panel, hinweis;
+    };
+    const Fall faelle[] = {
+        {"kein Port gewählt", Com(0), "Error on COM0",
+         "Für COM0 ist kein Gerät bekannt: Gerät anschließen oder im Abschnitt [Ports] der "
+         "Einstellungsdatei eintragen (COM0=/dev/…)"},
+        {"Gerät fehlt", Com(8), "Error on COM8",
+         "/dev/ttyGIBTESNICHT8 ist nicht vorhanden (Gerät angeschlossen?)"},
+        {"Einstellung", anderthalb, "Error on COM7",
+         pty_.Slave() + " nimmt die Einstellungen nicht an (1,5 Stoppbits gibt es unter Linux "
+                        "nicht)"},
+    };
+    int pieps = 0;
+    for (const Fall& f : faelle) {
+        sio_.SioInit(f.o);
+        EXPECT_EQ(auf_.Panel(1), f.panel) << f.name;
+        EXPECT_EQ(auf_.Hinweis(1), f.hinweis) << f.name;
+        EXPECT_EQ(auf_.pieps, ++pieps) << f.name;
+        EXPECT_FALSE(sio_.PortOffen()) << f.name;
+        EXPECT_EQ(sio_.SerRunning(), 0) << f.name;
+    }
+    EXPECT_EQ(auf_.geoeffnet, 0);
+}
+
+TEST_F(Verbindung, EinPortNurFuerEineVerbindung) {
+    Oeffne();
+    SioVerbindung zweite;
+    Aufzeichnung auf2(zweite);
+    zweite.SetzeEinstellungsdatei(ini_);
+    zweite.SioInit(Com(7));
+    EXPECT_EQ(auf2.Panel(1), QStringLiteral("Error on COM7"));
+    EXPECT_EQ(auf2.Hinweis(1), pty_.Slave() + QStringLiteral(" ist belegt: ein anderes Programm "
+                                                             "benutzt die Schnittstelle bereits"));
+    EXPECT_EQ(auf2.pieps, 1);
+    sio_.SioClose();
+    zweite.SioInit(Com(7));
+    EXPECT_EQ(auf2.Panel(1), QStringLiteral("Online com7 4800 Baud"));
+}
+
+TEST_F(Verbindung, PortEinesAnderenProgrammsIstBelegt) {
+    Haltendes anderes(
+        [&] { return bool(serial::OpenComPort(pty_.Slave(), Standard(), 4096, 4096).release()); });
+    ASSERT_TRUE(anderes.Gehalten());
+    sio_.SioInit(Com(7));
+    EXPECT_EQ(auf_.Panel(1), QStringLiteral("Error on COM7"));
+    EXPECT_TRUE(auf_.Hinweis(1).contains(QStringLiteral("ist belegt")))
+        << auf_.Hinweis(1).toStdString();
+    anderes.Beende();
+    sio_.SioInit(Com(7));
+    EXPECT_EQ(auf_.Panel(1), QStringLiteral("Online com7 4800 Baud"));
+}
+
+// A user without the right to the device: as root the test runs that part as "nobody"
+// (root may open anything); otherwise it takes its own rights away from the pseudo-terminal.
+TEST_F(Verbindung, OhneBerechtigungNenntDieGruppe) {
+    const QByteArray slave = pty_.Slave().toLocal8Bit();
+    const group* dialout = ::getgrnam("dialout");
+    const bool alsRoot = ::geteuid() == 0;
+    if (alsRoot) {
+        // "nobody" must still read the settings file that names the device.
+        ASSERT_EQ(::chmod(QFile::encodeName(ordner_.path()).constData(), 0755), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(ini_).constData(), 0644), 0);
+        ASSERT_EQ(::chown(slave.constData(), 0, dialout ? dialout->gr_gid : 0), 0);
+        ASSERT_EQ(::chmod(slave.constData(), 0660), 0);
+    } else {
+        ASSERT_EQ(::chmod(slave.constData(), 0), 0);
+    }
+    const std::string ergebnis = ImKind([&] {
+        if (alsRoot && (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                        ::setresuid(65534, 65534, 65534) != 0))
+            return std::string("setuid");
+        SioVerbindung sio;
+        Aufzeichnung auf(sio);
+        sio.SetzeEinstellungsdatei(ini_);
+        sio.SioInit(Com(7));
+        return (auf.Panel(1) + u'|' + auf.Hinweis(1) + u'|' + QString::number(auf.pieps))
+            .toStdString();
+    });
+    const QString hinweis =
+        alsRoot && dialout
+            ? QStringLiteral("Keine Berechtigung für %1: Benutzer in die Gruppe dialout "
+                             "aufnehmen (danach neu anmelden)")
+            : QStringLiteral("Keine Berechtigung für %1: die Zugriffsrechte des Geräts "
+                             "erlauben diesem Benutzer kein Lesen und Schreiben");
+    EXPECT_EQ(QString::fromStdString(ergebnis),
+              QStringLiteral("Error on COM7|") + hinweis.arg(pty_.Slave()) + QStringLiteral("|1"));
+}
+
+TEST_F(Verbindung, AngenommeneRahmenZaehlenInPanel0) {
+    Oeffne();
+    pty_.Schreibe(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
+    EXPECT_EQ(auf_.rahmen[0], Q(Status));
+    EXPECT_EQ(auf_.panel[0], QStringList{"Protokolle: 0"});
+    EXPECT_EQ(sio_.FrameZaehler(), 1);
+
+    // The damaged response swallows the next four; the fifth is counted again.
+    pty_.Schreibe(StatusFalsch);
+    for (int i = 0; i < 5; ++i)
+        pty_.Schreibe(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 2; }));
+    EXPECT_EQ(auf_.panel[3], QStringList(5, "CS FEHLER !"));
+    EXPECT_EQ(sio_.Pruefsummenfehler(), 5);
+    EXPECT_EQ(auf_.panel[0], (QStringList{"Protokolle: 0", "Protokolle: 1"}));
+    EXPECT_EQ(sio_.FrameZaehler(), 2);
+    EXPECT_EQ(sio_.SerRunning(), 1);
+}
+
+// What the byte steps find on the receiver's thread reaches the GUI thread one find per
+// call, in the same order, with the frame counter written just before each frame goes on.
+TEST_F(Verbindung, FundeKommenEinzelnUndInDerReihenfolgeAn) {
+    class Erwartung final : public Empfangsautomat::Senke {
+    public:
+        QStringList ereignisse;
+        int zaehler = 0;
+        void RahmenGefunden(std::span<const std::uint8_t> r) override {
+            ereignisse << QStringLiteral("P0 Protokolle: %1").arg(zaehler++)
+                       << "R " + QString::fromLatin1(Q({r.begin(), r.end()}).toHex(' '));
+        }
+        void PruefsummeFalsch(std::span<const std::uint8_t>) override {
+            ereignisse << "P3 CS FEHLER !";
+        }
+        void ZeileGefunden(std::span<const std::uint8_t> z) override {
+            ereignisse << "Z " + QString::fromLatin1(Q({z.begin(), z.end()}));
+        }
+    };
+    Oeffne();
+    auf_.ereignisse.clear();
+    sio_.SetzeFirmwareModus(true);
+    const Bytes version = rahmen::Antwort(10, Bytes{'0', '1', '.', '2', '0'});
+    Bytes strom = B("Flash clear OK\r\nAKN\r") + Status + B("AKN\r") + version;
+    for (int i = 0; i < 50; ++i)
+        strom = strom + B("AKN\r") + StatusFalsch + Status + Status;
+    Erwartung erwartung;
+    Empfangsautomat automat;
+    automat.Lies(strom, true, erwartung);
+    ASSERT_GT(erwartung.ereignisse.size(), 200);
+
+    pty_.Schreibe(strom);
+    ASSERT_TRUE(Warte([&] { return auf_.ereignisse.size() == erwartung.ereignisse.size(); }));
+    QTest::qWait(20);
+    EXPECT_EQ(auf_.ereignisse, erwartung.ereignisse);
+}
+
+TEST_F(Verbindung, RahmenInTeilenUeberDieLeitung) {
+    Oeffne();
+    for (const std::size_t teil : {1u, 3u, 4u, 7u}) {
+        Sende(Bytes(Status.begin(), Status.begin() + static_cast<long>(teil)));
+        Sende(Bytes(Status.begin() + static_cast<long>(teil), Status.end()));
+    }
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 4; }));
+    EXPECT_EQ(auf_.rahmen, QList<QByteArray>(4, Q(Status)));
+    EXPECT_EQ(sio_.Pruefsummenfehler(), 0);
+}
+
+TEST_F(Verbindung, BootloaderzeilenNurImFirmwaremodus) {
+    Oeffne();
+    Sende(B("AKN\r"));
+    sio_.SetzeFirmwareModus(true);
+    Sende(B("AKN\r\nAKN\r"));
+    ASSERT_TRUE(Warte([&] { return auf_.zeilen.size() == 2; }));
+    EXPECT_EQ(auf_.zeilen, (QList<QByteArray>{"AKN", "\nAKN"}));
+    // An upper-case U in the text opens a candidate that swallows the next response.
+    Sende(B("Version U1.0\r") + Status);
+    sio_.SetzeFirmwareModus(false);
+    Sende(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.zeilen.size() == 3; }));
+    EXPECT_EQ(auf_.zeilen[2], "Version U1.0");
+    QTest::qWait(50);
+    EXPECT_TRUE(auf_.rahmen.isEmpty());
+    EXPECT_EQ(auf_.Panel(3), "CS FEHLER !");
+}
+
+TEST_F(Verbindung, SendenBeiGeschlossenemPortRuehrtNichtsAn) {
+    const Bytes anfrage = rahmen::Anfrage(9);
+    EXPECT_FALSE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
+    Oeffne();
+    sio_.SioClose();
+    leitungen_.Vergiss();
+    EXPECT_FALSE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
+    QTest::qWait(50);
+    EXPECT_TRUE(leitungen_.Log().empty());
+    EXPECT_EQ(auf_.gesendet, 0);
+    EXPECT_EQ(pty_.Wartend(), 0);
+}
+
+TEST_F(Verbindung, SendenHebtRtsUndSenktEsWennDieBytesDraussenSind) {
+    Oeffne();
+    leitungen_.Vergiss();
+    leitungen_.LiesBeimAbfallen();
+    const Bytes anfrage = rahmen::Anfrage(9);
+    ASSERT_TRUE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
+    EXPECT_EQ(auf_.gesendet, 1);
+    ASSERT_TRUE(Warte([&] { return leitungen_.Log().size() == 2; }));
+    EXPECT_EQ(leitungen_.Log(), (std::vector<std::string>{"RTS+", "RTS-"}));
+    EXPECT_EQ(leitungen_.BeimAbfallen(), std::vector<Bytes>{anfrage});
+
+    sio_.SetzeFirmwareModus(true); // the status poll keeps its time during an update
+    ASSERT_TRUE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
+    EXPECT_EQ(auf_.gesendet, 1);
+    ASSERT_TRUE(Warte([&] { return leitungen_.BeimAbfallen().size() == 2; }));
+    EXPECT_EQ(leitungen_.BeimAbfallen()[1], anfrage);
+
+    const Bytes zuLang(rahmen::GroessterRahmen + 1, 0x01);
+    EXPECT_FALSE(sio_.SioSend(zuLang.data(), static_cast<unsigned>(zuLang.size())));
+}
+
+// A stopped line (the other side sent XOFF): the frames wait in the transmit path up to the
+// transmit queue size, RTS stays up, and once the line moves again everything goes out in
+// order before RTS drops.
+TEST_F(Verbindung, AngehalteneLeitungHaeltRtsBisAllesDraussenIst) {
+    Oeffnung o = Com(7);
+    o.Einstellungen.fOutX = true;
+    sio_.SioInit(o);
+    ASSERT_TRUE(sio_.PortOffen());
+    // Once 'x' is read, the XOFF before it (which the line takes for itself) has stopped
+    // the line.
+    pty_.Schreibe(Bytes{0x13, 'x'});
+    ASSERT_TRUE(Warte([&] { return gelesen_ == 1; }));
+    leitungen_.Vergiss();
+    leitungen_.LiesBeimAbfallen();
+
+    Bytes alles;
+    int angenommen = 0;
+    for (int i = 0; i < 100; ++i) {
+        Bytes nutz(94, static_cast<std::uint8_t>(i));
+        const Bytes r = rahmen::Anfrage(0x20, nutz);
+        if (!sio_.SioSend(r.data(), static_cast<unsigned>(r.size()))) break;
+        alles.insert(alles.end(), r.begin(), r.end());
+        ++angenommen;
+    }
+    EXPECT_EQ(angenommen, 40) << "4096 bytes of transmit queue hold 40 frames of 100";
+    QTest::qWait(100);
+    EXPECT_EQ(leitungen_.Log(), std::vector<std::string>(40, "RTS+"));
+    EXPECT_EQ(pty_.Wartend(), 0);
+
+    pty_.Schreibe(Bytes{0x11}); // XON
+    ASSERT_TRUE(Warte([&] { return leitungen_.Log().back() == "RTS-"; }));
+    EXPECT_EQ(leitungen_.BeimAbfallen(), std::vector<Bytes>{alles});
+}
+
+TEST_F(Verbindung, ZweiSenderVerschraenkenSichNie) {
+    Oeffne();
+    constexpr int ProSender = 150;
+    auto sender = [this](std::uint8_t wer) {
+        for (int i = 0; i < ProSender; ++i) {
+            Bytes nutz(94, wer);
+            nutz[1] = static_cast<std::uint8_t>(i);
+            const Bytes r = rahmen::Anfrage(wer, nutz);
+            while (!sio_.SioSend(r.data(), static_cast<unsigned>(r.size())))
+                std::this_thread::yield();
+        }
+    };
+    std::thread a(sender, 0x11), b(sender, 0x22);
+    const Bytes alles = pty_.Lies(2 * ProSender * 100);
+    a.join();
+    b.join();
+    ASSERT_EQ(alles.size(), 2u * ProSender * 100);
+    int naechstes[256] = {};
+    for (std::size_t p = 0; p < alles.size(); p += 100) {
+        const Bytes r(alles.begin() + static_cast<long>(p),
+                      alles.begin() + static_cast<long>(p) + 100);
+        const std::uint8_t wer = r[1];
+        ASSERT_TRUE(wer == 0x11 || wer == 0x22) << p;
+        Bytes nutz(94, wer);
+        nutz[1] = static_cast<std::uint8_t>(naechstes[wer]++);
+        ASSERT_EQ(r, rahmen::Anfrage(wer, nutz)) << "frame at " << p;
+    }
+    EXPECT_EQ(naechstes[0x11], ProSender);
+    EXPECT_EQ(naechstes[0x22], ProSender);
+}
+
+TEST_F(Verbindung, SchliessenWaehrendBytesKommen) {
+    Oeffne();
+    std::atomic<bool> weiter{true};
+    std::thread regler([&] {
+        Bytes viel;
+        for (int i = 0; i < 64; ++i)
+            viel.insert(viel.end(), Status.begin(), Status.end());
+        while (weiter) {
+            if (::write(pty_.Master(), viel.data(), viel.size()) < 0) {
+                pollfd p{pty_.Master(), POLLOUT, 0};
+                ::poll(&p, 1, 10);
+            }
+        }
+    });
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() > 100; }));
+    sio_.SioClose();
+    EXPECT_EQ(auf_.Panel(1), "closed.");
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    weiter = false;
+    regler.join();
+    // Finds made before the close may still be on their way; then nothing comes any more.
+    QTest::qWait(50);
+    const qsizetype nachher = auf_.rahmen.size();
+    [[maybe_unused]] const ssize_t n = ::write(pty_.Master(), Status.data(), Status.size());
+    QTest::qWait(50);
+    EXPECT_EQ(auf_.rahmen.size(), nachher);
+    sio_.SioInit(Com(7));
+    EXPECT_EQ(auf_.Panel(1), "Online com7 4800 Baud");
+    EXPECT_EQ(sio_.SerRunning(), 1);
+}
+
+TEST_F(Verbindung, AusnahmeImEmpfaengerStartetEinenFrischen) {
+    Oeffne();
+    Sende(Bytes(Status.begin(), Status.begin() + 4)); // a frame half received
+    werfen_ = true;
+    Sende(Bytes(Status.begin() + 4, Status.end())); // this read raises: the receiver restarts
+    ASSERT_TRUE(Warte([&] { return !werfen_; }));
+    EXPECT_EQ(sio_.SerRunning(), 1);
+    // The replacement starts from scratch: the half frame is gone, a whole one is taken.
+    Sende(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
+    EXPECT_EQ(auf_.rahmen[0], Q(Status));
+    EXPECT_EQ(sio_.Pruefsummenfehler(), 0);
+    EXPECT_EQ(sio_.SerRunning(), 1);
+    EXPECT_TRUE(sio_.PortOffen());
+    // A close waits for the replacement too.
+    sio_.SioClose();
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    EXPECT_EQ(auf_.Panel(1), "closed.");
+    EXPECT_TRUE(antworter_.meldungen.isEmpty());
+}
+
+TEST_F(Verbindung, GegenseiteWegMeldetEinmalUndGibtDenPortFrei) {
+    Oeffne();
+    pty_.SchliesseMaster();
+    ASSERT_TRUE(Warte([&] { return !sio_.PortOffen(); }));
+    EXPECT_EQ(auf_.Panel(1), "Error on COM7");
+    EXPECT_TRUE(auf_.Hinweis(1).startsWith("Verbindung zu " + pty_.Slave() + " verloren ("))
+        << auf_.Hinweis(1).toStdString();
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    EXPECT_FALSE(sio_.SioSend(Status.data(), 8));
+    QTest::qWait(200); // nothing more: no second box, no second beep, no receiver left
+    EXPECT_EQ(auf_.pieps, 1);
+    ASSERT_EQ(antworter_.meldungen.size(), 1);
+    EXPECT_EQ(antworter_.meldungen[0].titel, "GetLastError");
+    EXPECT_EQ(antworter_.meldungen[0].symbol, QMessageBox::Information);
+    EXPECT_EQ(antworter_.meldungen[0].text, serial::Systemtext(EIO));
+    EXPECT_EQ(auf_.panel[1], (QStringList{"Online com7 4800 Baud", "Error on COM7"}));
+
+    // The controller is back on another terminal under the same number: it opens again.
+    Pty neu;
+    PortsDatei(ordner_, "COM7=" + neu.Slave().toLocal8Bit() + "\r\n");
+    sio_.SioReInit(Com(7));
+    EXPECT_EQ(auf_.Panel(1), "Online com7 4800 Baud");
+    neu.Schreibe(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
+}
+
+} // namespace
