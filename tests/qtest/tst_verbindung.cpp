@@ -1,0 +1,164 @@
+// The composed application against the simulated controller on a pseudo-terminal: the port
+// chosen in the interface dialog opens, the status bar says so, the parametrization window
+// follows, and a response of the controller reaches the GUI thread and is counted.
+#include "app/anwendung.h"
+#include "controller/Trackerinit.h"
+#include "seriallink/InitSIO.h"
+#include "seriallink/rahmen.h"
+#include "seriallink/sioverbindung.h"
+#include "support/bedienung.h"
+#include "support/testantworter.h"
+#include "support/testordner.h"
+#include "workspace/SDIMAIN.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+class TestVerbindung : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestOrdner> ordner;
+    std::unique_ptr<QProcess> sim;
+
+    QString Link() const { return ordner->filePath(QStringLiteral("trackersim")); }
+
+    // The simulated controller, its device pinned as COM5 in the settings file.
+    void StarteSimulator() {
+        sim = std::make_unique<QProcess>();
+        sim->setProgram(QStringLiteral(HW_TRACKERSIM));
+        sim->setArguments({QStringLiteral("--link"), Link()});
+        sim->start();
+        QVERIFY(sim->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(sim->canReadLine(), 10000);
+        const QString geraet = QString::fromLocal8Bit(sim->readLine()).trimmed();
+        QVERIFY2(geraet.startsWith(QLatin1String("/dev/")), qPrintable(geraet));
+        QFile ini(programmdateien::Einstellungsdatei());
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(Link()) + "\r\n");
+    }
+
+    // The start-up tick fills the dialog from the settings file only (no system devices).
+    void Vorbereiten(Anwendung& a) {
+        QVERIFY(QDir().mkpath(ordner->filePath(QStringLiteral("sys"))));
+        a.PagesDlg->SetzePortquelle(programmdateien::Einstellungsdatei(),
+                                    ordner->filePath(QStringLiteral("sys")));
+        Tick(Zeitgeber(*a.SDIAppForm, "TimerStartSioInit"));
+    }
+
+    static std::function<int(QDialog*)> WaehleCom5(bool initialisieren = true) {
+        return [initialisieren](QDialog* d) {
+            d->show();
+            auto* liste = Kind<QComboBox>(*d, "ComboBoxPortS1");
+            liste->setCurrentIndex(liste->findText(QStringLiteral("COM5")));
+            Kind<QCheckBox>(*d, "CheckBoxCOMS1Enabled")->setChecked(initialisieren);
+            Knopf(*d, "OKBtn")->click();
+            return d->result();
+        };
+    }
+
+private slots:
+    void init() {
+        ordner = std::make_unique<TestOrdner>();
+        QVERIFY(ordner->isValid());
+        StarteSimulator();
+    }
+    void cleanup() {
+        if (sim) {
+            sim->terminate();
+            sim->waitForFinished(5000);
+        }
+        sim.reset();
+        ordner.reset();
+    }
+
+    // "Parametrierung" with the port closed: the dialog first, then, once the port is open,
+    // the parametrization window. A request goes out and its answer is counted in panel 0.
+    void parametrierungOeffnetDenPort() {
+        TestAntworter antworter;
+        Anwendung a;
+        Vorbereiten(a);
+        antworter.dialogHandler << WaehleCom5();
+        Aktion(*a.SDIAppForm, "Initialisieren1")->trigger();
+        QCOMPARE(antworter.modaleDialoge.size(), 1);
+        QVERIFY(a.Verbindung->PortOffen());
+        QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
+        QCOMPARE(a.SDIAppForm->Panel(2), QString());
+        QVERIFY(a.FormTrackerInit->isVisible());
+        QCOMPARE(a.Verbindung->ComPortNr(), 5);
+
+        QSignalSpy rahmen(a.Verbindung.get(), &SioVerbindung::rahmenEmpfangen);
+        const rahmen::Bytes info = rahmen::Anfrage(10);
+        QVERIFY(a.Verbindung->SioSend(info.data(), static_cast<unsigned>(info.size())));
+        QTRY_COMPARE_WITH_TIMEOUT(rahmen.size(), 1, 10000);
+        const QByteArray antwort = rahmen.at(0).at(0).toByteArray();
+        QCOMPARE(static_cast<unsigned char>(antwort.at(1)), 11u);
+        QVERIFY(antwort.contains("01.20"));
+        QCOMPARE(a.SDIAppForm->Panel(0), QStringLiteral("Protokolle: 0"));
+
+        // With the port open, "Parametrierung" shows the window without asking again.
+        a.FormTrackerInit->hide();
+        Aktion(*a.SDIAppForm, "Initialisieren1")->trigger();
+        QCOMPARE(antworter.modaleDialoge.size(), 1);
+        QVERIFY(a.FormTrackerInit->isVisible());
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join('|')));
+    }
+
+    // Confirming again re-opens the port; unchecking "Schnittstelle initialisieren" closes it
+    // and leaves it closed. The port can be opened once more afterwards.
+    void wiederOeffnenUndSchliessen() {
+        TestAntworter antworter;
+        Anwendung a;
+        Vorbereiten(a);
+        antworter.dialogHandler << WaehleCom5() << WaehleCom5() << WaehleCom5(false)
+                                << WaehleCom5();
+        QSignalSpy panel(a.Verbindung.get(), &SioVerbindung::panelText);
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
+        panel.clear();
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QStringList texte;
+        for (const auto& p : panel)
+            if (p.at(0).toInt() == 1) texte << p.at(1).toString();
+        QCOMPARE(texte, (QStringList{"closed.", "Online com5 4800 Baud"}));
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QVERIFY(!a.Verbindung->PortOffen());
+        QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("not initialize"));
+        QCOMPARE(a.Verbindung->SerRunning(), 0);
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QVERIFY(a.Verbindung->PortOffen());
+        QCOMPARE(antworter.pieptoene, 0);
+    }
+
+    // The controller goes away while the port is open: reported once, and the port can be
+    // chosen again when it is back.
+    void geraetVerschwindet() {
+        TestAntworter antworter;
+        Anwendung a;
+        Vorbereiten(a);
+        antworter.dialogHandler << WaehleCom5();
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QVERIFY(a.Verbindung->PortOffen());
+        sim->terminate();
+        QVERIFY(sim->waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!a.Verbindung->PortOffen(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(a.Verbindung->SerRunning(), 0, 10000);
+        QTest::qWait(300); // nothing more may come
+        QVERIFY(a.SDIAppForm->Panel(1).startsWith(QLatin1String("Error on COM5")));
+        QVERIFY(antworter.meldungen.size() <= 1);
+        QVERIFY(antworter.pieptoene <= 1);
+
+        StarteSimulator();
+        antworter.dialogHandler << WaehleCom5();
+        Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
+        QVERIFY(a.Verbindung->PortOffen());
+        QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
+    }
+};
+
+QTEST_MAIN(TestVerbindung)
+#include "tst_verbindung.moc"
