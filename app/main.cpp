@@ -4,12 +4,20 @@
 #include "workspace/SDIMAIN.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(produkt::Titel());
+    // The interface is German whatever the user's locale: the toolkit's own texts (the buttons
+    // of message boxes, the file dialogs) too.
+    QTranslator toolkit;
+    if (toolkit.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkit);
 
     Anwendung fenster;
     fenster.Zeige();
