@@ -4,6 +4,9 @@
 // out byte by byte, little-endian, with doubles as IEEE 754 binary64: nothing depends on the
 // host's struct packing or byte order. No windows here; the parametrization window builds on
 // it, and the simulated controller speaks the same layouts.
+//
+// The texts the window's edits show and hold are converted here as well, so that what a
+// request carries and what a response shows can be checked without a window.
 #include "seriallink/rahmen.h"
 
 #include <QString>
@@ -29,9 +32,13 @@ enum class Kommando : std::uint8_t {
     GetInfo = 10,
     Info = 11, // response only
 };
+constexpr std::uint8_t Byte(Kommando k) {
+    return static_cast<std::uint8_t>(k);
+}
 
 // The status text a request shows in panel 3 when it was handed to the port.
 QString StatusText(Kommando k); // "SET Parameter", "GET Parameter", ..., "Get Status", "GET Info"
+inline const QString SendeFehler = QStringLiteral("FEHLER beim senden!");
 
 // The controller's parameter set, 40 bytes.
 struct TrackerParameter {
@@ -75,6 +82,12 @@ struct Antwort {
 // nullopt when the frame is shorter than its length byte says.
 std::optional<Antwort> Zerlege(std::span<const std::uint8_t> rahmen);
 
+// Whether the payload holds every byte its command reads: 41 for 2, 9 for 4, 13 for 5, and the
+// status bytes 0..2 for 9 and 11 (a version text needs them too, since the status step reads
+// them from every decoded response). Other commands read nothing. A response that falls short
+// is ignored as a whole: nothing is shown from bytes that did not arrive.
+bool Vollstaendig(const Antwort& a);
+
 // Status: payload bytes 0..2 of every decoded response.
 struct Status {
     std::uint8_t StatusByte = 0;
@@ -96,8 +109,7 @@ struct Istwerte {
     std::int16_t IstKorrektur = 0;    // 0.1 degree
 };
 
-// What the payload of a response carries, nullopt when it is shorter than its command reads
-// (41 bytes for 2, 9 for 4, 13 for 5, 3 for 9, at least 1 for 11). Such a response is ignored.
+// What the payload of a response carries; nullopt when it is not Vollstaendig.
 std::optional<Status> LeseStatus(const Antwort& a);
 std::optional<TrackerParameter> LeseParameter(const Antwort& a); // payload 1..40
 // Clock bytes 0..6 from payload 1..7 (the group stays as it is) and the group byte 8.
@@ -110,9 +122,66 @@ std::optional<Istwerte> LeseIstwerte(const Antwort& a);
 // Payload bytes 1..n-1, one character each, zero bytes dropped.
 std::optional<QString> LeseVersionstext(const Antwort& a);
 
-// SoftwareVersion: 100 * characters 1-2 + characters 4-5 ("01.20" gives 120). nullopt when
-// the text is shorter than five characters or a part is no whole number.
-std::optional<int> SoftwareVersion(const QString& text);
+// The version check. SoftwareVersion = 100 * characters 1-2 + characters 4-5 ("01.20" gives
+// 120); the parameter buttons need at least KleinsteVersion.
 inline constexpr int KleinsteVersion = 120;
+enum class Versionsbefund {
+    Passend,  // SoftwareVersion >= 120: enable the buttons
+    ZuAlt,    // SoftwareVersion < 120: disable them, "Falsche Version!"
+    ZuKurz,   // fewer than five characters: treated as too old, no SoftwareVersion
+    Unlesbar, // a part is no whole number: the check stops, nothing changes
+};
+struct Version {
+    Versionsbefund befund = Versionsbefund::Unlesbar;
+    int SoftwareVersion = 0; // for Passend and ZuAlt
+};
+Version PruefeVersion(const QString& text);
+inline const QString FalscheVersion = QStringLiteral("Falsche Version!");
+
+// --- The window's texts ---------------------------------------------------------------------
+// Integers are read with the strict conversion, decimal numbers with the user's separator
+// (basis/zahltext.h); both throw zahltext::KonvertierFehler. A field takes the low bits of
+// the integer read; a product that is truncated toward zero and does not fit 64 bits
+// saturates before its low bits are taken (NaN gives 0).
+
+std::uint16_t Low16(const QString& ganzzahl);
+std::int16_t Hundertstel(const QString& dezimal); // x 100, truncated toward zero
+// Decimal number in the general format ("50,53", "-13", "0").
+QString Dezimal(double wert);
+// wert x 1000, truncated toward zero, as an unsigned 32-bit decimal (2.236 gives "2236").
+QString Tausendstel(double wert);
+
+// The texts of the "Trackerinitialisierung" edits, named after them without "Edit".
+struct Parametertexte {
+    QString Phi, Lam, ModulH, ModulL, ModulA, ModulN, Intervall, WinkelSpeed, AnschlagOst,
+        AnschlagWest, KorrekturFaktor;
+    friend bool operator==(const Parametertexte&, const Parametertexte&) = default;
+};
+// EditsToParam without its validation, in its order: ParModulL, ParModulH, ParReserve = 0,
+// ParModulA, ParModulN, ParIntervall (minutes x 600), ParLaenge, ParBreite (x 100),
+// ParWinkelSpeed, ParKorrekturFaktor (x 0.001), ParAnschlagOst, ParAnschlagWest. Each field
+// is stored as soon as its text converts; a failure leaves the ones after it as they were.
+void LeseParametertexte(const Parametertexte& t, TrackerParameter& p);
+// What ParamToEdits shows.
+Parametertexte ParameterTexte(const TrackerParameter& p);
+
+// The date and time edits of "Nur UTC Zeit eingeben!".
+struct Zeittexte {
+    QString Jahr, Monat, Tag, Stunde, Minute, Sekunde;
+    friend bool operator==(const Zeittexte&, const Zeittexte&) = default;
+};
+// ZeitJahr (year - 2000, low 8 bits), ZeitMonat, ZeitTag, ZeitStunde, ZeitMinute and, when
+// mitSekunde, ZeitSekunde, in this order, each stored as soon as it converts. ZeitZusatz and
+// ZeitGruppe are not touched.
+void LeseZeittexte(const Zeittexte& t, TrackerZeit& z, bool mitSekunde);
+// What ZeitToEdits shows.
+Zeittexte ZeitTexte(const TrackerZeit& z);
+
+// The six edits of "aktuelle Systemwerte".
+struct Istwerttexte {
+    QString AktPos, AktSchatten, AktSonnenstand, AktAzimut, AktGrenz, AktKorrekt;
+    friend bool operator==(const Istwerttexte&, const Istwerttexte&) = default;
+};
+Istwerttexte IstwertTexte(const Istwerte& i);
 
 } // namespace messages
