@@ -87,7 +87,9 @@ QIcon Stoppuhr() {
 } // namespace
 
 void TFormTrackerInit::BaueOberflaeche() {
-    const QFont normal = schriften::Fenster();
+    // The weight set explicitly, so that the contents do not inherit the bold captions.
+    QFont normal = schriften::Fenster();
+    normal.setBold(false);
     QFont fett = normal;
     fett.setBold(true);
 
