@@ -277,6 +277,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(s.F().Messung().WestErreicht(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(s.Text("LabelSpeed") != QStringLiteral("0,000 °/s"), 20000);
         QString text = s.Text("LabelSpeed");
+        qInfo("gemessen: %s", qPrintable(text));
         QVERIFY2(text.endsWith(QStringLiteral(" °/s")), qPrintable(text));
         text.chop(4);
         bool ok = false;
