@@ -543,8 +543,9 @@ private slots:
 
     void uhrAntwort() {
         Aufbau a;
+        a.f.UebernimmAusDatei(0, 2); // a group from a simulation file
         a.Antwort(4, {0x20, 17, 45, 13, 24, 0x5A, 12, 9, 3});
-        QCOMPARE(a.f.Zeit(), (messages::TrackerZeit{17, 45, 13, 24, 0x5A, 12, 9, 0}));
+        QCOMPARE(a.f.Zeit(), (messages::TrackerZeit{17, 45, 13, 24, 0x5A, 12, 9, 2}));
         const std::pair<const char*, const char*> edits[] = {
             {"EditJahr", "2009"}, {"EditMonat", "12"},  {"EditTag", "24"},
             {"EditStunde", "13"}, {"EditMinute", "45"}, {"EditSec", "17"}};
@@ -553,7 +554,7 @@ private slots:
         auto* gruppe = Kind<QComboBox>(a.f, "ComboBoxGruppe");
         QCOMPARE(gruppe->currentText(), QStringLiteral("3"));
         // ZeitGruppe stays; "SET Time" takes the group from the combo box.
-        QCOMPARE(a.f.Gruppe(), 0);
+        QCOMPARE(a.f.Gruppe(), 2);
         Knopf(a.f, "ButtonTimeSET")->click();
         QCOMPARE(a.rahmen.last(), messages::SetTimeAnfrage({17, 45, 13, 24, 0x5A, 12, 9, 3}));
 
