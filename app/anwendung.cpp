@@ -26,6 +26,26 @@ void VerbindePlatzhalter(TSDIAppForm& haupt) {
     platzhalter(&TSDIAppForm::speichernGewaehlt, QStringLiteral("Speichern"));
 }
 
+// The parametrization window sends through the link and decodes what it accepted; its
+// status texts go to the main window's status bar, whose inputs it reads and writes.
+void VerbindeParametrierung(Anwendung& a) {
+    TSDIAppForm& haupt = *a.SDIAppForm;
+    SioVerbindung& link = *a.Verbindung;
+    TFormTrackerInit& param = *a.FormTrackerInit;
+    param.SetzeSender([&link](std::span<const std::uint8_t> rahmen) {
+        return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
+    });
+    param.SetzeSimDaten(&haupt);
+    QObject::connect(&link, &SioVerbindung::rahmenEmpfangen, &param,
+                     &TFormTrackerInit::RahmenEmpfangen);
+    QObject::connect(&link, &SioVerbindung::gesendet, &param, &TFormTrackerInit::Gesendet);
+    QObject::connect(&param, &TFormTrackerInit::panelText, &haupt,
+                     [&haupt](int i, const QString& text) {
+                         haupt.SetzePanel(i, text);
+                         haupt.StatusleisteZeichnen();
+                     });
+}
+
 void VerbindeSchnittstelle(Anwendung& a) {
     TSDIAppForm& haupt = *a.SDIAppForm;
     SioVerbindung& link = *a.Verbindung;
@@ -52,6 +72,7 @@ void VerbindeSchnittstelle(Anwendung& a) {
     // Every successful open ends by showing the parametrization window.
     QObject::connect(&link, &SioVerbindung::geoeffnet, &haupt,
                      [&menue] { menue.Initialisieren1Click(); });
+    VerbindeParametrierung(a);
     TPagesDlg& dialog = *a.PagesDlg;
     QObject::connect(&haupt, &TSDIAppForm::startzeitGesetzt, &dialog,
                      [&dialog] { dialog.DialogVorbelegen(); });

@@ -28,7 +28,7 @@ const Bytes SetParamStandard{0xAA, 0x01, 0x25, 0x00, 0x08, 0xDC, 0x05, 0xA0, 0x0
                              0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F, 0x7A, 0xE5};
 const Bytes SeriennummerDesGeraets{0x67, 0x12, 0x00, 0x00}; // ParRest: 4711
 
-Bytes SetParam(const Parametersatz& p) {
+Bytes SetParam(const messages::TrackerParameter& p) {
     const ParameterBytes b = p.Bytes();
     Bytes n{0x08};
     n.insert(n.end(), b.begin(), b.begin() + 36);
@@ -92,7 +92,7 @@ protected:
 TEST_F(SteuerungTest, BeantwortetJedeAnfrageMitDenBytesDesGeraets) {
     const Bytes status{0x21};
     Bytes param = status;
-    const ParameterBytes standard = Parametersatz{}.Bytes();
+    const ParameterBytes standard = Werksparameter().Bytes();
     param.insert(param.end(), standard.begin(), standard.end());
     struct Fall {
         const char* name;
@@ -111,7 +111,7 @@ TEST_F(SteuerungTest, BeantwortetJedeAnfrageMitDenBytesDesGeraets) {
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(s->Empfange(f.anfrage, S(0)), f.antwort) << f.name;
-    EXPECT_EQ(Parametersatz{}.Bytes(),
+    EXPECT_EQ(Werksparameter().Bytes(),
               ParameterBytes({0xDC, 0x05, 0xA0, 0x00, 0x00, 0x00, 0x96, 0x00, 0x1E, 0x00,
                               0xB8, 0x0B, 0xEC, 0xFA, 0xEC, 0x13, 0x4B, 0x00, 0x1D, 0x01,
                               0x17, 0xD9, 0xCE, 0xF7, 0x53, 0xE3, 0x01, 0x40, 0x00, 0x00,
@@ -145,24 +145,24 @@ TEST_F(SteuerungTest, AktuelleWerteAusDerGeometrieDerAnwendung) {
 }
 
 TEST_F(SteuerungTest, ParameterKommenUnveraendertZurueck) {
-    Parametersatz anders;
-    anders.ModulL = 65535;
-    anders.ModulH = 0;
-    anders.Reserve = 0x1234; // never touched by the device
-    anders.Intervall = 1;
-    anders.Laenge = -32768;
-    anders.Breite = -3355;
-    anders.AnschlagOst = 80;
-    anders.AnschlagWest = 280;
-    anders.WinkelSpeed = -0.001;
-    anders.KorrekturFaktor = 1e300;
-    anders.Rest = 0xDEADBEEF; // not sent: the device keeps its own
+    messages::TrackerParameter anders = Werksparameter();
+    anders.ParModulL = 65535;
+    anders.ParModulH = 0;
+    anders.ParReserve = 0x1234; // never touched by the device
+    anders.ParIntervall = 1;
+    anders.ParLaenge = -32768;
+    anders.ParBreite = -3355;
+    anders.ParAnschlagOst = 80;
+    anders.ParAnschlagWest = 280;
+    anders.ParWinkelSpeed = -0.001;
+    anders.ParKorrekturFaktor = 1e300;
+    anders.ParRest = {0xEF, 0xBE, 0xAD, 0xDE}; // not sent: the device keeps its own
     struct Fall {
         const char* name;
         Bytes set;
         ParameterBytes erwartet;
     };
-    ParameterBytes standard = Parametersatz{}.Bytes(), andere = anders.Bytes();
+    ParameterBytes standard = Werksparameter().Bytes(), andere = anders.Bytes();
     std::copy(SeriennummerDesGeraets.begin(), SeriennummerDesGeraets.end(), andere.begin() + 36);
     const Fall faelle[] = {
         {"Vorgaben des Fensters", SetParamStandard, standard},
@@ -181,8 +181,8 @@ TEST_F(SteuerungTest, ParameterKommenUnveraendertZurueck) {
 }
 
 TEST_F(SteuerungTest, ParameterOhneKennbyteOderZuKurzBleibenUnbeachtet) {
-    Parametersatz anders;
-    anders.ModulL = 999;
+    messages::TrackerParameter anders = Werksparameter();
+    anders.ParModulL = 999;
     Bytes ohneKennung = SetParam(anders);
     ohneKennung[4] = 0x09;
     ohneKennung[ohneKennung.size() - 2] =
@@ -241,8 +241,8 @@ TEST_F(SteuerungTest, CountdownZaehltZumNaechstenSchrittUndBeginntNeu) {
 
 // At 2 degrees per second between the stops 75 and 285, starting from 174 (the sun at 11:00).
 TEST_F(SteuerungTest, SetPositionDrehtMitDerParameterGeschwindigkeitBisZumAnschlag) {
-    Parametersatz p;
-    p.WinkelSpeed = 2;
+    messages::TrackerParameter p = Werksparameter();
+    p.ParWinkelSpeed = 2;
     Sende(SetParam(p), 0);
     ASSERT_EQ(Position(0), 174);
     ASSERT_EQ(Status(0), statusbit::Tracking | statusbit::Automatik);
@@ -273,10 +273,10 @@ TEST_F(SteuerungTest, SetPositionDrehtMitDerParameterGeschwindigkeitBisZumAnschl
 }
 
 TEST_F(SteuerungTest, NeueAnschlaegeBegrenzenDasZiel) {
-    Parametersatz p;
-    p.AnschlagOst = 100;
-    p.AnschlagWest = 200;
-    p.WinkelSpeed = 10;
+    messages::TrackerParameter p = Werksparameter();
+    p.ParAnschlagOst = 100;
+    p.ParAnschlagWest = 200;
+    p.ParWinkelSpeed = 10;
     Sende(SetParam(p), 0);
     Sende(SetPosition(250), 1);
     EXPECT_EQ(Position(100), 200);

@@ -4,7 +4,6 @@
 #include "seriallink/rahmen.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -44,25 +43,6 @@ Kalender KalenderAus(double utc) {
     return k;
 }
 
-void SetzeU16(ParameterBytes& b, std::size_t i, std::uint16_t v) {
-    b[i] = static_cast<std::uint8_t>(v & 0xFF);
-    b[i + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-std::uint16_t LiesU16(const ParameterBytes& b, std::size_t i) {
-    return static_cast<std::uint16_t>(b[i] | b[i + 1] << 8);
-}
-void SetzeDouble(ParameterBytes& b, std::size_t i, double v) {
-    const auto bits = std::bit_cast<std::uint64_t>(v);
-    for (std::size_t k = 0; k < 8; ++k)
-        b[i + k] = static_cast<std::uint8_t>(bits >> (8 * k));
-}
-double LiesDouble(const ParameterBytes& b, std::size_t i) {
-    std::uint64_t bits = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        bits |= std::uint64_t{b[i + k]} << (8 * k);
-    return std::bit_cast<double>(bits);
-}
-
 // A value rounded into a field of the response, saturating at the field's limits.
 template <typename T> T Feld(double wert) {
     if (std::isnan(wert)) return 0;
@@ -91,46 +71,26 @@ std::int64_t UtcSekunden(int jahr, unsigned monat, unsigned tag, int stunde, int
     return d.time_since_epoch().count() * 86400LL + stunde * 3600LL + minute * 60LL + sekunde;
 }
 
-ParameterBytes Parametersatz::Bytes() const {
-    ParameterBytes b{};
-    SetzeU16(b, 0, ModulL);
-    SetzeU16(b, 2, ModulH);
-    SetzeU16(b, 4, Reserve);
-    SetzeU16(b, 6, ModulA);
-    SetzeU16(b, 8, ModulN);
-    SetzeU16(b, 10, Intervall);
-    SetzeU16(b, 12, static_cast<std::uint16_t>(Laenge));
-    SetzeU16(b, 14, static_cast<std::uint16_t>(Breite));
-    SetzeU16(b, 16, AnschlagOst);
-    SetzeU16(b, 18, AnschlagWest);
-    SetzeDouble(b, 20, WinkelSpeed);
-    SetzeDouble(b, 28, KorrekturFaktor);
-    SetzeU16(b, 36, static_cast<std::uint16_t>(Rest & 0xFFFF));
-    SetzeU16(b, 38, static_cast<std::uint16_t>(Rest >> 16));
-    return b;
-}
-
-Parametersatz Parametersatz::Aus(const ParameterBytes& b) {
-    Parametersatz p;
-    p.ModulL = LiesU16(b, 0);
-    p.ModulH = LiesU16(b, 2);
-    p.Reserve = LiesU16(b, 4);
-    p.ModulA = LiesU16(b, 6);
-    p.ModulN = LiesU16(b, 8);
-    p.Intervall = LiesU16(b, 10);
-    p.Laenge = static_cast<std::int16_t>(LiesU16(b, 12));
-    p.Breite = static_cast<std::int16_t>(LiesU16(b, 14));
-    p.AnschlagOst = LiesU16(b, 16);
-    p.AnschlagWest = LiesU16(b, 18);
-    p.WinkelSpeed = LiesDouble(b, 20);
-    p.KorrekturFaktor = LiesDouble(b, 28);
-    p.Rest = LiesU16(b, 36) | std::uint32_t{LiesU16(b, 38)} << 16;
+messages::TrackerParameter Werksparameter() {
+    messages::TrackerParameter p;
+    p.ParModulL = 1500;
+    p.ParModulH = 160;
+    p.ParModulA = 150;
+    p.ParModulN = 30;
+    p.ParIntervall = 3000; // 5 minutes
+    p.ParLaenge = -1300;
+    p.ParBreite = 5100;
+    p.ParAnschlagOst = 75;
+    p.ParAnschlagWest = 285;
+    p.ParWinkelSpeed = 2.236;
+    p.ParKorrekturFaktor = 1.0;
+    p.ParRest = {0x67, 0x12, 0x00, 0x00}; // serial number 4711
     return p;
 }
 
 Steuerung::Steuerung(SteuerungsEinstellungen e)
-    : e_(std::move(e)), zufall_(e_.stoerungen.seed), parameter_(Parametersatz{}.Bytes()),
-      satz_(Parametersatz::Aus(parameter_)), uhrBasis_(static_cast<double>(e_.uhr)) {
+    : e_(std::move(e)), zufall_(e_.stoerungen.seed), satz_(Werksparameter()),
+      uhrBasis_(static_cast<double>(e_.uhr)) {
     if (!(e_.zeitraffer > 0)) e_.zeitraffer = 1;
     // Switched on, the tracker already faces where automatic mode wants it.
     StarteAutomatik();
@@ -170,8 +130,10 @@ void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
     switch (r.kommando) {
     case kommando::SetParam:
         if (p.size() >= 37 && p[0] == 0x08) {
-            std::copy(p.begin() + 1, p.begin() + 37, parameter_.begin());
-            satz_ = Parametersatz::Aus(parameter_);
+            // Bytes 36..39 are not sent: the device keeps its own.
+            ParameterBytes b = satz_.Bytes();
+            std::copy(p.begin() + 1, p.begin() + 37, b.begin());
+            satz_ = messages::TrackerParameter::AusBytes(b);
             if (automatik_)
                 StarteAutomatik();
             else
@@ -180,32 +142,37 @@ void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
         }
         break;
     case kommando::GetParam:
-        Sende(kommando::GetParam, MitStatus(parameter_), aus);
+        Sende(kommando::GetParam, MitStatus(satz_.Bytes()), aus);
         break;
-    case kommando::SetTime:
-        // p: 00, second, minute, hour, day, ZeitZusatz, month, year - 2000, group
-        if (p.size() >= 9 && p[1] <= 59 && p[2] <= 59 && p[3] <= 23 && p[4] >= 1 && p[4] <= 31 &&
-            p[6] >= 1 && p[6] <= 12) {
-            uhrBasis_ = static_cast<double>(UtcSekunden(2000 + p[7], p[6], p[4], p[3], p[2], p[1]));
+    case kommando::SetTime: {
+        // p: 00, then the clock block
+        if (p.size() < 1 + messages::TrackerZeit::Groesse) break;
+        const auto z = messages::TrackerZeit::AusBytes(
+            std::span(p).subspan(1).first<messages::TrackerZeit::Groesse>());
+        if (z.ZeitSekunde <= 59 && z.ZeitMinute <= 59 && z.ZeitStunde <= 23 && z.ZeitTag >= 1 &&
+            z.ZeitTag <= 31 && z.ZeitMonat >= 1 && z.ZeitMonat <= 12) {
+            uhrBasis_ = static_cast<double>(UtcSekunden(2000 + z.ZeitJahr, z.ZeitMonat, z.ZeitTag,
+                                                        z.ZeitStunde, z.ZeitMinute, z.ZeitSekunde));
             uhrMarke_ = t_;
-            zusatz_ = p[5];
-            gruppe_ = p[8];
+            zusatz_ = z.ZeitZusatz;
+            gruppe_ = z.ZeitGruppe;
             if (automatik_) StarteAutomatik();
             ausgefuehrt = true;
         }
         break;
+    }
     case kommando::GetTime: {
         const Kalender k = KalenderAus(Utc(t_));
-        const Bytes n{StatusByte(),
-                      static_cast<std::uint8_t>(k.sekunde),
-                      static_cast<std::uint8_t>(k.minute),
-                      static_cast<std::uint8_t>(k.stunde),
-                      static_cast<std::uint8_t>(k.tag),
-                      zusatz_,
-                      static_cast<std::uint8_t>(k.monat),
-                      static_cast<std::uint8_t>((k.jahr - 2000) & 0xFF),
-                      gruppe_};
-        Sende(kommando::GetTime, n, aus);
+        messages::TrackerZeit z;
+        z.ZeitSekunde = static_cast<std::uint8_t>(k.sekunde);
+        z.ZeitMinute = static_cast<std::uint8_t>(k.minute);
+        z.ZeitStunde = static_cast<std::uint8_t>(k.stunde);
+        z.ZeitTag = static_cast<std::uint8_t>(k.tag);
+        z.ZeitZusatz = zusatz_;
+        z.ZeitMonat = static_cast<std::uint8_t>(k.monat);
+        z.ZeitJahr = static_cast<std::uint8_t>((k.jahr - 2000) & 0xFF);
+        z.ZeitGruppe = gruppe_;
+        Sende(kommando::GetTime, MitStatus(z.Bytes()), aus);
         break;
     }
     case kommando::GetAktuelleDaten: {
@@ -302,14 +269,14 @@ Steuerung::Augenblick Steuerung::Rechne(double utc) {
     e.Tag = static_cast<int>(k.tag);
     e.Stunde = k.stunden;
     e.Minute = 0;
-    e.Phi = satz_.Breite * 0.01;
-    e.Lam = satz_.Laenge * 0.01;
-    e.ModulL = satz_.ModulL;
-    e.ModulH = satz_.ModulH;
-    e.ModulA = satz_.ModulA;
-    e.ModulN = satz_.ModulN;
-    e.EndlageStart = satz_.AnschlagOst;
-    e.EndlageStop = satz_.AnschlagWest;
+    e.Phi = satz_.ParBreite * 0.01;
+    e.Lam = satz_.ParLaenge * 0.01;
+    e.ModulL = satz_.ParModulL;
+    e.ModulH = satz_.ParModulH;
+    e.ModulA = satz_.ParModulA;
+    e.ModulN = satz_.ParModulN;
+    e.EndlageStart = satz_.ParAnschlagOst;
+    e.EndlageStop = satz_.ParAnschlagWest;
     const auto gleich = [](const RechenlaufEingabe& a, const RechenlaufEingabe& b) {
         return a.Jahr == b.Jahr && a.Monat == b.Monat && a.Tag == b.Tag && a.Phi == b.Phi &&
                a.Lam == b.Lam && a.ModulL == b.ModulL && a.ModulH == b.ModulH &&
@@ -333,17 +300,17 @@ Steuerung::Augenblick Steuerung::Rechne(double utc) {
 }
 
 double Steuerung::Intervall() const {
-    return satz_.Intervall == 0 ? StandardIntervall : satz_.Intervall / 10.0;
+    return satz_.ParIntervall == 0 ? StandardIntervall : satz_.ParIntervall / 10.0;
 }
 
 double Steuerung::Speed() const {
-    const double v = satz_.WinkelSpeed;
+    const double v = satz_.ParWinkelSpeed;
     return v > 0 && std::isfinite(v) ? v : StandardSpeed;
 }
 
 double Steuerung::Begrenze(double winkel) const {
-    const double ost = std::min(satz_.AnschlagOst, satz_.AnschlagWest);
-    const double west = std::max(satz_.AnschlagOst, satz_.AnschlagWest);
+    const double ost = std::min(satz_.ParAnschlagOst, satz_.ParAnschlagWest);
+    const double west = std::max(satz_.ParAnschlagOst, satz_.ParAnschlagWest);
     return std::clamp(winkel, ost, west);
 }
 

@@ -22,6 +22,7 @@
 //    Other command bytes and requests with a wrong checksum are ignored.
 //  - The current values saturate at the limits of their fields (a shadow longer than
 //    6553.5 cm reads 65535).
+#include "controller/messages.h"
 #include "geometry/rechenlauf.h"
 #include "tools/trackersim/geraet.h"
 #include "tools/trackersim/rahmenleser.h"
@@ -37,21 +38,10 @@ namespace trackersim {
 std::int64_t UtcSekunden(int jahr, unsigned monat, unsigned tag, int stunde, int minute,
                          int sekunde);
 
-// The 40-byte parameter set, little-endian, as the application sends and reads it.
-using ParameterBytes = std::array<std::uint8_t, 40>;
-struct Parametersatz {
-    std::uint16_t ModulL = 1500, ModulH = 160, Reserve = 0, ModulA = 150, ModulN = 30;
-    std::uint16_t Intervall = 3000; // tenths of a second
-    std::int16_t Laenge = -1300;    // hundredths of a degree, east negative
-    std::int16_t Breite = 5100;
-    std::uint16_t AnschlagOst = 75, AnschlagWest = 285;
-    double WinkelSpeed = 2.236; // degrees per second
-    double KorrekturFaktor = 1.0;
-    std::uint32_t Rest = 4711; // the device's serial number
-
-    ParameterBytes Bytes() const;
-    static Parametersatz Aus(const ParameterBytes& b);
-};
+// The parameter set as the application sends and reads it (controller/messages.h).
+using ParameterBytes = std::array<std::uint8_t, messages::TrackerParameter::Groesse>;
+// The set the device starts with: the window's defaults and, in ParRest, its serial number.
+messages::TrackerParameter Werksparameter();
 
 struct SteuerungsEinstellungen {
     std::string version = "01.20";
@@ -62,15 +52,25 @@ struct SteuerungsEinstellungen {
 };
 
 namespace kommando {
-inline constexpr std::uint8_t SetParam = 1, GetParam = 2, SetTime = 3, GetTime = 4,
-                              GetAktuelleDaten = 5, SetPosition = 6, SetAutomatik = 7,
-                              GetStatus = 8, Status = 9, GetInfo = 10, Info = 11;
-}
+using messages::Kommando;
+inline constexpr std::uint8_t SetParam = Byte(Kommando::SetParam),
+                              GetParam = Byte(Kommando::GetParam),
+                              SetTime = Byte(Kommando::SetTime), GetTime = Byte(Kommando::GetTime),
+                              GetAktuelleDaten = Byte(Kommando::GetAktuelleDaten),
+                              SetPosition = Byte(Kommando::SetPosition),
+                              SetAutomatik = Byte(Kommando::SetAutomatik),
+                              GetStatus = Byte(Kommando::GetStatus),
+                              Status = Byte(Kommando::Status), GetInfo = Byte(Kommando::GetInfo),
+                              Info = Byte(Kommando::Info);
+} // namespace kommando
 
 namespace statusbit {
-inline constexpr std::uint8_t Tracking = 0x01, MotorWest = 0x02, MotorOst = 0x04, EndlageOst = 0x08,
-                              EndlageWest = 0x10, Automatik = 0x20;
-}
+inline constexpr std::uint8_t Tracking = messages::BitTracking, MotorWest = messages::BitMotorWest,
+                              MotorOst = messages::BitMotorOst,
+                              EndlageOst = messages::BitEndlageOst,
+                              EndlageWest = messages::BitEndlageWest,
+                              Automatik = messages::BitAutomatik;
+} // namespace statusbit
 
 class Steuerung : public Geraet {
 public:
@@ -111,8 +111,7 @@ private:
     Zufall zufall_;
     unsigned anfragen_ = 0, antworten_ = 0;
 
-    ParameterBytes parameter_;
-    Parametersatz satz_; // parameter_ decoded
+    messages::TrackerParameter satz_;
     std::uint8_t zusatz_ = 0, gruppe_ = 1;
 
     // Device time in seconds (real time since start times zeitraffer); the clock reads

@@ -1,0 +1,331 @@
+// Construction of the parametrization window: group boxes, controls with their design-time
+// values and places, the timers, and the connection of every event to its handler.
+#include "controller/Trackerinit.h"
+
+#include "widgets/Led1.h"
+#include "widgets/schriften.h"
+#include "widgets/updownedit.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QColor Silber(0xC0, 0xC0, 0xC0);
+const QColor Geldgruen(0xC0, 0xDC, 0xC0);
+
+// Row pitch of the edit columns and the size of an edit with its arrows.
+constexpr int Zeile = 24, EditHoehe = 21;
+
+struct EditVorgabe {
+    UpDownEdit* TFormTrackerInit::*feld;
+    const char* name;
+    const char* beschriftung;
+    const char* text;
+    int min, max, schritt;
+    const char* hinweis;
+};
+
+template <class W> W* Platziere(W* w, const char* name, int x, int y, int breite, int hoehe) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(x, y, breite, hoehe);
+    return w;
+}
+
+QLabel* Beschriftung(const QString& text, QWidget* eltern, int x, int y, QWidget* fuer = nullptr) {
+    auto* l = new QLabel(text, eltern);
+    l->move(x, y);
+    l->adjustSize();
+    if (fuer) l->setBuddy(fuer);
+    return l;
+}
+
+QGroupBox* Gruppenkasten(QWidget* eltern, const char* name, const char* titel, QRect r,
+                         const QColor& farbe) {
+    auto* g = new QGroupBox(QString::fromUtf8(titel), eltern);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(r);
+    g->setAutoFillBackground(true);
+    QPalette p = g->palette();
+    p.setColor(QPalette::Window, farbe);
+    g->setPalette(p);
+    return g;
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, QRect r,
+                   const char* hinweis = "") {
+    auto* b = Platziere(new QPushButton(QString::fromUtf8(text), eltern), name, r.x(), r.y(),
+                        r.width(), r.height());
+    b->setAutoDefault(false);
+    if (*hinweis) b->setToolTip(QString::fromUtf8(hinweis));
+    return b;
+}
+
+// The picture of "messe Speed": a stopwatch.
+QIcon Stoppuhr() {
+    QPixmap bild(16, 16);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(2, 3.5, 12, 12));
+    p.drawLine(QPointF(8, 3.5), QPointF(8, 1.5));
+    p.drawLine(QPointF(6, 1.2), QPointF(10, 1.2));
+    p.setPen(QPen(Qt::red, 1.4));
+    p.drawLine(QPointF(8, 9.5), QPointF(11, 6.5));
+    return QIcon(bild);
+}
+
+} // namespace
+
+void TFormTrackerInit::BaueOberflaeche() {
+    // The weight set explicitly, so that the contents do not inherit the bold captions.
+    QFont normal = schriften::Fenster();
+    normal.setBold(false);
+    QFont fett = normal;
+    fett.setBold(true);
+
+    auto* param =
+        Gruppenkasten(this, "GroupBoxParam", "Trackerinitialisierung", {8, 8, 272, 352}, Silber);
+    auto* zeit =
+        Gruppenkasten(this, "GroupBoxTime", "Nur UTC Zeit eingeben!", {296, 4, 273, 177}, Silber);
+    auto* ist = Gruppenkasten(this, "GroupBoxIstwerte", "aktuelle Systemwerte",
+                              {296, 187, 281, 173}, Silber);
+    auto* version = Gruppenkasten(this, "GroupBox4", "Softwareversion", {8, 366, 272, 132}, Silber);
+    auto* service = Gruppenkasten(this, "GroupBox1", "Servicemode", {296, 366, 281, 132}, Silber);
+    auto* status = Gruppenkasten(this, "GroupBox2", "Status", {8, 504, 401, 64}, Geldgruen);
+    auto* schnitt =
+        Gruppenkasten(this, "GroupBox3", "Schnittstelle", {415, 504, 163, 64}, Geldgruen);
+
+    // Each edit with its arrows (their range and step) and the label to its right.
+    static const EditVorgabe ParamEdits[] = {
+        {&TFormTrackerInit::EditPhi, "EditPhi", "Breitengrad in °", "51", -90, 90, 1,
+         "Geographische Breite der Trackerposition"},
+        {&TFormTrackerInit::EditLam, "EditLam", "Längengrad °", "-13", -180, 180, 1,
+         "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben "
+         "werden!"},
+        {&TFormTrackerInit::EditModulH, "EditModulH", "Modulhöhe in cm", "160", 1, 500, 1,
+         "Höhe des Moduls im senkrechtem Zustand"},
+        {&TFormTrackerInit::EditModulL, "EditModulL", "Modubreite in cm", "1500", 1, 2500, 1,
+         "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die "
+         "gesammte Breite anzugeben."},
+        {&TFormTrackerInit::EditModulA, "EditModulA", "Lichter Modulabstand in cm", "150", 1, 1000,
+         1, "Abstand der geneigten Modulreihen incl. einer Modulstärke."},
+        {&TFormTrackerInit::EditModulN, "EditModulN", "Modulneigung in °", "30", 0, 90, 1,
+         "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe für den Schattenwurf "
+         "berechnet."},
+        {&TFormTrackerInit::EditIntervall, "EditIntervall", "Trackintervall in min", "5", 1, 60, 5,
+         "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine "
+         "Nachführung durchführt."},
+        {&TFormTrackerInit::EditWinkelSpeed, "EditWinkelSpeed", "Winkelgeschw. in °/s x1000 ",
+         "2236", 1, 5000, 1, "Geschwindigkeit des Trackers in m°/s"},
+        {&TFormTrackerInit::EditAnschlagOst, "EditAnschlagOst", "Winkel des Anschlag Ost in °",
+         "75", 0, 360, 1, "Winkelposition des Ostanschlag."},
+        {&TFormTrackerInit::EditAnschlagWest, "EditAnschlagWest", "Winkel des Anschlag West in °",
+         "285", 0, 360, 1, "Position des Westanschlag."},
+        {&TFormTrackerInit::EditKorrekturFaktor, "EditKorrekturFaktor",
+         "Winkelkorrektur-Faktor in x1000", "1000", 1000, 1100, 1,
+         "Faktor zur Überkorrektur des Backtracking um Fehler in der Bestimmung des absoluten "
+         "Anschlages zu kompensieren."},
+    };
+    static const EditVorgabe ZeitEdits[] = {
+        {&TFormTrackerInit::EditJahr, "EditJahr", "Jahr", "2008", 2000, 2100, 1, ""},
+        {&TFormTrackerInit::EditMonat, "EditMonat", "Monat", "7", 1, 12, 1, ""},
+        {&TFormTrackerInit::EditTag, "EditTag", "Tag", "7", 1, 31, 1, ""},
+        {&TFormTrackerInit::EditStunde, "EditStunde", "Stunde", "11", 0, 23, 1, ""},
+        {&TFormTrackerInit::EditMinute, "EditMinute", "Minute", "0", 0, 59, 1, ""},
+        {&TFormTrackerInit::EditSec, "EditSec", "Sekunde", "0", 0, 59, 5, ""},
+    };
+    auto baue = [this](const EditVorgabe& v, QWidget* eltern, int x, int y, int breite) {
+        auto* e = Platziere(new UpDownEdit(eltern), v.name, x, y, breite, EditHoehe);
+        e->setBereich(v.min, v.max, v.schritt);
+        e->setText(QString::fromUtf8(v.text));
+        if (*v.hinweis) e->setToolTip(QString::fromUtf8(v.hinweis));
+        auto* l = Beschriftung(QString::fromUtf8(v.beschriftung), eltern, x + breite + 6, y + 4, e);
+        l->setObjectName(QStringLiteral("Label") + e->objectName().mid(4));
+        this->*(v.feld) = e;
+    };
+
+    int y = 20;
+    for (const auto& v : ParamEdits) {
+        baue(v, param, 8, y, 66);
+        y += Zeile;
+    }
+    ButtonGETsimDaten = Knopf(param, "ButtonGETsimDaten", "GET Sim Daten ", {8, 292, 124, 25},
+                              "übernimmt die Daten der Simmulation in die Tracker Parametrierung");
+    ButtonSETsimDaten = Knopf(param, "ButtonSETsimDaten", "SET Sim Daten ", {140, 292, 124, 25},
+                              "überträgt die Daten des Trackers in die Simmulation");
+    ButtonParGET = Knopf(param, "ButtonParGET", "GET Param", {8, 320, 124, 25},
+                         "lesen aller Initialisierungsdaten aus dem Tracker.");
+    ButtonParSET = Knopf(param, "ButtonParSET", "SET Param", {140, 320, 124, 25},
+                         "Sendet die Tracker-Initialisierung zum Tracker, dieser speichert diese "
+                         "dann intern bleibend ab.");
+    // Only a version response of at least 01.20 enables them.
+    ButtonParGET->setEnabled(false);
+    ButtonParSET->setEnabled(false);
+
+    for (int i = 0; i < 6; ++i)
+        baue(ZeitEdits[i], zeit, i < 3 ? 8 : 140, 20 + (i % 3) * Zeile, i < 3 ? 62 : 52);
+    ComboBoxGruppe = Platziere(new QComboBox(zeit), "ComboBoxGruppe", 8, 96, 62, EditHoehe);
+    ComboBoxGruppe->addItems({"1", "2", "3", "4", "5"});
+    ComboBoxGruppe->setCurrentIndex(0);
+    auto* gruppeLabel =
+        Beschriftung(QStringLiteral("gehört zur Trackergruppe"), zeit, 76, 100, ComboBoxGruppe);
+    gruppeLabel->setObjectName(QStringLiteral("LabelGruppe"));
+    // The group is kept and sent, but not chosen here.
+    ComboBoxGruppe->hide();
+    gruppeLabel->hide();
+    ButtonTimeSET = Knopf(zeit, "ButtonTimeSET", " SET Time", {8, 138, 80, 25},
+                          "setzt die Zeit in der Trackersteuerung");
+    ButtonTimeGET = Knopf(zeit, "ButtonTimeGET", "GET Time", {94, 138, 80, 25},
+                          "Lade die Zeit aus der Trackersteuerung");
+    ButtonGetVersion = Knopf(zeit, "ButtonGetVersion", "GET Version", {180, 138, 84, 25});
+
+    struct Istfeld {
+        QLineEdit* TFormTrackerInit::*feld;
+        const char* name;
+        const char* beschriftung;
+    };
+    static const Istfeld Istfelder[] = {
+        {&TFormTrackerInit::EditAktPos, "EditAktPos", "Position aktuell in °"},
+        {&TFormTrackerInit::EditAktSchatten, "EditAktSchatten", "Schatten aktuell in cm"},
+        {&TFormTrackerInit::EditAktSonnenstand, "EditAktSonnenstand", "Stand der Sonne in °"},
+        {&TFormTrackerInit::EditAktAzimut, "EditAktAzimut", "Azimut in °"},
+        {&TFormTrackerInit::EditAktGrenz, "EditAktGrenz", "Grenzwinkel in °"},
+        {&TFormTrackerInit::EditAktKorrekt, "EditAktKorrekt", "Korrektur in °"},
+    };
+    y = 20;
+    for (const auto& f : Istfelder) {
+        auto* e = Platziere(new QLineEdit(QStringLiteral("0"), ist), f.name, 8, y, 62, EditHoehe);
+        e->setEnabled(false);
+        Beschriftung(QString::fromUtf8(f.beschriftung), ist, 76, y + 4, e);
+        this->*(f.feld) = e;
+        y += 22;
+    }
+    ButtonGET = Knopf(ist, "ButtonGET", "GET Position", {188, 138, 84, 25},
+                      "Holt die aktuellen Positionsdaten vom Tracker");
+
+    Beschriftung(QStringLiteral("Version:"), version, 12, 30);
+    LabelSVersion =
+        Platziere(new QLabel(QStringLiteral("xxxx"), version), "LabelSVersion", 64, 30, 196, 14);
+    LabelVersionsError = Platziere(new QLabel(version), "LabelVersionsError", 12, 62, 250, 26);
+    QFont gross = fett;
+    gross.setPixelSize(19);
+    LabelVersionsError->setFont(gross);
+    QPalette rot = LabelVersionsError->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    LabelVersionsError->setPalette(rot);
+
+    static const EditVorgabe Position = {
+        &TFormTrackerInit::EditSetPOS, "EditSetPOS", "Winkel in °", "0", 0, 359, 1, ""};
+    baue(Position, service, 8, 22, 62);
+    ButtonSETPOS =
+        Knopf(service, "ButtonSETPOS", "SET Position", {160, 18, 112, 25},
+              "Zum manuellen positionieren des Trackers auf einen Winkel. Dabei wird der "
+              "Automatik Mode verlassen!");
+    ButtonSetAutomatic = Knopf(service, "ButtonSetAutomatic", "SET AutomatiK", {160, 48, 112, 25},
+                               "Versetzt die Trackersteuerung in den Automatik Mode ");
+    auto* linie = Platziere(new QFrame(service), "Bevel1", 4, 80, 273, 2);
+    linie->setFrameShape(QFrame::HLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    Beschriftung(QStringLiteral("Tracktime"), service, 8, 92);
+    LabelZeit =
+        Platziere(new QLabel(QStringLiteral("00:00:00"), service), "LabelZeit", 64, 92, 90, 14);
+    Beschriftung(QStringLiteral("Speed"), service, 8, 110);
+    LabelSpeed =
+        Platziere(new QLabel(QStringLiteral("0,000 °/s"), service), "LabelSpeed", 64, 110, 92, 14);
+    ButtonGetWinkelSpeed =
+        Knopf(service, "ButtonGetWinkelSpeed", "messe Speed", {160, 88, 112, 34},
+              "Schaltet den Tracker in den manuellen Modus, fährt zum West Anschlag und misst die "
+              "Zeit zum Durchlaufen von W nach O. Der ermittelte Wert muß anschließend mit Hand "
+              "für die Trackerinitialisierung übernommen werden!");
+    ButtonGetWinkelSpeed->setIcon(Stoppuhr());
+
+    // The status lamps from left to right, then the interface's two.
+    struct Lampe {
+        TLED* TFormTrackerInit::*feld;
+        const char* name;
+        const char* beschriftung;
+    };
+    static const Lampe Statuslampen[] = {
+        {&TFormTrackerInit::LEDAutomatic, "LEDAutomatic", "Auto"},
+        {&TFormTrackerInit::LEDELW, "LEDELW", "ELW"},
+        {&TFormTrackerInit::LEDMotorL, "LEDMotorL", "MotorW"},
+        {&TFormTrackerInit::LEDMotorR, "LEDMotorR", "MotorO"},
+        {&TFormTrackerInit::LEDELO, "LEDELO", "ELO"},
+        {&TFormTrackerInit::LEDTracking, "LEDTracking", "Tracking"},
+    };
+    auto lampe = [this](const Lampe& l, QWidget* eltern, int x, int y) {
+        auto* led = new TLED(eltern);
+        led->setObjectName(QString::fromLatin1(l.name));
+        led->move(x, y);
+        led->setAccessibleName(QString::fromLatin1(l.beschriftung));
+        auto* text = Beschriftung(QString::fromLatin1(l.beschriftung), eltern, x + 19, y + 1);
+        text->setObjectName(QString::fromLatin1(l.name) + QStringLiteral("Text"));
+        this->*(l.feld) = led;
+    };
+    int x = 10;
+    for (const auto& l : Statuslampen) {
+        lampe(l, status, x, 20);
+        x += 64;
+    }
+    Beschriftung(QStringLiteral("nächstes Tracking in"), status, 10, 42);
+    LabelTrackTime = Platziere(new QLabel(QStringLiteral("00:00:00"), status), "LabelTrackTime",
+                               124, 42, 80, 14);
+    lampe({&TFormTrackerInit::LEDRxT, "LEDRxT", "RxT"}, schnitt, 20, 28);
+    lampe({&TFormTrackerInit::LEDTxT, "LEDTxT", "TxT"}, schnitt, 90, 28);
+
+    // Captions bold, contents in the window's face.
+    for (QGroupBox* g : {param, zeit, ist, version, service, status, schnitt}) {
+        g->setFont(fett);
+        for (QWidget* w : g->findChildren<QWidget*>())
+            if (w != LabelVersionsError) w->setFont(normal);
+    }
+
+    auto timer = [this](const char* name, int ms, bool einmal) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setInterval(ms);
+        t->setSingleShot(einmal);
+        return t;
+    };
+    TimerGetStatus = timer("TimerGetStatus", 1500, false);
+    TimerGetVersion = timer("TimerGetVersion", 1000, true);
+    TimerGetTime = timer("TimerGetTime", 1500, true);
+    TimerGetAktuals = timer("TimerGetAktuals", 2000, true);
+    TimerTracktime = timer("TimerTracktime", 1000, false);
+}
+
+void TFormTrackerInit::Verbinde() {
+    auto bei = [this](auto* sender, auto signal, void (TFormTrackerInit::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    };
+    for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde, EditMinute, EditSec, EditModulN,
+                          EditIntervall, EditAnschlagOst, EditAnschlagWest, EditKorrekturFaktor})
+        bei(e, &UpDownEdit::textChanged, &TFormTrackerInit::EditJahrChange);
+    bei(ButtonParGET, &QPushButton::clicked, &TFormTrackerInit::ButtonParGETClick);
+    bei(ButtonParSET, &QPushButton::clicked, &TFormTrackerInit::ButtonParSETClick);
+    bei(ButtonTimeGET, &QPushButton::clicked, &TFormTrackerInit::ButtonTimeGETxClick);
+    bei(ButtonTimeSET, &QPushButton::clicked, &TFormTrackerInit::ButtonTimeSETxClick);
+    bei(ButtonGET, &QPushButton::clicked, &TFormTrackerInit::ButtonGETClick);
+    bei(ButtonGetVersion, &QPushButton::clicked, &TFormTrackerInit::ButtonGetVersionClick);
+    bei(ButtonGETsimDaten, &QPushButton::clicked, &TFormTrackerInit::ButtonGETsimDatenxClick);
+    bei(ButtonSETsimDaten, &QPushButton::clicked, &TFormTrackerInit::ButtonSETsimDatenxClick);
+    bei(ButtonSETPOS, &QPushButton::clicked, &TFormTrackerInit::ButtonSETPOSClick);
+    bei(ButtonSetAutomatic, &QPushButton::clicked, &TFormTrackerInit::ButtonSetAutomaticClick);
+    bei(ButtonGetWinkelSpeed, &QPushButton::clicked, &TFormTrackerInit::ButtonGetWinkelSpeedxClick);
+    bei(TimerGetStatus, &QTimer::timeout, &TFormTrackerInit::TimerGetStatusTimer);
+    bei(TimerGetVersion, &QTimer::timeout, &TFormTrackerInit::TimerGetVersionTimer);
+    bei(TimerGetTime, &QTimer::timeout, &TFormTrackerInit::TimerGetTimeTimer);
+    bei(TimerGetAktuals, &QTimer::timeout, &TFormTrackerInit::TimerGetAktualsTimer);
+    bei(TimerTracktime, &QTimer::timeout, &TFormTrackerInit::TimerTracktimeTimer);
+}
