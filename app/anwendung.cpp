@@ -22,8 +22,6 @@ void VerbindePlatzhalter(TSDIAppForm& haupt) {
                          [&haupt, titel] { ZeigePlatzhalter(&haupt, titel); });
     };
     platzhalter(&TSDIAppForm::firmwareupdateGewaehlt, QStringLiteral("Firmwareupdate"));
-    platzhalter(&TSDIAppForm::oeffnenGewaehlt, QStringLiteral("Öffnen"));
-    platzhalter(&TSDIAppForm::speichernGewaehlt, QStringLiteral("Speichern"));
 }
 
 // The parametrization window sends through the link and decodes what it accepted; its

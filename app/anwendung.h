@@ -1,9 +1,9 @@
 #pragma once
 // The composition root: the application's windows, created once in a fixed order and kept
 // until the end, and the wiring between them. Only here do the subsystems meet: the main
-// window's menu items for the serial link, the controller, the firmware update and the
-// simulation file are signals, connected here to those windows (placeholders until they
-// exist); the serial link's texts go to the main window's status bar.
+// window's menu items for the serial link, the controller and the firmware update are
+// signals, connected here to those windows (placeholders until they exist); the serial
+// link's texts go to the main window's status bar.
 #include <memory>
 
 class Schnittstellenmenue;

@@ -231,11 +231,25 @@ bool IniDatei::LeseBool(const QString& abschnitt, const QString& schluessel, boo
 
 void IniDatei::SchreibeText(const QString& abschnitt, const QString& schluessel,
                             const QString& wert) {
+    SchreibeTexte(abschnitt, {{schluessel, wert}});
+}
+
+void IniDatei::SchreibeTexte(const QString& abschnitt,
+                             const QList<QPair<QString, QString>>& eintraege) {
+    if (eintraege.isEmpty()) return;
     const QString bereich = Einzeilig(abschnitt).trimmed();
-    const QString name = Einzeilig(schluessel).trimmed();
-    const QByteArray eintrag = NachCp1252(name + u'=' + Einzeilig(wert));
-    const bool ersetzt = dateizugriff::Ersetze(
-        pfad_, [&](const QByteArray& alt) { return MitEintrag(alt, bereich, name, eintrag); });
+    std::vector<std::pair<QString, QByteArray>> zeilen;
+    zeilen.reserve(static_cast<std::size_t>(eintraege.size()));
+    for (const auto& [schluessel, wert] : eintraege) {
+        const QString name = Einzeilig(schluessel).trimmed();
+        zeilen.emplace_back(name, NachCp1252(name + u'=' + Einzeilig(wert)));
+    }
+    const bool ersetzt = dateizugriff::Ersetze(pfad_, [&](const QByteArray& alt) {
+        QByteArray inhalt = alt;
+        for (const auto& [name, eintrag] : zeilen)
+            inhalt = MitEintrag(inhalt, bereich, name, eintrag);
+        return inhalt;
+    });
     if (!ersetzt) throw SchreibFehler(pfad_);
 }
 

@@ -19,9 +19,9 @@
 // comments and foreign formatting, hence this small implementation.
 #include "basis/fehler.h"
 
-#include <QString>
 #include <QList>
 #include <QPair>
+#include <QString>
 #include <QStringList>
 #include <functional>
 
@@ -49,6 +49,10 @@ public:
     // Each write reads the file afresh, changes one line and replaces the file.
     // Throws SchreibFehler when the file cannot be written.
     void SchreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert);
+    // Several keys of one section in one replacement of the file: the bytes are those that
+    // writing them one by one in this order would leave, but a failure leaves the file as it
+    // was, without any of them. Nothing to write leaves the file untouched.
+    void SchreibeTexte(const QString& abschnitt, const QList<QPair<QString, QString>>& eintraege);
     void SchreibeGanzzahl(const QString& abschnitt, const QString& schluessel, int wert);
     void SchreibeGleitkomma(const QString& abschnitt, const QString& schluessel, double wert);
     void SchreibeBool(const QString& abschnitt, const QString& schluessel, bool wert);

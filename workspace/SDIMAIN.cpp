@@ -11,6 +11,7 @@
 #include "widgets/updownedit.h"
 #include "workspace/fenstergeometrie.h"
 #include "workspace/paintbox.h"
+#include "workspace/simulationsdatei.h"
 #include "workspace/simulationslauf.h"
 #include "workspace/standortwahl.h"
 #include "workspace/szene.h"
@@ -37,7 +38,8 @@ constexpr int TimerStartSioInitIntervall = 1000; // ms
 } // namespace
 
 TSDIAppForm::TSDIAppForm(QWidget* parent)
-    : QMainWindow(parent), geometrie_(new Fenstergeometrie(this)) {
+    : QMainWindow(parent), geometrie_(new Fenstergeometrie(this)),
+      datei_(std::make_unique<Simulationsdatei>(this, *this)) {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(produkt::Titel());
     zustand_.Scale = 20.0;
@@ -64,6 +66,18 @@ void TSDIAppForm::SetzeFenster(TPositionDlg* position, TFormHilfe* hilfe, TAbout
     standortwahl_->SetzeDialog(position);
     FormHilfe = hilfe;
     AboutBox = about;
+}
+
+void TSDIAppForm::SetzeTrackerWerte(TrackerWerte* werte) {
+    datei_->SetzeTrackerWerte(werte);
+}
+
+void TSDIAppForm::FileOpen1Execute() {
+    datei_->FileOpen1Execute();
+}
+
+void TSDIAppForm::FileSave1Execute() {
+    datei_->FileSave1Execute();
 }
 
 QString TSDIAppForm::Panel(int i) const {

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -20,12 +21,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class Fenstergeometrie;
+class Simulationsdatei;
 class Simulationslauf;
 class Standortwahl;
 class TAboutBox;
 class TFormHilfe;
 class TPaintBox;
 class TPositionDlg;
+class TrackerWerte;
 class UpDownEdit;
 class Zeichenflaeche;
 
@@ -37,6 +40,9 @@ public:
 
     // The windows it opens itself, created after it and kept until the end.
     void SetzeFenster(TPositionDlg* position, TFormHilfe* hilfe, TAboutBox* about);
+    // The tracker speed and group a simulation file keeps (the parametrization window);
+    // without them a file holds 0 for both and a load leaves them alone.
+    void SetzeTrackerWerte(TrackerWerte* werte);
 
     const Simulationszustand& Zustand() const { return zustand_; }
     // Read from the settings file at start-up.
@@ -69,8 +75,6 @@ signals:
     void schnittstelleGewaehlt();  // "Tracker" > "Schnittstelle"
     void parametrierungGewaehlt(); // "Tracker" > "Parametrierung"
     void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
-    void oeffnenGewaehlt();        // "Öffnen"
-    void speichernGewaehlt();      // "&Speichern" and "Speichern &unter..."
     // The start-up timer's tick has written the date and time: the interface dialog fills
     // its lists now (also when that calculation failed).
     void startzeitGesetzt();
@@ -97,6 +101,10 @@ private:
 
     void MaleSzene(QPainter& p);
 
+    // Simulation files: "Öffnen", "&Speichern" and "Speichern &unter...".
+    void FileOpen1Execute();
+    void FileSave1Execute();
+
     // The "&Hilfe" menu (SDIMAIN_hilfe.cpp).
     void HelpAbout1Execute();
     void Bema1Click();
@@ -117,6 +125,7 @@ private:
     Fenstergeometrie* geometrie_;
     Simulationslauf* simulationslauf_;
     Standortwahl* standortwahl_;
+    std::unique_ptr<Simulationsdatei> datei_;
 
     UpDownEdit *EditJahr, *EditMonat, *EditTag, *EditStunde, *EditMinute;
     UpDownEdit *EditPhi, *EditLam, *EditModulH, *EditModulL, *EditModulA, *EditModulN;

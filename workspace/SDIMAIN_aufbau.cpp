@@ -407,9 +407,9 @@ void TSDIAppForm::Verbinde() {
     connect(Schnittstelle2, &QAction::triggered, this, &TSDIAppForm::schnittstelleGewaehlt);
     connect(Initialisieren1, &QAction::triggered, this, &TSDIAppForm::parametrierungGewaehlt);
     connect(Firmwareupdate1, &QAction::triggered, this, &TSDIAppForm::firmwareupdateGewaehlt);
-    connect(FileOpen1, &QAction::triggered, this, &TSDIAppForm::oeffnenGewaehlt);
-    connect(FileSave1, &QAction::triggered, this, &TSDIAppForm::speichernGewaehlt);
-    connect(FileSaveAs1, &QAction::triggered, this, &TSDIAppForm::speichernGewaehlt);
+    bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);
+    bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
+    bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
     // The clipboard actions act on the focused edit; "&Neu" does nothing.
     auto amFokus = [](auto op) {
         return [op] {

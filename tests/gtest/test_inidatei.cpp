@@ -231,6 +231,72 @@ TEST_F(IniTest, ZahlenUndWahrheitswerteSchreiben) {
                                             "Breitengrad=51\r\nInitMax=1\r\nAus=0\r\n"));
 }
 
+// Several keys in one write leave the bytes that writing them one by one leaves: replaced
+// where they stand, the missing ones appended in the given order, everything else kept.
+TEST_F(IniTest, MehrereSchluesselWieEinzelnGeschrieben) {
+    using Paar = QPair<QString, QString>;
+    const QList<Paar> eintraege = {{QStringLiteral("a"), QStringLiteral("1")},
+                                   {QStringLiteral("Z"), QStringLiteral("2")},
+                                   {QStringLiteral("Längengrad"), QStringLiteral("-13,5")},
+                                   {QStringLiteral("b"), QStringLiteral("3")}};
+    const std::optional<QByteArray> vorher[] = {
+        std::nullopt,
+        QByteArray(),
+        "[A]\r\nx=1\r\n; zu B\r\n[B]\r\nz=0\r\n\r\n[C]\r\nb=9\r\n",
+        "[b]\nB=0\nl\xE4ngengrad=1\n[B]\nz=7",
+        "\xEF\xBB\xBF; nur Kommentar\rlose Zeile",
+        "[C]\r\na=5\r\n"};
+    for (const auto& inhalt : vorher) {
+        const QString einzeln = Pfad("einzeln.INI"), zusammen = Pfad("zusammen.INI");
+        if (inhalt) {
+            SchreibDatei(einzeln, *inhalt);
+            SchreibDatei(zusammen, *inhalt);
+        }
+        for (const auto& [k, w] : eintraege)
+            IniDatei(einzeln).SchreibeText(QStringLiteral("B"), k, w);
+        IniDatei(zusammen).SchreibeTexte(QStringLiteral("B"), eintraege);
+        EXPECT_EQ(LiesDatei(zusammen), LiesDatei(einzeln))
+            << inhalt.value_or("<keine Datei>").constData();
+        QFile::remove(einzeln);
+        QFile::remove(zusammen);
+    }
+    SchreibDatei(Pfad(), vorher[2].value());
+    IniDatei(Pfad()).SchreibeTexte(QStringLiteral("b"), eintraege);
+    EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=1\r\n; zu B\r\n[B]\r\nZ=2\r\na=1\r\n"
+                                            "L\xE4ngengrad=-13,5\r\nb=3\r\n\r\n[C]\r\nb=9\r\n"));
+}
+
+// One replacement of the file: interrupted, or refused for a write-protected file, not one of
+// the keys is written; a missing file stays missing; nothing to write touches nothing.
+TEST_F(IniTest, MehrereSchluesselGanzOderGarNicht) {
+    using Paar = QPair<QString, QString>;
+    const QList<Paar> eintraege = {{QStringLiteral("x"), QStringLiteral("2")},
+                                   {QStringLiteral("y"), QStringLiteral("3")}};
+    const QByteArray inhalt = "[A]\r\nx=1\r\n";
+    SchreibDatei(Pfad(), inhalt);
+    SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
+    EXPECT_THROW(IniDatei(Pfad()).SchreibeTexte(QStringLiteral("A"), eintraege),
+                 std::runtime_error);
+    EXPECT_THROW(IniDatei(Pfad("neu.INI")).SchreibeTexte(QStringLiteral("A"), eintraege),
+                 std::runtime_error);
+    SetzeSchreibUnterbrechung({});
+    EXPECT_EQ(LiesDatei(Pfad()), inhalt);
+    EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("test.INI")});
+
+    ASSERT_TRUE(QFile::setPermissions(Pfad(), QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    try {
+        IniDatei(Pfad()).SchreibeTexte(QStringLiteral("A"), eintraege);
+        ADD_FAILURE() << "written";
+    } catch (const SchreibFehler& fehler) {
+        EXPECT_EQ(fehler.meldung(), "In " + Pfad() + " kann nicht geschrieben werden");
+    }
+    EXPECT_EQ(LiesDatei(Pfad()), inhalt);
+
+    IniDatei(Pfad("leer.INI")).SchreibeTexte(QStringLiteral("A"), {});
+    EXPECT_FALSE(QFile::exists(Pfad("leer.INI")));
+}
+
 TEST_F(IniTest, JedesSchreibenLiestDieDateiNeu) {
     IniDatei ini(Pfad());
     ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1"));

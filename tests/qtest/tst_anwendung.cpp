@@ -44,12 +44,6 @@ private slots:
         QTest::addColumn<QString>("titel");
         QTest::newRow("Firmwareupdate") << "Firmwareupdate1"
                                         << "Firmwareupdate";
-        QTest::newRow("Öffnen") << "FileOpen1"
-                                << "Öffnen";
-        QTest::newRow("Speichern") << "FileSave1"
-                                   << "Speichern";
-        QTest::newRow("Speichern unter") << "FileSaveAs1"
-                                         << "Speichern";
     }
     void platzhalter() {
         QFETCH(QString, aktion);
@@ -62,6 +56,27 @@ private slots:
         QCOMPARE(antworter.meldungen[0].text,
                  QStringLiteral("„%1“ ist in dieser Version noch nicht enthalten.").arg(titel));
         QCOMPARE(antworter.meldungen[0].symbol, QMessageBox::Information);
+    }
+
+    // The file items of the main window lead to the simulation file's dialogs.
+    void dateiMenue_data() {
+        QTest::addColumn<QString>("aktion");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("Öffnen") << "FileOpen1"
+                                << "Öffnen|Alle Dateien (*.TRD)";
+        QTest::newRow("Speichern") << "FileSave1"
+                                   << "Speichern unter|Alle Dateien (*.TRD)";
+        QTest::newRow("Speichern unter") << "FileSaveAs1"
+                                         << "Speichern unter|Alle Dateien (*.TRD)";
+    }
+    void dateiMenue() {
+        QFETCH(QString, aktion);
+        QFETCH(QString, dialog);
+        TestAntworter antworter;
+        Anwendung a;
+        Aktion(*a.SDIAppForm, qPrintable(aktion))->trigger();
+        QCOMPARE(antworter.dateiDialoge, QStringList{dialog});
+        QVERIFY(antworter.meldungen.isEmpty());
     }
 
     // "Schnittstelle" and, with the port closed, "Parametrierung" show the interface dialog

@@ -19,14 +19,17 @@ public:
         if (!antworten.isEmpty()) return antworten.takeFirst();
         return QMessageBox::Ok;
     }
-    QString dateiOeffnen(QWidget*, const QString& titel, const QString&,
+    // An empty prepared name cancels, as does running out of names.
+    QString dateiOeffnen(QWidget*, const QString& titel, const QString& vorgabe,
                          const QString& filter) override {
         dateiDialoge.append(titel + "|" + filter);
+        dateiVorgaben.append(vorgabe);
         return dateinamen.isEmpty() ? QString() : dateinamen.takeFirst();
     }
-    QString dateiSpeichern(QWidget*, const QString& titel, const QString&,
+    QString dateiSpeichern(QWidget*, const QString& titel, const QString& vorgabe,
                            const QString& filter) override {
         dateiDialoge.append(titel + "|" + filter);
+        dateiVorgaben.append(vorgabe);
         return dateinamen.isEmpty() ? QString() : dateinamen.takeFirst();
     }
     // Without a prepared handler a modal dialog is rejected (as by Esc).
@@ -48,6 +51,7 @@ public:
     QList<QMessageBox::StandardButton> antworten;
     QStringList dateinamen;
     QStringList dateiDialoge;
+    QStringList dateiVorgaben; // the name each file dialog started with
     QList<QDialog*> modaleDialoge;
     QList<std::function<int(QDialog*)>> dialogHandler;
     int pieptoene = 0;
