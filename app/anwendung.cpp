@@ -34,6 +34,9 @@ void VerbindeParametrierung(Anwendung& a) {
         return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
     });
     param.SetzeSimDaten(&haupt);
+    // The simulation file keeps the window's tracker speed and group, and takes over the
+    // main window's inputs into it after every load.
+    haupt.SetzeTrackerWerte(&param);
     QObject::connect(&link, &SioVerbindung::rahmenEmpfangen, &param,
                      &TFormTrackerInit::RahmenEmpfangen);
     QObject::connect(&link, &SioVerbindung::gesendet, &param, &TFormTrackerInit::Gesendet);
