@@ -126,6 +126,37 @@ TEST_F(BootloaderTest, NotAknRateIstWiederholbar) {
     EXPECT_LT(notakn, 35u);
 }
 
+// The replies the application must not take for an acknowledgement: "AKN" with a blank after
+// it (the frame is written all the same), and an "AKN" inside the erase.
+TEST_F(BootloaderTest, AknMitLeerzeichenUndAknVorDemLoeschende) {
+    BootloaderEinstellungen e;
+    e.stoerungen.bei[Stoerung::AknLeerzeichen] = {2};
+    e.fruehesAkn = true;
+    Starte(e);
+    EXPECT_EQ(Sende(Loeschen), Text("Flash clear start\rAKN\rFlash clear OK\r"));
+    EXPECT_EQ(Sende(AdresseF000), AKN);
+    EXPECT_EQ(Sende(Daten31400004), Text("AKN \r"));
+    EXPECT_EQ(Flash(0xF000, 4), (Bytes{0x31, 0x40, 0x00, 0x04}));
+    EXPECT_EQ(Sende(Daten(Bytes{0x01})), AKN);
+}
+
+// One line per frame: its number (the erase not counted), command, length and reply.
+TEST_F(BootloaderTest, ProtokollNenntJedenRahmen) {
+    std::vector<std::string> zeilen;
+    BootloaderEinstellungen e;
+    e.stoerungen.bei[Stoerung::NotAkn] = {2};
+    e.stoerungen.bei[Stoerung::Stille] = {3};
+    e.protokoll = [&zeilen](std::string_view z) { zeilen.emplace_back(z); };
+    Starte(e);
+    Sende(Loeschen);
+    Sende(AdresseF000);
+    Sende(Daten31400004);
+    Sende(Daten31400004);
+    EXPECT_EQ(zeilen, (std::vector<std::string>{"Loeschen", "Rahmen 1: F1, 2 Bytes -> \"AKN\"",
+                                                "Rahmen 2: F2, 4 Bytes -> \"NotAKN\"",
+                                                "Rahmen 3: F2, 4 Bytes -> keine Antwort"}));
+}
+
 TEST_F(BootloaderTest, StilleVerliertDenRahmen) {
     BootloaderEinstellungen e;
     e.stoerungen.bei[Stoerung::Stille] = {2};

@@ -47,6 +47,18 @@ TEST(Optionen, SetztWasSieNennen) {
     EXPECT_TRUE(b.bootloaderEinstellungen.stoerungen.Trifft(Stoerung::NotAkn, 7));
     EXPECT_EQ(b.bootloaderEinstellungen.stoerungen.notAknRate, 0.25);
     EXPECT_EQ(b.bootloaderEinstellungen.version, "BSL 1.2");
+
+    Optionen c;
+    ASSERT_TRUE(
+        Lies({"--bootloader", "--akn-blank", "2,9", "--early-akn", "--log", "--rx-baud", "4800"}, c,
+             fehler))
+        << fehler;
+    EXPECT_TRUE(c.bootloaderEinstellungen.stoerungen.Trifft(Stoerung::AknLeerzeichen, 9));
+    EXPECT_FALSE(c.bootloaderEinstellungen.stoerungen.Trifft(Stoerung::AknLeerzeichen, 3));
+    EXPECT_TRUE(c.bootloaderEinstellungen.fruehesAkn);
+    EXPECT_TRUE(c.protokoll);
+    EXPECT_EQ(c.rxBaud, 4800u);
+    EXPECT_EQ(c.baud, 0u);
 }
 
 TEST(Optionen, OhneOptionenDieVorgaben) {
@@ -54,6 +66,9 @@ TEST(Optionen, OhneOptionenDieVorgaben) {
     std::string fehler;
     ASSERT_TRUE(Lies({}, o, fehler));
     EXPECT_EQ(o.baud, 0u); // no pacing unless asked for
+    EXPECT_EQ(o.rxBaud, 0u);
+    EXPECT_FALSE(o.protokoll);
+    EXPECT_FALSE(o.bootloaderEinstellungen.fruehesAkn);
     EXPECT_EQ(o.steuerung.version, "01.20");
     EXPECT_FALSE(o.uhrGesetzt);
     EXPECT_FALSE(o.steuerung.quittieren);
@@ -88,6 +103,12 @@ TEST(Optionen, WeistFalschesZurueck) {
         {"--flash-dump", "/tmp/x"},
         {"--notakn", "3"},
         {"--bootloader", "--bad-checksum", "1"},
+        {"--akn-blank", "1"},
+        {"--early-akn"},
+        {"--log"},
+        {"--bootloader", "--akn-blank", "0"},
+        {"--bootloader", "--early-akn=1"},
+        {"--rx-baud", "49"},
     };
     for (const auto& f : faelle) {
         Optionen o;

@@ -190,6 +190,24 @@ TEST_F(Programm, TaktetDieLeitung) {
     close(port);
 }
 
+// Paced in both directions, the request's 6 bytes take 25 ms to reach the device, so the
+// first byte of its answer arrives after 7 bytes at 2400 baud (29 ms) and the whole answer
+// after 52 (217 ms).
+TEST_F(Programm, TaktetAuchDenEmpfang) {
+    Simulator sim({"--baud", "2400", "--rx-baud", "2400"});
+    const int port = OeffnePort(sim.Pfad());
+    ASSERT_GE(port, 0);
+    const auto beginn = Uhr::now();
+    Schreibe(port, {0xAA, 0x02, 0x00, 0x00, 0xAD, 0xE5}); // GET Parameter
+    Bytes antwort = Lies(port, 1);
+    EXPECT_GE(Uhr::now() - beginn, 7 * 10 * 1000ms / 2400 * 9 / 10);
+    antwort = antwort + Lies(port, 45);
+    EXPECT_GE(Uhr::now() - beginn, 52 * 10 * 1000ms / 2400 * 9 / 10);
+    ASSERT_EQ(antwort.size(), 46u);
+    EXPECT_TRUE(rahmen::AntwortPasst(antwort));
+    close(port);
+}
+
 TEST_F(Programm, BootloaderSchreibtDenFlashInDieDatei) {
     const std::string dump = ordner + "/flash.bin";
     Simulator sim({"--bootloader", "--flash-dump", dump});

@@ -1,5 +1,6 @@
 #include "tools/trackersim/bootloader.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace trackersim {
@@ -33,14 +34,26 @@ void Bootloader::Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Bytes& 
             Zeile("Flash clear start", aus);
             flash_.fill(0xFF);
             adresse_ = 0;
+            if (e_.fruehesAkn) Zeile("AKN", aus);
             Zeile("Flash clear OK", aus);
+            Protokolliere("Loeschen");
             continue;
         }
         ++rahmen_;
+        char kopf[48];
+        std::snprintf(kopf, sizeof kopf, "Rahmen %u: %02X, %zu Bytes -> ", rahmen_, r.kommando,
+                      r.nutzdaten.size());
         const Stoerplan& s = e_.stoerungen;
-        if (s.Trifft(Stoerung::Stille, rahmen_)) continue;
+        if (s.Trifft(Stoerung::Stille, rahmen_)) {
+            Protokolliere(kopf + std::string("keine Antwort"));
+            continue;
+        }
         const bool gestoert = s.Trifft(Stoerung::NotAkn, rahmen_) || zufall_.Wahr(s.notAknRate);
-        Zeile(!gestoert && Fuehre(r) ? "AKN" : "NotAKN", aus);
+        const char* antwort = !gestoert && Fuehre(r)
+                                  ? (s.Trifft(Stoerung::AknLeerzeichen, rahmen_) ? "AKN " : "AKN")
+                                  : "NotAKN";
+        Zeile(antwort, aus);
+        Protokolliere(kopf + ('"' + std::string(antwort) + '"'));
     }
 }
 
@@ -60,6 +73,10 @@ bool Bootloader::Fuehre(const EmpfangenerRahmen& r) {
     default:
         return false;
     }
+}
+
+void Bootloader::Protokolliere(const std::string& zeile) const {
+    if (e_.protokoll) e_.protokoll(zeile);
 }
 
 void Bootloader::Zeile(const char* text, Bytes& aus) {

@@ -7,6 +7,9 @@
 //   0xF1 set address   payload high byte, low byte
 //   0xF2 write data    payload 1 ... 95 bytes, written at the address, which advances
 //
+// With fruehesAkn the erase is answered "Flash clear start", "AKN", "Flash clear OK": a reply
+// that comes before the erase has ended.
+//
 // NotAKN answers a wrong checksum, an unknown command, a set address without exactly two
 // bytes, and data that would run past the end of the 64 KiB flash; such a frame changes
 // nothing. Writing clears bits only, as flash cells do: data written over unerased cells reads
@@ -16,13 +19,18 @@
 #include "tools/trackersim/stoerungen.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace trackersim {
 
 struct BootloaderEinstellungen {
     std::string version = "Bootloader V1.00";
     Stoerplan stoerungen;
+    bool fruehesAkn = false;
+    // Told one line per frame received: its number, command, length and the reply.
+    std::function<void(std::string_view)> protokoll;
 };
 
 namespace bootkommando {
@@ -47,6 +55,7 @@ private:
     void Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Bytes& aus);
     bool Fuehre(const EmpfangenerRahmen& r);
     void Zeile(const char* text, Bytes& aus);
+    void Protokolliere(const std::string& zeile) const;
 
     BootloaderEinstellungen e_;
     Rahmenleser leser_{false};

@@ -54,15 +54,17 @@ void SchreibeFlash(const Optionen& o, const Bootloader* b) {
     }
 }
 
-// The loop: bytes from the application go to the device, what it answers goes through the
-// pacing to the line; in between it sleeps until a byte, a signal or the next due time.
+// The loop: bytes from the application go to the device (through the receive pacing, when
+// asked for), what it answers goes through the pacing to the line; in between it sleeps until
+// a byte, a signal or the next due time.
 int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master, int signale) {
     const auto start = std::chrono::steady_clock::now();
     const auto jetzt = [&] {
         return std::chrono::duration_cast<Zeit>(std::chrono::steady_clock::now() - start);
     };
     Sendeplan plan(o.baud);
-    Bytes ausgang; // due, not yet taken by the pseudo-terminal
+    Sendeplan eingang(o.rxBaud); // the application's bytes on their way to the device
+    Bytes ausgang;               // due, not yet taken by the pseudo-terminal
     plan.Anhaengen(geraet.Einschalten(jetzt()), jetzt());
     std::uint8_t puffer[4096];
     for (;;) {
@@ -87,7 +89,8 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
 
         timespec warte{};
         timespec* frist = nullptr;
-        if (const auto naechste = Frueher(plan.Naechste(), geraet.NaechsterTakt())) {
+        if (const auto naechste =
+                Frueher(Frueher(plan.Naechste(), geraet.NaechsterTakt()), eingang.Naechste())) {
             const auto rest = std::max(*naechste - t, Zeit{0});
             warte.tv_sec = static_cast<time_t>(rest.count() / 1'000'000);
             warte.tv_nsec = static_cast<long>(rest.count() % 1'000'000 * 1000);
@@ -117,12 +120,14 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
         }
         if (fds[0].revents & POLLIN) {
             const ssize_t n = read(master, puffer, sizeof puffer);
-            if (n > 0) plan.Anhaengen(geraet.Empfange({puffer, std::size_t(n)}, t), t);
+            if (n > 0) eingang.Anhaengen(Bytes(puffer, puffer + n), t);
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             // Not expected while the slave is held open; never spin on it.
             const timespec pause{0, 100'000'000};
             nanosleep(&pause, nullptr);
         }
+        if (const Bytes an = eingang.Faellig(t); !an.empty())
+            plan.Anhaengen(geraet.Empfange(an, t), t);
         plan.Anhaengen(geraet.Takt(t), t);
     }
 }
@@ -155,7 +160,13 @@ int main(int argc, char** argv) {
         std::unique_ptr<Geraet> geraet;
         Bootloader* bootloader = nullptr;
         if (o.bootloader) {
-            auto b = std::make_unique<Bootloader>(o.bootloaderEinstellungen);
+            BootloaderEinstellungen e = o.bootloaderEinstellungen;
+            if (o.protokoll)
+                e.protokoll = [](std::string_view zeile) {
+                    std::fprintf(stderr, "%.*s\n", static_cast<int>(zeile.size()), zeile.data());
+                    std::fflush(stderr);
+                };
+            auto b = std::make_unique<Bootloader>(std::move(e));
             bootloader = b.get();
             geraet = std::move(b);
         } else {

@@ -77,6 +77,8 @@ const char* Hilfetext() {
            "                              Link, nie eine Datei; beim Ende entfernt\n"
            "  --baud N                    sendet im Takt von N Baud, 10 Bit je Byte\n"
            "                              (ohne: so schnell wie das Pseudo-Terminal)\n"
+           "  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud an,\n"
+           "                              wie eine Leitung sie liefert (ohne: sofort)\n"
            "Steuerung (Standard):\n"
            "  --version TEXT              Versionstext der Antwort auf \"GET Info\" (01.20)\n"
            "  --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)\n"
@@ -90,6 +92,10 @@ const char* Hilfetext() {
            "                              SIGUSR1 nach DATEI\n"
            "  --notakn N,M,...            \"NotAKN\" auf die Rahmen N, M (ab 1, ohne Loeschen)\n"
            "  --notakn-rate P             \"NotAKN\" mit der Wahrscheinlichkeit P (0 bis 1)\n"
+           "  --akn-blank N,M,...         schreibt die Rahmen N, M und antwortet \"AKN \" (mit\n"
+           "                              Leerzeichen am Ende, also keine Quittung)\n"
+           "  --early-akn                 antwortet beim Loeschen \"AKN\" vor \"Flash clear OK\"\n"
+           "  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr\n"
            "Stoerungen:\n"
            "  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)\n"
            "  --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als\n"
@@ -105,6 +111,7 @@ const char* Hilfetext() {
 bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& fehler) {
     Stoerplan plan;
     bool notaknGegeben = false;
+    std::string nurBootloader; // an option the controller does not know
     // Each option with a value: its reader, and what the value must be when it fails.
     struct Wertoption {
         const char* name;
@@ -127,6 +134,11 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
              unsigned long long n = 0;
              return LeseGanzzahl(w, 50, 4'000'000, n) && (o.baud = unsigned(n), true);
          }},
+        {"rx-baud", "eine Baudrate von 50 bis 4000000",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 50, 4'000'000, n) && (o.rxBaud = unsigned(n), true);
+         }},
         {"version", "ein Text aus 1 bis 64 druckbaren Zeichen",
          [&](std::string_view w) { return LeseText(w, o.steuerung.version); }},
         {"bootloader-version", "ein Text aus 1 bis 64 druckbaren Zeichen",
@@ -146,6 +158,11 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
          [&](std::string_view w) {
              notaknGegeben = true;
              return LeseListe(w, plan.bei[Stoerung::NotAkn]);
+         }},
+        {"akn-blank", "eine Liste N,M,... von Zahlen ab 1",
+         [&](std::string_view w) {
+             nurBootloader = "--akn-blank";
+             return LeseListe(w, plan.bei[Stoerung::AknLeerzeichen]);
          }},
         {"notakn-rate", "eine Wahrscheinlichkeit von 0 bis 1",
          [&](std::string_view w) {
@@ -168,6 +185,8 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
         {"help", &o.hilfe},
         {"bootloader", &o.bootloader},
         {"ack-set", &o.steuerung.quittieren},
+        {"early-akn", &o.bootloaderEinstellungen.fruehesAkn},
+        {"log", &o.protokoll},
     };
 
     for (int i = 1; i < argc; ++i) {
@@ -217,6 +236,14 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
     if (!o.bootloader && (!o.flashDump.empty() || notaknGegeben)) {
         fehler = "--flash-dump, --notakn und --notakn-rate gelten nur mit --bootloader";
         return false;
+    }
+    if (!o.bootloader) {
+        if (o.bootloaderEinstellungen.fruehesAkn) nurBootloader = "--early-akn";
+        if (o.protokoll) nurBootloader = "--log";
+        if (!nurBootloader.empty()) {
+            fehler = nurBootloader + " gilt nur mit --bootloader";
+            return false;
+        }
     }
     if (o.bootloader && !plan.bei[Stoerung::FalschePruefsumme].empty()) {
         fehler = "--bad-checksum gilt nur fuer die Steuerung (der Bootloader antwortet mit Text)";

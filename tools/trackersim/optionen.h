@@ -13,6 +13,8 @@ struct Optionen {
     std::string link;        // symlink to create to the device, empty: none
     std::string flashDump;   // file the flash is written to, empty: none
     unsigned baud = 0;       // pacing of what the device sends, 0: none
+    unsigned rxBaud = 0;     // pacing of what it receives, 0: none
+    bool protokoll = false;  // the bootloader's frames and replies to stderr
     bool uhrGesetzt = false; // --clock given; otherwise the clock starts at the present time
     SteuerungsEinstellungen steuerung;
     BootloaderEinstellungen bootloaderEinstellungen;

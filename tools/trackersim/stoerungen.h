@@ -5,7 +5,9 @@
 //   FalschePruefsumme  the k-th response leaves with its checksum one too high (controller);
 //   Stille             the k-th request (bootloader: the k-th frame) is lost on the line: it is
 //                      not acted on and not answered;
-//   NotAkn             the bootloader answers its k-th frame "NotAKN" and does not write it.
+//   NotAkn             the bootloader answers its k-th frame "NotAKN" and does not write it;
+//   AknLeerzeichen     the bootloader writes its k-th frame and answers "AKN " (a blank too
+//                      many), which is no acknowledgement.
 // Bootloader frames are counted without the erase request, so frame k carries image line k
 // (or a repetition). Noise and a random NotAKN rate are not numbered.
 #include <cstdint>
@@ -16,7 +18,7 @@
 
 namespace trackersim {
 
-enum class Stoerung { FalschePruefsumme, Stille, NotAkn };
+enum class Stoerung { FalschePruefsumme, Stille, NotAkn, AknLeerzeichen };
 
 struct Stoerplan {
     std::map<Stoerung, std::set<unsigned>> bei;
