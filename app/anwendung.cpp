@@ -1,11 +1,11 @@
 #include "app/anwendung.h"
 
 #include "controller/Trackerinit.h"
+#include "firmware/Firmwareupdate.h"
 #include "seriallink/InitSIO.h"
 #include "seriallink/schnittstellenmenue.h"
 #include "seriallink/sioverbindung.h"
 #include "widgets/dialoge.h"
-#include "widgets/platzhalter.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
@@ -14,15 +14,6 @@
 #include <QObject>
 
 namespace {
-
-// The menu items whose windows a later version brings.
-void VerbindePlatzhalter(TSDIAppForm& haupt) {
-    auto platzhalter = [&haupt](void (TSDIAppForm::*signal)(), const QString& titel) {
-        QObject::connect(&haupt, signal, &haupt,
-                         [&haupt, titel] { ZeigePlatzhalter(&haupt, titel); });
-    };
-    platzhalter(&TSDIAppForm::firmwareupdateGewaehlt, QStringLiteral("Firmwareupdate"));
-}
 
 // The parametrization window sends through the link and decodes what it accepted; its
 // status texts go to the main window's status bar, whose inputs it reads and writes.
@@ -45,6 +36,26 @@ void VerbindeParametrierung(Anwendung& a) {
                          haupt.SetzePanel(i, text);
                          haupt.StatusleisteZeichnen();
                      });
+}
+
+// The firmware window sends its frames through the link and receives the bootloader's lines
+// from it; its status texts go to the main window's status bar.
+void VerbindeFirmware(Anwendung& a) {
+    TSDIAppForm& haupt = *a.SDIAppForm;
+    SioVerbindung& link = *a.Verbindung;
+    TFormFirmwareupdate& fw = *a.FormFirmwareupdate;
+    fw.SetzeSender([&link](std::span<const std::uint8_t> rahmen) {
+        return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
+    });
+    QObject::connect(&link, &SioVerbindung::bootloaderZeile, &fw,
+                     &TFormFirmwareupdate::BootloaderZeile);
+    QObject::connect(&fw, &TFormFirmwareupdate::panelText, &haupt,
+                     [&haupt](int i, const QString& text) {
+                         haupt.SetzePanel(i, text);
+                         haupt.StatusleisteZeichnen();
+                     });
+    QObject::connect(&haupt, &TSDIAppForm::firmwareupdateGewaehlt, &haupt,
+                     [&a] { a.Firmwareupdate1Click(); });
 }
 
 void VerbindeSchnittstelle(Anwendung& a) {
@@ -83,25 +94,36 @@ void VerbindeSchnittstelle(Anwendung& a) {
 
 // In the order the windows are created at start: the main window, the interface dialog, the
 // parametrization window, the site dialog, the firmware window, the dimension window, the
-// about box (the firmware window comes with the firmware update). The serial link is no
-// window; it is created with the main window whose status bar it reports to.
+// about box. The serial link is no window; it is created with the main window whose status
+// bar it reports to.
 Anwendung::Anwendung() {
     SDIAppForm = std::make_unique<TSDIAppForm>();
     Verbindung = std::make_unique<SioVerbindung>();
     PagesDlg = std::make_unique<TPagesDlg>(SDIAppForm.get());
     FormTrackerInit = std::make_unique<TFormTrackerInit>();
     PositionDlg = std::make_unique<TPositionDlg>(SDIAppForm.get());
+    FormFirmwareupdate = std::make_unique<TFormFirmwareupdate>(SDIAppForm.get());
     FormHilfe = std::make_unique<TFormHilfe>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
     SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());
-    VerbindePlatzhalter(*SDIAppForm);
     VerbindeSchnittstelle(*this);
+    VerbindeFirmware(*this);
 }
 
 // Members go in reverse order: the menu handlers before the windows they use, the dialogs
 // leave their parent before it is deleted, and the link closes its port before the main
 // window that shows its state.
 Anwendung::~Anwendung() = default;
+
+void Anwendung::Firmwareupdate1Click() {
+    // The window opens whatever the dialog's outcome; Start then reports a closed port.
+    if (!Verbindung->PortOffen()) Menue->Schnittstelle2Click();
+    FormTrackerInit->StoppeStatusabfrage();
+    FormTrackerInit->close();
+    Verbindung->SetzeFirmwareModus(true);
+    dialoge::Modal(FormFirmwareupdate.get());
+    Verbindung->SetzeFirmwareModus(false);
+}
 
 void Anwendung::Zeige() {
     if (SDIAppForm->StartetMaximiert())

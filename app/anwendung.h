@@ -2,13 +2,14 @@
 // The composition root: the application's windows, created once in a fixed order and kept
 // until the end, and the wiring between them. Only here do the subsystems meet: the main
 // window's menu items for the serial link, the controller and the firmware update are
-// signals, connected here to those windows (placeholders until they exist); the serial
-// link's texts go to the main window's status bar.
+// signals, connected here to those windows; the serial link's texts go to the main window's
+// status bar.
 #include <memory>
 
 class Schnittstellenmenue;
 class SioVerbindung;
 class TAboutBox;
+class TFormFirmwareupdate;
 class TFormHilfe;
 class TFormTrackerInit;
 class TPagesDlg;
@@ -20,12 +21,17 @@ struct Anwendung {
     ~Anwendung();
     // Shows the main window (maximised when the settings say so) and the dimension window.
     void Zeige();
+    // "Tracker" > "Firmwareupdate": the interface dialog first when the port is closed, the
+    // parametrization window's poll stopped and the window closed, then the firmware window,
+    // modally, while the link collects bootloader lines.
+    void Firmwareupdate1Click();
 
     std::unique_ptr<TSDIAppForm> SDIAppForm;
     std::unique_ptr<SioVerbindung> Verbindung;
     std::unique_ptr<TPagesDlg> PagesDlg;
     std::unique_ptr<TFormTrackerInit> FormTrackerInit;
     std::unique_ptr<TPositionDlg> PositionDlg;
+    std::unique_ptr<TFormFirmwareupdate> FormFirmwareupdate;
     std::unique_ptr<TFormHilfe> FormHilfe;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<Schnittstellenmenue> Menue;

@@ -1,6 +1,8 @@
 // The composed application: its windows and the menu items of the main window that lead to
-// the windows of other subsystems, which show a placeholder until those windows exist.
+// the windows of other subsystems.
 #include "app/anwendung.h"
+#include "controller/Trackerinit.h"
+#include "firmware/Firmwareupdate.h"
 #include "seriallink/InitSIO.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
@@ -39,23 +41,29 @@ private slots:
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
-    void platzhalter_data() {
-        QTest::addColumn<QString>("aktion");
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("Firmwareupdate") << "Firmwareupdate1"
-                                        << "Firmwareupdate";
-    }
-    void platzhalter() {
-        QFETCH(QString, aktion);
-        QFETCH(QString, titel);
+    // "Firmwareupdate" with the port closed: the interface dialog first, then, whatever its
+    // outcome, the firmware window, modally, with the parametrization window closed and its
+    // poll stopped. The link collects bootloader lines exactly while the window is open.
+    void firmwareupdate() {
         TestAntworter antworter;
         Anwendung a;
-        Aktion(*a.SDIAppForm, qPrintable(aktion))->trigger();
-        QCOMPARE(antworter.meldungen.size(), 1);
-        QCOMPARE(antworter.meldungen[0].titel, titel);
-        QCOMPARE(antworter.meldungen[0].text,
-                 QStringLiteral("„%1“ ist in dieser Version noch nicht enthalten.").arg(titel));
-        QCOMPARE(antworter.meldungen[0].symbol, QMessageBox::Information);
+        a.FormTrackerInit->Zeige();
+        QVERIFY(Zeitgeber(*a.FormTrackerInit, "TimerGetStatus")->isActive());
+        bool modusImFenster = false;
+        const auto abbrechen = [](QDialog*) { return int(QDialog::Rejected); };
+        antworter.dialogHandler << abbrechen << [&](QDialog*) {
+            modusImFenster = a.Verbindung->FirmwareModus();
+            return int(QDialog::Rejected);
+        };
+        Aktion(*a.SDIAppForm, "Firmwareupdate1")->trigger();
+        QCOMPARE(antworter.modaleDialoge,
+                 (QList<QDialog*>{a.PagesDlg.get(), a.FormFirmwareupdate.get()}));
+        QVERIFY(modusImFenster);
+        QVERIFY(!a.Verbindung->FirmwareModus());
+        QVERIFY(!a.FormTrackerInit->isVisible());
+        QVERIFY(!Zeitgeber(*a.FormTrackerInit, "TimerGetStatus")->isActive());
+        QVERIFY(antworter.meldungen.isEmpty());
+        QCOMPARE(a.FormFirmwareupdate->parentWidget(), a.SDIAppForm.get());
     }
 
     // The file items of the main window lead to the simulation file's dialogs.

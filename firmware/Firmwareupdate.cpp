@@ -1,0 +1,204 @@
+#include "firmware/Firmwareupdate.h"
+
+#include "basis/dateizugriff.h"
+#include "basis/fehler.h"
+#include "widgets/dialoge.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QShowEvent>
+#include <QStringList>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QString Achtung = QStringLiteral("A C H T U N G");
+const QString Warnung = QStringLiteral("WARNUNG");
+
+const QString Anleitung =
+    QStringList{
+        QStringLiteral("  1. Schalten Sie nun die Trackersteuerung ab."),
+        QStringLiteral(
+            "  2. Schalten Sie die Schaltwippe für manuelles Tracken auf OST oder WEST."),
+        QStringLiteral("  3. Halten den Servicetaster gedrückt."),
+        QStringLiteral(
+            "  4. Starten Sie nun die Trackersteuerung durch anlegen der Versorgungsspannung."),
+        QStringLiteral("  5. Die Trackersteuerung meldet sich im Monitorfenster mit der Version "
+                       "des Bootloaders."),
+        QStringLiteral(
+            "  6. Nun lösen Sie den Servicetaster, laden eine neue Programmdatei und beginnen "
+            "mit START."),
+    }
+        .join(QStringLiteral("\r\n"));
+
+const QString Erfolg =
+    QStringList{
+        QStringLiteral("Die Programmierung war erfolgreich"),
+        QStringLiteral(
+            "       Bitte stellen Sie die Schalterwippe zum manuellem Tracken in neutralle "
+            "Mittelstellung"),
+        QStringLiteral("       und unterbrechen die Spannungsversorgung der Trackersteuerung."),
+        QStringLiteral("       Nach 2-3s schalten Sie die Versorgungsspannung wieder ein."),
+        QStringLiteral("       Die Trackersteuerung sollte jetzt mit der neuen Software starten."),
+        QStringLiteral(
+            "\t   Die Versionsnummer können Sie oben im Fenster \"Tracker Parametrierung "
+            "ablesen\"."),
+    }
+        .join(QStringLiteral("\r\n"));
+
+const QString KeinImage =
+    QStringLiteral("Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)");
+
+} // namespace
+
+TFormFirmwareupdate::TFormFirmwareupdate(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormFirmwareupdate"));
+    BaueOberflaeche();
+}
+
+TFormFirmwareupdate::~TFormFirmwareupdate() = default;
+
+void TFormFirmwareupdate::SetzeSender(Sender sender) {
+    sender_ = std::move(sender);
+}
+
+void TFormFirmwareupdate::BootloaderZeile(const QByteArray& zeile) {
+    if (!isVisible()) return;
+    lauf_.Ereignis([&] {
+        transfer_.BootloaderZeile(
+            std::string_view(zeile.constData(), static_cast<std::size_t>(zeile.size())));
+        if (!transfer_.WartetAufAntwort()) TimerAntwort->stop();
+    });
+}
+
+void TFormFirmwareupdate::showEvent(QShowEvent* ev) {
+    QDialog::showEvent(ev);
+    // Restoring from the task bar is no new showing.
+    if (!ev->spontaneous()) lauf_.Ereignis([this] { FormShow(); });
+}
+
+void TFormFirmwareupdate::hideEvent(QHideEvent* ev) {
+    QDialog::hideEvent(ev);
+    if (ev->spontaneous()) return;
+    TimerStartmeldung->stop();
+    Timer1->stop();
+    TimerAntwort->stop();
+    transfer_.Beende();
+}
+
+void TFormFirmwareupdate::keyPressEvent(QKeyEvent* ev) {
+    // Esc does not close the window: a stray key must not end a transfer.
+    if (ev->key() == Qt::Key_Escape) {
+        ev->accept();
+        return;
+    }
+    QDialog::keyPressEvent(ev);
+}
+
+void TFormFirmwareupdate::FormShow() {
+    TimerStartmeldung->start();
+}
+
+void TFormFirmwareupdate::TimerStartmeldungTimer() {
+    TimerStartmeldung->stop();
+    dialoge::Meldung(this, Achtung, Anleitung, QMessageBox::NoIcon);
+    // From here on the monitor shows what the bootloader reports once it is switched on.
+    RichEditRxBootloader->clear();
+}
+
+void TFormFirmwareupdate::Datei1Click() {
+    QString gewaehlt = dialoge::DateiOeffnen(this, QStringLiteral("TI HEX Format"), letzteDatei_,
+                                             QStringLiteral("*.txt (*.txt)"));
+    if (gewaehlt.isEmpty()) return;
+    if (const QFileInfo info(gewaehlt); !info.fileName().contains(u'.') && !info.exists())
+        gewaehlt += QStringLiteral(".txt");
+    const std::optional<QByteArray> inhalt = dateizugriff::Lies(gewaehlt);
+    if (!inhalt)
+        throw BenutzerFehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
+                                 .arg(QDir::toNativeSeparators(gewaehlt)));
+    letzteDatei_ = gewaehlt;
+    // Whatever an earlier load passed, this one decides alone.
+    dateiGueltig_ = false;
+    image_ = titxt::Zeilen(
+        std::string_view(inhalt->constData(), static_cast<std::size_t>(inhalt->size())));
+
+    QStringList zeilen;
+    zeilen.reserve(static_cast<qsizetype>(image_.size()));
+    for (const std::string& z : image_)
+        zeilen << QString::fromLatin1(z.data(), static_cast<qsizetype>(z.size()));
+    RichEditTXTfile->setPlainText(zeilen.join(u'\n'));
+    LabelDatei->setText(QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath()));
+    LabelZeilen->setText(QString::number(image_.size()));
+
+    const titxt::Pruefung p = titxt::Pruefe(image_);
+    LabelAnzalSeg->setText(QString::number(p.segmente));
+    dateiGueltig_ = p.gueltig;
+    if (!p.gueltig)
+        dialoge::Meldung(this, Warnung,
+                         QStringLiteral("Diese Datei kann nicht übertragen werden:\r\n") +
+                             QString::fromUtf8(p.fehler),
+                         QMessageBox::NoIcon);
+}
+
+void TFormFirmwareupdate::Button1Click() {
+    transfer_.Ruecksetzen();
+    TimerAntwort->stop();
+    LabelClearOK->setText(QStringLiteral("??"));
+    RichEditRxBootloader->clear();
+    if (!dateiGueltig_) {
+        dialoge::Meldung(this, Warnung, KeinImage, QMessageBox::NoIcon);
+        return;
+    }
+    ProgressBar1->setRange(0, static_cast<int>(image_.size()) - 1);
+    transfer_.Loeschen(image_);
+}
+
+void TFormFirmwareupdate::Timer1Timer() {
+    const int index = transfer_.ZeilenIndex();
+    LabelSendeZeile->setText(QString::number(index));
+    ProgressBar1->setValue(std::clamp(index, ProgressBar1->minimum(), ProgressBar1->maximum()));
+}
+
+void TFormFirmwareupdate::TimerAntwortTimer() {
+    if (transfer_.WartetAufAntwort()) MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));
+}
+
+void TFormFirmwareupdate::MonitorZeile(const QString& text) {
+    RichEditRxBootloader->appendPlainText(text);
+}
+
+bool TFormFirmwareupdate::Sende(std::span<const std::uint8_t> rahmen) {
+    const bool ok = sender_ && sender_(rahmen);
+    // Each frame of the programming waits for its reply anew.
+    if (transfer_.LoeschenBestaetigt()) TimerAntwort->start();
+    return ok;
+}
+
+void TFormFirmwareupdate::Monitor(const std::string& text) {
+    MonitorZeile(QString::fromUtf8(text));
+}
+
+void TFormFirmwareupdate::Panel(const std::string& text) {
+    emit panelText(3, QString::fromUtf8(text));
+}
+
+void TFormFirmwareupdate::ClearOK() {
+    LabelClearOK->setText(QStringLiteral("OK"));
+}
+
+void TFormFirmwareupdate::Fortschritt(bool an) {
+    if (an)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TFormFirmwareupdate::Fertig() {
+    dialoge::Meldung(this, Achtung, Erfolg, QMessageBox::NoIcon);
+    accept();
+}
