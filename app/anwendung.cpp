@@ -118,7 +118,7 @@ Anwendung::~Anwendung() = default;
 void Anwendung::Firmwareupdate1Click() {
     // The window opens whatever the dialog's outcome; Start then reports a closed port.
     if (!Verbindung->PortOffen()) Menue->Schnittstelle2Click();
-    FormTrackerInit->StoppeStatusabfrage();
+    FormTrackerInit->StoppeAbfragen();
     FormTrackerInit->close();
     Verbindung->SetzeFirmwareModus(true);
     dialoge::Modal(FormFirmwareupdate.get());

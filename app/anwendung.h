@@ -22,7 +22,7 @@ struct Anwendung {
     // Shows the main window (maximised when the settings say so) and the dimension window.
     void Zeige();
     // "Tracker" > "Firmwareupdate": the interface dialog first when the port is closed, the
-    // parametrization window's poll stopped and the window closed, then the firmware window,
+    // parametrization window's requests stopped and the window closed, then the firmware window,
     // modally, while the link collects bootloader lines.
     void Firmwareupdate1Click();
 

@@ -55,8 +55,9 @@ void TFormTrackerInit::Zeige() {
     activateWindow();
 }
 
-void TFormTrackerInit::StoppeStatusabfrage() {
-    TimerGetStatus->stop();
+void TFormTrackerInit::StoppeAbfragen() {
+    for (QTimer* t : {TimerGetVersion, TimerGetTime, TimerGetAktuals, TimerGetStatus})
+        t->stop();
 }
 
 void TFormTrackerInit::Gesendet() {

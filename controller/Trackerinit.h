@@ -46,8 +46,10 @@ public:
 
     // Shows the window, at its first place the first time, and brings it to the front.
     void Zeige();
-    // For the firmware update, which closes the window next: the status poll stops.
-    void StoppeStatusabfrage();
+    // For the firmware update, which closes the window next: no request of the window goes
+    // out until it is shown again, neither the status poll nor the first requests still due
+    // after a showing (they would reach the bootloader). A speed measurement keeps its clock.
+    void StoppeAbfragen();
 
     // A response whose checksum matched (start byte to end byte).
     void RahmenEmpfangen(const QByteArray& rahmen);

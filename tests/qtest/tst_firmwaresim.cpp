@@ -8,6 +8,7 @@
 #include "controller/Trackerinit.h"
 #include "firmware/Firmwareupdate.h"
 #include "seriallink/InitSIO.h"
+#include "seriallink/Serial.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
 #include "support/testantworter.h"
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <signal.h>
@@ -230,29 +232,34 @@ private slots:
         QVERIFY2(flash == soll, "the flash differs from the image");
     }
 
-    // The parametrization window was polling: "Firmwareupdate" stops its poll and closes it,
-    // and its requests do not reach the monitor.
+    // The port opens, and with it the parametrization window, whose first requests are due
+    // from 1 s on: "Firmwareupdate" right after stops them all and closes the window, so
+    // nothing but the transfer goes out to the bootloader (every send raises RTS).
     void parametrierungGeschlossen() {
         Sitzung s;
         const QString image = ErzeugeImage(s.ordner);
         QVERIFY(!image.isEmpty());
         QVERIFY(s.Starte());
+        std::atomic<int> sendungen = 0;
+        s.a->Verbindung->SetzeLeitungsbeobachter([&](serial::Leitung l, bool an, bool) {
+            if (l == serial::Leitung::RTS && an) ++sendungen;
+        });
         s.antworter.dialogHandler << WaehleCom5;
         Aktion(*s.a->SDIAppForm, "Initialisieren1")->trigger();
         QVERIFY(s.a->Verbindung->PortOffen());
         QVERIFY(s.a->FormTrackerInit->isVisible());
-        QTest::qWait(1200); // the first request is out
         s.Firmwareupdate([&] {
             QVERIFY(!s.a->FormTrackerInit->isVisible());
-            QVERIFY(!Zeitgeber(*s.a->FormTrackerInit, "TimerGetStatus")->isActive());
             QVERIFY(s.a->Verbindung->FirmwareModus());
             s.Vorbereiten(image);
-            QTest::qWait(2000);
+            QTest::qWait(2500);
             QCOMPARE(s.Monitor(), QStringLiteral("Bootloader V1.00"));
+            QCOMPARE(sendungen.load(), 0);
             s.Start();
             s.WarteAufErfolg();
         });
         QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(sendungen.load() > 0);
         QCOMPARE(s.Flash(), Soll(s.ordner, image));
     }
 

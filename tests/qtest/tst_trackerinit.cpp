@@ -979,8 +979,23 @@ private slots:
         a.f.close();
         QVERIFY(!a.T("TimerGetStatus")->isActive());
         QVERIFY(a.T("TimerTracktime")->isActive());
-        a.f.StoppeStatusabfrage();
-        QVERIFY(!a.T("TimerGetStatus")->isActive());
+    }
+
+    // Before the firmware update: every request still due stops, the measurement's clock not.
+    void abfragenGestoppt() {
+        Aufbau a;
+        a.antworter.antworten << QMessageBox::Yes << QMessageBox::Ok;
+        a.f.Zeige();
+        Knopf(a.f, "ButtonGetWinkelSpeed")->click();
+        a.rahmen.clear();
+        a.f.StoppeAbfragen();
+        a.f.close();
+        for (const char* t :
+             {"TimerGetVersion", "TimerGetTime", "TimerGetAktuals", "TimerGetStatus"})
+            QVERIFY2(!a.T(t)->isActive(), t);
+        QVERIFY(a.T("TimerTracktime")->isActive());
+        QTest::qWait(2500);
+        QCOMPARE(a.rahmen.size(), 0);
     }
 };
 
