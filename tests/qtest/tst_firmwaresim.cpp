@@ -7,20 +7,13 @@
 #include "app/anwendung.h"
 #include "controller/Trackerinit.h"
 #include "firmware/Firmwareupdate.h"
-#include "seriallink/InitSIO.h"
 #include "seriallink/Serial.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
+#include "support/simulator.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
-#include "workspace/SDIMAIN.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -31,65 +24,36 @@
 
 namespace {
 
-// The interface dialog: COM5, enabled, OK.
-int WaehleCom5(QDialog* d) {
-    d->show();
-    auto* liste = Kind<QComboBox>(*d, "ComboBoxPortS1");
-    liste->setCurrentIndex(liste->findText(QStringLiteral("COM5")));
-    Kind<QCheckBox>(*d, "CheckBoxCOMS1Enabled")->setChecked(true);
-    Knopf(*d, "OKBtn")->click();
-    return d->result();
+int Com5(QDialog* d) {
+    return WaehleCom5(d);
 }
 
 // One application with the simulated bootloader as COM5.
 struct Sitzung {
     TestOrdner ordner;
     TestAntworter antworter;
-    QProcess sim;
+    Simulator sim;
     std::unique_ptr<Anwendung> a;
     QString dump;
 
     bool Starte(const QStringList& optionen = {}) {
-        const QString link = ordner.filePath(QStringLiteral("trackersim"));
         dump = ordner.filePath(QStringLiteral("flash.bin"));
-        sim.setProgram(QStringLiteral(HW_TRACKERSIM));
-        sim.setArguments(QStringList{"--bootloader", "--link", link, "--flash-dump", dump} +
-                         optionen);
-        sim.start();
-        if (!sim.waitForStarted()) return false;
-        QElapsedTimer warte;
-        warte.start();
-        while (!sim.canReadLine() && warte.elapsed() < 10000)
-            sim.waitForReadyRead(100);
-        if (!QString::fromLocal8Bit(sim.readLine()).startsWith(QLatin1String("/dev/")))
+        if (!sim.Starte(ordner, QStringList{"--bootloader", "--flash-dump", dump} + optionen))
             return false;
-        QFile ini(programmdateien::Einstellungsdatei());
-        if (!ini.open(QIODevice::WriteOnly)) return false;
-        ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(link) + "\r\n");
-        ini.close();
-
         a = std::make_unique<Anwendung>();
-        QDir().mkpath(ordner.filePath(QStringLiteral("sys")));
-        a->PagesDlg->SetzePortquelle(programmdateien::Einstellungsdatei(),
-                                     ordner.filePath(QStringLiteral("sys")));
-        Tick(Zeitgeber(*a->SDIAppForm, "TimerStartSioInit"));
+        Hochfahren(*a, ordner);
         return true;
-    }
-    ~Sitzung() {
-        a.reset();
-        sim.terminate();
-        sim.waitForFinished(5000);
     }
 
     TFormFirmwareupdate& F() { return *a->FormFirmwareupdate; }
     QString Monitor() { return Kind<QPlainTextEdit>(F(), "RichEditRxBootloader")->toPlainText(); }
     QStringList MonitorZeilen() { return Monitor().split(u'\n'); }
-    void Einschalten() { ::kill(static_cast<pid_t>(sim.processId()), SIGUSR2); }
+    void Einschalten() { ::kill(static_cast<pid_t>(sim.prozess.processId()), SIGUSR2); }
 
     // "Firmwareupdate" from the menu; while the window is shown, `bedienen` runs. With the
     // port closed the interface dialog comes first and is answered by `portwahl`.
     void Firmwareupdate(const std::function<void()>& bedienen,
-                        std::function<int(QDialog*)> portwahl = WaehleCom5) {
+                        std::function<int(QDialog*)> portwahl = Com5) {
         if (!a->Verbindung->PortOffen()) antworter.dialogHandler << portwahl;
         antworter.dialogHandler << [&](QDialog* d) {
             d->show();
@@ -126,8 +90,7 @@ struct Sitzung {
 
     // The simulated flash, written when the simulator ends.
     QByteArray Flash() {
-        sim.terminate();
-        if (!sim.waitForFinished(10000)) return {};
+        if (!sim.Beende()) return {};
         QFile f(dump);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -244,7 +207,7 @@ private slots:
         s.a->Verbindung->SetzeLeitungsbeobachter([&](serial::Leitung l, bool an, bool) {
             if (l == serial::Leitung::RTS && an) ++sendungen;
         });
-        s.antworter.dialogHandler << WaehleCom5;
+        s.antworter.dialogHandler << Com5;
         Aktion(*s.a->SDIAppForm, "Initialisieren1")->trigger();
         QVERIFY(s.a->Verbindung->PortOffen());
         QVERIFY(s.a->FormTrackerInit->isVisible());
@@ -309,9 +272,8 @@ private slots:
         QVERIFY(!QTest::currentTestFailed());
         QVERIFY(!s.a->Verbindung->PortOffen());
         QVERIFY(!s.a->Verbindung->FirmwareModus());
-        s.sim.terminate();
-        QVERIFY(s.sim.waitForFinished(10000));
-        QCOMPARE(s.sim.readAllStandardError(), QByteArray());
+        QVERIFY(s.sim.Beende());
+        QCOMPARE(s.sim.prozess.readAllStandardError(), QByteArray());
     }
 
     // Closed in the middle: the reply to the frame on the line and whatever the bootloader

@@ -5,20 +5,17 @@
 // simulated turning speed.
 #include "app/anwendung.h"
 #include "controller/Trackerinit.h"
-#include "seriallink/InitSIO.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
+#include "support/simulator.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/Led1.h"
 #include "workspace/SDIMAIN.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
@@ -31,7 +28,7 @@ const QColor Gelb(255, 255, 0);
 struct Sitzung {
     TestOrdner ordner;
     TestAntworter antworter;
-    QProcess sim;
+    Simulator sim;
     std::unique_ptr<Anwendung> a;
     QElapsedTimer seitOeffnen;
 
@@ -40,47 +37,18 @@ struct Sitzung {
     bool Starte(const QStringList& optionen = {}) { return Bereite(optionen) && Oeffne(); }
     // The simulator and the application, the port still closed.
     bool Bereite(const QStringList& optionen = {}) {
-        const QString link = ordner.filePath(QStringLiteral("trackersim"));
-        sim.setProgram(QStringLiteral(HW_TRACKERSIM));
-        sim.setArguments(QStringList{"--link", link, "--clock", "2008-07-07T11:00:00"} + optionen);
-        sim.start();
-        if (!sim.waitForStarted()) return false;
-        QElapsedTimer warte;
-        warte.start();
-        while (!sim.canReadLine() && warte.elapsed() < 10000)
-            sim.waitForReadyRead(100);
-        if (!QString::fromLocal8Bit(sim.readLine()).startsWith(QLatin1String("/dev/")))
+        if (!sim.Starte(ordner, QStringList{"--clock", "2008-07-07T11:00:00"} + optionen))
             return false;
-        QFile ini(programmdateien::Einstellungsdatei());
-        if (!ini.open(QIODevice::WriteOnly)) return false;
-        ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(link) + "\r\n");
-        ini.close();
-
         a = std::make_unique<Anwendung>();
-        QDir().mkpath(ordner.filePath(QStringLiteral("sys")));
-        a->PagesDlg->SetzePortquelle(programmdateien::Einstellungsdatei(),
-                                     ordner.filePath(QStringLiteral("sys")));
-        Tick(Zeitgeber(*a->SDIAppForm, "TimerStartSioInit"));
+        Hochfahren(*a, ordner);
         return true;
     }
     // "Parametrierung" with the port closed: the interface dialog, then the window.
     bool Oeffne() {
-        antworter.dialogHandler << [](QDialog* d) {
-            d->show();
-            auto* liste = Kind<QComboBox>(*d, "ComboBoxPortS1");
-            liste->setCurrentIndex(liste->findText(QStringLiteral("COM5")));
-            Kind<QCheckBox>(*d, "CheckBoxCOMS1Enabled")->setChecked(true);
-            Knopf(*d, "OKBtn")->click();
-            return d->result();
-        };
+        antworter.dialogHandler << [](QDialog* d) { return WaehleCom5(d); };
         seitOeffnen.start();
         Aktion(*a->SDIAppForm, "Initialisieren1")->trigger();
         return a->Verbindung->PortOffen() && F().isVisible();
-    }
-    ~Sitzung() {
-        a.reset();
-        sim.terminate();
-        sim.waitForFinished(5000);
     }
 
     TFormTrackerInit& F() { return *a->FormTrackerInit; }

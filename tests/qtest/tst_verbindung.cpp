@@ -7,14 +7,11 @@
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
+#include "support/simulator.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "workspace/SDIMAIN.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
@@ -23,42 +20,15 @@ class TestVerbindung : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestOrdner> ordner;
-    std::unique_ptr<QProcess> sim;
-
-    QString Link() const { return ordner->filePath(QStringLiteral("trackersim")); }
+    std::unique_ptr<Simulator> sim;
 
     // The simulated controller, its device pinned as COM5 in the settings file.
     void StarteSimulator() {
-        sim = std::make_unique<QProcess>();
-        sim->setProgram(QStringLiteral(HW_TRACKERSIM));
-        sim->setArguments({QStringLiteral("--link"), Link()});
-        sim->start();
-        QVERIFY(sim->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(sim->canReadLine(), 10000);
-        const QString geraet = QString::fromLocal8Bit(sim->readLine()).trimmed();
-        QVERIFY2(geraet.startsWith(QLatin1String("/dev/")), qPrintable(geraet));
-        QFile ini(programmdateien::Einstellungsdatei());
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(Link()) + "\r\n");
+        sim = std::make_unique<Simulator>();
+        QVERIFY(sim->Starte(*ordner, {}));
     }
-
-    // The start-up tick fills the dialog from the settings file only (no system devices).
-    void Vorbereiten(Anwendung& a) {
-        QVERIFY(QDir().mkpath(ordner->filePath(QStringLiteral("sys"))));
-        a.PagesDlg->SetzePortquelle(programmdateien::Einstellungsdatei(),
-                                    ordner->filePath(QStringLiteral("sys")));
-        Tick(Zeitgeber(*a.SDIAppForm, "TimerStartSioInit"));
-    }
-
-    static std::function<int(QDialog*)> WaehleCom5(bool initialisieren = true) {
-        return [initialisieren](QDialog* d) {
-            d->show();
-            auto* liste = Kind<QComboBox>(*d, "ComboBoxPortS1");
-            liste->setCurrentIndex(liste->findText(QStringLiteral("COM5")));
-            Kind<QCheckBox>(*d, "CheckBoxCOMS1Enabled")->setChecked(initialisieren);
-            Knopf(*d, "OKBtn")->click();
-            return d->result();
-        };
+    static std::function<int(QDialog*)> Com5(bool initialisieren = true) {
+        return [initialisieren](QDialog* d) { return WaehleCom5(d, initialisieren); };
     }
 
 private slots:
@@ -68,10 +38,6 @@ private slots:
         StarteSimulator();
     }
     void cleanup() {
-        if (sim) {
-            sim->terminate();
-            sim->waitForFinished(5000);
-        }
         sim.reset();
         ordner.reset();
     }
@@ -81,8 +47,8 @@ private slots:
     void parametrierungOeffnetDenPort() {
         TestAntworter antworter;
         Anwendung a;
-        Vorbereiten(a);
-        antworter.dialogHandler << WaehleCom5();
+        Hochfahren(a, *ordner);
+        antworter.dialogHandler << Com5();
         Aktion(*a.SDIAppForm, "Initialisieren1")->trigger();
         QCOMPARE(antworter.modaleDialoge.size(), 1);
         QVERIFY(a.Verbindung->PortOffen());
@@ -115,9 +81,8 @@ private slots:
     void wiederOeffnenUndSchliessen() {
         TestAntworter antworter;
         Anwendung a;
-        Vorbereiten(a);
-        antworter.dialogHandler << WaehleCom5() << WaehleCom5() << WaehleCom5(false)
-                                << WaehleCom5();
+        Hochfahren(a, *ordner);
+        antworter.dialogHandler << Com5() << Com5() << Com5(false) << Com5();
         QSignalSpy panel(a.Verbindung.get(), &SioVerbindung::panelText);
         Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
         QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
@@ -141,12 +106,11 @@ private slots:
     void geraetVerschwindet() {
         TestAntworter antworter;
         Anwendung a;
-        Vorbereiten(a);
-        antworter.dialogHandler << WaehleCom5();
+        Hochfahren(a, *ordner);
+        antworter.dialogHandler << Com5();
         Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
         QVERIFY(a.Verbindung->PortOffen());
-        sim->terminate();
-        QVERIFY(sim->waitForFinished(5000));
+        QVERIFY(sim->Beende());
         QTRY_VERIFY_WITH_TIMEOUT(!a.Verbindung->PortOffen(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(a.Verbindung->SerRunning(), 0, 10000);
         QTest::qWait(300); // nothing more may come
@@ -155,7 +119,7 @@ private slots:
         QVERIFY(antworter.pieptoene <= 1);
 
         StarteSimulator();
-        antworter.dialogHandler << WaehleCom5();
+        antworter.dialogHandler << Com5();
         Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
         QVERIFY(a.Verbindung->PortOffen());
         QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
