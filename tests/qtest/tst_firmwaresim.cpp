@@ -299,10 +299,10 @@ private slots:
         QVERIFY(!QTest::currentTestFailed());
         QVERIFY(!s.a->Verbindung->FirmwareModus());
         const qsizetype gesehen = zeilen.size();
-        QTest::qWait(500); // the reply has come by now, and the last frame has left the line
+        QTest::qWait(1500); // the reply has come by now, and the last frame has left the line
         const qsizetype gesandt = gesendet.size();
         s.Einschalten();
-        QTest::qWait(500);
+        QTest::qWait(1000);
         QCOMPARE(zeilen.size(), gesehen);
         QCOMPARE(gesendet.size(), gesandt);
         QCOMPARE(s.Monitor(), monitor);
