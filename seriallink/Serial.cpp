@@ -71,9 +71,12 @@ bool Flusssteuerung(int fd, const Porteinstellungen& e) {
     return ::tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
-bool Modemleitung(int fd, int bit, bool an) {
-    int b = bit;
-    return ::ioctl(fd, an ? TIOCMBIS : TIOCMBIC, &b) == 0;
+// Raises or drops one modem line and tells the port's observer.
+bool Modemleitung(const ComPort& port, Leitung l, bool an) {
+    int bit = l == Leitung::RTS ? TIOCM_RTS : TIOCM_DTR;
+    const bool ok = ::ioctl(port.Deskriptor(), an ? TIOCMBIS : TIOCMBIC, &bit) == 0;
+    port.Melde(l, an, ok);
+    return ok;
 }
 
 } // namespace
@@ -92,27 +95,27 @@ ComHandle OpenComPort(const QString& geraet, const Porteinstellungen& einstellun
     Oeffnungsfehler ersatz;
     Oeffnungsfehler& f = fehler ? *fehler : ersatz;
     f = {};
-    const auto scheitern = [&f](Art art, int nummer, const QString& text) {
+    const auto scheitern = [&f](Art art, const QString& text) {
         f.art = art;
-        f.fehlernummer = nummer;
         f.systemtext = text;
         return ComHandle();
     };
-    if (geraet.isEmpty()) return scheitern(Art::KeinGeraet, ENOENT, {});
+    if (geraet.isEmpty()) return scheitern(Art::KeinGeraet, {});
     const QByteArray pfad = QFile::encodeName(geraet);
-    if (::access(pfad.constData(), F_OK) != 0)
-        return scheitern(errno == ENOENT || errno == ENOTDIR ? Art::Fehlt : Art::Sonstiges, errno,
-                         Systemtext(errno));
+    if (::access(pfad.constData(), F_OK) != 0) {
+        const int nummer = errno;
+        return scheitern(nummer == ENOENT || nummer == ENOTDIR ? Art::Fehlt : Art::Sonstiges,
+                         Systemtext(nummer));
+    }
     if (::access(pfad.constData(), R_OK | W_OK) != 0) {
         const int nummer = errno;
-        if (nummer == EACCES || nummer == EPERM) Gruppenrechte(pfad, f);
-        return scheitern(nummer == EACCES || nummer == EPERM ? Art::KeineBerechtigung
-                                                             : Art::Sonstiges,
-                         nummer, Systemtext(nummer));
+        const bool verboten = nummer == EACCES || nummer == EPERM;
+        if (verboten) Gruppenrechte(pfad, f);
+        return scheitern(verboten ? Art::KeineBerechtigung : Art::Sonstiges, Systemtext(nummer));
     }
     if (const QString falsch = Einstellungsfehler(einstellungen, empfangspuffer, sendepuffer);
         !falsch.isEmpty())
-        return scheitern(Art::Einstellungen, EINVAL, falsch);
+        return scheitern(Art::Einstellungen, falsch);
 
     auto qp = std::make_unique<QSerialPort>();
     qp->setPortName(geraet);
@@ -129,13 +132,13 @@ ComHandle OpenComPort(const QString& geraet, const Porteinstellungen& einstellun
     if (!qp->open(QIODevice::ReadWrite)) {
         switch (qp->error()) {
         case QSerialPort::DeviceNotFoundError:
-            return scheitern(Art::Fehlt, ENOENT, qp->errorString());
+            return scheitern(Art::Fehlt, qp->errorString());
         case QSerialPort::PermissionError: // the lock file or TIOCEXCL: someone holds it
-            return scheitern(Art::Belegt, EBUSY, qp->errorString());
+            return scheitern(Art::Belegt, qp->errorString());
         case QSerialPort::UnsupportedOperationError:
-            return scheitern(Art::Einstellungen, EINVAL, qp->errorString());
+            return scheitern(Art::Einstellungen, qp->errorString());
         default:
-            return scheitern(Art::Sonstiges, 0, qp->errorString());
+            return scheitern(Art::Sonstiges, qp->errorString());
         }
     }
     // QSerialPort would read on its event loop; the receiver reads instead.
@@ -151,13 +154,10 @@ ComHandle OpenComPort(const QString& geraet, const Porteinstellungen& einstellun
     port->beobachter_ = std::move(beobachter);
     if (::flock(port->fd_, LOCK_EX | LOCK_NB) != 0) {
         const int nummer = errno;
-        return scheitern(nummer == EWOULDBLOCK ? Art::Belegt : Art::Sonstiges, nummer,
-                         Systemtext(nummer));
+        return scheitern(nummer == EWOULDBLOCK ? Art::Belegt : Art::Sonstiges, Systemtext(nummer));
     }
-    if (!Flusssteuerung(port->fd_, einstellungen)) {
-        const int nummer = errno;
-        return scheitern(Art::Einstellungen, nummer, Systemtext(nummer));
-    }
+    if (!Flusssteuerung(port->fd_, einstellungen))
+        return scheitern(Art::Einstellungen, Systemtext(errno));
     // Linux raises both lines at the open; RTS stays off until a send needs it.
     if (einstellungen.fRtsControl != Porteinstellungen::RtsHandshake)
         SetzeRts(*port, einstellungen.fRtsControl == Porteinstellungen::RtsEnable);
@@ -186,15 +186,11 @@ ComQueue GetComQueue(const ComPort& port) {
 }
 
 bool SetzeRts(const ComPort& port, bool an) {
-    const bool ok = Modemleitung(port.Deskriptor(), TIOCM_RTS, an);
-    port.Melde(Leitung::RTS, an, ok);
-    return ok;
+    return Modemleitung(port, Leitung::RTS, an);
 }
 
 bool SetzeDtr(const ComPort& port, bool an) {
-    const bool ok = Modemleitung(port.Deskriptor(), TIOCM_DTR, an);
-    port.Melde(Leitung::DTR, an, ok);
-    return ok;
+    return Modemleitung(port, Leitung::DTR, an);
 }
 
 std::optional<bool> Dsr(const ComPort& port) {

@@ -51,8 +51,7 @@ struct Oeffnungsfehler {
         Sonstiges
     };
     Art art = Art::Keiner;
-    int fehlernummer = 0; // errno where one is known
-    QString systemtext;   // the system's or QSerialPort's own words
+    QString systemtext; // the system's or QSerialPort's own words
     // For KeineBerechtigung: the device's group, whether that group may read and write it,
     // and whether this process belongs to it.
     QString gruppe;
