@@ -44,8 +44,6 @@ public:
     void Lies(std::span<const std::uint8_t> bytes, bool firmwareModus, Senke& senke);
 
     bool Sammelt() const { return sammelt_; }
-    std::size_t Kandidatlaenge() const { return laenge_; }
-    std::size_t Zeilenlaenge() const { return zeile_.size(); }
     std::uint64_t Rahmen() const { return rahmen_; }
     std::uint64_t Pruefsummenfehler() const { return pruefsummenfehler_; }
     std::uint64_t Verworfen() const { return verworfen_; } // candidates dropped at 100 bytes
