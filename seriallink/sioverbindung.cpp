@@ -18,9 +18,7 @@ SioVerbindung::SioVerbindung(QObject* parent)
       })) {}
 
 SioVerbindung::~SioVerbindung() {
-    empfang_->StopSerThread();
-    sendeweg_->Schliesse();
-    serial::CloseComPort(port_);
+    Freigeben();
 }
 
 void SioVerbindung::SioInit(const Oeffnung& o) {
@@ -31,36 +29,33 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     }
     if (portOffen_) SioClose();
     const int nr = o.ComPortNr;
+    const auto scheitern = [&](const QString& ursache) {
+        emit piep();
+        emit panelText(1, QStringLiteral("Error on COM%1").arg(nr));
+        emit panelHinweis(1, ursache);
+    };
     const QString datei =
         einstellungsdatei_.isEmpty() ? programmdateien::Einstellungsdatei() : einstellungsdatei_;
     const QString geraet = portliste::GeraetFuer(nr, datei);
     serial::Oeffnungsfehler fehler;
-    serial::ComHandle port = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer,
-                                                 o.Sendepuffer, beobachter_, &fehler);
-    QString ursache;
-    if (!port)
-        ursache = fehler.art == serial::Oeffnungsfehler::Art::KeinGeraet
+    port_ = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer, o.Sendepuffer,
+                                beobachter_, &fehler);
+    if (!port_) {
+        scheitern(fehler.art == serial::Oeffnungsfehler::Art::KeinGeraet
                       ? QStringLiteral("Für COM%1 ist kein Gerät bekannt: Gerät anschließen oder "
                                        "im Abschnitt [Ports] der Einstellungsdatei eintragen "
                                        "(COM%1=/dev/…)")
                             .arg(nr)
-                      : serial::Ursache(fehler, geraet);
-    if (port) {
-        port_ = std::move(port);
-        ++zyklus_;
-        fehlerGezeigt_ = false;
-        sendeweg_->Oeffne(*port_);
-        if (!empfang_->StartSerThread(*port_, zyklus_)) {
-            sendeweg_->Schliesse();
-            serial::CloseComPort(port_);
-            ursache =
-                QStringLiteral("Für den Empfang von %1 lässt sich kein Thread starten").arg(geraet);
-        }
+                      : serial::Ursache(fehler, geraet));
+        return;
     }
-    if (!port_) {
-        emit piep();
-        emit panelText(1, QStringLiteral("Error on COM%1").arg(nr));
-        emit panelHinweis(1, ursache);
+    ++zyklus_;
+    fehlerGezeigt_ = false;
+    sendeweg_->Oeffne(*port_);
+    if (!empfang_->StartSerThread(*port_, zyklus_)) {
+        Freigeben();
+        scheitern(
+            QStringLiteral("Für den Empfang von %1 lässt sich kein Thread starten").arg(geraet));
         return;
     }
     portOffen_ = true;
@@ -74,11 +69,7 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
 
 void SioVerbindung::SioClose() {
     if (!portOffen_) return;
-    // The receiver leaves its loop before the descriptor goes away, and so does the
-    // transmit path's thread.
-    empfang_->StopSerThread();
-    sendeweg_->Schliesse();
-    if (serial::CloseComPort(port_)) {
+    if (Freigeben()) {
         portOffen_ = false;
         emit panelText(1, QStringLiteral("closed."));
         emit panelHinweis(1, QString());
@@ -86,6 +77,14 @@ void SioVerbindung::SioClose() {
         emit piep();
         emit panelText(1, QStringLiteral("Error in close!"));
     }
+}
+
+bool SioVerbindung::Freigeben() {
+    // The receiver leaves its loop before the descriptor goes away, and so does the
+    // transmit path's thread.
+    empfang_->StopSerThread();
+    sendeweg_->Schliesse();
+    return serial::CloseComPort(port_);
 }
 
 void SioVerbindung::SioReInit(const Oeffnung& o) {
@@ -185,9 +184,7 @@ void SioVerbindung::PortVerloren(int fehlernummer) {
     const QString geraet = Geraet();
     // The receiver has stopped already; the descriptor is released so that the device can
     // be opened again (a USB adapter plugged back in).
-    empfang_->StopSerThread();
-    sendeweg_->Schliesse();
-    serial::CloseComPort(port_);
+    Freigeben();
     portOffen_ = false;
     emit piep();
     emit panelText(1, QStringLiteral("Error on COM%1").arg(offeneNr_));

@@ -98,6 +98,9 @@ signals:
     void piep();
 
 private:
+    // Stops the receiver and the transmit path, then closes the port (the handle is empty
+    // afterwards): CloseComPort's result.
+    bool Freigeben();
     // One find of the receiver, on the GUI thread.
     void Abholen();
     void PortVerloren(int fehlernummer);
