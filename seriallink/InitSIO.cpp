@@ -146,15 +146,13 @@ void TPagesDlg::SetzePortquelle(const QString& einstellungsdatei, const QString&
 }
 
 void TPagesDlg::PortListeLesen() {
-    geraete_.clear();
-    QStringList namen;
-    for (const PortEintrag& e : portliste::Ports(einstellungsdatei_, sysKlasse_)) {
-        namen << e.Name;
-        geraete_.append({e.Name, e.Geraet});
-    }
+    QList<PortEintrag> ports = portliste::Ports(einstellungsdatei_, sysKlasse_);
     // Sorted as text, so COM10 stands before COM2.
-    std::sort(namen.begin(), namen.end());
-    ComboBoxPortS1->addItems(namen);
+    std::sort(ports.begin(), ports.end(),
+              [](const PortEintrag& a, const PortEintrag& b) { return a.Name < b.Name; });
+    // Each entry carries its device for the device line.
+    for (const PortEintrag& e : ports)
+        ComboBoxPortS1->addItem(e.Name, e.Geraet);
     ComboBoxPortS1->setCurrentIndex(-1);
 }
 
@@ -312,9 +310,6 @@ void TPagesDlg::ZeigePuffer() {
 }
 
 void TPagesDlg::ZeigeGeraet() {
-    const QString name = ComboBoxPortS1->currentText();
-    QString geraet;
-    for (const auto& [n, g] : geraete_)
-        if (n == name) geraet = g;
+    const QString geraet = ComboBoxPortS1->currentData().toString();
     LabelGeraet->setText(geraet.isEmpty() ? QString() : QStringLiteral("Gerät: ") + geraet);
 }

@@ -76,7 +76,6 @@ private:
     Porteinstellungen dcb_;
     int empfangspuffer_ = 4096, sendepuffer_ = 4096;
     QString einstellungsdatei_, sysKlasse_;
-    QList<QPair<QString, QString>> geraete_; // list text -> device, for the device line
 
     // Taken when the dialog is shown, put back by "Abbrechen".
     struct Kopie {
