@@ -6,13 +6,12 @@
 #include "firmware/Firmwareupdate.h"
 #include "seriallink/porteinstellungen.h"
 #include "seriallink/sioverbindung.h"
-#include "widgets/dialoge.h"
+#include "tools/messwerkzeug.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,23 +22,21 @@
 
 namespace {
 
-// Boxes need no one: the instructions and the success box are printed, the open dialog
+// The instructions and the success box are printed and then passed on; the open dialog
 // returns the image.
-class Ausgabe : public dialoge::Antworter {
+class Ausgabe : public Druckantworter {
 public:
     QString image;
     std::function<void(const dialoge::Nachricht&)> gemeldet;
 
-    QMessageBox::StandardButton frage(QWidget*, const dialoge::Nachricht& n) override {
-        std::fprintf(stderr, "Meldung \"%s\": %s\n", qPrintable(n.titel),
-                     qPrintable(n.text.section(u'\r', 0, 0)));
+    QMessageBox::StandardButton frage(QWidget* eltern, const dialoge::Nachricht& n) override {
+        Druckantworter::frage(eltern, n);
         if (gemeldet) gemeldet(n);
         return QMessageBox::Ok;
     }
     QString dateiOeffnen(QWidget*, const QString&, const QString&, const QString&) override {
         return image;
     }
-    void piep() override {}
 };
 
 } // namespace
@@ -66,11 +63,8 @@ int main(int argc, char** argv) {
     dialoge::SetzeAntworter(&ausgabe);
 
     QTemporaryDir ordner;
-    const QString ini = ordner.filePath(QStringLiteral("messung.INI"));
-    QFile datei(ini);
-    if (!datei.open(QIODevice::WriteOnly)) return 1;
-    datei.write("[Ports]\r\nCOM1=" + QFile::encodeName(geraet) + "\r\n");
-    datei.close();
+    const QString ini = Com1Datei(ordner, geraet);
+    if (ini.isEmpty()) return 1;
 
     SioVerbindung sio;
     sio.SetzeEinstellungsdatei(ini);

@@ -6,7 +6,7 @@
 // at the end (utime + stime from /proc/self/stat).
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
-#include "widgets/dialoge.h"
+#include "tools/messwerkzeug.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,16 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Boxes would need a screen; the tool prints them.
-class Ausgabe : public dialoge::Antworter {
-public:
-    QMessageBox::StandardButton frage(QWidget*, const dialoge::Nachricht& n) override {
-        std::fprintf(stderr, "Meldung \"%s\": %s\n", qPrintable(n.titel), qPrintable(n.text));
-        return QMessageBox::Ok;
-    }
-    void piep() override { std::fprintf(stderr, "(Piep)\n"); }
-};
 
 double CpuSekunden() {
     QFile f(QStringLiteral("/proc/self/stat"));
@@ -97,13 +87,10 @@ int main(int argc, char** argv) {
         }
     }
     QTemporaryDir ordner;
-    const QString ini = ordner.filePath(QStringLiteral("leerlauf.INI"));
-    QFile datei(ini);
-    if (!datei.open(QIODevice::WriteOnly)) return 1;
-    datei.write("[Ports]\r\nCOM1=" + geraet.toLocal8Bit() + "\r\n");
-    datei.close();
+    const QString ini = Com1Datei(ordner, geraet);
+    if (ini.isEmpty()) return 1;
 
-    Ausgabe ausgabe;
+    Druckantworter ausgabe;
     dialoge::SetzeAntworter(&ausgabe);
     SioVerbindung sio;
     sio.SetzeEinstellungsdatei(ini);
