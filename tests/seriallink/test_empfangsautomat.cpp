@@ -1,5 +1,6 @@
 // The receiver's byte steps: which frames, checksum failures and bootloader lines a byte
 // stream yields, whatever pieces it arrives in.
+#include "proben.h"
 #include "seriallink/empfangsautomat.h"
 
 #include <gtest/gtest.h>
@@ -37,10 +38,6 @@ private:
     }
 };
 
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 Bytes Text(const std::string& s) {
     return {s.begin(), s.end()};
 }
@@ -50,9 +47,6 @@ Bytes Mal(const Bytes& b, int n) {
         r = r + b;
     return r;
 }
-
-const Bytes Status = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}); // 55 09 03 21 10 00 93 E5
-const Bytes StatusFalsch{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, 0x94, 0xE5};
 
 // A response of n payload bytes 0x01 whose payload byte k is 0xE5 (frame byte 3 + k).
 Bytes MitInneremE5(std::size_t n, std::size_t k) {

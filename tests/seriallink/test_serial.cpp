@@ -2,6 +2,7 @@
 // and writes, the receive wait and what releases it, exclusive opens and the causes of a
 // failed open.
 #include "kind.h"
+#include "proben.h"
 #include "pty.h"
 #include "seriallink/Serial.h"
 
@@ -15,12 +16,6 @@
 #include <thread>
 
 namespace {
-
-Porteinstellungen Standard() {
-    Porteinstellungen e;
-    WendeEinstellstringAn(e, "baud=4800 parity=N data=8 stop=1");
-    return e;
-}
 
 serial::ComHandle Oeffne(const QString& geraet, const Porteinstellungen& e = Standard(),
                          serial::Oeffnungsfehler* f = nullptr) {

@@ -3,6 +3,7 @@
 // GUI thread and in which order, the transmit path with its RTS, and the receiver's life
 // (closing under traffic, an exception and its replacement, a peer that goes away).
 #include "kind.h"
+#include "proben.h"
 #include "pty.h"
 #include "qtest/support/testantworter.h"
 #include "seriallink/empfangsautomat.h"
@@ -23,14 +24,6 @@
 using rahmen::Bytes;
 
 namespace {
-
-const Bytes Status = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}); // 55 09 03 21 10 00 93 E5
-const Bytes StatusFalsch{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, 0x94, 0xE5};
-
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 QByteArray Q(const Bytes& b) {
     return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
@@ -118,12 +111,6 @@ private:
     std::vector<std::string> log_;
     std::vector<Bytes> beimAbfallen_;
 };
-
-Porteinstellungen Standard() {
-    Porteinstellungen e;
-    WendeEinstellstringAn(e, "baud=4800 parity=N data=8 stop=1");
-    return e;
-}
 
 Oeffnung Com(int nr) {
     Oeffnung o;
