@@ -367,9 +367,8 @@ void TFormTrackerInit::ButtonSETsimDatenxClick() {
                                 {SimFeld::Lam, Dezimal(p.ParLaenge * 0.01)},
                                 {SimFeld::Phi, Dezimal(p.ParBreite * 0.01)}});
     // The clock block as last stored, not this window's edits.
-    sim_->SetzeDatumZeit(QString::number(zeit_.ZeitJahr + 2000), QString::number(zeit_.ZeitMonat),
-                         QString::number(zeit_.ZeitTag), QString::number(zeit_.ZeitStunde),
-                         QString::number(zeit_.ZeitMinute));
+    const Zeittexte z = ZeitTexte(zeit_);
+    sim_->SetzeDatumZeit(z.Jahr, z.Monat, z.Tag, z.Stunde, z.Minute);
     sim_->UebernimmSimEingaben({{SimFeld::EndlageStart, QString::number(p.ParAnschlagOst)},
                                 {SimFeld::EndlageStop, QString::number(p.ParAnschlagWest)}});
     sim_->ZeigeStandortUnbekannt();
