@@ -87,6 +87,7 @@ void TFormTrackerInit::FormClose() {
     TimerGetStatus->stop();
 }
 
+// The lamps repaint themselves as they change; the window has nothing else to draw.
 void TFormTrackerInit::FormPaint() {
     const std::pair<TLED*, std::uint8_t> lampen[] = {
         {LEDTracking, BitTracking}, {LEDMotorL, BitMotorWest}, {LEDMotorR, BitMotorOst},
@@ -263,7 +264,6 @@ void TFormTrackerInit::RahmenEmpfangen(const QByteArray& rahmen) {
 
 void TFormTrackerInit::SetRxState(bool state) {
     rxState_ = state;
-    update();
     FormPaint();
 }
 
@@ -271,7 +271,6 @@ void TFormTrackerInit::StatusEmpfangen(const Status& s) {
     statusByte_ = s.StatusByte;
     trackCountdown_ = s.TrackCountdown;
     LabelTrackTime->setText(CountdownText(trackCountdown_));
-    update();
     FormPaint();
 }
 
