@@ -15,15 +15,28 @@
 
 namespace {
 
+// Both service windows hand their frames to the link's SioSend.
+auto SendenUeber(SioVerbindung& link) {
+    return [&link](std::span<const std::uint8_t> rahmen) {
+        return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
+    };
+}
+
+// A service window's status texts go to the main window's status bar, drawn at once.
+template <class Fenster> void StatusInsHauptfenster(Fenster& fenster, TSDIAppForm& haupt) {
+    QObject::connect(&fenster, &Fenster::panelText, &haupt, [&haupt](int i, const QString& text) {
+        haupt.SetzePanel(i, text);
+        haupt.StatusleisteZeichnen();
+    });
+}
+
 // The parametrization window sends through the link and decodes what it accepted; its
 // status texts go to the main window's status bar, whose inputs it reads and writes.
 void VerbindeParametrierung(Anwendung& a) {
     TSDIAppForm& haupt = *a.SDIAppForm;
     SioVerbindung& link = *a.Verbindung;
     TFormTrackerInit& param = *a.FormTrackerInit;
-    param.SetzeSender([&link](std::span<const std::uint8_t> rahmen) {
-        return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
-    });
+    param.SetzeSender(SendenUeber(link));
     param.SetzeSimDaten(&haupt);
     // The simulation file keeps the window's tracker speed and group, and takes over the
     // main window's inputs into it after every load.
@@ -31,11 +44,7 @@ void VerbindeParametrierung(Anwendung& a) {
     QObject::connect(&link, &SioVerbindung::rahmenEmpfangen, &param,
                      &TFormTrackerInit::RahmenEmpfangen);
     QObject::connect(&link, &SioVerbindung::gesendet, &param, &TFormTrackerInit::Gesendet);
-    QObject::connect(&param, &TFormTrackerInit::panelText, &haupt,
-                     [&haupt](int i, const QString& text) {
-                         haupt.SetzePanel(i, text);
-                         haupt.StatusleisteZeichnen();
-                     });
+    StatusInsHauptfenster(param, haupt);
 }
 
 // The firmware window sends its frames through the link and receives the bootloader's lines
@@ -44,16 +53,10 @@ void VerbindeFirmware(Anwendung& a) {
     TSDIAppForm& haupt = *a.SDIAppForm;
     SioVerbindung& link = *a.Verbindung;
     TFormFirmwareupdate& fw = *a.FormFirmwareupdate;
-    fw.SetzeSender([&link](std::span<const std::uint8_t> rahmen) {
-        return link.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
-    });
+    fw.SetzeSender(SendenUeber(link));
     QObject::connect(&link, &SioVerbindung::bootloaderZeile, &fw,
                      &TFormFirmwareupdate::BootloaderZeile);
-    QObject::connect(&fw, &TFormFirmwareupdate::panelText, &haupt,
-                     [&haupt](int i, const QString& text) {
-                         haupt.SetzePanel(i, text);
-                         haupt.StatusleisteZeichnen();
-                     });
+    StatusInsHauptfenster(fw, haupt);
     QObject::connect(&haupt, &TSDIAppForm::firmwareupdateGewaehlt, &haupt,
                      [&a] { a.Firmwareupdate1Click(); });
 }

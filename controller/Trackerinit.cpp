@@ -87,6 +87,7 @@ void TFormTrackerInit::FormClose() {
     TimerGetStatus->stop();
 }
 
+// The lamps repaint themselves as they change; the window has nothing else to draw.
 void TFormTrackerInit::FormPaint() {
     const std::pair<TLED*, std::uint8_t> lampen[] = {
         {LEDTracking, BitTracking}, {LEDMotorL, BitMotorWest}, {LEDMotorR, BitMotorOst},
@@ -263,7 +264,6 @@ void TFormTrackerInit::RahmenEmpfangen(const QByteArray& rahmen) {
 
 void TFormTrackerInit::SetRxState(bool state) {
     rxState_ = state;
-    update();
     FormPaint();
 }
 
@@ -271,7 +271,6 @@ void TFormTrackerInit::StatusEmpfangen(const Status& s) {
     statusByte_ = s.StatusByte;
     trackCountdown_ = s.TrackCountdown;
     LabelTrackTime->setText(CountdownText(trackCountdown_));
-    update();
     FormPaint();
 }
 
@@ -367,9 +366,8 @@ void TFormTrackerInit::ButtonSETsimDatenxClick() {
                                 {SimFeld::Lam, Dezimal(p.ParLaenge * 0.01)},
                                 {SimFeld::Phi, Dezimal(p.ParBreite * 0.01)}});
     // The clock block as last stored, not this window's edits.
-    sim_->SetzeDatumZeit(QString::number(zeit_.ZeitJahr + 2000), QString::number(zeit_.ZeitMonat),
-                         QString::number(zeit_.ZeitTag), QString::number(zeit_.ZeitStunde),
-                         QString::number(zeit_.ZeitMinute));
+    const Zeittexte z = ZeitTexte(zeit_);
+    sim_->SetzeDatumZeit(z.Jahr, z.Monat, z.Tag, z.Stunde, z.Minute);
     sim_->UebernimmSimEingaben({{SimFeld::EndlageStart, QString::number(p.ParAnschlagOst)},
                                 {SimFeld::EndlageStop, QString::number(p.ParAnschlagWest)}});
     sim_->ZeigeStandortUnbekannt();

@@ -55,10 +55,6 @@ std::size_t MindestLaenge(std::uint8_t kommando) {
     }
 }
 
-bool Ganzzahl(const QString& text, int& wert) {
-    return zahltext::VersucheGanzzahl(text, wert);
-}
-
 } // namespace
 
 QString StatusText(Kommando k) {
@@ -217,7 +213,8 @@ std::optional<QString> LeseVersionstext(const Antwort& a) {
 Version PruefeVersion(const QString& text) {
     if (text.size() < 5) return {Versionsbefund::ZuKurz, 0};
     int major = 0, minor = 0;
-    if (!Ganzzahl(text.mid(0, 2), major) || !Ganzzahl(text.mid(3, 2), minor))
+    if (!zahltext::VersucheGanzzahl(text.mid(0, 2), major) ||
+        !zahltext::VersucheGanzzahl(text.mid(3, 2), minor))
         return {Versionsbefund::Unlesbar, 0};
     const int v = 100 * major + minor;
     return {v < KleinsteVersion ? Versionsbefund::ZuAlt : Versionsbefund::Passend, v};

@@ -21,10 +21,6 @@ char Zeichen(std::string_view zeile, std::size_t i) {
     return i < zeile.size() ? zeile[i] : '0';
 }
 
-std::string Zahl(long long n) {
-    return std::to_string(n);
-}
-
 // A character as a message quotes it: printable ones as themselves, the others by code.
 std::string Gezeigt(char c) {
     const auto code = static_cast<unsigned char>(c);
@@ -36,11 +32,11 @@ std::string Gezeigt(char c) {
 }
 
 std::string Zeile(std::size_t i) {
-    return "Zeile " + Zahl(static_cast<long long>(i) + 1);
+    return "Zeile " + std::to_string(i + 1);
 }
 
 std::string Stelle(std::size_t i, std::size_t spalte) {
-    return Zeile(i) + ", Spalte " + Zahl(static_cast<long long>(spalte) + 1);
+    return Zeile(i) + ", Spalte " + std::to_string(spalte + 1);
 }
 
 // The fault of a data line, or empty; n receives its number of bytes.
@@ -65,8 +61,8 @@ std::string PruefeDaten(std::string_view z, std::size_t i, std::size_t& n) {
         ++p;
     }
     if (n > GroessteZeile)
-        return Zeile(i) + " hat " + Zahl(static_cast<long long>(n)) +
-               " Bytes; ein Rahmen fasst höchstens " + Zahl(GroessteZeile) + ".";
+        return Zeile(i) + " hat " + std::to_string(n) + " Bytes; ein Rahmen fasst höchstens " +
+               std::to_string(GroessteZeile) + ".";
     return {};
 }
 
@@ -113,7 +109,7 @@ std::vector<std::string> Zeilen(std::string_view inhalt) {
 Pruefung Pruefe(const std::vector<std::string>& zeilen) {
     Pruefung p;
     for (const std::string& z : zeilen)
-        if (Art(z) == Zeilenart::Adresse && !z.empty()) ++p.segmente;
+        if (Art(z) == Zeilenart::Adresse) ++p.segmente;
     const auto fehler = [&p](std::size_t i, std::string text) {
         p.fehlerzeile = static_cast<int>(i) + 1;
         p.fehler = std::move(text);
@@ -142,10 +138,9 @@ Pruefung Pruefe(const std::vector<std::string>& zeilen) {
         case Zeilenart::Ende:
             if (const std::size_t danach = zeilen.size() - i - 1; danach > 0)
                 return fehler(i, Zeile(i) + ": \"q\" beendet das Image, danach " +
-                                     (danach == 1
-                                          ? std::string("steht aber noch eine Zeile.")
-                                          : "stehen aber noch " +
-                                                Zahl(static_cast<long long>(danach)) + " Zeilen."));
+                                     (danach == 1 ? std::string("steht aber noch eine Zeile.")
+                                                  : "stehen aber noch " + std::to_string(danach) +
+                                                        " Zeilen."));
             if (z != "q")
                 return fehler(i, Zeile(i) + ": Die letzte Zeile ist genau \"q\", nicht \"" + z +
                                      "\".");
@@ -170,7 +165,7 @@ Pruefung Pruefe(const std::vector<std::string>& zeilen) {
         return fehler(zeilen.size() - 1,
                       "Die letzte Zeile (" + Zeile(zeilen.size() - 1) + ") ist nicht \"q\".");
     if (p.segmente < 3) {
-        p.fehler = "Das Image hat " + Zahl(p.segmente) +
+        p.fehler = "Das Image hat " + std::to_string(p.segmente) +
                    " Adresszeilen; ein gültiges hat mindestens drei.";
         return p;
     }

@@ -6,6 +6,8 @@
 // The image stays a list of text lines; the transfer reads one line at a time as it sends it
 // (Art, Adresse, Datenbytes). Pruefe decides beforehand whether the lines may be sent at all,
 // so that the reading never meets a line it would turn into wrong bytes. No Qt.
+#include "seriallink/rahmen.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,9 +17,9 @@ namespace titxt {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The data bytes one bootloader frame carries at most: the 100-byte transmit buffer less the
-// frame's five bytes of envelope.
-inline constexpr std::size_t GroessteZeile = 95;
+// The data bytes one bootloader frame carries at most: the transmit buffer less the frame's
+// five bytes of envelope.
+inline constexpr std::size_t GroessteZeile = rahmen::GroessterRahmen - 5;
 
 enum class Zeilenart { Adresse, Ende, Daten };
 

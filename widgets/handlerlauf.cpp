@@ -6,6 +6,7 @@
 #include "widgets/updownedit.h"
 
 #include <QScopedValueRollback>
+#include <exception>
 #include <utility>
 
 namespace {
@@ -18,8 +19,7 @@ struct Lauf {
 };
 Lauf lauf;
 
-} // namespace
-
+// The text a failure shows: the message of a BenutzerFehler, else what() as UTF-8.
 QString FehlerText(const std::exception_ptr& fehler) {
     try {
         std::rethrow_exception(fehler);
@@ -29,6 +29,8 @@ QString FehlerText(const std::exception_ptr& fehler) {
         return QString::fromUtf8(e.what());
     }
 }
+
+} // namespace
 
 void Handlerlauf::Ereignis(const std::function<void()>& f) {
     std::exception_ptr fehler;

@@ -9,7 +9,6 @@
 // stops at their failure as at its own, and while a failure's box is open (timers keep
 // ticking in its event loop) no further box stacks on it.
 #include <QString>
-#include <exception>
 #include <functional>
 
 class QWidget;
@@ -30,6 +29,3 @@ public:
 private:
     QWidget* fenster_;
 };
-
-// The text a failure shows: the message of a BenutzerFehler, else what() as UTF-8.
-QString FehlerText(const std::exception_ptr& fehler);
