@@ -6,6 +6,7 @@
 
 #include "dateien.h"
 #include "prozesse.h"
+#include "trenner.h"
 
 #include <sys/stat.h>
 
@@ -19,17 +20,6 @@
 #include <thread>
 
 namespace {
-
-class MitTrenner {
-public:
-    explicit MitTrenner(QChar trenner) : alt_(zahltext::Dezimaltrenner()) {
-        zahltext::SetzeDezimaltrenner(trenner);
-    }
-    ~MitTrenner() { zahltext::SetzeDezimaltrenner(alt_); }
-
-private:
-    QChar alt_;
-};
 
 struct SchreibFall {
     const char* name;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "dateien.h"
+#include "trenner.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +18,6 @@
 namespace {
 
 namespace sd = simulationsdatei;
-
-class MitTrenner {
-public:
-    explicit MitTrenner(QChar trenner) : alt_(zahltext::Dezimaltrenner()) {
-        zahltext::SetzeDezimaltrenner(trenner);
-    }
-    ~MitTrenner() { zahltext::SetzeDezimaltrenner(alt_); }
-
-private:
-    QChar alt_;
-};
 
 // The main window's inputs at design time (with every edit, also those a file does not keep).
 SimEingaben Vorgaben() {
