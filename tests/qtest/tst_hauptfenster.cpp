@@ -2,6 +2,7 @@
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "support/bedienung.h"
+#include "support/dateien.h"
 #include "support/ordnertestfall.h"
 #include "support/testantworter.h"
 #include "widgets/handlerlauf.h"
@@ -25,12 +26,6 @@ class TestHauptfenster : public OrdnerTestfall {
     Q_OBJECT
 
     QString ini() const { return programmdateien::Einstellungsdatei(); }
-
-    static void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
-        QFile f(pfad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
 
     // A known instant for whose results the numbers are known.
     static void Setze7Juli2008(TSDIAppForm& w) { w.SetzeDatumZeit("2008", "7", "7", "11", "0"); }
