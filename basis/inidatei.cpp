@@ -266,10 +266,6 @@ void IniDatei::SchreibeBool(const QString& abschnitt, const QString& schluessel,
     SchreibeText(abschnitt, schluessel, wert ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void SetzeSchreibUnterbrechung(std::function<void()> vorDemErsetzen) {
-    dateizugriff::SetzeVorDemErsetzen(std::move(vorDemErsetzen));
-}
-
 QByteArray NachCp1252(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());

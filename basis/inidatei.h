@@ -23,7 +23,6 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class IniDatei {
 public:
@@ -60,10 +59,6 @@ public:
 private:
     QString pfad_;
 };
-
-// Called after the new text is in the temporary file and before it replaces the original;
-// tests throw from it to interrupt a write. An empty function removes it.
-void SetzeSchreibUnterbrechung(std::function<void()> vorDemErsetzen);
 
 // Windows-1252 <-> Unicode, one byte per character. Characters outside the code page
 // become '?' when encoded.

@@ -206,10 +206,13 @@ bool VersucheGanzzahl(const QString& text, int& wert) {
     return true;
 }
 
+KonvertierFehler GanzzahlFehler(const QString& text) {
+    return KonvertierFehler(QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text));
+}
+
 int AlsGanzzahl(const QString& text) {
     int wert = 0;
-    if (!VersucheGanzzahl(text, wert))
-        throw KonvertierFehler(QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text));
+    if (!VersucheGanzzahl(text, wert)) throw GanzzahlFehler(text);
     return wert;
 }
 

@@ -28,8 +28,11 @@ public:
 };
 
 // Whole number: optional blanks before, optional sign, decimal digits or a hexadecimal
-// "$"/"0x" number, nothing after. Throws "''%s'' ist kein gültiger Integer-Wert".
+// "$"/"0x" number, nothing after. Throws GanzzahlFehler(text).
 int AlsGanzzahl(const QString& text);
+// The failure AlsGanzzahl throws for text, "''%s'' ist kein gültiger Integer-Wert", for a
+// caller that refuses a whole number by a test of its own.
+KonvertierFehler GanzzahlFehler(const QString& text);
 // Decimal number with the user's separator (blanks around it allowed, exponent allowed).
 // Throws "'%s' ist kein gültiger Gleitkommawert".
 double AlsGleitkomma(const QString& text);

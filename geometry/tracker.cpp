@@ -36,13 +36,6 @@ Schattenwurf BerechneSchatten(double H, double N, double hoehe) {
     return s;
 }
 
-double Grenzwinkel(double A, double L) {
-    // Zero width: the limit of atan(A / L); a row without width needs no turn away.
-    const double breite = 0.01 * L;
-    if (breite == 0) return 90;
-    return std::atan(0.01 * A / breite) * zuGrad;
-}
-
 // Unsigned correction for a shadow s over the gap A. Only a real shadow asks for a
 // correction: without one (sun down, no tilt) the gap cannot be overshot, even when an
 // installation error makes the distance negative.
@@ -60,6 +53,13 @@ double Korrektur(const Schattenwurf& s, double A, double G, double hoehe) {
 }
 
 } // namespace
+
+double Grenzwinkel(double A, double L) {
+    // Zero width: the limit of atan(A / L); a row without width needs no turn away.
+    const double breite = 0.01 * L;
+    if (breite == 0) return 90;
+    return std::atan(0.01 * A / breite) * zuGrad;
+}
 
 TrackerRegel BerechneTracker(double A, double H, double N, double L, double hoehe) {
     const Schattenwurf s = BerechneSchatten(H, N, hoehe);

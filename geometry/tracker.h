@@ -22,6 +22,8 @@ struct TrackerRegel {
 // drawn); width 0 gives G = 90 and no correction; no effective height (tilt 0) gives no
 // shadow and no correction; a sun below the horizon gives neither, whatever the geometry.
 TrackerRegel BerechneTracker(double A, double H, double N, double L, double hoehe);
+// The limit angle alone: it depends on the distance A and the width L only (both cm).
+double Grenzwinkel(double A, double L);
 
 // Sign rule of the complete calculation and of BerechneStopMax: negative when always-east
 // is set, or when the whole hour (stunden truncated toward zero) is past WendeStunde.

@@ -7,7 +7,6 @@
 #include "basis/zahltext.h"
 #include "geometry/rechenlauf.h"
 #include "geometry/tracker.h"
-#include "widgets/dialoge.h"
 #include "widgets/updownedit.h"
 #include "workspace/fenstergeometrie.h"
 #include "workspace/paintbox.h"

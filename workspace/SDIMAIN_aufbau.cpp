@@ -2,12 +2,6 @@
 // and the connections of every event to its handler.
 #include "workspace/SDIMAIN.h"
 
-#include "basis/inidatei.h"
-#include "basis/programmdateien.h"
-#include "basis/zahltext.h"
-#include "geometry/sonnenposition.h"
-#include "geometry/tracker.h"
-#include "widgets/dialoge.h"
 #include "widgets/schriften.h"
 #include "widgets/updownedit.h"
 #include "workspace/paintbox.h"
@@ -17,10 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
-#include <QDateTime>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,10 +26,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
-
-using zahltext::AlsGanzzahl;
-using zahltext::AlsGleitkomma;
-using zahltext::Fest;
 
 namespace {
 

@@ -84,9 +84,7 @@ void Simulationslauf::Zeitschritt() {
     const QString stundeText = text(SimFeld::Stunde);
     const double stunde = std::trunc(AlsGleitkomma(stundeText));
     // The tick counts whole hours; an hour no integer can hold is refused like a bad number.
-    if (!(std::fabs(stunde) < 2147483648.0))
-        throw zahltext::KonvertierFehler(
-            QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(stundeText));
+    if (!(std::fabs(stunde) < 2147483648.0)) throw zahltext::GanzzahlFehler(stundeText);
     const int intervall = AlsGanzzahl(text(SimFeld::Intervall));
 
     const simlauf::Zeitpunkt t = simlauf::ZeitSchritt(

@@ -10,6 +10,7 @@
 #include "dateien.h"
 #include "kleinesdateisystem.h"
 #include "prozesse.h"
+#include "trenner.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,15 +59,8 @@ struct PlattenFall {
 
 class VollePlatte : public testing::TestWithParam<PlattenFall> {
 protected:
-    void SetUp() override {
-        alt_ = zahltext::Dezimaltrenner();
-        zahltext::SetzeDezimaltrenner(u',');
-    }
-    void TearDown() override {
-        zahltext::SetzeDezimaltrenner(alt_);
-        dateizugriff::SetzeSchreibfunktion({});
-    }
-    QChar alt_;
+    void TearDown() override { dateizugriff::SetzeSchreibfunktion({}); }
+    MitTrenner komma_{u','};
 };
 
 // The disk runs full while the new text is written: the save is reported and the file keeps
@@ -134,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Faelle, VollePlatte,
 // Two processes add 200 sites each to the same site file at the same time: every site is
 // there once, with its own values.
 TEST(ZweiProzesse, JederOrtKommtAn) {
-    const QChar alt = zahltext::Dezimaltrenner();
-    zahltext::SetzeDezimaltrenner(u',');
+    const MitTrenner komma(u',');
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("heliowendler.POS"));
     constexpr int kStandorte = 200;
@@ -179,7 +172,6 @@ TEST(ZweiProzesse, JederOrtKommtAn) {
     }
     EXPECT_EQ(fehlend, 0);
     EXPECT_EQ(falsch, 0);
-    zahltext::SetzeDezimaltrenner(alt);
 }
 
 } // namespace

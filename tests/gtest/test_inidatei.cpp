@@ -6,6 +6,7 @@
 
 #include "dateien.h"
 #include "prozesse.h"
+#include "trenner.h"
 
 #include <sys/stat.h>
 
@@ -19,17 +20,6 @@
 #include <thread>
 
 namespace {
-
-class MitTrenner {
-public:
-    explicit MitTrenner(QChar trenner) : alt_(zahltext::Dezimaltrenner()) {
-        zahltext::SetzeDezimaltrenner(trenner);
-    }
-    ~MitTrenner() { zahltext::SetzeDezimaltrenner(alt_); }
-
-private:
-    QChar alt_;
-};
 
 struct SchreibFall {
     const char* name;
@@ -274,12 +264,12 @@ TEST_F(IniTest, MehrereSchluesselGanzOderGarNicht) {
                                    {QStringLiteral("y"), QStringLiteral("3")}};
     const QByteArray inhalt = "[A]\r\nx=1\r\n";
     SchreibDatei(Pfad(), inhalt);
-    SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
+    dateizugriff::SetzeVorDemErsetzen([] { throw std::runtime_error("Strom weg"); });
     EXPECT_THROW(IniDatei(Pfad()).SchreibeTexte(QStringLiteral("A"), eintraege),
                  std::runtime_error);
     EXPECT_THROW(IniDatei(Pfad("neu.INI")).SchreibeTexte(QStringLiteral("A"), eintraege),
                  std::runtime_error);
-    SetzeSchreibUnterbrechung({});
+    dateizugriff::SetzeVorDemErsetzen({});
     EXPECT_EQ(LiesDatei(Pfad()), inhalt);
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("test.INI")});
@@ -342,11 +332,11 @@ TEST_F(IniTest, NichtSchreibbarMeldetDenPfadUndLaesstDieDateiStehen) {
 TEST_F(IniTest, UnterbrochenesSchreibenLaesstDenAltenInhalt) {
     const QByteArray inhalt = "[A]\r\nx=1\r\n";
     SchreibDatei(Pfad(), inhalt);
-    SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
+    dateizugriff::SetzeVorDemErsetzen([] { throw std::runtime_error("Strom weg"); });
     IniDatei ini(Pfad());
     EXPECT_THROW(ini.SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2")),
                  std::runtime_error);
-    SetzeSchreibUnterbrechung({});
+    dateizugriff::SetzeVorDemErsetzen({});
     EXPECT_EQ(LiesDatei(Pfad()), inhalt);
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("test.INI")});
@@ -469,9 +459,9 @@ TEST_F(IniTest, ZweiterSchreiberWartetAufDenErsten) {
     SchreibDatei(Pfad(), "[A]\r\nx=1\r\n");
     pid_t kind = -1;
     bool kopieDa = false, kindWartet = false;
-    SetzeSchreibUnterbrechung([&] {
+    dateizugriff::SetzeVorDemErsetzen([&] {
         kind = StarteKind([&] {
-            SetzeSchreibUnterbrechung({});
+            dateizugriff::SetzeVorDemErsetzen({});
             IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("y"),
                                           QStringLiteral("vom Kind"));
             return true;
@@ -484,7 +474,7 @@ TEST_F(IniTest, ZweiterSchreiberWartetAufDenErsten) {
                       .size() == 1;
     });
     IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
-    SetzeSchreibUnterbrechung({});
+    dateizugriff::SetzeVorDemErsetzen({});
     ASSERT_GT(kind, 0);
     const KindEnde ende = WarteAufKind(kind, std::chrono::seconds(20));
     EXPECT_EQ(ende, KindEnde::Erfolg) << Text(ende);

@@ -1,5 +1,6 @@
 // Simulation files without a window: the bytes a save writes, what a load reads from given
 // bytes, and that a save which cannot convert or write leaves the file as it was.
+#include "basis/dateizugriff.h"
 #include "basis/fehler.h"
 #include "basis/inidatei.h"
 #include "basis/zahltext.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "dateien.h"
+#include "trenner.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +19,6 @@
 namespace {
 
 namespace sd = simulationsdatei;
-
-class MitTrenner {
-public:
-    explicit MitTrenner(QChar trenner) : alt_(zahltext::Dezimaltrenner()) {
-        zahltext::SetzeDezimaltrenner(trenner);
-    }
-    ~MitTrenner() { zahltext::SetzeDezimaltrenner(alt_); }
-
-private:
-    QChar alt_;
-};
 
 // The main window's inputs at design time (with every edit, also those a file does not keep).
 SimEingaben Vorgaben() {
@@ -206,9 +197,9 @@ TEST_F(SimDateiTest, NichtSchreibbarMeldetDenPfad) {
 
     // Interrupted before the new file replaces the old one: none of the twelve keys arrives.
     ASSERT_TRUE(QFile::setPermissions(Pfad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    SetzeSchreibUnterbrechung([] { throw std::runtime_error("Strom weg"); });
+    dateizugriff::SetzeVorDemErsetzen([] { throw std::runtime_error("Strom weg"); });
     EXPECT_THROW(sd::Schreibe(Pfad(), Vorgaben(), 2.236, 0), std::runtime_error);
-    SetzeSchreibUnterbrechung({});
+    dateizugriff::SetzeVorDemErsetzen({});
     EXPECT_EQ(LiesDatei(Pfad()), vorher);
 }
 

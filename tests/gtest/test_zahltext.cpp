@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "trenner.h"
+
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -16,16 +18,6 @@ using namespace zahltext;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// Every test states its separator; the previous one is restored for the other suites.
-class MitTrenner {
-public:
-    explicit MitTrenner(QChar trenner) : alt_(Dezimaltrenner()) { SetzeDezimaltrenner(trenner); }
-    ~MitTrenner() { SetzeDezimaltrenner(alt_); }
-
-private:
-    QChar alt_;
-};
 
 struct FestFall {
     double wert;

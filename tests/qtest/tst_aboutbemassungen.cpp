@@ -3,8 +3,8 @@
 #include "app/anwendung.h"
 #include "basis/programmdateien.h"
 #include "support/bedienung.h"
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/SDIMAIN.h"
@@ -22,10 +22,8 @@
 #error "the build names the application that carries the version block"
 #endif
 
-class TestAboutBemassungen : public QObject {
+class TestAboutBemassungen : public OrdnerTestfall {
     Q_OBJECT
-
-    std::unique_ptr<TestOrdner> ordner;
 
     static bool Enthaelt(const QImage& bild, const std::function<bool(QColor)>& passt) {
         for (int y = 0; y < bild.height(); ++y)
@@ -35,12 +33,6 @@ class TestAboutBemassungen : public QObject {
     }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     void versionslabel_data() {
         QTest::addColumn<QString>("programm");
         QTest::addColumn<QString>("erwartet");

@@ -6,8 +6,8 @@
 #include "seriallink/InitSIO.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
@@ -19,18 +19,10 @@
 #include <QtTest>
 #include <memory>
 
-class TestAnwendung : public QObject {
+class TestAnwendung : public OrdnerTestfall {
     Q_OBJECT
 
-    std::unique_ptr<TestOrdner> ordner;
-
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     // The dialogs belong to the main window; the dimension window stands on its own.
     void fenster() {
         TestAntworter antworter;

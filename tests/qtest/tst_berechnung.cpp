@@ -5,8 +5,8 @@
 #include "basis/zahltext.h"
 #include "geometry/rechenlauf.h"
 #include "support/bedienung.h"
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 
@@ -82,18 +82,10 @@ void SetzeEingaben(TSDIAppForm& w, const RechenlaufEingabe& e) {
 Q_DECLARE_METATYPE(Aenderung)
 Q_DECLARE_METATYPE(Merkmal)
 
-class TestBerechnung : public QObject {
+class TestBerechnung : public OrdnerTestfall {
     Q_OBJECT
 
-    std::unique_ptr<TestOrdner> ordner;
-
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     // fall: the case, from the window's defaults; ohne: takes away what the case is about,
     // which must change some label (a window that dropped it would be caught); merkmal: the
     // driver's result shows the case is what it says.

@@ -2,8 +2,9 @@
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "support/bedienung.h"
+#include "support/dateien.h"
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "widgets/handlerlauf.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
@@ -21,29 +22,15 @@
 #include <memory>
 #include <optional>
 
-class TestHauptfenster : public QObject {
+class TestHauptfenster : public OrdnerTestfall {
     Q_OBJECT
 
-    std::unique_ptr<TestOrdner> ordner;
-
     QString ini() const { return programmdateien::Einstellungsdatei(); }
-
-    static void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
-        QFile f(pfad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
 
     // A known instant for whose results the numbers are known.
     static void Setze7Juli2008(TSDIAppForm& w) { w.SetzeDatumZeit("2008", "7", "7", "11", "0"); }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     void ohneEinstellungsdatei() {
         TestAntworter antworter;
         {

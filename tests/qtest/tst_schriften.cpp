@@ -1,7 +1,7 @@
 // Faces and room for texts: the scene's labels and every window's captions fit the places the
 // layouts give them, in the faces chosen for them, and those faces are really installed.
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "widgets/schriften.h"
 #include "workspace/ABOUT.h"
 #include "workspace/Bemassungen.h"
@@ -94,18 +94,10 @@ QStringList Platzprobleme(QWidget* fenster) {
 
 } // namespace
 
-class TestSchriften : public QObject {
+class TestSchriften : public OrdnerTestfall {
     Q_OBJECT
 
-    std::unique_ptr<TestOrdner> ordner;
-
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     // The faces the layouts are measured in, not a look-alike the font system picked.
     void schriftenSindInstalliert_data() {
         QTest::addColumn<QFont>("schrift");

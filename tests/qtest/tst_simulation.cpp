@@ -6,8 +6,8 @@
 #include "basis/zahltext.h"
 #include "geometry/rechenlauf.h"
 #include "support/bedienung.h"
+#include "support/ordnertestfall.h"
 #include "support/testantworter.h"
-#include "support/testordner.h"
 #include "widgets/handlerlauf.h"
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
@@ -74,10 +74,8 @@ struct MeldungImLauf : TestAntworter {
 
 } // namespace
 
-class TestSimulation : public QObject {
+class TestSimulation : public OrdnerTestfall {
     Q_OBJECT
-
-    std::unique_ptr<TestOrdner> ordner;
 
     // A window after a calculation for 7 July 2008 at the given UTC time, shown off screen
     // so that its paints happen. Its first paint by day turns the rows from north; unless
@@ -139,12 +137,6 @@ class TestSimulation : public QObject {
     }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<TestOrdner>();
-        QVERIFY(ordner->isValid());
-    }
-    void cleanup() { ordner.reset(); }
-
     void startUndStop() {
         TestAntworter antworter;
         auto w = Fenster("11");

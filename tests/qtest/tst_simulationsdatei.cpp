@@ -6,6 +6,7 @@
 #include "basis/trackerwerte.h"
 #include "basis/zahltext.h"
 #include "support/bedienung.h"
+#include "support/dateien.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
@@ -69,17 +70,6 @@ const QByteArray NeueDatei = "[Parameter]\r\n"
                              "Modulpos=-90\r\n"
                              "Trackspeed=2,236\r\n"
                              "Trackergruppe=0\r\n";
-
-QByteArray LiesDatei(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
 
 QStringList Texte(const TSDIAppForm& w) {
     QStringList t;

@@ -4,6 +4,7 @@
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
 #include "support/bedienung.h"
+#include "support/dateien.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"
 #include "widgets/updownedit.h"
@@ -35,11 +36,6 @@ struct Eingabe {
     QString name, breite, laenge;
 };
 
-QByteArray LiesDatei(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
 QStringList Eintraege(const QComboBox* c) {
     QStringList l;
     for (int i = 0; i < c->count(); ++i)
@@ -58,11 +54,7 @@ class TestStandorte : public QObject {
 
     static QString datei() { return programmdateien::Standortdatei(); }
 
-    static void SchreibeDatei(const QByteArray& inhalt) {
-        QFile f(datei());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(inhalt), inhalt.size());
-    }
+    static void SchreibeDatei(const QByteArray& inhalt) { ::SchreibeDatei(datei(), inhalt); }
 
     TSDIAppForm& Starte() {
         anwendung = std::make_unique<Anwendung>();

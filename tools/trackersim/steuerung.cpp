@@ -288,12 +288,11 @@ Steuerung::Augenblick Steuerung::Rechne(double utc) {
         sucheGueltig_ = true;
     }
     const RechenlaufErgebnis r = BerechneAugenblick(e, suche_, k.stunden);
-    const TrackerRegel regel = BerechneTracker(e.ModulA, e.ModulH, e.ModulN, e.ModulL, r.Hoehe);
     Augenblick a;
     a.azimut = r.Azimut;
     a.hoehe = r.Hoehe;
     a.schatten = r.Schatten;
-    a.grenzwinkel = regel.Grenzwinkel;
+    a.grenzwinkel = Grenzwinkel(e.ModulA, e.ModulL);
     a.korrektur = r.WinkelZurSonne;
     a.ziel = r.Hoehe > 0 ? r.TrackerPos : suche_.wende.MorgenPos;
     return a;
