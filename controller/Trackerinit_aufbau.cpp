@@ -3,6 +3,7 @@
 #include "controller/Trackerinit.h"
 
 #include "widgets/Led1.h"
+#include "widgets/platzieren.h"
 #include "widgets/schriften.h"
 #include "widgets/updownedit.h"
 
@@ -33,19 +34,8 @@ struct EditVorgabe {
     const char* hinweis;
 };
 
-template <class W> W* Platziere(W* w, const char* name, int x, int y, int breite, int hoehe) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(x, y, breite, hoehe);
-    return w;
-}
-
-QLabel* Beschriftung(const QString& text, QWidget* eltern, int x, int y, QWidget* fuer = nullptr) {
-    auto* l = new QLabel(text, eltern);
-    l->move(x, y);
-    l->adjustSize();
-    if (fuer) l->setBuddy(fuer);
-    return l;
-}
+using platzieren::Beschriftung;
+using platzieren::Platziere;
 
 QGroupBox* Gruppenkasten(QWidget* eltern, const char* name, const char* titel, QRect r,
                          const QColor& farbe) {
@@ -305,9 +295,8 @@ void TFormTrackerInit::BaueOberflaeche() {
 }
 
 void TFormTrackerInit::Verbinde() {
-    auto bei = [this](auto* sender, auto signal, void (TFormTrackerInit::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    auto bei = [this](auto* sender, auto signal, auto handler) {
+        lauf_.Bei(sender, signal, this, handler);
     };
     for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde, EditMinute, EditSec, EditModulN,
                           EditIntervall, EditAnschlagOst, EditAnschlagWest, EditKorrekturFaktor})

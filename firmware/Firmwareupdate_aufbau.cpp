@@ -3,6 +3,7 @@
 // every event to its handler.
 #include "firmware/Firmwareupdate.h"
 
+#include "widgets/platzieren.h"
 #include "widgets/schriften.h"
 
 #include <QLabel>
@@ -16,18 +17,8 @@ namespace {
 
 constexpr int ClientBreite = 409, ClientHoehe = 401;
 
-template <class W> W* Platziere(W* w, const char* name, int x, int y, int breite, int hoehe) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(x, y, breite, hoehe);
-    return w;
-}
-
-QLabel* Beschriftung(const QString& text, QWidget* eltern, int x, int y) {
-    auto* l = new QLabel(text, eltern);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
+using platzieren::Beschriftung;
+using platzieren::Platziere;
 
 // A view of lines that keeps what it shows: typing, pasting and deleting are discarded, while
 // the text can still be selected and copied.
@@ -96,9 +87,8 @@ void TFormFirmwareupdate::BaueOberflaeche() {
     TimerStartmeldung = timer("TimerStartmeldung", uebertragung::StartmeldungVerzug, true);
     TimerAntwort = timer("TimerAntwort", uebertragung::AntwortFrist, true);
 
-    auto bei = [this](auto* sender, auto signal, void (TFormFirmwareupdate::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    auto bei = [this](auto* sender, auto signal, auto handler) {
+        lauf_.Bei(sender, signal, this, handler);
     };
     bei(datei, &QAction::triggered, &TFormFirmwareupdate::Datei1Click);
     bei(Button1, &QPushButton::clicked, &TFormFirmwareupdate::Button1Click);

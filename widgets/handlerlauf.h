@@ -8,6 +8,7 @@
 // runner shares the one event that runs now: a window that writes another window's edits
 // stops at their failure as at its own, and while a failure's box is open (timers keep
 // ticking in its event loop) no further box stacks on it.
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -25,6 +26,14 @@ public:
     // Writes an edit's text; a failure of the change handling it fires is thrown on here,
     // with its own type.
     void SetzeText(UpDownEdit* edit, const QString& text);
+    // Connects a signal to a handler of the window that runs as an event (Ereignis). The
+    // window is the connection's context, so the connection ends with it.
+    template <class Sender, class Signal, class Fenster>
+    void Bei(Sender* sender, Signal signal, Fenster* fenster, void (Fenster::*handler)()) {
+        QObject::connect(sender, signal, fenster, [this, fenster, handler] {
+            Ereignis([fenster, handler] { (fenster->*handler)(); });
+        });
+    }
 
 private:
     QWidget* fenster_;

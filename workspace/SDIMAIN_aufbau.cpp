@@ -367,9 +367,8 @@ void TSDIAppForm::BaueMenues() {
 }
 
 void TSDIAppForm::Verbinde() {
-    auto bei = [this](auto* sender, auto signal, void (TSDIAppForm::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    auto bei = [this](auto* sender, auto signal, auto handler) {
+        lauf_.Bei(sender, signal, this, handler);
     };
     for (UpDownEdit* e : {EditJahr, EditMonat, EditTag, EditStunde})
         bei(e, &UpDownEdit::textChanged, &TSDIAppForm::EditMonatChange);

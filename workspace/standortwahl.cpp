@@ -70,9 +70,8 @@ Standortwahl::Standortwahl(QWidget* fenster, QWidget* eltern, Handlerlauf& lauf,
     Insert1 = PopupMenuPosition->addAction(QStringLiteral("Insert"));
     Insert1->setObjectName(QStringLiteral("Insert1"));
 
-    auto bei = [this](auto* sender, auto signal, void (Standortwahl::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { lauf_.Ereignis([this, handler] { (this->*handler)(); }); });
+    auto bei = [this](auto* sender, auto signal, auto handler) {
+        lauf_.Bei(sender, signal, this, handler);
     };
     bei(ComboBoxPosition, &QComboBox::activated, &Standortwahl::ComboBoxPositionClick);
     connect(ComboBoxPosition, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
