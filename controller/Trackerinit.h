@@ -12,6 +12,7 @@
 #include "basis/trackerwerte.h"
 #include "controller/messages.h"
 #include "controller/speedmessung.h"
+#include "seriallink/rahmen.h"
 #include "widgets/handlerlauf.h"
 
 #include <QByteArray>
@@ -32,9 +33,7 @@ class UpDownEdit;
 class TFormTrackerInit : public QWidget, public TrackerWerte {
     Q_OBJECT
 public:
-    // Hands one request frame to the port: false when the port is closed or the write was
-    // refused.
-    using Sender = std::function<bool(std::span<const std::uint8_t>)>;
+    using Sender = rahmen::Sender; // hands one request frame to the port
     using Uhr = std::function<QDateTime()>;
 
     explicit TFormTrackerInit(QWidget* parent = nullptr);

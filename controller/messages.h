@@ -38,7 +38,8 @@ constexpr std::uint8_t Byte(Kommando k) {
 
 // The status text a request shows in panel 3 when it was handed to the port.
 QString StatusText(Kommando k); // "SET Parameter", "GET Parameter", ..., "Get Status", "GET Info"
-inline const QString SendeFehler = QStringLiteral("FEHLER beim senden!");
+inline const QString SendeFehler =
+    QString::fromLatin1(rahmen::SendeFehlerText.data(), qsizetype(rahmen::SendeFehlerText.size()));
 
 // The controller's parameter set, 40 bytes.
 struct TrackerParameter {

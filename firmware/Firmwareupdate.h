@@ -9,6 +9,7 @@
 // itself is uebertragung::Uebertragung; its controls are the window's own, and tests find
 // them by object name.
 #include "firmware/uebertragung.h"
+#include "seriallink/rahmen.h"
 #include "widgets/handlerlauf.h"
 
 #include <QByteArray>
@@ -27,8 +28,7 @@ class QTimer;
 class TFormFirmwareupdate : public QDialog, private uebertragung::Umgebung {
     Q_OBJECT
 public:
-    // Hands one frame to the port: false when the port is closed or the write was refused.
-    using Sender = std::function<bool(std::span<const std::uint8_t>)>;
+    using Sender = rahmen::Sender;
 
     explicit TFormFirmwareupdate(QWidget* parent = nullptr);
     ~TFormFirmwareupdate() override;

@@ -15,7 +15,7 @@ const std::string EndText =
     "Programmierung fertig.\n Bitte trennen Sie die Spannung und starten Sie das Gerät neu!";
 const std::string PanelLoeschen = "Flash clear";
 const std::string PanelZeile = "Flash ADDR";
-const std::string PanelFehler = "FEHLER beim senden!";
+const std::string PanelFehler{rahmen::SendeFehlerText};
 
 std::string Hex4(unsigned wert) {
     char text[8];

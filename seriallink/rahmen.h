@@ -10,7 +10,9 @@
 // plus 1, modulo 256. The end byte is not covered.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace rahmen {
@@ -22,6 +24,11 @@ inline constexpr std::uint8_t StartAntwort = 0x55;
 inline constexpr std::uint8_t Ende = 0xE5;
 // The one transmit buffer holds a frame of at most this many bytes.
 inline constexpr std::size_t GroessterRahmen = 100;
+
+// How a window hands one frame to the port (the link's SioSend): false when the port is
+// closed or the write was refused; status panel 3 then says SendeFehlerText.
+using Sender = std::function<bool(std::span<const std::uint8_t>)>;
+inline constexpr std::string_view SendeFehlerText = "FEHLER beim senden!";
 
 std::uint8_t Pruefsumme(std::span<const std::uint8_t> bytes);
 
