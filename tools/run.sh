@@ -4,7 +4,8 @@
 # prints its path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/setup.sh build
+# Only what a run needs: the application and the simulated controller the README uses.
+HW_ZIELE="heliowendler trackersim" bash tools/setup.sh build
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec build/bin/heliowendler

@@ -1,0 +1,159 @@
+// The composed application with the parametrization window open against the simulated
+// controller: the CPU time the application process uses while the window polls, and how the
+// GUI thread keeps up (the longest gap between two turns of a 10 ms timer, the memory, the
+// frames handled per second). Options after "--" go to the simulator, so a flood of frames
+// can be measured the same way.
+// Usage: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [-- trackersim options]
+#include "app/anwendung.h"
+#include "basis/programmdateien.h"
+#include "controller/Trackerinit.h"
+#include "seriallink/sioverbindung.h"
+#include "tools/messwerkzeug.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+double CpuSekunden() {
+    QFile f(QStringLiteral("/proc/self/stat"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray zeile = f.readAll();
+    const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
+    const double ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
+    return (felder.value(11).toDouble() + felder.value(12).toDouble()) / ticks;
+}
+
+// Resident memory in MiB.
+double RssMib() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& zeile : f.readAll().split('\n'))
+        if (zeile.startsWith("VmRSS:"))
+            return zeile.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int sekunden = 30, vorlauf = 5;
+    bool takten = false;
+    QStringList simOptionen;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--")) {
+            simOptionen = args.mid(i + 1);
+            break;
+        }
+        if (args[i] == QLatin1String("--sekunden") && i + 1 < args.size())
+            sekunden = args[++i].toInt();
+        else if (args[i] == QLatin1String("--vorlauf") && i + 1 < args.size())
+            vorlauf = args[++i].toInt();
+        else if (args[i] == QLatin1String("--luecken"))
+            takten = true;
+        else {
+            std::fprintf(stderr,
+                         "Aufruf: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [-- "
+                         "trackersim-Optionen]\n");
+            return 1;
+        }
+    }
+
+    QTemporaryDir ordner;
+    programmdateien::SetzeOrdner(ordner.path());
+    const QString link = ordner.filePath(QStringLiteral("trackersim"));
+    QProcess sim;
+    sim.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/trackersim"));
+    sim.setArguments(QStringList{QStringLiteral("--link"), link} + simOptionen);
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    if (!sim.waitForStarted() || !sim.waitForReadyRead(10000)) {
+        std::fprintf(stderr, "trackersim startet nicht\n");
+        return 1;
+    }
+    {
+        QFile ini(programmdateien::Einstellungsdatei());
+        if (!ini.open(QIODevice::WriteOnly)) return 1;
+        ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(link) + "\r\n");
+    }
+
+    Druckantworter ausgabe;
+    dialoge::SetzeAntworter(&ausgabe);
+    const double rssVorher = RssMib();
+    auto a = std::make_unique<Anwendung>();
+    a->Zeige();
+    int rahmen = 0;
+    QObject::connect(a->Verbindung.get(), &SioVerbindung::rahmenEmpfangen, [&] { ++rahmen; });
+    Oeffnung o;
+    o.ComPortNr = 5;
+    WendeEinstellstringAn(o.Einstellungen, "baud=4800 parity=N data=8 stop=1");
+    a->Verbindung->SioReInit(o);
+    if (!a->Verbindung->PortOffen() || !a->FormTrackerInit->isVisible()) {
+        std::fprintf(stderr, "COM5 nicht offen oder Fenster nicht gezeigt\n");
+        return 1;
+    }
+    std::printf("Gerät: %s; Fenster offen, %d s Vorlauf, %d s Messung\n",
+                qPrintable(a->Verbindung->Geraet()), vorlauf, sekunden);
+    std::fflush(stdout);
+
+    // The event loop's turns (--luecken): a 10 ms timer whose longest gap per second is
+    // printed. It costs CPU time of its own, so the idle figure is taken without it.
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 letzterTakt = 0, groessteLuecke = 0, groessteLueckeGesamt = 0;
+    QTimer takt;
+    takt.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        const qint64 jetzt = uhr.elapsed();
+        groessteLuecke = std::max(groessteLuecke, jetzt - letzterTakt);
+        letzterTakt = jetzt;
+    });
+    if (takten) takt.start(10);
+
+    double cpu0 = 0, rssSpitze = 0, rssRuhe = 0;
+    int sekunde = 0, rahmenVorher = 0;
+    QTimer jedeSekunde;
+    QObject::connect(&jedeSekunde, &QTimer::timeout, [&] {
+        ++sekunde;
+        const double rss = RssMib();
+        rssSpitze = std::max(rssSpitze, rss);
+        std::printf("%3d s: %6d Rahmen/s, längste Lücke %4lld ms, %6.1f MiB\n", sekunde - vorlauf,
+                    rahmen - rahmenVorher, static_cast<long long>(groessteLuecke), rss);
+        std::fflush(stdout);
+        rahmenVorher = rahmen;
+        if (sekunde > vorlauf)
+            groessteLueckeGesamt = std::max(groessteLueckeGesamt, groessteLuecke);
+        groessteLuecke = 0;
+        if (sekunde == vorlauf) {
+            cpu0 = CpuSekunden();
+            rssRuhe = rss;
+        }
+        if (sekunde == vorlauf + sekunden) app.quit();
+    });
+    letzterTakt = uhr.elapsed();
+    jedeSekunde.start(1000);
+    app.exec();
+    const double cpu = CpuSekunden() - cpu0;
+
+    std::printf(
+        "Fenster offen %d s: CPU %.3f s = %.3f %% eines Kerns; längste Lücke der "
+        "Ereignisschleife %lld ms; Speicher vor dem Öffnen %.1f MiB, nach dem Vorlauf %.1f MiB, "
+        "höchstens %.1f MiB (+%.1f MiB)\n",
+        sekunden, cpu, 100.0 * cpu / sekunden, static_cast<long long>(groessteLueckeGesamt),
+        rssVorher, rssRuhe, rssSpitze, rssSpitze - rssRuhe);
+    a.reset();
+    dialoge::SetzeAntworter(nullptr);
+    sim.terminate();
+    sim.waitForFinished(5000);
+    return 0;
+}
