@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <random>
+#include <thread>
 #include <utility>
 
 namespace dateizugriff {
@@ -43,18 +45,33 @@ private:
     int fd_;
 };
 
+std::chrono::milliseconds gSperrfrist = Sperrfrist;
+
 // The folder's flock serialises every read-modify-write in it; a lock file beside each file
 // would litter the user's folders, and the folder is there anyway. Where the file system
-// refuses flock (some network mounts) the write still happens, only unserialised.
+// refuses flock (some network mounts) the write still happens, only unserialised. A lock
+// that another program keeps beyond the time limit (a stopped instance, a hung script) makes
+// the write fail rather than freeze the window: polled, since flock has no time-out.
 class Sperre {
 public:
     explicit Sperre(const QByteArray& ordner)
         : ordner_(::open(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         if (ordner_.fd() < 0) return;
-        int r;
-        while ((r = ::flock(ordner_.fd(), LOCK_EX)) != 0 && errno == EINTR) {
+        constexpr auto Takt = std::chrono::milliseconds(10);
+        const auto ende = std::chrono::steady_clock::now() + gSperrfrist;
+        for (;;) {
+            if (::flock(ordner_.fd(), LOCK_EX | LOCK_NB) == 0) {
+                gesperrt_ = true;
+                return;
+            }
+            if (errno == EINTR) continue;
+            if (errno != EWOULDBLOCK) return; // no flock here: unserialised
+            if (std::chrono::steady_clock::now() >= ende) {
+                belegt_ = true;
+                return;
+            }
+            std::this_thread::sleep_for(Takt);
         }
-        gesperrt_ = r == 0;
     }
     // Unlocked explicitly: a child forked meanwhile shares the descriptor and would keep
     // the lock until it ends.
@@ -65,10 +82,13 @@ public:
     Sperre& operator=(const Sperre&) = delete;
     int fd() const { return ordner_.fd(); }
     bool gesperrt() const { return gesperrt_; }
+    // Someone else held the lock for the whole time limit.
+    bool belegt() const { return belegt_; }
 
 private:
     Deskriptor ordner_;
     bool gesperrt_ = false;
+    bool belegt_ = false;
 };
 
 std::optional<QByteArray> LiesOffen(int fd) {
@@ -244,6 +264,7 @@ bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArra
     const QByteArray name = Lokal(info.fileName());
 
     const Sperre sperre(ordner);
+    if (sperre.belegt()) return false;
     if (sperre.gesperrt()) RaeumeAuf(sperre.fd(), name);
     struct stat st {};
     const bool vorhanden = ::stat(zielLokal.constData(), &st) == 0;
@@ -265,6 +286,7 @@ bool KopiereWennFehlt(const QString& quelle, const QString& ziel) {
     const QByteArray zielLokal = Lokal(ziel);
     const QByteArray ordner = Lokal(info.absolutePath());
     const Sperre sperre(ordner);
+    if (sperre.belegt()) return false;
     struct stat st {};
     if (::lstat(zielLokal.constData(), &st) == 0 || errno != ENOENT) return false;
     const auto inhalt = Lies(quelle);
@@ -274,6 +296,10 @@ bool KopiereWennFehlt(const QString& quelle, const QString& ziel) {
 
 void SetzeVorDemErsetzen(std::function<void()> vorDemErsetzen) {
     gVorDemErsetzen = std::move(vorDemErsetzen);
+}
+
+void SetzeSperrfrist(std::chrono::milliseconds frist) {
+    gSperrfrist = frist;
 }
 
 void SetzeSchreibfunktion(std::function<long(int, const char*, std::size_t)> schreibe) {

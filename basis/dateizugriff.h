@@ -9,10 +9,13 @@
 // - the read-modify-write of one file is serialised across processes by an flock on the
 //   file's folder, which also tells that a copy left by a killed save is stale: it is
 //   removed at the next write of that file;
+//   a lock that another process holds for longer than Sperrfrist fails the write, with the
+//   file as it was;
 // - a symbolic link stays a link: the file it points to is replaced.
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -22,6 +25,10 @@ namespace dateizugriff {
 // Far above any real settings or site file (50,000 sites take about 2 MiB), small enough
 // that a wrong file in their place cannot eat the memory.
 inline constexpr qint64 GroessteDatei = qint64(16) << 20;
+
+// How long a write waits for another process's save in the same folder: far longer than any
+// save takes, short enough that a stopped holder does not freeze the window for long.
+inline constexpr std::chrono::milliseconds Sperrfrist{3000};
 
 // The bytes of the file, or nullopt when it is missing or cannot be read as described above.
 std::optional<QByteArray> Lies(const QString& pfad);
@@ -39,6 +46,9 @@ bool KopiereWennFehlt(const QString& quelle, const QString& ziel);
 // Called after the copy is complete on disk and before it replaces the original; tests
 // throw from it to interrupt a write. An empty function removes it.
 void SetzeVorDemErsetzen(std::function<void()> vorDemErsetzen);
+
+// For tests: the time a write waits for the folder's lock (Sperrfrist by default).
+void SetzeSperrfrist(std::chrono::milliseconds frist);
 
 // Stands in for write(2) when given (same contract); tests simulate a full disk with it
 // where they cannot mount a small file system. An empty function restores write(2).

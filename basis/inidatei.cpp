@@ -3,8 +3,11 @@
 #include "basis/dateizugriff.h"
 #include "basis/zahltext.h"
 
+#include <QHash>
 #include <QSet>
 #include <array>
+#include <cctype>
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -100,11 +103,6 @@ QString Einzeilig(QString text) {
     return text;
 }
 
-// A file that cannot be read reads as an empty one.
-std::vector<Zeile> LiesZeilen(const QString& pfad) {
-    return Zerlege(dateizugriff::Lies(pfad).value_or(QByteArray())).zeilen;
-}
-
 struct Fundstelle {
     std::optional<std::size_t> abschnitt;  // header line of the first matching section
     std::optional<std::size_t> schluessel; // first matching key line in it
@@ -134,12 +132,120 @@ Fundstelle Suche(const std::vector<Zeile>& zeilen, const QString& abschnitt,
     return fund;
 }
 
-std::optional<QString> LiesWert(const QString& pfad, const QString& abschnitt,
-                                const QString& schluessel) {
-    const auto zeilen = LiesZeilen(pfad);
-    const Fundstelle fund = Suche(zeilen, abschnitt, schluessel);
-    if (!fund.schluessel) return std::nullopt;
-    return Deute(zeilen[*fund.schluessel].text).wert;
+// The bytes that QString::trimmed() takes for blanks once a line is read as Windows-1252.
+bool IstLeerByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b == 0x20 || (b >= 0x09 && b <= 0x0D) || b == 0xA0;
+}
+
+// Whether the bytes at name can spell ziel (its Windows-1252 bytes, of the same length) when
+// case is ignored. Decides only where both bytes are ASCII; any other byte leaves the answer to
+// the decoded comparison.
+bool KannGleichSein(const char* name, const QByteArray& ziel) {
+    for (qsizetype k = 0; k < ziel.size(); ++k) {
+        const auto a = static_cast<unsigned char>(name[k]);
+        const auto b = static_cast<unsigned char>(ziel[k]);
+        if (a < 0x80 && b < 0x80 && std::tolower(a) != std::tolower(b)) return false;
+    }
+    return true;
+}
+
+// One line of the bytes as they are: [anfang, ende) without its line end, and where the next
+// line begins.
+struct Spanne {
+    qsizetype anfang = 0, ende = 0, weiter = 0;
+};
+Spanne ZeileAb(const QByteArray& inhalt, qsizetype anfang) {
+    const char* const daten = inhalt.constData();
+    const qsizetype n = inhalt.size();
+    qsizetype ende = anfang;
+    while (ende < n && daten[ende] != '\r' && daten[ende] != '\n')
+        ++ende;
+    qsizetype weiter = ende;
+    if (weiter < n)
+        weiter += (daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n') ? 2 : 1;
+    return {anfang, ende, weiter};
+}
+
+// The first byte that is no blank, or z.ende.
+qsizetype ErstesZeichen(const QByteArray& inhalt, const Spanne& z) {
+    qsizetype p = z.anfang;
+    while (p < z.ende && IstLeerByte(inhalt[p]))
+        ++p;
+    return p;
+}
+
+// A section header, decided by Deute; only lines that start with a bracket can be one.
+std::optional<QString> Kopf(const QByteArray& inhalt, const Spanne& z) {
+    const qsizetype p = ErstesZeichen(inhalt, z);
+    if (p == z.ende || inhalt[p] != '[') return std::nullopt;
+    const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
+    if (d.art != Art::Abschnitt) return std::nullopt;
+    return d.name;
+}
+
+// Where the lines of the first section of that name begin. Only headers whose name has the
+// length of the one sought are decoded, so a file of many sections costs one pass over its
+// bytes.
+std::optional<qsizetype> AbschnittsAnfang(const QByteArray& inhalt, const QString& abschnitt) {
+    const QByteArray ziel = NachCp1252(abschnitt.trimmed());
+    for (qsizetype i = inhalt.startsWith(kBom) ? kBom.size() : 0; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        if (p == z.ende || inhalt[p] != '[') continue;
+        // The name stands between the bracket and the last closing bracket of the line.
+        qsizetype zu = z.ende;
+        while (zu > p + 1 && inhalt[zu - 1] != ']')
+            --zu;
+        if (zu <= p + 1) continue; // no closing bracket: no header
+        qsizetype von = p + 1, bis = zu - 1;
+        while (von < bis && IstLeerByte(inhalt[von]))
+            ++von;
+        while (bis > von && IstLeerByte(inhalt[bis - 1]))
+            --bis;
+        if (bis - von != ziel.size() || !KannGleichSein(inhalt.constData() + von, ziel)) continue;
+        if (const auto name = Kopf(inhalt, z); name && GleicherName(*name, abschnitt))
+            return z.weiter;
+    }
+    return std::nullopt;
+}
+
+// The value of the first such key among the lines from anfang up to the next section header.
+// Only lines whose key has the length of the one sought are decoded (Windows-1252 has one
+// byte per character), so a long section costs one pass over its bytes.
+std::optional<QString> WertAb(const QByteArray& inhalt, qsizetype anfang,
+                              const QString& schluessel) {
+    const QByteArray ziel = NachCp1252(schluessel.trimmed());
+    const char* const daten = inhalt.constData();
+    for (qsizetype i = anfang; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        if (p == z.ende || daten[p] == ';') continue;
+        if (Kopf(inhalt, z)) return std::nullopt; // the section has ended
+        const char* gleich = static_cast<const char*>(
+            std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
+        if (!gleich) continue;
+        qsizetype nameEnde = gleich - daten;
+        while (nameEnde > p && IstLeerByte(daten[nameEnde - 1]))
+            --nameEnde;
+        if (nameEnde - p != ziel.size() || !KannGleichSein(daten + p, ziel)) continue;
+        const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
+        if (d.art == Art::Schluessel && GleicherName(d.name, schluessel)) return d.wert;
+    }
+    return std::nullopt;
+}
+
+// A whole number in an INI file: decimal, or hexadecimal marked by "0x" or "0X". The "$"
+// that edits take for hexadecimal is no mark here: "$20" is no number.
+bool IniGanzzahl(const QString& text, int& wert) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    if (i < text.size() && text[i] == u'$') return false;
+    return zahltext::VersucheGanzzahl(text, wert);
 }
 
 void MitZeilenende(std::vector<Zeile>& zeilen, std::size_t vor) {
@@ -171,10 +277,30 @@ QByteArray MitEintrag(const QByteArray& alt, const QString& bereich, const QStri
 
 IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
 
+// A file that cannot be read reads as an empty one.
+const QByteArray& IniDatei::Inhalt() const {
+    if (!inhalt_) {
+        inhalt_ = dateizugriff::Lies(pfad_).value_or(QByteArray());
+        anfaenge_.clear();
+    }
+    return *inhalt_;
+}
+
+std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
+                                          const QString& schluessel) const {
+    const QByteArray& inhalt = Inhalt();
+    const QString name = abschnitt.trimmed().toCaseFolded();
+    auto anfang = anfaenge_.constFind(name);
+    if (anfang == anfaenge_.constEnd())
+        anfang = anfaenge_.insert(name, AbschnittsAnfang(inhalt, abschnitt));
+    if (!*anfang) return std::nullopt;
+    return WertAb(inhalt, **anfang, schluessel);
+}
+
 QStringList IniDatei::Abschnitte() const {
     QStringList namen;
     QSet<QString> gesehen; // case-folded, so a long site list loads in linear time
-    for (const Zeile& z : LiesZeilen(pfad_)) {
+    for (const Zeile& z : Zerlege(Inhalt()).zeilen) {
         const Deutung d = Deute(z.text);
         if (d.art != Art::Abschnitt) continue;
         const QString schluessel = d.name.toCaseFolded();
@@ -188,7 +314,7 @@ QStringList IniDatei::Abschnitte() const {
 QList<QPair<QString, QString>> IniDatei::Eintraege(const QString& abschnitt) const {
     QList<QPair<QString, QString>> eintraege;
     QSet<QString> gesehen;
-    const auto zeilen = LiesZeilen(pfad_);
+    const auto zeilen = Zerlege(Inhalt()).zeilen;
     const Fundstelle fund = Suche(zeilen, abschnitt, QString());
     if (!fund.abschnitt) return eintraege;
     for (std::size_t i = *fund.abschnitt + 1; i < zeilen.size(); ++i) {
@@ -204,24 +330,24 @@ QList<QPair<QString, QString>> IniDatei::Eintraege(const QString& abschnitt) con
 }
 
 bool IniDatei::HatSchluessel(const QString& abschnitt, const QString& schluessel) const {
-    return LiesWert(pfad_, abschnitt, schluessel).has_value();
+    return LiesWert(abschnitt, schluessel).has_value();
 }
 
 QString IniDatei::LeseText(const QString& abschnitt, const QString& schluessel,
                            const QString& vorgabe) const {
-    return LiesWert(pfad_, abschnitt, schluessel).value_or(vorgabe);
+    return LiesWert(abschnitt, schluessel).value_or(vorgabe);
 }
 
 int IniDatei::LeseGanzzahl(const QString& abschnitt, const QString& schluessel, int vorgabe) const {
     int wert = 0;
-    const auto text = LiesWert(pfad_, abschnitt, schluessel);
-    return text && zahltext::VersucheGanzzahl(*text, wert) ? wert : vorgabe;
+    const auto text = LiesWert(abschnitt, schluessel);
+    return text && IniGanzzahl(*text, wert) ? wert : vorgabe;
 }
 
 double IniDatei::LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
                                 double vorgabe) const {
     double wert = 0;
-    const auto text = LiesWert(pfad_, abschnitt, schluessel);
+    const auto text = LiesWert(abschnitt, schluessel);
     return text && zahltext::VersucheGleitkomma(*text, wert) ? wert : vorgabe;
 }
 
@@ -244,6 +370,9 @@ void IniDatei::SchreibeTexte(const QString& abschnitt,
         const QString name = Einzeilig(schluessel).trimmed();
         zeilen.emplace_back(name, NachCp1252(name + u'=' + Einzeilig(wert)));
     }
+    // What was read before no longer stands once the file is written (or failed to be).
+    inhalt_.reset();
+    anfaenge_.clear();
     const bool ersetzt = dateizugriff::Ersetze(pfad_, [&](const QByteArray& alt) {
         QByteArray inhalt = alt;
         for (const auto& [name, eintrag] : zeilen)

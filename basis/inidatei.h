@@ -19,10 +19,12 @@
 // comments and foreign formatting, hence this small implementation.
 #include "basis/fehler.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class IniDatei {
 public:
@@ -38,14 +40,19 @@ public:
 
     QString LeseText(const QString& abschnitt, const QString& schluessel,
                      const QString& vorgabe = QString()) const;
-    // Whole number as the toolkit's INI reader takes it (decimal or "0x" hex); else vorgabe.
+    // Whole number as the toolkit's INI reader takes it (decimal or "0x"/"0X" hex, no "$");
+    // else vorgabe.
     int LeseGanzzahl(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
     // Decimal number under the user's separator; else vorgabe.
     double LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
                           double vorgabe) const;
     bool LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
-    // Each write reads the file afresh, changes one line and replaces the file.
+    // The first read of an object reads the file once and every later read of that object
+    // answers from those bytes, so that a load of many keys parses a large file once: keep
+    // an object for one handler, as the file may change between handlers.
+    // Each write reads the file afresh, changes one line and replaces the file; reads after
+    // it read the file again.
     // Throws SchreibFehler when the file cannot be written.
     void SchreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert);
     // Several keys of one section in one replacement of the file: the bytes are those that
@@ -57,7 +64,13 @@ public:
     void SchreibeBool(const QString& abschnitt, const QString& schluessel, bool wert);
 
 private:
+    const QByteArray& Inhalt() const;
+    std::optional<QString> LiesWert(const QString& abschnitt, const QString& schluessel) const;
+
     QString pfad_;
+    mutable std::optional<QByteArray> inhalt_;
+    // Where the sections read so far begin in inhalt_ (case-folded names; none: missing).
+    mutable QHash<QString, std::optional<qsizetype>> anfaenge_;
 };
 
 // Windows-1252 <-> Unicode, one byte per character. Characters outside the code page

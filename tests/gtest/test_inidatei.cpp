@@ -8,15 +8,19 @@
 #include "prozesse.h"
 #include "trenner.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <chrono>
 #include <limits>
 #include <optional>
+#include <random>
 #include <thread>
 
 namespace {
@@ -481,6 +485,111 @@ TEST_F(IniTest, ZweiterSchreiberWartetAufDenErsten) {
     EXPECT_TRUE(kindWartet);
     EXPECT_TRUE(kopieDa);
     EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=2\r\ny=vom Kind\r\n"));
+}
+
+// A save that finds the folder locked by someone who does not let go (a stopped instance)
+// gives up after the time limit with the usual message, and the file keeps its bytes. Run in
+// a child, so that a save that waits for ever shows as hung instead of stopping the tests.
+TEST_F(IniTest, FremdeSperreLaesstDasSpeichernScheitern) {
+    const QByteArray vorher = "[A]\r\nx=1\r\n";
+    SchreibDatei(Pfad(), vorher);
+    const int ordnerFd =
+        open(QFile::encodeName(ordner_.path()).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(ordnerFd, 0);
+    ASSERT_EQ(flock(ordnerFd, LOCK_EX), 0);
+    const pid_t kind = StarteKind([&] {
+        dateizugriff::SetzeSperrfrist(std::chrono::milliseconds(300));
+        try {
+            IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"),
+                                          QStringLiteral("2"));
+        } catch (const SchreibFehler& f) {
+            return f.meldung() == QStringLiteral("In %1 kann nicht geschrieben werden").arg(Pfad());
+        }
+        return false;
+    });
+    const KindEnde ende = WarteAufKind(kind, std::chrono::seconds(10));
+    flock(ordnerFd, LOCK_UN);
+    close(ordnerFd);
+    EXPECT_EQ(ende, KindEnde::Erfolg) << Text(ende);
+    EXPECT_EQ(LiesDatei(Pfad()), vorher);
+}
+
+// Only "0x" and "0X" mark a hexadecimal number in a file; "$", which an edit takes, does not.
+TEST_F(IniTest, HexadezimalNurMitNullX) {
+    SchreibDatei(Pfad(), "[A]\r\nklein=0x20\r\ngross=0X20\r\ndollar=$20\r\nminusDollar=-$20\r\n"
+                         "blankDollar= $20\r\nminusHex=-0x20\r\ndezimal=20\r\n");
+    const IniDatei ini(Pfad());
+    const struct {
+        const char* schluessel;
+        int wert;
+    } faelle[] = {{"klein", 32},      {"gross", 32},     {"dollar", 7},  {"minusDollar", 7},
+                  {"blankDollar", 7}, {"minusHex", -32}, {"dezimal", 20}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QString::fromUtf8(f.schluessel), 7), f.wert)
+            << f.schluessel;
+}
+
+// The reader finds values in the bytes without decoding every line: against a plain reading
+// of the rules (every line decoded, trimmed, compared), on random files made of the pieces
+// that matter (brackets, equal signs, comments, quotes, the blanks Windows-1252 knows, case,
+// umlauts, every kind of line end).
+namespace {
+std::optional<QString> NachDenRegeln(QByteArray inhalt, const QString& abschnitt,
+                                     const QString& schluessel) {
+    if (inhalt.startsWith("\xEF\xBB\xBF")) inhalt.remove(0, 3);
+    const QString text = AusCp1252(inhalt);
+    static const QRegularExpression zeilenende(QStringLiteral("\r\n|\r|\n"));
+    QStringList zeilen = text.split(zeilenende);
+    if (!zeilen.isEmpty() && zeilen.back().isEmpty()) zeilen.removeLast();
+    const auto gleich = [](const QString& a, const QString& b) {
+        return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    };
+    bool drin = false;
+    for (const QString& roh : zeilen) {
+        const QString z = roh.trimmed();
+        if (z.isEmpty() || z.startsWith(u';')) continue;
+        if (z.startsWith(u'[') && z.lastIndexOf(u']') > 0) {
+            if (drin) return std::nullopt;
+            drin = gleich(z.mid(1, z.lastIndexOf(u']') - 1), abschnitt);
+            continue;
+        }
+        if (!drin || !z.contains(u'=')) continue;
+        const auto g = z.indexOf(u'=');
+        if (!gleich(z.left(g), schluessel)) continue;
+        QString wert = z.mid(g + 1).trimmed();
+        if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+            wert.back() == wert.front())
+            wert = wert.mid(1, wert.size() - 2);
+        return wert;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+TEST_F(IniTest, GefundenWieNachDenRegeln) {
+    const char* const stuecke[] = {"[",    "]",  "=",   ";",    " ",  "\t",   "\xA0",
+                                   "\x85", "\v", "s",   "S",    "k",  "K",    "\xE4",
+                                   "\xC4", "\"", "'",   "\r",   "\n", "\r\n", "\r\n",
+                                   "\n",   "1",  "[s]", "[S ]", "k=", " K =", "\xEF\xBB\xBF"};
+    const QString namen[] = {QStringLiteral("s"), QStringLiteral("S "), QStringLiteral("k"),
+                             QStringLiteral("ä"), QStringLiteral("Ä"),  QStringLiteral("s]"),
+                             QStringLiteral("k=")};
+    std::mt19937 zufall(20261210);
+    for (int datei = 0; datei < 400; ++datei) {
+        QByteArray inhalt;
+        const int laenge = static_cast<int>(zufall() % 60);
+        for (int i = 0; i < laenge; ++i)
+            inhalt += stuecke[zufall() % std::size(stuecke)];
+        SchreibDatei(Pfad(), inhalt);
+        const IniDatei ini(Pfad());
+        for (const QString& a : namen)
+            for (const QString& k : namen)
+                ASSERT_EQ(ini.HatSchluessel(a, k) ? std::optional(ini.LeseText(a, k))
+                                                  : std::nullopt,
+                          NachDenRegeln(inhalt, a, k))
+                    << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
+                    << qPrintable(k);
+    }
 }
 
 TEST(Cp1252, ObereHaelfteUndLuecken) {

@@ -1,0 +1,77 @@
+// Cost of opening a large simulation file: the twelve keys read from files of 1, 4 and just
+// under 16 MiB (the largest the application reads), against the floor of reading the bytes
+// alone. Three shapes: a long section of other keys before "[Parameter]"; many lines of other
+// keys inside "[Parameter]" before its own (every key sought passes all of them); many small
+// sections before "[Parameter]".
+// The ratio to the floor is what matters; it must not grow with the size.
+#include "basis/dateizugriff.h"
+#include "workspace/simulationsdatei.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+
+namespace {
+
+const char* const Schluessel[] = {"Modulbreite=1500", "Modulh\xF6he=160", "Modulabstand=150",
+                                  "Modulneigung=30",  "Trackintervall=5", "L\xE4ngengrad=-13",
+                                  "Breitengrad=51",   "EndlageStart=75",  "EndlageStop=285",
+                                  "Modulpos=0",       "Trackspeed=2.236", "Trackergruppe=1"};
+
+QByteArray Schluesselzeilen() {
+    QByteArray p;
+    for (const char* s : Schluessel)
+        p += QByteArray(s) + "\r\n";
+    return p;
+}
+
+// Form 0: another section first; 1: other keys first inside "[Parameter]"; 2: many sections.
+const QString& Datei(int mib, int form) {
+    static QTemporaryDir ordner;
+    static std::map<std::pair<int, int>, QString> dateien;
+    QString& pfad = dateien[{mib, form}];
+    if (!pfad.isEmpty()) return pfad;
+    pfad = ordner.filePath(QStringLiteral("f%1_%2.TRD").arg(mib).arg(form));
+    const qint64 groesse = std::min<qint64>(qint64(mib) << 20, dateizugriff::GroessteDatei - 4096);
+    QByteArray fuellung;
+    if (form == 2) {
+        for (int i = 0; fuellung.size() < groesse; ++i)
+            fuellung += "[S" + QByteArray::number(i) + "]\r\nk=v\r\n";
+    } else {
+        fuellung = QByteArray("x=1\r\n").repeated(groesse / 5);
+    }
+    const QByteArray inhalt =
+        form == 1 ? "[Parameter]\r\n" + fuellung + Schluesselzeilen()
+                  : "[Andere]\r\n" + fuellung + "[Parameter]\r\n" + Schluesselzeilen();
+    QFile f(pfad);
+    f.open(QIODevice::WriteOnly);
+    f.write(inhalt);
+    return pfad;
+}
+
+void Boden(benchmark::State& state) {
+    const QString& pfad = Datei(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dateizugriff::Lies(pfad));
+}
+
+void Laden(benchmark::State& state) {
+    const QString& pfad = Datei(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simulationsdatei::Lies(pfad));
+}
+
+void Groessen(benchmark::internal::Benchmark* b) {
+    for (int form : {0, 1, 2})
+        for (int mib : {1, 4, 16})
+            b->Args({mib, form});
+    b->ArgNames({"MiB", "form"})->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+BENCHMARK(Boden)->Apply(Groessen);
+BENCHMARK(Laden)->Apply(Groessen);
+
+BENCHMARK_MAIN();
