@@ -245,7 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Parameter]\nModulbreite=0x5DC\nModulabstand=0X96\nModulneigung=1,5\n"
                  "Trackintervall=abc\nEndlageStart=\nEndlageStop=$11D\nModulpos=-90\n"
                  "Trackergruppe=0xFF\n",
-                 Geladen("1500", "0", "150", "0", "0", "0", "0", "0", "285", "-90"), 0, 255},
+                 // "$" is no hexadecimal mark in a file: "$11D" is no number and reads as 0.
+                 Geladen("1500", "0", "150", "0", "0", "0", "0", "0", "0", "-90"), 0, 255},
         // Keys written in UTF-8 are other names; a Windows reader does not find them either.
         Ladefall{"Utf8Umlaute", "[Parameter]\r\nModulh\xC3\xB6he=160\r\nL\xC3\xA4ngengrad=-13\r\n",
                  AlleNull, 0, 0},
