@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -216,7 +217,19 @@ int AlsGanzzahl(const QString& text) {
     return wert;
 }
 
-bool VersucheGleitkomma(const QString& text, double& wert) {
+namespace {
+
+// A decimal number as typed: (-1)^negativ * ziffern * 10^exponent, ziffern being all the
+// digits before and after the separator in their order.
+struct Dezimalzahl {
+    bool negativ = false;
+    std::string ziffern;
+    long exponent = 0;
+};
+
+// The grammar of decimal numbers: [blanks] [sign] digits [separator digits] [E [sign] digits]
+// [blanks], at least one mantissa digit.
+std::optional<Dezimalzahl> Zerlege(const QString& text) {
     const QChar trenner = Dezimaltrenner();
     qsizetype i = 0;
     qsizetype n = text.size();
@@ -224,33 +237,18 @@ bool VersucheGleitkomma(const QString& text, double& wert) {
         ++i;
     while (n > i && IstLeer(text[n - 1]))
         --n;
-
-    // Rebuild the number in the form std::from_chars reads, checking the grammar on the way:
-    // [sign] digits [separator digits] [E [sign] digits], at least one mantissa digit.
-    std::string ascii;
-    bool negativ = false;
+    Dezimalzahl z;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negativ = text[i] == u'-';
+        z.negativ = text[i] == u'-';
         ++i;
     }
-    int ganzStellen = 0, bruchStellen = 0;
-    int ersteZiffer = std::numeric_limits<int>::min(); // power of ten of the first non-zero digit
-    for (; i < n && IstZiffer(text[i]); ++i, ++ganzStellen)
-        ascii += static_cast<char>(text[i].unicode());
-    if (i < n && text[i] == trenner) {
-        ascii += '.';
+    for (; i < n && IstZiffer(text[i]); ++i)
+        z.ziffern += static_cast<char>(text[i].unicode());
+    long bruchStellen = 0;
+    if (i < n && text[i] == trenner)
         for (++i; i < n && IstZiffer(text[i]); ++i, ++bruchStellen)
-            ascii += static_cast<char>(text[i].unicode());
-    }
-    if (ganzStellen + bruchStellen == 0) return false;
-    for (int k = 0, stelle = ganzStellen - 1; k < static_cast<int>(ascii.size()); ++k) {
-        if (ascii[k] == '.') continue;
-        if (ascii[k] != '0') {
-            ersteZiffer = stelle;
-            break;
-        }
-        --stelle;
-    }
+            z.ziffern += static_cast<char>(text[i].unicode());
+    if (z.ziffern.empty()) return std::nullopt;
     long exponent = 0;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
@@ -259,34 +257,99 @@ bool VersucheGleitkomma(const QString& text, double& wert) {
             expNegativ = text[i] == u'-';
             ++i;
         }
-        if (i == n || !IstZiffer(text[i])) return false;
+        if (i == n || !IstZiffer(text[i])) return std::nullopt;
         for (; i < n && IstZiffer(text[i]); ++i)
             exponent = std::min(exponent * 10 + (text[i].unicode() - u'0'), 100000L);
         if (expNegativ) exponent = -exponent;
-        ascii += 'e';
-        ascii += std::to_string(exponent);
     }
-    if (i != n) return false;
+    if (i != n) return std::nullopt;
+    z.exponent = exponent - bruchStellen;
+    return z;
+}
 
+// The double nearest to z * 10^verschiebung; nullopt when it is too large to hold. Too small
+// to represent is zero.
+std::optional<double> Naechste(const Dezimalzahl& z, long verschiebung) {
+    const std::string ascii = z.ziffern + 'e' + std::to_string(z.exponent + verschiebung);
     double ergebnis = 0;
     const auto [ende, fehler] =
         std::from_chars(ascii.data(), ascii.data() + ascii.size(), ergebnis);
     if (fehler == std::errc::result_out_of_range) {
-        // Too small to represent is zero; too large is no number we can hold.
-        if (ersteZiffer == std::numeric_limits<int>::min() || ersteZiffer + exponent >= 0)
-            return false;
-        ergebnis = 0;
+        const auto erste = z.ziffern.find_first_not_of('0');
+        if (erste == std::string::npos) {
+            ergebnis = 0;
+        } else {
+            // The power of ten of the first non-zero digit tells overflow from underflow.
+            const long stelle =
+                static_cast<long>(z.ziffern.size() - erste) - 1 + z.exponent + verschiebung;
+            if (stelle >= 0) return std::nullopt;
+            ergebnis = 0;
+        }
     } else if (fehler != std::errc() || ende != ascii.data() + ascii.size()) {
-        return false;
+        return std::nullopt;
     }
-    wert = negativ ? -ergebnis : ergebnis;
+    return z.negativ ? -ergebnis : ergebnis;
+}
+
+KonvertierFehler GleitkommaFehler(const QString& text) {
+    return KonvertierFehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+}
+
+} // namespace
+
+bool VersucheGleitkomma(const QString& text, double& wert) {
+    const auto z = Zerlege(text);
+    if (!z) return false;
+    const auto w = Naechste(*z, 0);
+    if (!w) return false;
+    wert = *w;
     return true;
+}
+
+double AlsGleitkommaSkaliert(const QString& text, int zehnerpotenz) {
+    double wert = 0;
+    // Accepted exactly as AlsGleitkomma accepts it, whatever the scale does to its size.
+    if (!VersucheGleitkomma(text, wert)) throw GleitkommaFehler(text);
+    const auto z = Zerlege(text);
+    return Naechste(*z, zehnerpotenz).value_or(z->negativ ? -HUGE_VAL : HUGE_VAL);
+}
+
+long long AlsGanzzahlSkaliert(const QString& text, int zehnerpotenz) {
+    double wert = 0;
+    if (!VersucheGleitkomma(text, wert)) throw GleitkommaFehler(text);
+    const Dezimalzahl z = *Zerlege(text);
+    // The whole part of ziffern * 10^e, digit by digit: no binary rounding on the way.
+    const long e = z.exponent + zehnerpotenz;
+    std::string ganz = z.ziffern;
+    if (e >= 0) {
+        const auto erste = ganz.find_first_not_of('0');
+        if (erste != std::string::npos)
+            ganz.append(static_cast<std::size_t>(std::min(e, 40L)), '0');
+    } else {
+        const auto weg = static_cast<std::size_t>(-e);
+        ganz = weg >= ganz.size() ? std::string() : ganz.substr(0, ganz.size() - weg);
+    }
+    const auto erste = ganz.find_first_not_of('0');
+    ganz = erste == std::string::npos ? std::string() : ganz.substr(erste);
+    // Saturated at the ends of 64 bits, as a product too large for any field is.
+    constexpr std::uint64_t Grenze = std::uint64_t{1} << 63;
+    std::uint64_t betrag = 0;
+    bool zuGross = ganz.size() > 19;
+    for (std::size_t k = 0; !zuGross && k < ganz.size(); ++k) {
+        betrag = betrag * 10 + static_cast<std::uint64_t>(ganz[k] - '0');
+        zuGross = betrag > Grenze;
+    }
+    if (z.negativ) {
+        if (zuGross || betrag >= Grenze) return std::numeric_limits<long long>::min();
+        return -static_cast<long long>(betrag);
+    }
+    if (zuGross || betrag >= Grenze) return std::numeric_limits<long long>::max();
+    return static_cast<long long>(betrag);
 }
 
 double AlsGleitkomma(const QString& text) {
     double wert = 0;
-    if (!VersucheGleitkomma(text, wert))
-        throw KonvertierFehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+    if (!VersucheGleitkomma(text, wert)) throw GleitkommaFehler(text);
     return wert;
 }
 

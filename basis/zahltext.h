@@ -37,6 +37,14 @@ KonvertierFehler GanzzahlFehler(const QString& text);
 // Throws "'%s' ist kein gültiger Gleitkommawert".
 double AlsGleitkomma(const QString& text);
 
+// The decimal number text times 10^zehnerpotenz, computed on its decimal digits, so that
+// "8,45" times 100 is 845 and not the 844.99999999999989 of binary floating point. Accepted
+// and refused exactly as AlsGleitkomma (same message).
+// The whole part (truncated toward zero), saturated at the ends of 64 bits:
+long long AlsGanzzahlSkaliert(const QString& text, int zehnerpotenz);
+// The double nearest to the scaled value ("1001" at -3 gives the double nearest to 1.001):
+double AlsGleitkommaSkaliert(const QString& text, int zehnerpotenz);
+
 // Non-throwing forms for readers with a default (INI files).
 bool VersucheGanzzahl(const QString& text, int& wert);
 bool VersucheGleitkomma(const QString& text, double& wert);

@@ -225,8 +225,13 @@ std::uint16_t Low16(const QString& ganzzahl) {
 }
 
 std::int16_t Hundertstel(const QString& dezimal) {
-    const long long v = Abgeschnitten(zahltext::AlsGleitkomma(dezimal) * 100);
+    // On the decimal digits: "8,45" is 845, where 8.45 * 100 in binary would be 844.99...
+    const long long v = zahltext::AlsGanzzahlSkaliert(dezimal, 2);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
+}
+
+double AusTausendsteln(const QString& dezimal) {
+    return zahltext::AlsGleitkommaSkaliert(dezimal, -3);
 }
 
 QString Dezimal(double wert) {
@@ -234,6 +239,13 @@ QString Dezimal(double wert) {
 }
 
 QString Tausendstel(double wert) {
+    // The whole number of thousandths that reads back as this very double, where there is one
+    // (1.001 is stored as 1.000999..., which times 1000 truncates to 1000, not 1001).
+    if (std::isfinite(wert) && std::fabs(wert) < 4.2e6) {
+        const long long k = std::llround(wert * 1000);
+        if (k >= 0 && k <= 0xFFFFFFFFLL && AusTausendsteln(QString::number(k)) == wert)
+            return QString::number(k);
+    }
     return QString::number(static_cast<std::uint32_t>(Abgeschnitten(wert * 1000)));
 }
 
@@ -248,8 +260,8 @@ void LeseParametertexte(const Parametertexte& t, TrackerParameter& p) {
         static_cast<unsigned>(zahltext::AlsGanzzahl(t.Intervall)) * 600u);
     p.ParLaenge = Hundertstel(t.Lam);
     p.ParBreite = Hundertstel(t.Phi);
-    p.ParWinkelSpeed = zahltext::AlsGleitkomma(t.WinkelSpeed) * 0.001;
-    p.ParKorrekturFaktor = zahltext::AlsGleitkomma(t.KorrekturFaktor) * 0.001;
+    p.ParWinkelSpeed = AusTausendsteln(t.WinkelSpeed);
+    p.ParKorrekturFaktor = AusTausendsteln(t.KorrekturFaktor);
     p.ParAnschlagOst = Low16(t.AnschlagOst);
     p.ParAnschlagWest = Low16(t.AnschlagWest);
 }

@@ -146,10 +146,15 @@ inline const QString FalscheVersion = QStringLiteral("Falsche Version!");
 // saturates before its low bits are taken (NaN gives 0).
 
 std::uint16_t Low16(const QString& ganzzahl);
-std::int16_t Hundertstel(const QString& dezimal); // x 100, truncated toward zero
+// x 100, truncated toward zero, on the decimal digits of the text ("8,45" gives 845).
+std::int16_t Hundertstel(const QString& dezimal);
+// x 0.001: the double nearest to the text's value in thousandths ("1001" gives 1.001).
+double AusTausendsteln(const QString& dezimal);
 // Decimal number in the general format ("50,53", "-13", "0").
 QString Dezimal(double wert);
-// wert x 1000, truncated toward zero, as an unsigned 32-bit decimal (2.236 gives "2236").
+// wert in thousandths as an unsigned 32-bit decimal (2.236 gives "2236"): the whole number
+// that AusTausendsteln turns back into this very value where there is one, else wert x 1000
+// truncated toward zero.
 QString Tausendstel(double wert);
 
 // The texts of the "Trackerinitialisierung" edits, named after them without "Edit".
@@ -160,7 +165,7 @@ struct Parametertexte {
 };
 // EditsToParam without its validation, in its order: ParModulL, ParModulH, ParReserve = 0,
 // ParModulA, ParModulN, ParIntervall (minutes x 600), ParLaenge, ParBreite (x 100),
-// ParWinkelSpeed, ParKorrekturFaktor (x 0.001), ParAnschlagOst, ParAnschlagWest. Each field
+// ParWinkelSpeed, ParKorrekturFaktor (AusTausendsteln), ParAnschlagOst, ParAnschlagWest. Each field
 // is stored as soon as its text converts; a failure leaves the ones after it as they were.
 void LeseParametertexte(const Parametertexte& t, TrackerParameter& p);
 // What ParamToEdits shows.

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -215,6 +216,67 @@ TEST_F(MessagesTest, EditsWerdenZuFeldern) {
     EXPECT_EQ(q.ParIntervall, 72000 - 65536);
     EXPECT_EQ(q.ParBreite, 0);
     EXPECT_EQ(q.ParAnschlagOst, 7);
+}
+
+// Typed decimals are scaled on their digits: binary floating point made "8,45" 844.
+TEST_F(MessagesTest, HundertstelAusDemDezimaltext) {
+    const struct {
+        const char* text;
+        int erwartet;
+    } faelle[] = {{"8,45", 845},      {"-9,53", -953},    {"1,15", 115},     {"-9,535", -953},
+                  {"-9,539", -953},   {"0,29", 29},       {"-0,57", -57},    {"4,35", 435},
+                  {"8,45E1", 8450},   {"845E-2", 845},    {" 1,15 ", 115},   {"+1,15", 115},
+                  {"0,001", 0},       {"-0,009", 0},      {"327,67", 32767}, {"-327,68", -32768},
+                  {"327,68", -32768}, {"655,36", 0},      {"1E300", -1},     {"-1E300", 0},
+                  {"1E-400", 0},      {"00008,4500", 845}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(Hundertstel(QString::fromUtf8(f.text)), f.erwartet) << f.text;
+    for (const char* falsch : {"8.45", "", "e2", "1E", "1,2,3", "1E999999"})
+        EXPECT_THROW(Hundertstel(QString::fromUtf8(falsch)), zahltext::KonvertierFehler) << falsch;
+}
+
+// Read from the controller, shown, and sent back unchanged: the "GET Param" then "SET Param"
+// of a technician who types nothing must not change a single byte, for every longitude and
+// latitude and for every speed and factor in thousandths the window keeps, under both
+// separators.
+TEST_F(MessagesTest, ParametersatzUnveraendertZurueck) {
+    for (const QChar trenner : {QLatin1Char(','), QLatin1Char('.')}) {
+        zahltext::SetzeDezimaltrenner(trenner);
+        TrackerParameter p;
+        LeseParametertexte(Vorgaben(), p);
+        const auto rundreise = [](const TrackerParameter& gelesen) {
+            TrackerParameter gesendet = gelesen;
+            LeseParametertexte(ParameterTexte(gelesen), gesendet);
+            return SetParamAnfrage(gesendet) == SetParamAnfrage(gelesen);
+        };
+        int falsch = 0;
+        for (int v = -32768; v <= 32767; ++v) {
+            p.ParLaenge = static_cast<std::int16_t>(v);
+            p.ParBreite = static_cast<std::int16_t>(-v - 1);
+            if (!rundreise(p) && ++falsch < 5) ADD_FAILURE() << "Grad x 100: " << v;
+        }
+        LeseParametertexte(Vorgaben(), p);
+        for (int k = 0; k <= 65535; ++k) {
+            // What a controller stores for k thousandths: the double nearest to k / 1000.
+            const double wert = std::stod(std::to_string(k) + "e-3");
+            p.ParKorrekturFaktor = wert;
+            // The speed edit is held between 10 and 10000.
+            if (k >= 10 && k <= 10000) p.ParWinkelSpeed = wert;
+            if (!rundreise(p) && ++falsch < 5) ADD_FAILURE() << "Tausendstel: " << k;
+        }
+        EXPECT_EQ(falsch, 0) << "separator " << trenner.toLatin1();
+    }
+}
+
+TEST_F(MessagesTest, TausendstelZeigtDenGesendetenWert) {
+    EXPECT_EQ(Tausendstel(1.001), "1001");
+    EXPECT_EQ(Tausendstel(2.236), "2236");
+    EXPECT_EQ(Tausendstel(1.15), "1150");
+    EXPECT_EQ(Tausendstel(0), "0");
+    EXPECT_DOUBLE_EQ(AusTausendsteln("1001"), 1.001);
+    EXPECT_EQ(AusTausendsteln("1001"), 1.001);
+    // A value that no whole number of thousandths gives keeps the truncated product.
+    EXPECT_EQ(Tausendstel(2.2365), "2236");
 }
 
 TEST_F(MessagesTest, ZeitEditsUndUhrantwort) {

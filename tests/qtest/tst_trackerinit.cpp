@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
+#include <string>
 
 using rahmen::Bytes;
 
@@ -581,6 +582,42 @@ private slots:
         for (const auto& [name, text] : edits)
             QCOMPARE(Kind<QLineEdit>(a.f, name)->text(), QString::fromLatin1(text));
         QCOMPARE(a.f.TrackCountdown(), 174);
+    }
+
+    // "GET Param" then "SET Param" with nothing typed sends back exactly the bytes the
+    // controller sent, also for the values binary floating point used to change.
+    void parameterUnveraendertZurueck_data() {
+        QTest::addColumn<int>("laenge");
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("speed");  // thousandths
+        QTest::addColumn<int>("faktor"); // thousandths
+        QTest::newRow("8,45 / -9,53") << 845 << -953 << 2236 << 1000;
+        QTest::newRow("1,15 / 0,29") << 115 << 29 << 1001 << 1015;
+        QTest::newRow("-0,57 / 4,35") << -57 << 435 << 10 << 65535;
+        QTest::newRow("Grenzen") << -32768 << 32767 << 10000 << 0;
+    }
+    void parameterUnveraendertZurueck() {
+        QFETCH(int, laenge);
+        QFETCH(int, breite);
+        QFETCH(int, speed);
+        QFETCH(int, faktor);
+        Aufbau a;
+        a.Version("01.20");
+        messages::TrackerParameter p;
+        LeseParametertexte(
+            {"51", "-13", "160", "1500", "150", "30", "5", "2236", "75", "285", "1000"}, p);
+        p.ParLaenge = static_cast<std::int16_t>(laenge);
+        p.ParBreite = static_cast<std::int16_t>(breite);
+        p.ParWinkelSpeed = std::stod(std::to_string(speed) + "e-3");
+        p.ParKorrekturFaktor = std::stod(std::to_string(faktor) + "e-3");
+        p.ParRest = {1, 2, 3, 4};
+        Bytes nutzdaten{0x21};
+        const auto b = p.Bytes();
+        nutzdaten.insert(nutzdaten.end(), b.begin(), b.end());
+        a.Antwort(2, nutzdaten);
+        Knopf(a.f, "ButtonParSET")->click();
+        QVERIFY(!a.rahmen.isEmpty());
+        QCOMPARE(a.rahmen.last(), messages::SetParamAnfrage(p));
     }
 
     // Only a version of at least 01.20 enables "GET Param" and "SET Param".
