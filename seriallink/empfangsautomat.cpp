@@ -22,7 +22,7 @@ void Empfangsautomat::Rahmenschritt(std::uint8_t b, Senke& senke) {
         return;
     }
     puffer_[laenge_++] = b;
-    if (b == rahmen::Ende) {
+    if (b == rahmen::Ende && !VorParameterende()) {
         const std::span<const std::uint8_t> kandidat(puffer_.data(), laenge_);
         if (rahmen::AntwortPasst(kandidat)) {
             ++rahmen_;
@@ -39,6 +39,13 @@ void Empfangsautomat::Rahmenschritt(std::uint8_t b, Senke& senke) {
         ++verworfen_;
         sammelt_ = false;
     }
+}
+
+// The parameter response is the one response long enough for an 0xE5 in its payload or
+// checksum to fall at 39 bytes or later: its layout is known, so its end byte is awaited.
+bool Empfangsautomat::VorParameterende() const {
+    return laenge_ > 3 && laenge_ < ParameterLaenge && puffer_[1] == ParameterKommando &&
+           puffer_[2] == ParameterNutzdaten;
 }
 
 void Empfangsautomat::Zeilenschritt(std::uint8_t b, Senke& senke) {

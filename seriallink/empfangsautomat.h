@@ -5,8 +5,11 @@
 // Frame step (for every byte): waiting for the start byte 0x55, then collecting. At each
 // 0xE5 the candidate gets the envelope test (rahmen::AntwortPasst): a match ends it; a
 // mismatch ends it only from 39 bytes on, since below that the 0xE5 may be a payload or
-// checksum byte. A candidate that reaches the frame buffer's 100 bytes without ending is
-// dropped, and the step waits for the next 0x55 (a length byte over 95 can never match).
+// checksum byte. A candidate laid out as the parameter response (command 2, 41 payload
+// bytes, 46 bytes in all) is tested only from its 46th byte on: an 0xE5 before that is one
+// of its payload or checksum bytes, which the 39-byte rule would otherwise take for its end. A
+// candidate that reaches the frame buffer's 100 bytes without ending is dropped, and the step waits
+// for the next 0x55 (a length byte over 95 can never match).
 //
 // Bootloader line step (while the firmware update runs, before the frame step): a carriage
 // return ends a line, a zero byte is skipped, every other byte (the line feed too) belongs
@@ -37,6 +40,9 @@ public:
 
     // A mismatch at an 0xE5 ends a candidate from this many bytes on.
     static constexpr std::size_t EndeAbLaenge = 39;
+    // The parameter response: command byte, length byte, and its length in all.
+    static constexpr std::uint8_t ParameterKommando = 2, ParameterNutzdaten = 41;
+    static constexpr std::size_t ParameterLaenge = ParameterNutzdaten + 5;
     // A line grows no further; the bytes beyond are skipped until the carriage return.
     static constexpr std::size_t GroessteZeile = 1024;
 
@@ -51,6 +57,8 @@ public:
 private:
     void Rahmenschritt(std::uint8_t b, Senke& senke);
     void Zeilenschritt(std::uint8_t b, Senke& senke);
+    // The candidate is laid out as the parameter response and has not reached its end byte.
+    bool VorParameterende() const;
 
     std::array<std::uint8_t, rahmen::GroessterRahmen> puffer_{};
     std::size_t laenge_ = 0;

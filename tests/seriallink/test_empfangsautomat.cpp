@@ -101,6 +101,60 @@ TEST(Empfangsautomat, InneresE5AnByte37BleibtOffenAnByte38EndetEs) {
               (std::vector<Fundstueck>{{'F', Bytes(bei38.begin(), bei38.begin() + 39)}}));
 }
 
+// The parameter response (46 bytes) with an 0xE5 inside: at frame byte 37 (as before), 38 and
+// 43 (which the 39-byte rule used to take for its end), and as its checksum; alone, and after
+// a damaged status response that swallows the four responses after it, as it always did.
+TEST(Empfangsautomat, ParameterantwortMitInneremE5) {
+    const auto mitE5 = [](std::size_t stelle) {
+        // Payload byte k is frame byte 3 + k; the checksum is frame byte 44.
+        Bytes nutz(41, 0x01);
+        nutz[0] = 0x21;
+        if (stelle < 44) {
+            nutz[stelle - 3] = 0xE5;
+        } else {
+            // A last payload byte that makes the checksum 0xE5.
+            nutz[40] = 0;
+            nutz[40] = static_cast<std::uint8_t>(0xE5 - rahmen::Antwort(2, nutz)[44]);
+        }
+        return rahmen::Antwort(2, nutz);
+    };
+    for (const std::size_t stelle : {37u, 38u, 43u, 44u}) {
+        const Bytes p = mitE5(stelle);
+        ASSERT_EQ(p.size(), 46u);
+        ASSERT_EQ(p[stelle], 0xE5) << stelle;
+        for (const bool beschaedigtDavor : {false, true}) {
+            Bytes strom = Status;
+            std::vector<Fundstueck> erwartet{{'R', Status}};
+            if (beschaedigtDavor) {
+                strom = strom + StatusFalsch + Mal(Status, 4);
+                Bytes kandidat = StatusFalsch;
+                for (int i = 0; i < 5; ++i) {
+                    erwartet.push_back({'F', kandidat});
+                    kandidat = kandidat + Status;
+                }
+            }
+            strom = strom + p + Status;
+            erwartet.push_back({'R', p});
+            erwartet.push_back({'R', Status});
+            // Split at every byte boundary: the same finds.
+            for (std::size_t i = 0; i <= strom.size(); ++i) {
+                Empfangsautomat a;
+                Protokoll pr;
+                a.Lies({strom.data(), i}, false, pr);
+                a.Lies({strom.data() + i, strom.size() - i}, false, pr);
+                ASSERT_EQ(pr.funde, erwartet) << "0xE5 bei " << stelle << ", beschaedigt davor "
+                                              << beschaedigtDavor << ", geteilt bei " << i;
+            }
+        }
+    }
+    // Any other command or length keeps the 39-byte rule: the same inner 0xE5 at 38 ends it.
+    Bytes anders = mitE5(38);
+    anders[1] = 0x30;
+    anders[44] = rahmen::Pruefsumme({anders.data(), 44});
+    EXPECT_EQ(Lies(anders),
+              (std::vector<Fundstueck>{{'F', Bytes(anders.begin(), anders.begin() + 39)}}));
+}
+
 TEST(Empfangsautomat, BytesVorDemStartUndStartbytesImKandidaten) {
     const Bytes mit55 = rahmen::Antwort(9, Bytes{0x55, 0x55, 0x10});
     EXPECT_EQ(Lies(Bytes{0x00, 0xFF, 0xE5, 0xAA, 0x12} + Status + Bytes{0xE5} + mit55),
