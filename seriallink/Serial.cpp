@@ -13,6 +13,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 #include <vector>
@@ -238,7 +239,8 @@ bool PortZustandLesbar(const ComPort& port, int* fehler) {
 }
 
 Wecker::Wecker() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (fd_ < 0) qFatal("eventfd: %s", qPrintable(Systemtext(errno)));
+    // No descriptor left: the open that needs it fails, the program goes on.
+    if (fd_ < 0) throw std::system_error(errno, std::generic_category(), "eventfd");
 }
 
 Wecker::~Wecker() {

@@ -134,6 +134,7 @@ bool PortZustandLesbar(const ComPort& port, int* fehler = nullptr);
 // names it returns at once. One per waiting thread and purpose.
 class Wecker {
 public:
+    // Throws std::system_error when no descriptor is left.
     Wecker();
     ~Wecker();
     Wecker(const Wecker&) = delete;

@@ -1,18 +1,28 @@
 #include "seriallink/sendeweg.h"
 
+#include <cerrno>
+#include <system_error>
+
 Sendeweg::~Sendeweg() {
     Schliesse();
 }
 
-void Sendeweg::Oeffne(const serial::ComPort& port) {
+int Sendeweg::Oeffne(const serial::ComPort& port) {
     Schliesse();
     std::lock_guard l(m_);
-    port_ = &port;
-    wecker_ = std::make_unique<serial::Wecker>();
-    ende_ = false;
-    rest_.clear();
-    gesendet_ = abgeschlossen_ = 0;
-    thread_ = std::thread(&Sendeweg::Laufe, this);
+    try {
+        wecker_ = std::make_unique<serial::Wecker>();
+        port_ = &port;
+        ende_ = false;
+        rest_.clear();
+        gesendet_ = abgeschlossen_ = 0;
+        thread_ = std::thread(&Sendeweg::Laufe, this);
+    } catch (const std::system_error& f) {
+        port_ = nullptr;
+        wecker_.reset();
+        return f.code().value() ? f.code().value() : EAGAIN;
+    }
+    return 0;
 }
 
 void Sendeweg::Schliesse() {

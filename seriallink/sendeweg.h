@@ -31,8 +31,10 @@ public:
     Sendeweg(const Sendeweg&) = delete;
     Sendeweg& operator=(const Sendeweg&) = delete;
 
-    // Serves the port from now on; it must stay open until Schliesse has returned.
-    void Oeffne(const serial::ComPort& port);
+    // Serves the port from now on; it must stay open until Schliesse has returned. 0, or the
+    // error number when its wake-up descriptor or its thread cannot be had (nothing is served
+    // then).
+    int Oeffne(const serial::ComPort& port);
     // Stops serving the port: bytes not yet on the line are dropped, the thread has ended
     // when it returns. Nothing happens when no port is served.
     void Schliesse();

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cerrno>
+#include <exception>
+#include <new>
+#include <system_error>
 
 Empfangsstelle::Empfangsstelle(std::function<void()> melden) : melden_(std::move(melden)) {}
 
@@ -9,22 +12,39 @@ Empfangsstelle::~Empfangsstelle() {
     StopSerThread();
 }
 
-bool Empfangsstelle::StartSerThread(const serial::ComPort& port, unsigned zyklus) {
+bool Empfangsstelle::StartSerThread(const serial::ComPort& port, unsigned zyklus, int* fehler) {
     std::lock_guard l(m_);
-    return Starte(port, zyklus, eingriff_);
+    return Starte(port, zyklus, eingriff_, fehler);
 }
 
+namespace {
+// The error number of a failed start: no descriptor (the wake-up), no thread, no memory.
+int Fehlernummer(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::system_error& f) {
+        return f.code().value() ? f.code().value() : EAGAIN;
+    } catch (const std::bad_alloc&) {
+        return ENOMEM;
+    } catch (...) {
+        return EAGAIN;
+    }
+}
+} // namespace
+
 bool Empfangsstelle::Starte(const serial::ComPort& port, unsigned zyklus,
-                            const Empfangseingriff& eingriff) {
+                            const Empfangseingriff& eingriff, int* fehler) {
     try {
         receiver_.push_back(std::make_unique<TSerThread>(*this, port, zyklus, eingriff));
     } catch (...) {
+        if (fehler) *fehler = Fehlernummer(std::current_exception());
         return false;
     }
     TSerThread* neu = receiver_.back().get();
     try {
         neu->Start();
     } catch (...) {
+        if (fehler) *fehler = Fehlernummer(std::current_exception());
         receiver_.pop_back();
         return false;
     }
@@ -56,11 +76,31 @@ int Empfangsstelle::SerRunning() const {
 }
 
 std::optional<Fund> Empfangsstelle::Naechster() {
-    std::lock_guard l(m_);
-    if (funde_.empty()) return std::nullopt;
-    Fund f = std::move(funde_.front());
-    funde_.pop_front();
+    std::vector<std::unique_ptr<TSerThread>> fertig;
+    std::optional<Fund> f;
+    {
+        std::lock_guard l(m_);
+        // A replaced receiver is freed as soon as it has left its loop, not at the close.
+        for (auto it = receiver_.begin(); it != receiver_.end();) {
+            if ((*it)->verlassen_ && it->get() != aktuell_) {
+                fertig.push_back(std::move(*it));
+                it = receiver_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (!funde_.empty()) {
+            f = std::move(funde_.front());
+            funde_.pop_front();
+        }
+    }
+    fertig.clear(); // joins: they have left their loop
     return f;
+}
+
+int Empfangsstelle::Empfaenger() const {
+    std::lock_guard l(m_);
+    return static_cast<int>(receiver_.size());
 }
 
 void Empfangsstelle::SetzeEingriff(Empfangseingriff eingriff) {
@@ -84,10 +124,17 @@ bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
     return Starte(alt.port_, alt.zyklus_, alt.eingriff_);
 }
 
-void Empfangsstelle::Verlassen() {
-    std::lock_guard l(m_);
-    --laufend_;
-    cv_.notify_all();
+void Empfangsstelle::Verlassen(TSerThread& t) {
+    bool ersetzt = false;
+    {
+        std::lock_guard l(m_);
+        --laufend_;
+        t.verlassen_ = true;
+        ersetzt = !stoppt_ && aktuell_ != &t;
+        cv_.notify_all();
+    }
+    // A receiver that a replacement took over from: the GUI thread frees it at its next turn.
+    if (ersetzt) melden_();
 }
 
 // Hands the byte steps' finds to the GUI thread, one by one.
@@ -162,7 +209,7 @@ void TSerThread::Execute() {
         }
         stelle_.Melde({Fund::Art::Lesefehler, {}, lesefehler, zyklus_});
     }
-    stelle_.Verlassen();
+    stelle_.Verlassen(*this);
 }
 
 void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {

@@ -51,15 +51,18 @@ public:
     Empfangsstelle& operator=(const Empfangsstelle&) = delete;
 
     // Starts a receiver on the port (which stays open until StopSerThread has returned);
-    // false when no thread could be started.
-    bool StartSerThread(const serial::ComPort& port, unsigned zyklus);
+    // false when no thread could be started, with the error number in *fehler.
+    bool StartSerThread(const serial::ComPort& port, unsigned zyklus, int* fehler = nullptr);
     // Asks every receiver to stop and waits until the last one has left its loop,
     // replacements included.
     void StopSerThread();
     // Receivers that have not yet left their loop.
     int SerRunning() const;
-    // The oldest find not yet taken.
+    // The oldest find not yet taken. Also frees the receivers that a replacement has
+    // taken over from, once they have left their loop (their thread and wake-up descriptor).
     std::optional<Fund> Naechster();
+    // Receiver objects held, the running one and those not yet freed.
+    int Empfaenger() const;
 
     void SetzeFirmwareModus(bool an) { firmwareModus_.store(an, std::memory_order_relaxed); }
     bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
@@ -68,13 +71,14 @@ public:
 
 private:
     friend class TSerThread;
-    bool Starte(const serial::ComPort& port, unsigned zyklus, const Empfangseingriff& eingriff);
+    bool Starte(const serial::ComPort& port, unsigned zyklus, const Empfangseingriff& eingriff,
+                int* fehler = nullptr);
     void Melde(Fund f);
     // After an exception on alt's thread: alt marks itself as terminating, and a fresh
     // receiver takes over the port unless a stop is under way. False when no thread could
     // be started for it.
     bool RestartSerThread(TSerThread& alt);
-    void Verlassen();
+    void Verlassen(TSerThread& t);
 
     std::function<void()> melden_;
     std::atomic<bool> firmwareModus_{false};
@@ -114,6 +118,7 @@ private:
     const unsigned zyklus_;
     const Empfangseingriff eingriff_;
     std::atomic<bool> beendet_{false};
+    bool verlassen_ = false; // has left its loop (under the Empfangsstelle's lock)
     serial::Wecker wecker_;
     Empfangsautomat automat_;
     std::thread thread_;

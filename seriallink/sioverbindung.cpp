@@ -51,11 +51,17 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     }
     ++zyklus_;
     fehlerGezeigt_ = false;
-    sendeweg_->Oeffne(*port_);
-    if (!empfang_->StartSerThread(*port_, zyklus_)) {
+    // Out of descriptors or threads: a failed open like any other, never an abort.
+    if (const int f = sendeweg_->Oeffne(*port_); f != 0) {
         Freigeben();
-        scheitern(
-            QStringLiteral("Für den Empfang von %1 lässt sich kein Thread starten").arg(geraet));
+        scheitern(tr("Für das Senden an %1 lässt sich kein Thread starten: %2")
+                      .arg(geraet, serial::Systemtext(f)));
+        return;
+    }
+    if (int f = 0; !empfang_->StartSerThread(*port_, zyklus_, &f)) {
+        Freigeben();
+        scheitern(tr("Für den Empfang von %1 lässt sich kein Thread starten: %2")
+                      .arg(geraet, serial::Systemtext(f)));
         return;
     }
     portOffen_ = true;
@@ -69,8 +75,11 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
 
 void SioVerbindung::SioClose() {
     if (!portOffen_) return;
-    if (Freigeben()) {
-        portOffen_ = false;
+    // The descriptor is released whatever close() reports, so the port counts as closed
+    // either way: a PortOffen with nothing behind it would let the menus skip the dialog.
+    const bool ok = Freigeben();
+    portOffen_ = false;
+    if (ok) {
         emit panelText(1, QStringLiteral("closed."));
         emit panelHinweis(1, QString());
     } else {
@@ -128,6 +137,10 @@ int SioVerbindung::FrameZaehler() const {
 
 int SioVerbindung::SerRunning() const {
     return empfang_->SerRunning();
+}
+
+int SioVerbindung::Empfaenger() const {
+    return empfang_->Empfaenger();
 }
 
 void SioVerbindung::SetzeEinstellungsdatei(const QString& pfad) {

@@ -40,12 +40,14 @@ public:
 
     // Takes o.ComPortNr as the live number, opens the port it names (see portliste.h),
     // starts the receiver, raises DTR. Panel 1: "not initialize" (nothing else happens),
-    // "Error on COM<n>" with a beep and the cause in panelHinweis(1), or
+    // "Error on COM<n>" with a beep and the cause in panelHinweis(1) (also when no descriptor
+    // or thread is left for the receiver or the transmit path), or
     // "Online com<n> <Baudtext> Baud" followed by geoeffnet(). A port already open is closed
     // first.
     void SioInit(const Oeffnung& o);
     // Stops the receiver, waits until it has left its loop, closes the port: "closed." or, on
-    // failure, a beep and "Error in close!". Does nothing while the port is closed.
+    // failure, a beep and "Error in close!"; the port is released and closed in both cases.
+    // Does nothing while the port is closed.
     void SioClose();
     // SioClose when open, then SioInit.
     void SioReInit(const Oeffnung& o);
@@ -65,6 +67,7 @@ public:
     bool FirmwareModus() const;
     int FrameZaehler() const; // frames with a matching checksum so far
     int SerRunning() const;   // receivers that have not yet left their loop
+    int Empfaenger() const;   // receiver objects held (a replaced one until it is freed)
 
     // The settings file whose "Ports" section names devices (default: the program's).
     void SetzeEinstellungsdatei(const QString& pfad);

@@ -12,12 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <atomic>
 #include <grp.h>
 #include <mutex>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -511,6 +513,9 @@ TEST_F(Verbindung, AusnahmeImEmpfaengerStartetEinenFrischen) {
     Sende(Bytes(Status.begin() + 4, Status.end())); // this read raises: the receiver restarts
     ASSERT_TRUE(Warte([&] { return !werfen_; }));
     EXPECT_EQ(sio_.SerRunning(), 1);
+    // The receiver it replaced is freed at once (its thread and wake-up descriptor), not at
+    // the close.
+    EXPECT_TRUE(Warte([&] { return sio_.Empfaenger() == 1; })) << sio_.Empfaenger();
     // The replacement starts from scratch: the half frame is gone, a whole one is taken.
     Sende(Status);
     ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
@@ -523,6 +528,42 @@ TEST_F(Verbindung, AusnahmeImEmpfaengerStartetEinenFrischen) {
     EXPECT_EQ(sio_.SerRunning(), 0);
     EXPECT_EQ(auf_.Panel(1), "closed.");
     EXPECT_TRUE(antworter_.meldungen.isEmpty());
+}
+
+// With few descriptors left, every open either succeeds or fails as an open fails (a beep,
+// "Error on COM7", the cause in the tooltip, the port closed); none aborts the program, and
+// the next open with descriptors enough works. In a child, whose descriptor limit is its own.
+TEST_F(Verbindung, OhneDeskriptorenScheitertDasOeffnenGeordnet) {
+    const std::string bericht = ImKind([&] {
+        std::string r;
+        rlimit alt{};
+        ::getrlimit(RLIMIT_NOFILE, &alt);
+        const auto offen = [] {
+            return static_cast<rlim_t>(QDir(QStringLiteral("/proc/self/fd")).count() - 3);
+        };
+        for (rlim_t frei = 0; frei < 12; ++frei) {
+            const rlimit grenze{offen() + frei, alt.rlim_max};
+            ::setrlimit(RLIMIT_NOFILE, &grenze);
+            const int piepsVorher = auf_.pieps;
+            sio_.SioInit(Com(7));
+            const bool ok = sio_.PortOffen()
+                                ? auf_.Panel(1) == "Online com7 4800 Baud" && sio_.SerRunning() == 1
+                                : auf_.Panel(1) == "Error on COM7" && !auf_.Hinweis(1).isEmpty() &&
+                                      auf_.pieps == piepsVorher + 1 && sio_.SerRunning() == 0;
+            r += ok ? (sio_.PortOffen() ? 'O' : 'E') : '?';
+            if (!ok) r += auf_.Hinweis(1).toStdString() + ";";
+            sio_.SioClose();
+            ::setrlimit(RLIMIT_NOFILE, &alt);
+        }
+        sio_.SioInit(Com(7));
+        r += sio_.PortOffen() ? "|wieder offen" : "|zu";
+        return r;
+    });
+    // Aborted children leave the report cut short.
+    EXPECT_NE(bericht.find("|wieder offen"), std::string::npos) << bericht;
+    EXPECT_EQ(bericht.find('?'), std::string::npos) << bericht;
+    EXPECT_NE(bericht.find('E'), std::string::npos) << bericht;
+    EXPECT_NE(bericht.find('O'), std::string::npos) << bericht;
 }
 
 TEST_F(Verbindung, GegenseiteWegMeldetEinmalUndGibtDenPortFrei) {
