@@ -1,5 +1,6 @@
 #include "seriallink/portliste.h"
 
+#include "basis/comport.h"
 #include "basis/inidatei.h"
 
 #include <QDir>
@@ -65,14 +66,16 @@ QList<PortEintrag> Systemgeraete(const QString& sysKlasse) {
 QList<PortEintrag> Ports(const QString& einstellungsdatei, const QString& sysKlasse) {
     QList<PortEintrag> r;
     QSet<int> vergeben;
-    static const QRegularExpression comName(QStringLiteral("^COM([1-9][0-9]{0,5})$"),
+    static const QRegularExpression comName(QStringLiteral("^COM([1-9][0-9]*)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const IniDatei ini(einstellungsdatei);
     for (const auto& [schluessel, wert] : ini.Eintraege(QStringLiteral("Ports"))) {
         const auto treffer = comName.match(schluessel.trimmed());
         const QString geraet = wert.trimmed();
         if (!treffer.hasMatch() || geraet.isEmpty()) continue;
-        const int nr = treffer.captured(1).toInt();
+        bool zahl = false;
+        const int nr = treffer.captured(1).toInt(&zahl);
+        if (!zahl || nr > comport::HoechsteNummer) continue;
         if (vergeben.contains(nr)) continue; // the first entry of a number counts
         vergeben.insert(nr);
         r.append({nr, QStringLiteral("COM%1").arg(nr), geraet, true});

@@ -1,6 +1,7 @@
 // Main window: start-up and close, the calculation driver and the change handlers.
 #include "workspace/SDIMAIN.h"
 
+#include "basis/comport.h"
 #include "basis/inidatei.h"
 #include "basis/produkt.h"
 #include "basis/programmdateien.h"
@@ -100,8 +101,6 @@ namespace {
 // always fit them, whatever a settings file says.
 constexpr int FensterOrtGrenze = 16384;
 constexpr int FensterGroesseGrenze = 16384;
-// COM1 to COM256; "Sender1" holds the number plus one (1: no port chosen).
-constexpr int HoechsterComPort = 256;
 } // namespace
 
 void TSDIAppForm::FormCreate() {
@@ -109,7 +108,8 @@ void TSDIAppForm::FormCreate() {
     const QString form = QStringLiteral("Form");
     // A number no port can have reads as the default, as an unreadable one does.
     int sender = ini.LeseGanzzahl(QStringLiteral("COMs"), QStringLiteral("Sender1"), 1);
-    if (sender < 0 || sender > HoechsterComPort + 1) sender = 1;
+    // "Sender1" holds the number plus one (1: no port chosen).
+    if (sender < 0 || sender > comport::HoechsteNummer + 1) sender = 1;
     port_ = sender - 1;
     auto ort = [&](const char* schluessel, int vorgabe) {
         return std::clamp(ini.LeseGanzzahl(form, QString::fromLatin1(schluessel), vorgabe),

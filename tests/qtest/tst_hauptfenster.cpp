@@ -95,7 +95,12 @@ private slots:
         QTest::newRow("Sender1 COM256") << form + "[COMs]\r\nSender1=257\r\n"
                                         << 256 << QRect(30, 40, 900, 700);
         QTest::newRow("Sender1 258") << form + "[COMs]\r\nSender1=258\r\n"
-                                     << 0 << QRect(30, 40, 900, 700);
+                                     << 257 << QRect(30, 40, 900, 700);
+        // The highest number the section "Ports" can pin survives a restart.
+        QTest::newRow("Sender1 COM999999") << form + "[COMs]\r\nSender1=1000000\r\n"
+                                           << 999999 << QRect(30, 40, 900, 700);
+        QTest::newRow("Sender1 jenseits") << form + "[COMs]\r\nSender1=1000001\r\n"
+                                          << 0 << QRect(30, 40, 900, 700);
         QTest::newRow("Form groesste und kleinste Zahlen")
             << QByteArray("[Form]\r\nTop=-2147483648\r\nLeft=2147483647\r\n"
                           "Height=-2147483648\r\nWidth=2147483647\r\n")

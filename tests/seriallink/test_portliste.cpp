@@ -80,4 +80,13 @@ TEST_F(PortlisteTest, EinstellungenZuerstUndVorrangig) {
     EXPECT_EQ(portliste::GeraetFuer(2, Ini(), Sys()), QString());
 }
 
+// The same highest number as the settings file keeps for the chosen port.
+TEST_F(PortlisteTest, HoechsteNummerWieImGespeichertenPort) {
+    Schreibe(Ini(), "[Ports]\r\nCOM999999=/dev/a\r\nCOM1000000=/dev/b\r\n"
+                    "COM99999999999=/dev/c\r\n");
+    EXPECT_EQ(portliste::Ports(Ini(), Sys()),
+              (QList<PortEintrag>{
+                  {999999, QStringLiteral("COM999999"), QStringLiteral("/dev/a"), true}}));
+}
+
 } // namespace
