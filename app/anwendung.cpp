@@ -84,9 +84,12 @@ void VerbindeSchnittstelle(Anwendung& a) {
                      [&menue] { menue.Schnittstelle2Click(); });
     QObject::connect(&haupt, &TSDIAppForm::parametrierungGewaehlt, &haupt,
                      [&menue] { menue.Initialisieren1Click(); });
-    // Every successful open ends by showing the parametrization window.
-    QObject::connect(&link, &SioVerbindung::geoeffnet, &haupt,
-                     [&menue] { menue.Initialisieren1Click(); });
+    // Every successful open ends by showing the parametrization window, cleared of what the
+    // previous controller said and asking the one now on the line.
+    QObject::connect(&link, &SioVerbindung::geoeffnet, &haupt, [&a, &menue] {
+        a.FormTrackerInit->NeueVerbindung();
+        menue.Initialisieren1Click();
+    });
     VerbindeParametrierung(a);
     TPagesDlg& dialog = *a.PagesDlg;
     QObject::connect(&haupt, &TSDIAppForm::startzeitGesetzt, &dialog,

@@ -60,6 +60,28 @@ void TFormTrackerInit::StoppeAbfragen() {
         t->stop();
 }
 
+void TFormTrackerInit::NeueVerbindung() {
+    // What the window shows of a controller belongs to the one it came from: version, the
+    // parameter buttons it enabled, lamps, countdown and current values are cleared until
+    // the controller now on the line answers. The edits stay: they are what the user
+    // sends next, typed or fetched.
+    LabelSVersion->setText(QStringLiteral("xxxx"));
+    LabelVersionsError->clear();
+    softwareVersion_ = 0;
+    ButtonParGET->setEnabled(false);
+    ButtonParSET->setEnabled(false);
+    statusByte_ = 0;
+    trackCountdown_ = 0;
+    LabelTrackTime->setText(QStringLiteral("00:00:00"));
+    rxState_ = false;
+    FormPaint();
+    for (QLineEdit* e : {EditAktPos, EditAktSchatten, EditAktSonnenstand, EditAktAzimut,
+                         EditAktGrenz, EditAktKorrekt})
+        e->setText(QStringLiteral("0"));
+    // A window already shown asks the new controller as a new showing does.
+    if (isVisible()) lauf_.Ereignis([this] { FormShow(); });
+}
+
 void TFormTrackerInit::Gesendet() {
     TimerGetStatus->start();
 }

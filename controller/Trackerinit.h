@@ -50,6 +50,11 @@ public:
     // after a showing (they would reach the bootloader). A speed measurement keeps its clock.
     void StoppeAbfragen();
 
+    // The port was (re)opened, perhaps to another controller: clears what the window shows
+    // of the previous one and, when shown, runs its start sequence (version, clock, current
+    // values, status poll) again.
+    void NeueVerbindung();
+
     // A response whose checksum matched (start byte to end byte).
     void RahmenEmpfangen(const QByteArray& rahmen);
     // A request went out with the port open and no firmware update running.

@@ -225,6 +225,30 @@ private slots:
     // The tracker turns 20 times as fast, and the window's clock runs as fast as the device's,
     // so the measured speed is the simulated 2.236 degrees per second. The poll and the tick
     // run every 100 ms of real time, so that the ends are seen within a fraction of the run.
+    // Re-opening the port to another controller while the window is shown: nothing of the
+    // first controller stays on screen, and the window asks the new one as at a showing.
+    void anderesGeraetAnDerSchnittstelle() {
+        Sitzung s;
+        QVERIFY(s.Starte());
+        QTRY_VERIFY_WITH_TIMEOUT(s.Bereit() && s.Ist("EditAktPos") != QStringLiteral("0"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(s.Lampen() == QStringLiteral("100001"), 10000);
+        // Another controller, with an older version, now behind COM5's name.
+        Simulator zweiter;
+        QVERIFY(zweiter.Starte(s.ordner, {"--clock", "2008-07-07T11:00:00", "--version", "01.19"}));
+        s.antworter.dialogHandler << [](QDialog* d) { return WaehleCom5(d); };
+        Aktion(*s.a->SDIAppForm, "Schnittstelle2")->trigger();
+        QVERIFY(s.F().isVisible());
+        QCOMPARE(s.Text("LabelSVersion"), QStringLiteral("xxxx"));
+        QVERIFY(!s.Bereit());
+        QCOMPARE(s.Lampen(), QStringLiteral("000000"));
+        QCOMPARE(s.Ist("EditAktPos"), QStringLiteral("0"));
+        QCOMPARE(s.F().SoftwareVersion(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(s.Text("LabelSVersion"), QStringLiteral("01.19"), 5000);
+        QCOMPARE(s.Text("LabelVersionsError"), QStringLiteral("Falsche Version!"));
+        QVERIFY(!s.Bereit());
+        QTRY_VERIFY_WITH_TIMEOUT(s.Ist("EditAktPos") != QStringLiteral("0"), 5000);
+    }
+
     void speedmessung() {
         constexpr int Faktor = 20;
         Sitzung s;
