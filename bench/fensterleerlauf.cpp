@@ -122,6 +122,12 @@ int main(int argc, char** argv) {
 
     double cpu0 = 0, rssSpitze = 0, rssRuhe = 0;
     int sekunde = 0, rahmenVorher = 0;
+    const auto messen = [&] {
+        cpu0 = CpuSekunden();
+        rssRuhe = RssMib();
+    };
+    // Without --luecken nothing of the measurement runs during it but the two readings, so
+    // the CPU figure is the application's alone.
     QTimer jedeSekunde;
     QObject::connect(&jedeSekunde, &QTimer::timeout, [&] {
         ++sekunde;
@@ -134,16 +140,18 @@ int main(int argc, char** argv) {
         if (sekunde > vorlauf)
             groessteLueckeGesamt = std::max(groessteLueckeGesamt, groessteLuecke);
         groessteLuecke = 0;
-        if (sekunde == vorlauf) {
-            cpu0 = CpuSekunden();
-            rssRuhe = rss;
-        }
-        if (sekunde == vorlauf + sekunden) app.quit();
+        if (sekunde == vorlauf) messen();
     });
     letzterTakt = uhr.elapsed();
-    jedeSekunde.start(1000);
+    if (takten) {
+        jedeSekunde.start(1000);
+    } else {
+        QTimer::singleShot(vorlauf * 1000, messen);
+    }
+    QTimer::singleShot((vorlauf + sekunden) * 1000 + 10, &app, &QCoreApplication::quit);
     app.exec();
     const double cpu = CpuSekunden() - cpu0;
+    rssSpitze = std::max(rssSpitze, RssMib());
 
     std::printf(
         "Fenster offen %d s: CPU %.3f s = %.3f %% eines Kerns; längste Lücke der "

@@ -109,7 +109,7 @@ void TFormTrackerInit::FormClose() {
     TimerGetStatus->stop();
 }
 
-// The lamps repaint themselves as they change; the window has nothing else to draw.
+// The lamps repaint themselves when they change; the window has nothing else to draw.
 void TFormTrackerInit::FormPaint() {
     const std::pair<TLED*, std::uint8_t> lampen[] = {
         {LEDTracking, BitTracking}, {LEDMotorL, BitMotorWest}, {LEDMotorR, BitMotorOst},
@@ -275,6 +275,12 @@ void TFormTrackerInit::ButtonGetVersionClick() {
 
 void TFormTrackerInit::RahmenEmpfangen(const QByteArray& rahmen) {
     lauf_.Ereignis([this, &rahmen] {
+        // The lamps are drawn once per response, after the receive lamp and the status step
+        // have both had their say, and also when a later step fails.
+        struct Zeichnen {
+            TFormTrackerInit* f;
+            ~Zeichnen() { f->FormPaint(); }
+        } zeichnen{this};
         rxToggle_ = !rxToggle_;
         SetRxState(rxToggle_);
         const auto* daten = reinterpret_cast<const std::uint8_t*>(rahmen.constData());
@@ -284,16 +290,15 @@ void TFormTrackerInit::RahmenEmpfangen(const QByteArray& rahmen) {
     });
 }
 
+// The lamps follow at the end of the response's handling (RahmenEmpfangen).
 void TFormTrackerInit::SetRxState(bool state) {
     rxState_ = state;
-    FormPaint();
 }
 
 void TFormTrackerInit::StatusEmpfangen(const Status& s) {
     statusByte_ = s.StatusByte;
     trackCountdown_ = s.TrackCountdown;
     LabelTrackTime->setText(CountdownText(trackCountdown_));
-    FormPaint();
 }
 
 void TFormTrackerInit::Dekodiere(const Antwort& a) {

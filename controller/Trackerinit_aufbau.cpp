@@ -274,15 +274,25 @@ void TFormTrackerInit::BaueOberflaeche() {
     lampe({&TFormTrackerInit::LEDTxT, "LEDTxT", "TxT"}, schnitt, 90, 28);
 
     // Captions bold, contents in the window's face.
+    // Every control fills its own background with its group's colour, which it inherits: a
+    // changing lamp, label or blinking cursor then redraws itself alone, not the whole group
+    // box with its caption behind it (the status poll changes some of them every 1.5 s).
     for (QGroupBox* g : {param, zeit, ist, version, service, status, schnitt}) {
         g->setFont(fett);
-        for (QWidget* w : g->findChildren<QWidget*>())
-            if (w != LabelVersionsError) w->setFont(normal);
+        for (QWidget* w : g->findChildren<QWidget*>()) {
+            // The red error text has a palette of its own, and changes only with a version.
+            if (w == LabelVersionsError) continue;
+            w->setFont(normal);
+            w->setAutoFillBackground(true);
+        }
     }
 
     auto timer = [this](const char* name, int ms, bool einmal) {
         auto* t = new QTimer(this);
         t->setObjectName(QString::fromLatin1(name));
+        // To the millisecond: a coarse timer may fire up to 5 % early, and the requests keep
+        // their 1.0, 1.5 and 2.0 s and the 1.5 s poll.
+        t->setTimerType(Qt::PreciseTimer);
         t->setInterval(ms);
         t->setSingleShot(einmal);
         return t;

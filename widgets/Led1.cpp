@@ -6,14 +6,22 @@
 
 TLED::TLED(QWidget* parent) : QWidget(parent), pinsel_(colorAus_), timer_(new QTimer(this)) {
     setFixedSize(Groesse, Groesse);
+    // The corners take the surroundings' colour from the palette the lamp inherits, so the
+    // lamp is opaque: a change redraws the lamp alone, not the group box behind it.
+    setAutoFillBackground(true);
     timer_->setObjectName(QStringLiteral("Blinken"));
     connect(timer_, &QTimer::timeout, this, &TLED::TimerEvent);
 }
 
 void TLED::Show(bool value) {
+    const QColor pinsel = value ? colorAn_ : colorAus_;
+    // Drawn only when what it shows changes (a status poll sets the same lamps again and
+    // again), and together with whatever else changed in the same turn of the event loop:
+    // the drawing happens before the next event is taken.
+    if (value == on_ && pinsel == pinsel_) return;
     on_ = value;
-    pinsel_ = value ? colorAn_ : colorAus_;
-    repaint();
+    pinsel_ = pinsel;
+    update();
 }
 
 void TLED::SetInterval(int value) {
@@ -36,12 +44,13 @@ void TLED::TimerEvent() {
 }
 
 void TLED::paintEvent(QPaintEvent*) {
-    // The largest circle that fits, centred, outlined black one pixel wide.
+    // The largest circle that fits, centred, outlined black one pixel wide: the outline's
+    // middle runs half a pixel inside the square, so its outer edge touches the sides.
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(pinsel_);
-    const int d = std::min(width(), height()) - 1;
+    const qreal d = std::min(width(), height());
     p.drawEllipse(
         QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d).adjusted(0.5, 0.5, -0.5, -0.5));
 }

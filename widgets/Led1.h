@@ -19,7 +19,8 @@ public:
     explicit TLED(QWidget* parent = nullptr);
 
     bool on() const { return on_; }
-    // Lights or unlights the lamp and redraws it at once.
+    // Lights or unlights the lamp; it is redrawn, before the next event, when that changes
+    // what it shows.
     void Show(bool value);
     // value <= 0 stops blinking and leaves the lamp unlit; otherwise the lamp changes state
     // every value milliseconds, starting from the state it is in.

@@ -20,12 +20,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 using zahltext::AlsGanzzahl;
 using zahltext::AlsGleitkomma;
@@ -84,13 +86,26 @@ QString TSDIAppForm::Panel(int i) const {
     return StatusPanel[i]->text();
 }
 void TSDIAppForm::SetzePanel(int i, const QString& text) {
+    // An unchanged text is not drawn again (the status poll writes the same one every 1.5 s).
+    if (StatusPanel[i]->text() == text) return;
     StatusPanel[i]->setText(text);
+    panelGeaendert_[i] = true;
 }
 void TSDIAppForm::SetzePanelHinweis(int i, const QString& text) {
     StatusPanel[i]->setToolTip(text);
 }
 void TSDIAppForm::StatusleisteZeichnen() {
-    statusBar()->repaint();
+    // At once, and only the panels whose text changed since they were last drawn.
+    for (int i = 0; i < 4; ++i)
+        if (panelGeaendert_[i]) StatusPanel[i]->repaint();
+}
+
+bool TSDIAppForm::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // A panel drawn by its own update is drawn: StatusleisteZeichnen need not draw it again.
+    if (ereignis->type() == QEvent::Paint)
+        for (int i = 0; i < 4; ++i)
+            if (objekt == StatusPanel[i]) panelGeaendert_[i] = false;
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 // ---------------------------------------------------------------------------------------

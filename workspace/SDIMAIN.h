@@ -81,6 +81,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     // Calculation driver and change handlers; they throw at the first text that does not
@@ -138,6 +139,7 @@ private:
     TPaintBox* PaintBox1;
     QPlainTextEdit* Terminal; // hidden, unused
     QLabel* StatusPanel[4];
+    bool panelGeaendert_[4] = {}; // text changed since the panel was last drawn
     QTimer* TimerStartSioInit;
     QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
     QAction *EditCut1, *EditCopy1, *EditPaste1;

@@ -312,6 +312,7 @@ void TSDIAppForm::BaueOberflaeche() {
         StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         StatusPanel[i]->setAccessibleDescription(QString::fromUtf8(panelInhalt[i]));
         StatusPanel[i]->setFixedWidth(150);
+        StatusPanel[i]->installEventFilter(this);
         StatusPanel[i]->setFrameShape(QFrame::Panel);
         StatusPanel[i]->setFrameShadow(QFrame::Sunken);
         statusBar()->addWidget(StatusPanel[i]);
