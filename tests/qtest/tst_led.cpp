@@ -22,6 +22,43 @@ class TestLed : public QObject {
     Q_OBJECT
 
 private slots:
+    // The largest circle in its 15 x 15: its black outline reaches the middle of every side.
+    void groessterKreis() {
+        TLED led;
+        led.Show(true);
+        const QImage bild = led.grab().toImage();
+        QCOMPARE(bild.size(), QSize(15, 15));
+        const auto dunkel = [&](int x, int y) { return qGray(bild.pixel(x, y)) < 128; };
+        QVERIFY(dunkel(0, 7));
+        QVERIFY(dunkel(14, 7));
+        QVERIFY(dunkel(7, 0));
+        QVERIFY(dunkel(7, 14));
+        QVERIFY(!dunkel(7, 7)); // lit inside
+    }
+
+    // Setting the state it already shows draws nothing; a change draws once.
+    void zeichnetNurBeiAenderung() {
+        TLED led;
+        led.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&led));
+        struct Zaehler : QObject {
+            int n = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++n;
+                return false;
+            }
+        } zaehler;
+        led.installEventFilter(&zaehler);
+        for (int i = 0; i < 10; ++i)
+            led.Show(false);
+        QCoreApplication::processEvents();
+        QCOMPARE(zaehler.n, 0);
+        led.Show(true);
+        led.Show(true);
+        QCoreApplication::processEvents();
+        QCOMPARE(zaehler.n, 1);
+    }
+
     void neuIstGrauUndSchaltet() {
         TLED led;
         QCOMPARE(led.size(), QSize(15, 15));
