@@ -11,6 +11,7 @@
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 namespace {
@@ -73,6 +74,13 @@ void VerbindeSchnittstelle(Anwendung& a) {
     QObject::connect(&link, &SioVerbindung::panelHinweis, &haupt,
                      [&haupt](int i, const QString& text) { haupt.SetzePanelHinweis(i, text); });
     QObject::connect(&link, &SioVerbindung::piep, &haupt, [] { dialoge::Piep(); });
+    // A device that sends faster than the window can follow: said once per such run.
+    QObject::connect(&link, &SioVerbindung::ueberlauf, &haupt, [&haupt](qint64 verworfen) {
+        haupt.SetzePanel(3, QCoreApplication::translate(
+                                "Anwendung", "Empfang überlastet: %1 Protokolle verworfen")
+                                .arg(verworfen));
+        haupt.StatusleisteZeichnen();
+    });
 
     a.Menue = std::make_unique<Schnittstellenmenue>(
         *a.PagesDlg, link,

@@ -5,6 +5,7 @@
 #include <exception>
 #include <new>
 #include <system_error>
+#include <utility>
 
 Empfangsstelle::Empfangsstelle(std::function<void()> melden) : melden_(std::move(melden)) {}
 
@@ -92,6 +93,8 @@ std::optional<Fund> Empfangsstelle::Naechster() {
         if (!funde_.empty()) {
             f = std::move(funde_.front());
             funde_.pop_front();
+        } else {
+            gemeldet_ = false; // the next find calls again
         }
     }
     fertig.clear(); // joins: they have left their loop
@@ -109,11 +112,25 @@ void Empfangsstelle::SetzeEingriff(Empfangseingriff eingriff) {
 }
 
 void Empfangsstelle::Melde(Fund f) {
+    bool wecken = false;
     {
         std::lock_guard l(m_);
-        funde_.push_back(std::move(f));
+        // Bounded: a device that floods the line must not fill the memory while the GUI
+        // thread catches up. What does not fit is counted; the loss of the port always fits.
+        if (funde_.size() < GroessteWarteschlange || f.art == Fund::Art::PortWeg)
+            funde_.push_back(std::move(f));
+        else
+            ++verworfen_;
+        wecken = !gemeldet_;
+        gemeldet_ = true;
     }
-    melden_();
+    // One call on its way at a time: the GUI thread takes what waits until none is left.
+    if (wecken) melden_();
+}
+
+std::uint64_t Empfangsstelle::Verworfen() const {
+    std::lock_guard l(m_);
+    return verworfen_;
 }
 
 bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
@@ -134,7 +151,12 @@ void Empfangsstelle::Verlassen(TSerThread& t) {
         cv_.notify_all();
     }
     // A receiver that a replacement took over from: the GUI thread frees it at its next turn.
-    if (ersetzt) melden_();
+    if (!ersetzt) return;
+    {
+        std::lock_guard l(m_);
+        if (std::exchange(gemeldet_, true)) return;
+    }
+    melden_();
 }
 
 // Hands the byte steps' finds to the GUI thread, one by one.

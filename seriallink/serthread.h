@@ -43,8 +43,8 @@ class TSerThread;
 
 class Empfangsstelle {
 public:
-    // melden runs on a receiver's thread once per find; it must make the GUI thread call
-    // Naechster() once (a queued invocation).
+    // melden runs on a receiver's thread when a find comes while none waits; it must make
+    // the GUI thread call Naechster() until that returns nothing (a queued invocation).
     explicit Empfangsstelle(std::function<void()> melden);
     ~Empfangsstelle(); // StopSerThread
     Empfangsstelle(const Empfangsstelle&) = delete;
@@ -63,6 +63,11 @@ public:
     std::optional<Fund> Naechster();
     // Receiver objects held, the running one and those not yet freed.
     int Empfaenger() const;
+    // Finds that waited for the GUI thread are at most this many (a second's worth of a
+    // flooding USB adapter, far more than a whole firmware transfer ever has waiting); finds
+    // beyond it are dropped and counted.
+    static constexpr std::size_t GroessteWarteschlange = 4096;
+    std::uint64_t Verworfen() const; // finds dropped so far
 
     void SetzeFirmwareModus(bool an) { firmwareModus_.store(an, std::memory_order_relaxed); }
     bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
@@ -89,6 +94,8 @@ private:
     TSerThread* aktuell_ = nullptr;
     std::vector<std::unique_ptr<TSerThread>> receiver_;
     std::deque<Fund> funde_;
+    bool gemeldet_ = false; // a call of melden_ is on its way or being served
+    std::uint64_t verworfen_ = 0;
     Empfangseingriff eingriff_;
 };
 

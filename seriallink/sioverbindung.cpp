@@ -7,6 +7,7 @@
 #include "seriallink/serthread.h"
 #include "widgets/dialoge.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 
 SioVerbindung::SioVerbindung(QObject* parent)
@@ -165,8 +166,28 @@ void SioVerbindung::SetzeEmpfangseingriff(
 }
 
 void SioVerbindung::Abholen() {
-    std::optional<Fund> f = empfang_->Naechster();
-    if (!f) return;
+    // What waits is taken in order, but in slices: after Zeitscheibe the rest follows in the
+    // next turn of the event loop, so the windows are drawn and the user's input is served
+    // while a flooding device is drained.
+    QElapsedTimer scheibe;
+    scheibe.start();
+    while (std::optional<Fund> f = empfang_->Naechster()) {
+        Verarbeite(*f);
+        if (scheibe.elapsed() >= Zeitscheibe.count()) {
+            QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
+            return;
+        }
+    }
+    // All taken: finds dropped meanwhile are reported once, with their number.
+    if (const std::uint64_t v = empfang_->Verworfen(); v != gemeldetVerworfen_) {
+        const auto neu = v - gemeldetVerworfen_;
+        gemeldetVerworfen_ = v;
+        emit ueberlauf(static_cast<qint64>(neu));
+    }
+}
+
+void SioVerbindung::Verarbeite(Fund& fund) {
+    std::optional<Fund> f = std::move(fund);
     const auto bytes = [&f] {
         return QByteArray(reinterpret_cast<const char*>(f->bytes.data()),
                           static_cast<qsizetype>(f->bytes.size()));

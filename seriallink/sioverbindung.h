@@ -13,12 +13,14 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
 
 class Empfangsstelle;
+struct Fund;
 class Sendeweg;
 
 // What one open takes from the interface dialog.
@@ -35,6 +37,9 @@ struct Oeffnung {
 class SioVerbindung : public QObject {
     Q_OBJECT
 public:
+    // How long the GUI thread takes received finds before it turns to other events.
+    static constexpr std::chrono::milliseconds Zeitscheibe{20};
+
     explicit SioVerbindung(QObject* parent = nullptr);
     ~SioVerbindung() override; // stops the receiver and releases the port
 
@@ -98,14 +103,18 @@ signals:
     // are handed over): the controller's status poll starts again.
     void gesendet();
     void comPortNrGeaendert(int nr);
+    // The receiver found more than could wait for the GUI thread (a flooding device): so many
+    // finds were dropped. Once for each such run, after the rest was handled.
+    void ueberlauf(qint64 verworfen);
     void piep();
 
 private:
     // Stops the receiver and the transmit path, then closes the port (the handle is empty
     // afterwards): CloseComPort's result.
     bool Freigeben();
-    // One find of the receiver, on the GUI thread.
+    // The finds waiting, on the GUI thread, in slices of Zeitscheibe.
     void Abholen();
+    void Verarbeite(Fund& f);
     void PortVerloren(int fehlernummer);
     void Systemfehler(int fehlernummer);
 
@@ -117,6 +126,7 @@ private:
     int pruefsummenfehler_ = 0;
     unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
     bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
+    std::uint64_t gemeldetVerworfen_ = 0;
     serial::Leitungsbeobachter beobachter_;
     serial::ComHandle port_;
     std::unique_ptr<Sendeweg> sendeweg_;

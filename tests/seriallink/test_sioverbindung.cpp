@@ -8,6 +8,7 @@
 #include "qtest/support/testantworter.h"
 #include "seriallink/empfangsautomat.h"
 #include "seriallink/rahmen.h"
+#include "seriallink/serthread.h"
 #include "seriallink/sioverbindung.h"
 
 #include <gtest/gtest.h>
@@ -564,6 +565,38 @@ TEST_F(Verbindung, OhneDeskriptorenScheitertDasOeffnenGeordnet) {
     EXPECT_EQ(bericht.find('?'), std::string::npos) << bericht;
     EXPECT_NE(bericht.find('E'), std::string::npos) << bericht;
     EXPECT_NE(bericht.find('O'), std::string::npos) << bericht;
+}
+
+// A device that sends faster than the GUI thread takes the frames: at most the bound waits,
+// the rest is dropped and reported once with its number, and the link goes on as before.
+TEST_F(Verbindung, FlutWirdBegrenztUndEinmalGemeldet) {
+    QSignalSpy ueberlauf(&sio_, &SioVerbindung::ueberlauf);
+    Oeffne();
+    constexpr std::size_t anzahl = Empfangsstelle::GroessteWarteschlange + 904;
+    // Written while the GUI thread does not turn: everything the receiver finds must wait.
+    const Bytes flut = [&] {
+        Bytes b;
+        for (std::size_t i = 0; i < anzahl; ++i)
+            b = b + Status;
+        return b;
+    }();
+    std::thread schreiber([&] { pty_.Schreibe(flut); });
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (gelesen_ < flut.size() && std::chrono::steady_clock::now() < ende)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    schreiber.join();
+    ASSERT_EQ(gelesen_, flut.size());
+    ASSERT_TRUE(Warte([&] { return ueberlauf.size() == 1; }, 20000));
+    EXPECT_EQ(auf_.rahmen.size(), qsizetype(Empfangsstelle::GroessteWarteschlange));
+    EXPECT_EQ(ueberlauf.at(0).at(0).toLongLong(), 904);
+    // Afterwards every frame comes again, and nothing more is reported.
+    Sende(Status);
+    ASSERT_TRUE(Warte([&] {
+        return auf_.rahmen.size() == qsizetype(Empfangsstelle::GroessteWarteschlange) + 1;
+    }));
+    QTest::qWait(50);
+    EXPECT_EQ(ueberlauf.size(), 1);
+    EXPECT_EQ(sio_.FrameZaehler(), int(Empfangsstelle::GroessteWarteschlange) + 1);
 }
 
 TEST_F(Verbindung, GegenseiteWegMeldetEinmalUndGibtDenPortFrei) {

@@ -1,6 +1,7 @@
 // trackersim: the tracker controller (or its bootloader) on a pseudo-terminal, for running the
 // application without the device. Prints the device's path as one line once it is ready, then
 // answers until SIGINT or SIGTERM.
+#include "seriallink/rahmen.h"
 #include "tools/trackersim/bootloader.h"
 #include "tools/trackersim/optionen.h"
 #include "tools/trackersim/sendeplan.h"
@@ -66,12 +67,22 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
     Sendeplan eingang(o.rxBaud); // the application's bytes on their way to the device
     Bytes ausgang;               // due, not yet taken by the pseudo-terminal
     plan.Anhaengen(geraet.Einschalten(jetzt()), jetzt());
+    // The flood: valid status responses, as fast as the pseudo-terminal takes them.
+    const Zeit flutAnfang = std::chrono::seconds(o.flutAb);
+    const Zeit flutEnde = flutAnfang + std::chrono::seconds(o.flut);
+    const Bytes flutRahmen = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00});
     std::uint8_t puffer[4096];
     for (;;) {
         Zeit t = jetzt();
         const Bytes faellig = plan.Faellig(t);
         ausgang.insert(ausgang.end(), faellig.begin(), faellig.end());
-        while (!ausgang.empty()) {
+        const bool flut = o.flut > 0 && t >= flutAnfang && t < flutEnde;
+        // During the flood the output never runs dry: the poll below waits for room. A few
+        // writes per turn, so requests and the flood's end are still seen.
+        for (int schreibe = 0; schreibe < 16; ++schreibe) {
+            while (flut && ausgang.size() < 4096)
+                ausgang.insert(ausgang.end(), flutRahmen.begin(), flutRahmen.end());
+            if (ausgang.empty()) break;
             const ssize_t n = write(master, ausgang.data(), ausgang.size());
             if (n > 0) {
                 ausgang.erase(ausgang.begin(), ausgang.begin() + n);
@@ -89,8 +100,12 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
 
         timespec warte{};
         timespec* frist = nullptr;
-        if (const auto naechste =
-                Frueher(Frueher(plan.Naechste(), geraet.NaechsterTakt()), eingang.Naechste())) {
+        std::optional<Zeit> flutGrenze;
+        if (o.flut > 0 && t < flutAnfang) flutGrenze = flutAnfang;
+        if (flut) flutGrenze = flutEnde;
+        if (const auto naechste = Frueher(
+                Frueher(Frueher(plan.Naechste(), geraet.NaechsterTakt()), eingang.Naechste()),
+                flutGrenze)) {
             const auto rest = std::max(*naechste - t, Zeit{0});
             warte.tv_sec = static_cast<time_t>(rest.count() / 1'000'000);
             warte.tv_nsec = static_cast<long>(rest.count() % 1'000'000 * 1000);

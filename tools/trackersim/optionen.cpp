@@ -103,6 +103,10 @@ const char* Hilfetext() {
            "  --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:\n"
            "                              nicht ausgefuehrt, nicht beantwortet\n"
            "  --seed N                    Startwert fuer --noise und --notakn-rate (1)\n"
+           "  --flut S                    sendet S Sekunden lang gueltige Statusantworten so\n"
+           "                              schnell, wie das Pseudo-Terminal sie nimmt (ein\n"
+           "                              USB-Adapter, der die Baudrate nicht einhaelt)\n"
+           "  --flut-ab S                 die Flut beginnt S Sekunden nach dem Start (0)\n"
            "  --help                      diese Hilfe\n"
            "Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den\n"
            "Bootloader neu ein (er meldet seine Version).\n";
@@ -133,6 +137,16 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
          [&](std::string_view w) {
              unsigned long long n = 0;
              return LeseGanzzahl(w, 50, 4'000'000, n) && (o.baud = unsigned(n), true);
+         }},
+        {"flut", "eine Zahl von Sekunden von 1 bis 3600",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 1, 3600, n) && (o.flut = unsigned(n), true);
+         }},
+        {"flut-ab", "eine Zahl von Sekunden von 0 bis 3600",
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             return LeseGanzzahl(w, 0, 3600, n) && (o.flutAb = unsigned(n), true);
          }},
         {"rx-baud", "eine Baudrate von 50 bis 4000000",
          [&](std::string_view w) {

@@ -16,6 +16,8 @@ struct Optionen {
     unsigned rxBaud = 0;     // pacing of what it receives, 0: none
     bool protokoll = false;  // the bootloader's frames and replies to stderr
     bool uhrGesetzt = false; // --clock given; otherwise the clock starts at the present time
+    unsigned flutAb = 0;     // the flood of status responses begins this many seconds in
+    unsigned flut = 0;       // and lasts this many seconds, 0: no flood
     SteuerungsEinstellungen steuerung;
     BootloaderEinstellungen bootloaderEinstellungen;
 };
