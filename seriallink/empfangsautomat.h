@@ -49,6 +49,9 @@ public:
     // One read's bytes. firmwareModus: the bootloader line step runs too.
     void Lies(std::span<const std::uint8_t> bytes, bool firmwareModus, Senke& senke);
 
+    // Drops the bootloader line collected so far (a new firmware session begins).
+    void VerwirfZeile() { zeile_.clear(); }
+
     bool Sammelt() const { return sammelt_; }
     std::uint64_t Rahmen() const { return rahmen_; }
     std::uint64_t Pruefsummenfehler() const { return pruefsummenfehler_; }

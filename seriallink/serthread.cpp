@@ -237,5 +237,6 @@ void TSerThread::Execute() {
 void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     if (eingriff_) eingriff_(bytes);
     Weitergabe weitergabe(*this);
+    if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
     automat_.Lies(bytes, stelle_.FirmwareModus(), weitergabe);
 }

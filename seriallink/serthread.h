@@ -69,7 +69,12 @@ public:
     static constexpr std::size_t GroessteWarteschlange = 4096;
     std::uint64_t Verworfen() const; // finds dropped so far
 
-    void SetzeFirmwareModus(bool an) { firmwareModus_.store(an, std::memory_order_relaxed); }
+    // Switching the mode on also drops a bootloader line left half collected by an earlier
+    // session, before the receiver takes its next bytes.
+    void SetzeFirmwareModus(bool an) {
+        if (an) zeileVerwerfen_.store(true);
+        firmwareModus_.store(an, std::memory_order_relaxed);
+    }
     bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
     // Receivers started from now on use it.
     void SetzeEingriff(Empfangseingriff eingriff);
@@ -87,6 +92,7 @@ private:
 
     std::function<void()> melden_;
     std::atomic<bool> firmwareModus_{false};
+    std::atomic<bool> zeileVerwerfen_{false};
     mutable std::mutex m_;
     std::condition_variable cv_;
     int laufend_ = 0;

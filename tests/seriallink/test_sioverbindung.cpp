@@ -377,6 +377,20 @@ TEST_F(Verbindung, BootloaderzeilenNurImFirmwaremodus) {
     EXPECT_EQ(auf_.Panel(3), "CS FEHLER !");
 }
 
+// A reply cut off by the end of one firmware session ("AK" of "AKN") does not begin the first
+// line of the next one.
+TEST_F(Verbindung, NeueFirmwaresitzungBeginntMitLeererZeile) {
+    Oeffne();
+    sio_.SetzeFirmwareModus(true);
+    Sende(B("AK"));
+    sio_.SetzeFirmwareModus(false);
+    Sende(B("N\r"));
+    sio_.SetzeFirmwareModus(true);
+    Sende(B("Bootloader V1.00\r"));
+    ASSERT_TRUE(Warte([&] { return auf_.zeilen.size() == 1; }));
+    EXPECT_EQ(auf_.zeilen[0], "Bootloader V1.00");
+}
+
 TEST_F(Verbindung, SendenBeiGeschlossenemPortRuehrtNichtsAn) {
     const Bytes anfrage = rahmen::Anfrage(9);
     EXPECT_FALSE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
