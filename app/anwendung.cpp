@@ -55,6 +55,7 @@ void VerbindeFirmware(Anwendung& a) {
     SioVerbindung& link = *a.Verbindung;
     TFormFirmwareupdate& fw = *a.FormFirmwareupdate;
     fw.SetzeSender(SendenUeber(link));
+    fw.SetzePortAbfrage([&link] { return link.PortOffen(); });
     QObject::connect(&link, &SioVerbindung::bootloaderZeile, &fw,
                      &TFormFirmwareupdate::BootloaderZeile);
     StatusInsHauptfenster(fw, haupt);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QStringList>
 #include <QTimer>
@@ -72,7 +73,12 @@ void TFormFirmwareupdate::BootloaderZeile(const QByteArray& zeile) {
     lauf_.Ereignis([&] {
         transfer_.BootloaderZeile(
             std::string_view(zeile.constData(), static_cast<std::size_t>(zeile.size())));
-        if (!transfer_.WartetAufAntwort()) TimerAntwort->stop();
+        // The erase answers with lines of its own before "Flash clear OK": each one restarts
+        // the wait for the next.
+        if (transfer_.Loescht())
+            TimerAntwort->start();
+        else if (!transfer_.WartetAufAntwort())
+            TimerAntwort->stop();
     });
 }
 
@@ -109,11 +115,13 @@ void TFormFirmwareupdate::TimerStartmeldungTimer() {
     dialoge::Meldung(this, Achtung, Anleitung, QMessageBox::NoIcon);
     // From here on the monitor shows what the bootloader reports once it is switched on.
     RichEditRxBootloader->clear();
+    // The next step is Start, from the keyboard too.
+    Button1->setFocus();
 }
 
 void TFormFirmwareupdate::Datei1Click() {
     QString gewaehlt = dialoge::DateiOeffnen(this, QStringLiteral("TI HEX Format"), letzteDatei_,
-                                             QStringLiteral("*.txt (*.txt)"));
+                                             QStringLiteral("*.txt"));
     if (gewaehlt.isEmpty()) return;
     if (const QFileInfo info(gewaehlt); !info.fileName().contains(u'.') && !info.exists())
         gewaehlt += QStringLiteral(".txt");
@@ -165,7 +173,25 @@ void TFormFirmwareupdate::Timer1Timer() {
 }
 
 void TFormFirmwareupdate::TimerAntwortTimer() {
-    if (transfer_.WartetAufAntwort()) MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));
+    if (!transfer_.Loescht() && !transfer_.WartetAufAntwort()) return;
+    if (portOffen_ && !portOffen_()) {
+        MonitorZeile(tr("Keine Antwort des Bootloaders seit 5 s: die Verbindung zur Schnittstelle "
+                        "ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen "
+                        "und Start drücken."));
+        return;
+    }
+    if (transfer_.Loescht()) {
+        MonitorZeile(tr("Keine Antwort des Bootloaders seit 5 s auf das Löschen. Läuft die "
+                        "Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und "
+                        "Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? "
+                        "Start beginnt neu."));
+        return;
+    }
+    MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));
+}
+
+void TFormFirmwareupdate::SetzePortAbfrage(std::function<bool()> portOffen) {
+    portOffen_ = std::move(portOffen);
 }
 
 void TFormFirmwareupdate::MonitorZeile(const QString& text) {
@@ -174,8 +200,8 @@ void TFormFirmwareupdate::MonitorZeile(const QString& text) {
 
 bool TFormFirmwareupdate::Sende(std::span<const std::uint8_t> rahmen) {
     const bool ok = sender_ && sender_(rahmen);
-    // Each frame of the programming waits for its reply anew.
-    if (transfer_.LoeschenBestaetigt()) TimerAntwort->start();
+    // Each frame waits for its reply anew; so does an erase that went out.
+    if (ok || transfer_.LoeschenBestaetigt()) TimerAntwort->start();
     return ok;
 }
 

@@ -34,6 +34,8 @@ public:
     ~TFormFirmwareupdate() override;
 
     void SetzeSender(Sender sender); // none: every send fails
+    // Whether the port is open; when a reply is overdue, a closed port is named as the cause.
+    void SetzePortAbfrage(std::function<bool()> portOffen);
 
     // A bootloader line without its carriage return, in arrival order. Ignored while the
     // window is hidden: the lines the link had collected before it closed change nothing.
@@ -71,6 +73,7 @@ private:
     void Fertig() override;
 
     Sender sender_;
+    std::function<bool()> portOffen_;
     Handlerlauf lauf_{this};
     uebertragung::Uebertragung transfer_{*this};
     std::vector<std::string> image_; // the loaded file's lines

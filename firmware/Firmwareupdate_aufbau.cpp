@@ -6,6 +6,7 @@
 #include "widgets/platzieren.h"
 #include "widgets/schriften.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -40,8 +41,12 @@ void TFormFirmwareupdate::BaueOberflaeche() {
 
     auto* menue = new QMenuBar(this);
     menue->setObjectName(QStringLiteral("MainMenu1"));
-    QAction* datei = menue->addAction(QStringLiteral("Datei"));
+    // Reachable from the keyboard: Alt+D in the menu bar, Ctrl+O anywhere in the window.
+    QAction* datei = menue->addAction(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("Datei1"));
+    datei->setShortcut(QKeySequence::Open);
+    datei->setShortcutContext(Qt::WindowShortcut);
+    addAction(datei);
     const int menueHoehe = menue->sizeHint().height();
     menue->setGeometry(0, 0, ClientBreite, menueHoehe);
 
@@ -71,6 +76,9 @@ void TFormFirmwareupdate::BaueOberflaeche() {
 
     RichEditTXTfile = Textansicht(c, "RichEditTXTfile", 84, 105);
     RichEditRxBootloader = Textansicht(c, "RichEditRxBootloader", 196, 164);
+    // The monitor's notes are sentences: wrapped at the edge, not cut off.
+    RichEditRxBootloader->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    RichEditRxBootloader->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ProgressBar1 = Platziere(new QProgressBar(c), "ProgressBar1", 8, 368, 393, 17);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);

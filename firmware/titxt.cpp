@@ -166,7 +166,8 @@ Pruefung Pruefe(const std::vector<std::string>& zeilen) {
                       "Die letzte Zeile (" + Zeile(zeilen.size() - 1) + ") ist nicht \"q\".");
     if (p.segmente < 3) {
         p.fehler = "Das Image hat " + std::to_string(p.segmente) +
-                   " Adresszeilen; ein gültiges hat mindestens drei.";
+                   (p.segmente == 1 ? " Adresszeile" : " Adresszeilen") +
+                   "; ein gültiges hat mindestens drei.";
         return p;
     }
     p.gueltig = true;

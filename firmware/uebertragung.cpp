@@ -56,6 +56,7 @@ Bytes Zeilenrahmen(std::string_view zeile) {
 
 void Uebertragung::Ruecksetzen() {
     loeschenBestaetigt_ = false;
+    loescht_ = false;
     zeilenIndex_ = 0;
     wartet_ = false;
     // Only the image of a Start that passed the check is ever sent.
@@ -65,12 +66,14 @@ void Uebertragung::Ruecksetzen() {
 void Uebertragung::Loeschen(std::vector<std::string> image) {
     image_ = std::move(image);
     adresse_ = adresseVorher_ = 0;
+    loescht_ = true;
     const bool ok = u_.Sende(LoeschRahmen());
     u_.Panel(ok ? PanelLoeschen : PanelFehler);
 }
 
 void Uebertragung::BootloaderZeile(std::string_view zeile) {
     if (zeile == antwort::ClearOK) {
+        loescht_ = false;
         u_.Monitor(AlsText(zeile));
         u_.ClearOK();
         loeschenBestaetigt_ = true;
@@ -96,6 +99,7 @@ void Uebertragung::BootloaderZeile(std::string_view zeile) {
 
 void Uebertragung::Beende() {
     loeschenBestaetigt_ = false;
+    loescht_ = false;
     wartet_ = false;
 }
 

@@ -82,6 +82,8 @@ public:
 
     int ZeilenIndex() const { return zeilenIndex_; } // the next image line to send
     bool LoeschenBestaetigt() const { return loeschenBestaetigt_; }
+    // The erase frame went out and "Flash clear OK" has not come yet.
+    bool Loescht() const { return loescht_; }
     // A frame of the programming went out and its reply has not come.
     bool WartetAufAntwort() const { return wartet_; }
     // The monitor's note when AntwortFrist passed: which line and address wait.
@@ -94,6 +96,7 @@ private:
     Umgebung& u_;
     std::vector<std::string> image_;
     bool loeschenBestaetigt_ = false;
+    bool loescht_ = false;
     int zeilenIndex_ = 0;
     bool wartet_ = false;
     // Where the bootloader writes next, and where it wrote before the last frame: a frame

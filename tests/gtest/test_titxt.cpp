@@ -112,6 +112,8 @@ TEST(TiTxt, AbgewieseneImages) {
     const Fall faelle[] = {
         {"Zwei Segmente", "@F000\n31 40 00 04\n@FFFE\n00 F0\nq\n", 0,
          "Das Image hat 2 Adresszeilen; ein gültiges hat mindestens drei.", 2},
+        {"Ein Segment", "@F000\n31 40 00 04\nq\n", 0,
+         "Das Image hat 1 Adresszeile; ein gültiges hat mindestens drei.", 1},
         {"Ende fehlt", kopf + "31 40\n@FFE0\n00 F0\n@FFFE\n00 F0\n", 6,
          "Die letzte Zeile (Zeile 6) ist nicht \"q\".", 3},
         {"Ende mit Leerzeichen", kopf + "31 40\n" + rest.substr(0, rest.size() - 2) + "q \n", 7,

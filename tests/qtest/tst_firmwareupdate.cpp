@@ -96,7 +96,10 @@ private slots:
         QCOMPARE(Kind<QWidget>(f, "Client")->size(), QSize(409, 401));
         auto* menue = Kind<QMenuBar>(f, "MainMenu1");
         QCOMPARE(menue->actions().size(), 1);
-        QCOMPARE(menue->actions()[0]->text(), QStringLiteral("Datei"));
+        QCOMPARE(menue->actions()[0]->text(), QStringLiteral("&Datei"));
+        // From the keyboard: Alt+D shows in the menu bar, Ctrl+O works in the whole window.
+        QCOMPARE(menue->actions()[0]->shortcut(), QKeySequence(QKeySequence::Open));
+        QVERIFY(f.actions().contains(menue->actions()[0]));
         QVERIFY(!menue->actions()[0]->menu());
         QCOMPARE(Knopf(f, "Button1")->text(), QStringLiteral("Start"));
         QCOMPARE(a.Text("LabelClearOK"), QStringLiteral("??"));
@@ -145,7 +148,7 @@ private slots:
         Aufbau a;
         // Cancelled: nothing changes.
         Aktion(a.f, "Datei1")->trigger();
-        QCOMPARE(a.antworter.dateiDialoge, QStringList{"TI HEX Format|*.txt (*.txt)"});
+        QCOMPARE(a.antworter.dateiDialoge, QStringList{"TI HEX Format|*.txt"});
         QCOMPARE(a.Text("LabelZeilen"), QStringLiteral("??"));
 
         const QString pfad = a.Datei("image.txt", Beispiel);
@@ -328,9 +331,44 @@ private slots:
         a.Zeile("AKN");
         QCOMPARE(a.rahmen.size(), 4);
         QVERIFY(wache->isActive());
-        // Start again: nothing waits until the erase has ended.
+        // Start again: the erase is awaited like any frame, with a note of its own.
         Knopf(a.f, "Button1")->click();
-        QVERIFY(!wache->isActive());
+        QVERIFY(wache->isActive());
+        Tick(wache);
+        QVERIFY2(a.MonitorZeilen().last().startsWith(
+                     QStringLiteral("Keine Antwort des Bootloaders seit 5 s auf das Löschen.")),
+                 qPrintable(a.MonitorZeilen().last()));
+        // A line of the erase restarts the wait; "Flash clear OK" ends it.
+        a.Zeile("Flash clear start");
+        QVERIFY(wache->isActive());
+        a.Zeile("Flash clear OK");
+        QVERIFY(wache->isActive()); // now for the first line's reply
+    }
+
+    // With the port gone, an overdue reply says so instead of asking to wait.
+    void keineAntwortOhnePort() {
+        Aufbau a;
+        bool portOffen = true;
+        a.f.SetzePortAbfrage([&] { return portOffen; });
+        a.Zeige();
+        a.Lade(a.Datei("image.txt", Beispiel));
+        Knopf(a.f, "Button1")->click();
+        a.Zeile("Flash clear OK");
+        portOffen = false;
+        Tick(Zeitgeber(a.f, "TimerAntwort"));
+        QVERIFY2(a.MonitorZeilen().last().contains(QStringLiteral("Verbindung zur Schnittstelle "
+                                                                  "ist verloren")),
+                 qPrintable(a.MonitorZeilen().last()));
+        QVERIFY(!a.MonitorZeilen().last().contains(QStringLiteral("wartet")));
+    }
+
+    // After the instructions, Start has the focus; long notes wrap instead of being cut off.
+    void tastaturUndUmbruch() {
+        Aufbau a;
+        a.Zeige();
+        QTRY_COMPARE_WITH_TIMEOUT(a.antworter.meldungen.size(), 1, 3000);
+        QCOMPARE(a.f.focusWidget(), Knopf(a.f, "Button1"));
+        QCOMPARE(a.Monitor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     }
 
     // Hidden, the window acts on no line: what the link had collected before it closed sends
