@@ -8,9 +8,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
@@ -42,9 +44,24 @@ void TFormTrackerInit::SetzeUhr(Uhr uhr) {
     uhr_ = std::move(uhr);
 }
 
+QPoint TFormTrackerInit::ErsterOrt(const QRect& verfuegbar, const QSize& groesse) {
+    // Its own place where it fits; on a small screen (1024 x 768) moved inside.
+    const QPoint ort(441, 140);
+    const int x =
+        std::max(verfuegbar.left(), std::min(ort.x(), verfuegbar.right() + 1 - groesse.width()));
+    const int y =
+        std::max(verfuegbar.top(), std::min(ort.y(), verfuegbar.bottom() + 1 - groesse.height()));
+    return {x, y};
+}
+
 void TFormTrackerInit::Zeige() {
     if (!gezeigt_) {
-        move(441, 140);
+        // The frame's size counts, as the window manager adds it; estimated before the
+        // first showing from the usual title bar.
+        const QSize rahmen = frameGeometry().size() - geometry().size();
+        const QSize mitRahmen = size() + (rahmen.isEmpty() ? QSize(8, 32) : rahmen);
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        move(s ? ErsterOrt(s->availableGeometry(), mitRahmen) : QPoint(441, 140));
         gezeigt_ = true;
     }
     if (isMinimized())

@@ -45,6 +45,9 @@ public:
 
     // Shows the window, at its first place the first time, and brings it to the front.
     void Zeige();
+    // Where the window goes at its first showing: (441, 140), moved inside the screen's
+    // available area where a window of that (outer) size would run past it.
+    static QPoint ErsterOrt(const QRect& verfuegbar, const QSize& groesse);
     // For the firmware update, which closes the window next: no request of the window goes
     // out until it is shown again, neither the status poll nor the first requests still due
     // after a showing (they would reach the bootloader). A speed measurement keeps its clock.

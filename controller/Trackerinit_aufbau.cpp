@@ -49,6 +49,7 @@ QGroupBox* Gruppenkasten(QWidget* eltern, const char* name, const char* titel, Q
     return g;
 }
 
+// The caption may mark an access key with "&" (Alt plus the letter), which shows underlined.
 QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, QRect r,
                    const char* hinweis = "") {
     auto* b = Platziere(new QPushButton(QString::fromUtf8(text), eltern), name, r.x(), r.y(),
@@ -149,13 +150,13 @@ void TFormTrackerInit::BaueOberflaeche() {
         baue(v, param, 8, y, 66);
         y += Zeile;
     }
-    ButtonGETsimDaten = Knopf(param, "ButtonGETsimDaten", "GET Sim Daten ", {8, 292, 124, 25},
+    ButtonGETsimDaten = Knopf(param, "ButtonGETsimDaten", "GET Sim &Daten ", {8, 292, 124, 25},
                               "übernimmt die Daten der Simmulation in die Tracker Parametrierung");
-    ButtonSETsimDaten = Knopf(param, "ButtonSETsimDaten", "SET Sim Daten ", {140, 292, 124, 25},
+    ButtonSETsimDaten = Knopf(param, "ButtonSETsimDaten", "SET Sim Date&n ", {140, 292, 124, 25},
                               "überträgt die Daten des Trackers in die Simmulation");
-    ButtonParGET = Knopf(param, "ButtonParGET", "GET Param", {8, 320, 124, 25},
+    ButtonParGET = Knopf(param, "ButtonParGET", "GET &Param", {8, 320, 124, 25},
                          "lesen aller Initialisierungsdaten aus dem Tracker.");
-    ButtonParSET = Knopf(param, "ButtonParSET", "SET Param", {140, 320, 124, 25},
+    ButtonParSET = Knopf(param, "ButtonParSET", "SET P&aram", {140, 320, 124, 25},
                          "Sendet die Tracker-Initialisierung zum Tracker, dieser speichert diese "
                          "dann intern bleibend ab.");
     // Only a version response of at least 01.20 enables them.
@@ -173,11 +174,11 @@ void TFormTrackerInit::BaueOberflaeche() {
     // The group is kept and sent, but not chosen here.
     ComboBoxGruppe->hide();
     gruppeLabel->hide();
-    ButtonTimeSET = Knopf(zeit, "ButtonTimeSET", " SET Time", {8, 138, 80, 25},
+    ButtonTimeSET = Knopf(zeit, "ButtonTimeSET", " SET T&ime", {8, 138, 80, 25},
                           "setzt die Zeit in der Trackersteuerung");
-    ButtonTimeGET = Knopf(zeit, "ButtonTimeGET", "GET Time", {94, 138, 80, 25},
+    ButtonTimeGET = Knopf(zeit, "ButtonTimeGET", "GET Ti&me", {94, 138, 80, 25},
                           "Lade die Zeit aus der Trackersteuerung");
-    ButtonGetVersion = Knopf(zeit, "ButtonGetVersion", "GET Version", {180, 138, 84, 25});
+    ButtonGetVersion = Knopf(zeit, "ButtonGetVersion", "GET &Version", {180, 138, 84, 25});
 
     struct Istfeld {
         QLineEdit* TFormTrackerInit::*feld;
@@ -195,12 +196,14 @@ void TFormTrackerInit::BaueOberflaeche() {
     y = 20;
     for (const auto& f : Istfelder) {
         auto* e = Platziere(new QLineEdit(QStringLiteral("0"), ist), f.name, 8, y, 62, EditHoehe);
-        e->setEnabled(false);
+        // Not editable, but readable: read-only keeps the normal text colour, where a disabled
+        // edit greys its value out.
+        e->setReadOnly(true);
         Beschriftung(QString::fromUtf8(f.beschriftung), ist, 76, y + 4, e);
         this->*(f.feld) = e;
         y += 22;
     }
-    ButtonGET = Knopf(ist, "ButtonGET", "GET Position", {188, 138, 84, 25},
+    ButtonGET = Knopf(ist, "ButtonGET", "GET P&osition", {188, 138, 84, 25},
                       "Holt die aktuellen Positionsdaten vom Tracker");
 
     Beschriftung(QStringLiteral("Version:"), version, 12, 30);
@@ -218,10 +221,10 @@ void TFormTrackerInit::BaueOberflaeche() {
         &TFormTrackerInit::EditSetPOS, "EditSetPOS", "Winkel in °", "0", 0, 359, 1, ""};
     baue(Position, service, 8, 22, 62);
     ButtonSETPOS =
-        Knopf(service, "ButtonSETPOS", "SET Position", {160, 18, 112, 25},
+        Knopf(service, "ButtonSETPOS", "SET Po&sition", {160, 18, 112, 25},
               "Zum manuellen positionieren des Trackers auf einen Winkel. Dabei wird der "
               "Automatik Mode verlassen!");
-    ButtonSetAutomatic = Knopf(service, "ButtonSetAutomatic", "SET AutomatiK", {160, 48, 112, 25},
+    ButtonSetAutomatic = Knopf(service, "ButtonSetAutomatic", "SET A&utomatiK", {160, 48, 112, 25},
                                "Versetzt die Trackersteuerung in den Automatik Mode ");
     auto* linie = Platziere(new QFrame(service), "Bevel1", 4, 80, 273, 2);
     linie->setFrameShape(QFrame::HLine);
@@ -233,7 +236,7 @@ void TFormTrackerInit::BaueOberflaeche() {
     LabelSpeed =
         Platziere(new QLabel(QStringLiteral("0,000 °/s"), service), "LabelSpeed", 64, 110, 92, 14);
     ButtonGetWinkelSpeed =
-        Knopf(service, "ButtonGetWinkelSpeed", "messe Speed", {160, 88, 112, 34},
+        Knopf(service, "ButtonGetWinkelSpeed", "m&esse Speed", {160, 88, 112, 34},
               "Schaltet den Tracker in den manuellen Modus, fährt zum West Anschlag und misst die "
               "Zeit zum Durchlaufen von W nach O. Der ermittelte Wert muß anschließend mit Hand "
               "für die Trackerinitialisierung übernommen werden!");
