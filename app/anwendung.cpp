@@ -12,7 +12,10 @@
 #include "workspace/SDIMAIN.h"
 
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QObject>
+#include <QPoint>
+#include <QRect>
 
 namespace {
 
@@ -140,12 +143,24 @@ void Anwendung::Firmwareupdate1Click() {
     Verbindung->SetzeFirmwareModus(false);
 }
 
+QPoint Anwendung::HilfeOrt(const QRect& hauptfenster, int menueHoehe) {
+    // Before the window manager has framed the main window its title bar's height is not
+    // known: room for a tall one.
+    constexpr int Titelleiste = 40;
+    return {hauptfenster.left(), hauptfenster.top() + Titelleiste + menueHoehe};
+}
+
 void Anwendung::Zeige() {
     if (SDIAppForm->StartetMaximiert())
         SDIAppForm->showMaximized();
     else
         SDIAppForm->show();
-    // The dimension window opens on the monitor that holds the main window.
+    // The dimension window opens on the monitor that holds the main window, just below its
+    // menu bar (never over it), over the corner of the scene, and without taking the focus
+    // the user needs in the main window.
     FormHilfe->setScreen(SDIAppForm->screen());
+    FormHilfe->setAttribute(Qt::WA_ShowWithoutActivating);
+    FormHilfe->move(
+        HilfeOrt(SDIAppForm->frameGeometry(), SDIAppForm->menuBar()->sizeHint().height()));
     FormHilfe->show();
 }

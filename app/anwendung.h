@@ -4,6 +4,8 @@
 // window's menu items for the serial link, the controller and the firmware update are
 // signals, connected here to those windows; the serial link's texts go to the main window's
 // status bar.
+#include <QPoint>
+#include <QRect>
 #include <memory>
 
 class Schnittstellenmenue;
@@ -21,6 +23,9 @@ struct Anwendung {
     ~Anwendung();
     // Shows the main window (maximised when the settings say so) and the dimension window.
     void Zeige();
+    // Where the dimension window's frame goes: below the menu bar of a main window whose
+    // outer geometry is hauptfenster.
+    static QPoint HilfeOrt(const QRect& hauptfenster, int menueHoehe);
     // "Tracker" > "Firmwareupdate": the interface dialog first when the port is closed, the
     // parametrization window's requests stopped and the window closed, then the firmware window,
     // modally, while the link collects bootloader lines.
