@@ -13,7 +13,8 @@ TCSpinButton::TCSpinButton(QWidget* parent) : QWidget(parent) {
         b->setArrowType(pfeil);
         b->setAutoRepeat(true);
         b->setAccessibleName(text);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reachable with Tab and pressed with the space bar, like any button.
+        b->setFocusPolicy(Qt::StrongFocus);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         spalte->addWidget(b);
         return b;

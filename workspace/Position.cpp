@@ -79,4 +79,6 @@ TPositionDlg::Eintrag TPositionDlg::LeseEintrag() const {
 void TPositionDlg::showEvent(QShowEvent* ev) {
     ZentriereAufBildschirm(this);
     QDialog::showEvent(ev);
+    // Every showing starts at the first field, wherever the focus was when it closed.
+    EditOrt->setFocus();
 }

@@ -95,6 +95,12 @@ private slots:
         QVERIFY(Kasten(d, "CheckBoxCOMS1Enabled")->isChecked());
         QVERIFY(!Kind<QLineEdit>(d, "EditBufRS1")->isEnabled());
         QVERIFY(Kind<TCSpinButton>(d, "CSpinButtonBufRS1")->isEnabled());
+        // The queue sizes can be changed from the keyboard: their arrows take the focus.
+        for (const char* knopf : {"CSpinButtonBufRS1", "CSpinButtonBufTS1"}) {
+            auto* k = Kind<TCSpinButton>(d, knopf);
+            QVERIFY2(k->Auf()->focusPolicy() & Qt::TabFocus, knopf);
+            QVERIFY2(k->Ab()->focusPolicy() & Qt::TabFocus, knopf);
+        }
         // Before the start-up timer the lists are empty and no port is chosen.
         QCOMPARE(Liste(d, "ComboBoxPortS1")->count(), 0);
         QCOMPARE(Liste(d, "ComboBoxBaudrateS1")->count(), 0);

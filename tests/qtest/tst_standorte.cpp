@@ -438,6 +438,18 @@ private slots:
         QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("50,53"));
     }
 
+    // Every showing starts at the first field, wherever the focus was left.
+    void dialogFokusBeimZeigen() {
+        TPositionDlg d;
+        for (int mal = 0; mal < 2; ++mal) {
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            QCOMPARE(d.focusWidget(), Kind<QWidget>(d, "EditOrt"));
+            Kind<QWidget>(d, "EditLaenge")->setFocus();
+            d.hide();
+        }
+    }
+
     void dialogAufbau() {
         TPositionDlg d;
         QCOMPARE(d.windowTitle(), QStringLiteral("Position Editieren"));
