@@ -13,7 +13,13 @@ QMessageBox::StandardButton Antworter::frage(QWidget* eltern, const Nachricht& n
 
 QString Antworter::dateiOeffnen(QWidget* eltern, const QString& titel, const QString& vorgabe,
                                 const QString& filter) {
-    return QFileDialog::getOpenFileName(eltern, titel, vorgabe, filter);
+    QFileDialog d(eltern, titel, vorgabe, filter);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    // A name typed without its extension is completed by the caller, which also says when
+    // neither form exists: the dialog lets such a name through instead of refusing it.
+    d.setFileMode(QFileDialog::AnyFile);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    return d.selectedFiles().constFirst();
 }
 
 QString Antworter::dateiSpeichern(QWidget* eltern, const QString& titel, const QString& vorgabe,

@@ -1,6 +1,7 @@
 // Simulation files: the twelve keys of the section "Parameter", "Öffnen" and "Speichern".
 #include "workspace/simulationsdatei.h"
 
+#include "basis/fehler.h"
 #include "basis/inidatei.h"
 #include "basis/produkt.h"
 #include "basis/simdaten.h"
@@ -8,6 +9,7 @@
 #include "basis/zahltext.h"
 #include "widgets/dialoge.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -86,6 +88,13 @@ void Simulationsdatei::FileOpen1Execute() {
                                                    simulationsdatei::Filter);
     if (gewaehlt.isEmpty()) return;
     const QString pfad = simulationsdatei::MitEndung(gewaehlt, true);
+    // A file that is not there would load as zeros without a word.
+    if (!QFileInfo(pfad).isFile())
+        throw BenutzerFehler(
+            QCoreApplication::translate("Simulationsdatei",
+                                        "Die Datei %1 gibt es nicht (auch nicht mit der Endung "
+                                        ".TRD).")
+                .arg(QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath())));
     nameOeffnen_ = pfad;
 
     const simulationsdatei::Inhalt inhalt = simulationsdatei::Lies(pfad);

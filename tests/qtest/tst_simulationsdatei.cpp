@@ -400,6 +400,24 @@ private slots:
     }
 
     // Each dialog starts with the name last chosen in it; a cancel keeps that name.
+    // "rt" typed in the open dialog opens "rt.TRD"; a name that exists in neither form is
+    // said so, and nothing is loaded.
+    void oeffnenOhneEndungOderGarNicht() {
+        SchreibeDatei(Pfad("rt.TRD"), "[Parameter]\r\nModulbreite=1234\r\n");
+        TSDIAppForm w;
+        Oeffne(w, Pfad("rt"));
+        QVERIFY2(antworter->meldungen.isEmpty(), qPrintable(Meldungen()));
+        QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1234"));
+        const QString titel = w.windowTitle();
+        Oeffne(w, Pfad("gibtsnicht"));
+        QCOMPARE(antworter->meldungen.size(), 1);
+        QVERIFY2(antworter->meldungen[0].text.startsWith(
+                     QStringLiteral("Die Datei %1 gibt es nicht").arg(Pfad("gibtsnicht"))),
+                 qPrintable(Meldungen()));
+        QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1234"));
+        QCOMPARE(w.windowTitle(), titel);
+    }
+
     void dialogeMerkenIhrenNamen() {
         SchreibeDatei(Pfad("a.TRD"), "[Parameter]\r\n");
         TSDIAppForm w;
