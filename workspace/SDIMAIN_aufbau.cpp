@@ -318,6 +318,10 @@ void TSDIAppForm::BaueOberflaeche() {
         statusBar()->addWidget(StatusPanel[i]);
     }
     statusBar()->setSizeGripEnabled(true);
+
+    // Tab follows what the eye reads: the site list heads its group, before the latitude.
+    setTabOrder(EditMinute, standortwahl_->Auswahl());
+    setTabOrder(standortwahl_->Auswahl(), EditPhi);
 }
 
 void TSDIAppForm::BaueMenues() {

@@ -134,6 +134,22 @@ private slots:
             QVERIFY2(text.contains(zeile + "\r\n"), zeile.constData());
     }
 
+    // Tab goes the way the eye reads: the date, then the site list heading its group, then
+    // the latitude and the other inputs.
+    void tabulatorfolge() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        w.show();
+        QStringList kette;
+        QWidget* x = w.nextInFocusChain();
+        for (int i = 0; i < 200 && x != &w && kette.size() < 8; ++i, x = x->nextInFocusChain())
+            if ((x->focusPolicy() & Qt::TabFocus) && x->isVisibleTo(&w) &&
+                !x->objectName().startsWith(QLatin1String("qt_")) && !x->objectName().isEmpty())
+                kette << x->objectName();
+        QCOMPARE(kette, (QStringList{"EditJahr", "EditMonat", "EditTag", "EditStunde", "EditMinute",
+                                     "ComboBoxPosition", "EditPhi", "EditLam"}));
+    }
+
     void startZustand() {
         TestAntworter antworter;
         TSDIAppForm w;
