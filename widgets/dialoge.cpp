@@ -3,11 +3,27 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QRegularExpression>
+#include <QStringList>
 
 namespace dialoge {
 
+QString AlsZeilen(const QString& text) {
+    // A box wraps a long text at a width of its own, which breaks a text written line by line
+    // (instructions, a report) raggedly. As preformatted rich text each line stays one line
+    // and the box grows to the widest.
+    static const QRegularExpression zeilenende(QStringLiteral("\r\n|\r|\n"));
+    QStringList zeilen = text.split(zeilenende);
+    for (QString& z : zeilen)
+        z = z.toHtmlEscaped();
+    return QStringLiteral("<p style=\"white-space:pre\">") + zeilen.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
 QMessageBox::StandardButton Antworter::frage(QWidget* eltern, const Nachricht& n) {
-    QMessageBox box(n.symbol, n.titel, n.text, n.knoepfe, eltern);
+    QMessageBox box(n.symbol, n.titel, QString(), n.knoepfe, eltern);
+    box.setTextFormat(Qt::RichText);
+    box.setText(AlsZeilen(n.text));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

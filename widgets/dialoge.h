@@ -19,6 +19,9 @@ struct Nachricht {
 };
 
 // What answers the questions. The default shows real boxes; tests install their own.
+// The text as the real box shows it: every line one line (preformatted rich text).
+QString AlsZeilen(const QString& text);
+
 class Antworter {
 public:
     virtual ~Antworter() = default;

@@ -9,7 +9,9 @@
 #include "support/testordner.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -360,6 +362,26 @@ private slots:
                                                                   "ist verloren")),
                  qPrintable(a.MonitorZeilen().last()));
         QVERIFY(!a.MonitorZeilen().last().contains(QStringLiteral("wartet")));
+    }
+
+    // The real box shows the instructions' six lines as six lines, not wrapped raggedly.
+    void anleitungSechsZeilen() {
+        Aufbau a;
+        a.Zeige();
+        QTRY_COMPARE_WITH_TIMEOUT(a.antworter.meldungen.size(), 1, 3000);
+        const QString text = a.antworter.meldungen[0].text;
+        QCOMPARE(text.split(QStringLiteral("\r\n")).size(), 6);
+        QMessageBox box(QMessageBox::NoIcon, a.antworter.meldungen[0].titel, QString(),
+                        QMessageBox::Ok);
+        box.setTextFormat(Qt::RichText);
+        box.setText(dialoge::AlsZeilen(text));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        const int zeile = label->fontMetrics().lineSpacing();
+        QVERIFY2(label->height() < 7 * zeile, qPrintable(QString::number(label->height())));
+        QVERIFY(label->height() >= 6 * zeile);
     }
 
     // After the instructions, Start has the focus; long notes wrap instead of being cut off.
