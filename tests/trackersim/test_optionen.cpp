@@ -58,6 +58,13 @@ TEST(Optionen, SetztWasSieNennen) {
     EXPECT_TRUE(c.bootloaderEinstellungen.fruehesAkn);
     EXPECT_TRUE(c.protokoll);
     EXPECT_EQ(c.rxBaud, 4800u);
+
+    Optionen d;
+    ASSERT_TRUE(Lies({"--flut", "20", "--flut-ab=8"}, d, fehler)) << fehler;
+    EXPECT_EQ(d.flut, 20u);
+    EXPECT_EQ(d.flutAb, 8u);
+    Optionen e;
+    EXPECT_FALSE(Lies({"--flut", "0"}, e, fehler));
     EXPECT_EQ(c.baud, 0u);
 }
 
