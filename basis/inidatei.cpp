@@ -48,21 +48,33 @@ struct Deutung {
 const QByteArray kZeilenende = QByteArrayLiteral("\r\n");
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 
+// One line of the bytes as they are: [anfang, ende) without its line end, and where the next
+// line begins.
+struct Spanne {
+    qsizetype anfang = 0, ende = 0, weiter = 0;
+};
+Spanne ZeileAb(const QByteArray& inhalt, qsizetype anfang) {
+    const char* const daten = inhalt.constData();
+    const qsizetype n = inhalt.size();
+    qsizetype ende = anfang;
+    while (ende < n && daten[ende] != '\r' && daten[ende] != '\n')
+        ++ende;
+    qsizetype weiter = ende;
+    if (weiter < n)
+        weiter += (daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n') ? 2 : 1;
+    return {anfang, ende, weiter};
+}
+
 // CRLF, LF and a lone CR each end a line.
 Text Zerlege(const QByteArray& inhalt) {
     Text text;
     qsizetype anfang = inhalt.startsWith(kBom) ? kBom.size() : 0;
     text.bom = inhalt.left(anfang);
-    const qsizetype n = inhalt.size();
-    while (anfang < n) {
-        qsizetype ende = anfang;
-        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n')
-            ++ende;
-        qsizetype weiter = ende;
-        if (weiter < n)
-            weiter += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
-        text.zeilen.push_back({inhalt.mid(anfang, ende - anfang), inhalt.mid(ende, weiter - ende)});
-        anfang = weiter;
+    while (anfang < inhalt.size()) {
+        const Spanne z = ZeileAb(inhalt, anfang);
+        text.zeilen.push_back(
+            {inhalt.mid(z.anfang, z.ende - z.anfang), inhalt.mid(z.ende, z.weiter - z.ende)});
+        anfang = z.weiter;
     }
     return text;
 }
@@ -148,23 +160,6 @@ bool KannGleichSein(const char* name, const QByteArray& ziel) {
         if (a < 0x80 && b < 0x80 && std::tolower(a) != std::tolower(b)) return false;
     }
     return true;
-}
-
-// One line of the bytes as they are: [anfang, ende) without its line end, and where the next
-// line begins.
-struct Spanne {
-    qsizetype anfang = 0, ende = 0, weiter = 0;
-};
-Spanne ZeileAb(const QByteArray& inhalt, qsizetype anfang) {
-    const char* const daten = inhalt.constData();
-    const qsizetype n = inhalt.size();
-    qsizetype ende = anfang;
-    while (ende < n && daten[ende] != '\r' && daten[ende] != '\n')
-        ++ende;
-    qsizetype weiter = ende;
-    if (weiter < n)
-        weiter += (daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n') ? 2 : 1;
-    return {anfang, ende, weiter};
 }
 
 // The first byte that is no blank, or z.ende.

@@ -23,15 +23,6 @@
 
 namespace {
 
-double CpuSekunden() {
-    QFile f(QStringLiteral("/proc/self/stat"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray zeile = f.readAll();
-    const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
-    const double ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
-    return (felder.value(11).toDouble() + felder.value(12).toDouble()) / ticks;
-}
-
 // Resident memory in MiB.
 double RssMib() {
     QFile f(QStringLiteral("/proc/self/status"));

@@ -25,16 +25,6 @@
 
 namespace {
 
-double CpuSekunden() {
-    QFile f(QStringLiteral("/proc/self/stat"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray zeile = f.readAll();
-    // Fields after the command name in parentheses; utime and stime are fields 14 and 15.
-    const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
-    const double ticks = static_cast<double>(::sysconf(_SC_CLK_TCK));
-    return (felder.value(11).toDouble() + felder.value(12).toDouble()) / ticks;
-}
-
 // The controller's stand-in on the master side: answers every request with a status
 // response, until the master is closed.
 [[noreturn]] void SpieleRegler(int master) {
