@@ -347,9 +347,10 @@ void TSDIAppForm::BaueMenues() {
         neu(QStringLiteral("&Kopieren"), "EditCopy1", QKeySequence(QStringLiteral("Ctrl+C")));
     EditPaste1 =
         neu(QStringLiteral("&Einfügen"), "EditPaste1", QKeySequence(QStringLiteral("Ctrl+V")));
-    Schnittstelle2 = neu(QStringLiteral("Schnittstelle"), "Schnittstelle2");
-    Initialisieren1 = neu(QStringLiteral("Parametrierung"), "Initialisieren1");
-    Firmwareupdate1 = neu(QStringLiteral("Firmwareupdate"), "Firmwareupdate1");
+    // The service menu from the keyboard too: Alt+T, then S, P or F.
+    Schnittstelle2 = neu(QStringLiteral("&Schnittstelle"), "Schnittstelle2");
+    Initialisieren1 = neu(QStringLiteral("&Parametrierung"), "Initialisieren1");
+    Firmwareupdate1 = neu(QStringLiteral("&Firmwareupdate"), "Firmwareupdate1");
     HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
     Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
 
@@ -359,7 +360,7 @@ void TSDIAppForm::BaueMenues() {
     datei->addAction(FileSaveAs1);
     datei->addSeparator();
     datei->addAction(FileExit1);
-    QMenu* tracker = menuBar()->addMenu(QStringLiteral("Tracker"));
+    QMenu* tracker = menuBar()->addMenu(QStringLiteral("&Tracker"));
     tracker->addAction(Schnittstelle2);
     tracker->addAction(Initialisieren1);
     tracker->addAction(Firmwareupdate1);

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -148,6 +149,20 @@ private slots:
                 kette << x->objectName();
         QCOMPARE(kette, (QStringList{"EditJahr", "EditMonat", "EditTag", "EditStunde", "EditMinute",
                                      "ComboBoxPosition", "EditPhi", "EditLam"}));
+    }
+
+    // Every menu and every item of the service menu has its access key.
+    void menuesMitZugriffstasten() {
+        TestAntworter antworter;
+        TSDIAppForm w;
+        QStringList titel;
+        for (QAction* a : w.menuBar()->actions()) {
+            titel << a->text();
+            QVERIFY2(a->text().count(u'&') == 1, qPrintable(a->text()));
+        }
+        QCOMPARE(titel, (QStringList{"D&atei", "&Tracker", "&Hilfe"}));
+        for (const char* name : {"Schnittstelle2", "Initialisieren1", "Firmwareupdate1"})
+            QVERIFY2(Aktion(w, name)->text().count(u'&') == 1, name);
     }
 
     void startZustand() {
