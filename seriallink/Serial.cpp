@@ -13,7 +13,6 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 #include <vector>
@@ -240,7 +239,7 @@ bool PortZustandLesbar(const ComPort& port, int* fehler) {
 
 Wecker::Wecker() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     // No descriptor left: the open that needs it fails, the program goes on.
-    if (fd_ < 0) throw std::system_error(errno, std::generic_category(), "eventfd");
+    if (fd_ < 0) throw KeinDeskriptor{errno};
 }
 
 Wecker::~Wecker() {

@@ -130,11 +130,17 @@ void VerwirfAusgabe(const ComPort& port);
 // The port's state can be read: false (errno in *fehler) once the device is gone.
 bool PortZustandLesbar(const ComPort& port, int* fehler = nullptr);
 
+// What a Wecker throws when no descriptor is left (a plain value: no vtable to trust while the
+// process is short of resources).
+struct KeinDeskriptor {
+    int fehlernummer = 0;
+};
+
 // Releases a thread waiting on a port: once woken it stays woken, and every wait that
 // names it returns at once. One per waiting thread and purpose.
 class Wecker {
 public:
-    // Throws std::system_error when no descriptor is left.
+    // Throws KeinDeskriptor when no descriptor is left.
     Wecker();
     ~Wecker();
     Wecker(const Wecker&) = delete;

@@ -1,7 +1,6 @@
 #include "seriallink/sendeweg.h"
 
 #include <cerrno>
-#include <system_error>
 
 Sendeweg::~Sendeweg() {
     Schliesse();
@@ -17,10 +16,16 @@ int Sendeweg::Oeffne(const serial::ComPort& port) {
         rest_.clear();
         gesendet_ = abgeschlossen_ = 0;
         thread_ = std::thread(&Sendeweg::Laufe, this);
-    } catch (const std::system_error& f) {
+    } catch (const serial::KeinDeskriptor& f) {
         port_ = nullptr;
         wecker_.reset();
-        return f.code().value() ? f.code().value() : EAGAIN;
+        return f.fehlernummer;
+    } catch (...) {
+        // No thread to be had (std::thread reports it as a system error; its only cause here
+        // is a lack of resources).
+        port_ = nullptr;
+        wecker_.reset();
+        return EAGAIN;
     }
     return 0;
 }

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <exception>
 #include <new>
-#include <system_error>
 #include <utility>
 
 Empfangsstelle::Empfangsstelle(std::function<void()> melden) : melden_(std::move(melden)) {}
@@ -19,12 +18,13 @@ bool Empfangsstelle::StartSerThread(const serial::ComPort& port, unsigned zyklus
 }
 
 namespace {
-// The error number of a failed start: no descriptor (the wake-up), no thread, no memory.
+// The error number of a failed start: no descriptor (the wake-up), no memory, else no thread
+// (whose only cause here is a lack of resources).
 int Fehlernummer(std::exception_ptr e) {
     try {
         std::rethrow_exception(e);
-    } catch (const std::system_error& f) {
-        return f.code().value() ? f.code().value() : EAGAIN;
+    } catch (const serial::KeinDeskriptor& f) {
+        return f.fehlernummer;
     } catch (const std::bad_alloc&) {
         return ENOMEM;
     } catch (...) {
