@@ -10,6 +10,8 @@
 #include <grp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+
+#include <new>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -235,6 +237,18 @@ bool PortZustandLesbar(const ComPort& port, int* fehler) {
     if (::tcgetattr(port.Deskriptor(), &t) == 0) return true;
     if (fehler) *fehler = errno;
     return false;
+}
+
+int StartFehler(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const KeinDeskriptor& f) {
+        return f.fehlernummer;
+    } catch (const std::bad_alloc&) {
+        return ENOMEM;
+    } catch (...) {
+        return EAGAIN;
+    }
 }
 
 Wecker::Wecker() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {

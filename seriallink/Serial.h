@@ -24,6 +24,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -135,6 +136,10 @@ bool PortZustandLesbar(const ComPort& port, int* fehler = nullptr);
 struct KeinDeskriptor {
     int fehlernummer = 0;
 };
+
+// The error number behind a failed start of a thread or its wake-up: the Wecker's own,
+// ENOMEM for memory, else EAGAIN (std::thread's only cause here is a lack of resources).
+int StartFehler(std::exception_ptr e);
 
 // Releases a thread waiting on a port: once woken it stays woken, and every wait that
 // names it returns at once. One per waiting thread and purpose.

@@ -1,6 +1,6 @@
 #include "seriallink/sendeweg.h"
 
-#include <cerrno>
+#include <exception>
 
 Sendeweg::~Sendeweg() {
     Schliesse();
@@ -16,16 +16,10 @@ int Sendeweg::Oeffne(const serial::ComPort& port) {
         rest_.clear();
         gesendet_ = abgeschlossen_ = 0;
         thread_ = std::thread(&Sendeweg::Laufe, this);
-    } catch (const serial::KeinDeskriptor& f) {
-        port_ = nullptr;
-        wecker_.reset();
-        return f.fehlernummer;
     } catch (...) {
-        // No thread to be had (std::thread reports it as a system error; its only cause here
-        // is a lack of resources).
         port_ = nullptr;
         wecker_.reset();
-        return EAGAIN;
+        return serial::StartFehler(std::current_exception());
     }
     return 0;
 }

@@ -3,7 +3,6 @@
 #include <array>
 #include <cerrno>
 #include <exception>
-#include <new>
 #include <utility>
 
 Empfangsstelle::Empfangsstelle(std::function<void()> melden) : melden_(std::move(melden)) {}
@@ -17,35 +16,19 @@ bool Empfangsstelle::StartSerThread(const serial::ComPort& port, unsigned zyklus
     return Starte(port, zyklus, eingriff_, fehler);
 }
 
-namespace {
-// The error number of a failed start: no descriptor (the wake-up), no memory, else no thread
-// (whose only cause here is a lack of resources).
-int Fehlernummer(std::exception_ptr e) {
-    try {
-        std::rethrow_exception(e);
-    } catch (const serial::KeinDeskriptor& f) {
-        return f.fehlernummer;
-    } catch (const std::bad_alloc&) {
-        return ENOMEM;
-    } catch (...) {
-        return EAGAIN;
-    }
-}
-} // namespace
-
 bool Empfangsstelle::Starte(const serial::ComPort& port, unsigned zyklus,
                             const Empfangseingriff& eingriff, int* fehler) {
     try {
         receiver_.push_back(std::make_unique<TSerThread>(*this, port, zyklus, eingriff));
     } catch (...) {
-        if (fehler) *fehler = Fehlernummer(std::current_exception());
+        if (fehler) *fehler = serial::StartFehler(std::current_exception());
         return false;
     }
     TSerThread* neu = receiver_.back().get();
     try {
         neu->Start();
     } catch (...) {
-        if (fehler) *fehler = Fehlernummer(std::current_exception());
+        if (fehler) *fehler = serial::StartFehler(std::current_exception());
         receiver_.pop_back();
         return false;
     }
