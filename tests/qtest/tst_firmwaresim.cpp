@@ -169,8 +169,10 @@ private slots:
         int akn = 0, geloescht = 0;
         connect(s.a->Verbindung.get(), &SioVerbindung::bootloaderZeile, this,
                 [&](const QByteArray& zeile) {
-                    if (zeile == "AKN" && ++akn == eingriffBeiAkn)
-                        QTimer::singleShot(0, this, [&] { s.Start(); });
+                    // Pressed right after the window has taken this AKN, as a click between
+                    // two finds would be; a queued click could come only after a fast
+                    // simulator's whole transfer, when the window is already closed.
+                    if (zeile == "AKN" && ++akn == eingriffBeiAkn) s.Start();
                     if (zeile == "Flash clear OK") ++geloescht;
                 });
         s.Firmwareupdate([&] {
