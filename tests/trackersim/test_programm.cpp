@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -235,6 +236,42 @@ TEST_F(Programm, BootloaderSchreibtDenFlashInDieDatei) {
 
     sim.Signal(SIGTERM);
     EXPECT_EQ(sim.Ende(), 0);
+}
+
+// The flood keeps the line full for its whole time, whoever reads as fast as the line gives,
+// and then stops: only whole status responses come.
+TEST_F(Programm, FlutHaeltBisZuIhremEndeAn) {
+    Simulator sim({"--flut", "2", "--flut-ab", "1"});
+    const int port = OeffnePort(sim.Pfad());
+    ASSERT_GE(port, 0);
+    std::optional<Uhr::time_point> erstes;
+    Uhr::time_point letztes;
+    std::size_t anzahl = 0;
+    Bytes anfang;
+    const auto frist = Uhr::now() + Frist;
+    for (;;) {
+        pollfd p{port, POLLIN, 0};
+        // A second without a byte once it began: the flood is over.
+        if (poll(&p, 1, erstes ? 1000 : 5000) <= 0 || Uhr::now() > frist) break;
+        std::uint8_t puffer[65536];
+        const ssize_t k = read(port, puffer, sizeof puffer);
+        if (k <= 0) break;
+        if (!erstes) erstes = Uhr::now();
+        letztes = Uhr::now();
+        anzahl += static_cast<std::size_t>(k);
+        if (anfang.size() < 800)
+            anfang.insert(anfang.end(), puffer, puffer + std::min<ssize_t>(k, 800));
+    }
+    close(port);
+    ASSERT_TRUE(erstes);
+    EXPECT_GE(letztes - *erstes, 1500ms) << anzahl << " bytes";
+    EXPECT_EQ(anzahl % 8, 0u);
+    anfang.resize(anfang.size() / 8 * 8); // a read may end inside a response
+    const Antworten a = Zerlege(anfang);
+    ASSERT_FALSE(a.rahmen.empty());
+    EXPECT_EQ(a.uebersprungen, 0u);
+    for (const Bytes& r : a.rahmen)
+        EXPECT_EQ(r, rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}));
 }
 
 TEST_F(Programm, HilfeUndFalscheOptionen) {

@@ -77,11 +77,15 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
         const Bytes faellig = plan.Faellig(t);
         ausgang.insert(ausgang.end(), faellig.begin(), faellig.end());
         const bool flut = o.flut > 0 && t >= flutAnfang && t < flutEnde;
-        // During the flood the output never runs dry: the poll below waits for room. A few
-        // writes per turn, so requests and the flood's end are still seen.
-        for (int schreibe = 0; schreibe < 16; ++schreibe) {
+        // During the flood the output never runs dry, also after the last write of a turn: the
+        // poll below waits for room only while bytes are pending. A few writes per turn, so
+        // requests and the flood's end are still seen.
+        const auto nachfuellen = [&] {
             while (flut && ausgang.size() < 4096)
                 ausgang.insert(ausgang.end(), flutRahmen.begin(), flutRahmen.end());
+        };
+        for (int schreibe = 0; schreibe < 16; ++schreibe) {
+            nachfuellen();
             if (ausgang.empty()) break;
             const ssize_t n = write(master, ausgang.data(), ausgang.size());
             if (n > 0) {
@@ -97,6 +101,7 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
                 break;
             }
         }
+        nachfuellen();
 
         timespec warte{};
         timespec* frist = nullptr;
