@@ -93,6 +93,7 @@ std::optional<Fund> Empfangsstelle::Naechster() {
         if (!funde_.empty()) {
             f = std::move(funde_.front());
             funde_.pop_front();
+            if (f->art == Fund::Art::Zeile) --zeilenWartend_;
         } else {
             gemeldet_ = false; // the next find calls again
         }
@@ -117,10 +118,31 @@ void Empfangsstelle::Melde(Fund f) {
         std::lock_guard l(m_);
         // Bounded: a device that floods the line must not fill the memory while the GUI
         // thread catches up. What does not fit is counted; the loss of the port always fits.
-        if (funde_.size() < GroessteWarteschlange || f.art == Fund::Art::PortWeg)
+        switch (f.art) {
+        case Fund::Art::PortWeg:
             funde_.push_back(std::move(f));
-        else
-            ++verworfen_;
+            break;
+        case Fund::Art::Zeile:
+            if (zeilenWartend_ < GroessteZeilenzahl) {
+                funde_.push_back(std::move(f));
+                ++zeilenWartend_;
+            } else {
+                ++zeilenVerworfen_;
+            }
+            break;
+        case Fund::Art::PruefsummenFehler:
+            // A damaged stream fails at every 0xE5: failures in a row wait as one.
+            if (!funde_.empty() && funde_.back().art == Fund::Art::PruefsummenFehler) {
+                funde_.back().anzahl += f.anzahl;
+                break;
+            }
+            [[fallthrough]];
+        default:
+            if (funde_.size() - zeilenWartend_ < GroessteWarteschlange)
+                funde_.push_back(std::move(f));
+            else
+                verworfen_ += f.anzahl;
+        }
         wecken = !gemeldet_;
         gemeldet_ = true;
     }
@@ -131,6 +153,16 @@ void Empfangsstelle::Melde(Fund f) {
 std::uint64_t Empfangsstelle::Verworfen() const {
     std::lock_guard l(m_);
     return verworfen_;
+}
+
+std::uint64_t Empfangsstelle::ZeilenVerworfen() const {
+    std::lock_guard l(m_);
+    return zeilenVerworfen_;
+}
+
+std::size_t Empfangsstelle::Wartend() const {
+    std::lock_guard l(m_);
+    return funde_.size();
 }
 
 bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
@@ -166,8 +198,9 @@ public:
     void RahmenGefunden(std::span<const std::uint8_t> rahmen) override {
         Gib(Fund::Art::Rahmen, rahmen);
     }
-    void PruefsummeFalsch(std::span<const std::uint8_t> kandidat) override {
-        Gib(Fund::Art::PruefsummenFehler, kandidat);
+    // The GUI thread needs no bytes of a failed candidate, only that it failed.
+    void PruefsummeFalsch(std::span<const std::uint8_t>) override {
+        Gib(Fund::Art::PruefsummenFehler, {});
     }
     void ZeileGefunden(std::span<const std::uint8_t> zeile) override {
         Gib(Fund::Art::Zeile, zeile);

@@ -13,8 +13,8 @@
 SioVerbindung::SioVerbindung(QObject* parent)
     : QObject(parent), sendeweg_(std::make_unique<Sendeweg>()),
       empfang_(std::make_unique<Empfangsstelle>([this] {
-          // One queued call per find: the finds reach the GUI thread one at a time, in
-          // the order they were made.
+          // One queued call for what waits: the GUI thread takes the finds in the order
+          // they were made.
           QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
       })) {}
 
@@ -184,6 +184,15 @@ void SioVerbindung::Abholen() {
         gemeldetVerworfen_ = v;
         emit ueberlauf(static_cast<qint64>(neu));
     }
+    if (const std::uint64_t v = empfang_->ZeilenVerworfen(); v != gemeldeteZeilen_) {
+        const auto neu = v - gemeldeteZeilen_;
+        gemeldeteZeilen_ = v;
+        emit zeilenUeberlauf(static_cast<qint64>(neu));
+    }
+}
+
+bool SioVerbindung::NichtsWartet() const {
+    return empfang_->Wartend() == 0 && (!port_ || serial::GetComQueue(*port_).empfang == 0);
 }
 
 void SioVerbindung::Verarbeite(Fund& fund) {
@@ -199,7 +208,7 @@ void SioVerbindung::Verarbeite(Fund& fund) {
         emit rahmenEmpfangen(bytes());
         break;
     case Fund::Art::PruefsummenFehler:
-        ++pruefsummenfehler_;
+        pruefsummenfehler_ += static_cast<int>(f->anzahl);
         emit panelText(3, QStringLiteral("CS FEHLER !"));
         break;
     case Fund::Art::Zeile:

@@ -78,6 +78,9 @@ public:
     void SetzeEinstellungsdatei(const QString& pfad);
 
     int Pruefsummenfehler() const; // candidates whose checksum did not match, so far
+    // Nothing received waits: no find for the GUI thread, no unread byte in the port's
+    // receive queue (measuring tools watch a backlog drain with it).
+    bool NichtsWartet() const;
     // The device of the open port; empty while closed.
     QString Geraet() const;
 
@@ -106,6 +109,9 @@ signals:
     // The receiver found more than could wait for the GUI thread (a flooding device): so many
     // finds were dropped. Once for each such run, after the rest was handled.
     void ueberlauf(qint64 verworfen);
+    // The same for bootloader lines, which have a bound of their own: only a device that
+    // floods lines drops any, and a transfer waiting for one of them would wait in vain.
+    void zeilenUeberlauf(qint64 verworfen);
     void piep();
 
 private:
@@ -126,7 +132,7 @@ private:
     int pruefsummenfehler_ = 0;
     unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
     bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
-    std::uint64_t gemeldetVerworfen_ = 0;
+    std::uint64_t gemeldetVerworfen_ = 0, gemeldeteZeilen_ = 0;
     serial::Leitungsbeobachter beobachter_;
     serial::ComHandle port_;
     std::unique_ptr<Sendeweg> sendeweg_;
