@@ -270,6 +270,9 @@ void TSerThread::Execute() {
 void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     if (eingriff_) eingriff_(bytes);
     Weitergabe weitergabe(*this);
+    // The mode first: once it reads as on, a request to drop the line made with it is seen
+    // too, and no byte of this read joins a line of an earlier session.
+    const bool firmwareModus = stelle_.FirmwareModus();
     if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
-    automat_.Lies(bytes, stelle_.FirmwareModus(), weitergabe);
+    automat_.Lies(bytes, firmwareModus, weitergabe);
 }

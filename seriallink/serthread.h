@@ -79,12 +79,13 @@ public:
     std::size_t Wartend() const;
 
     // Switching the mode on also drops a bootloader line left half collected by an earlier
-    // session, before the receiver takes its next bytes.
+    // session, before the receiver collects its next bytes. The request is stored first: a
+    // receiver that sees the mode on sees the request too.
     void SetzeFirmwareModus(bool an) {
         if (an) zeileVerwerfen_.store(true);
-        firmwareModus_.store(an, std::memory_order_relaxed);
+        firmwareModus_.store(an);
     }
-    bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
+    bool FirmwareModus() const { return firmwareModus_.load(); }
     // Receivers started from now on use it.
     void SetzeEingriff(Empfangseingriff eingriff);
 
