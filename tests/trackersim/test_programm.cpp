@@ -77,7 +77,9 @@ public:
     }
 
     // The first line of its output, without the line end; empty when none came.
-    std::string Pfad() {
+    std::string Pfad() { return Zeile(); }
+    // The next line of its output.
+    std::string Zeile() {
         std::string zeile;
         for (;;) {
             const Bytes b = Lies(aus_, 1);
@@ -239,7 +241,8 @@ TEST_F(Programm, BootloaderSchreibtDenFlashInDieDatei) {
 }
 
 // The flood keeps the line full for its whole time, whoever reads as fast as the line gives,
-// and then stops: only whole status responses come.
+// and then stops: only whole status responses come. The simulator says on its output when the
+// pseudo-terminal has taken the flood's last byte, on the clock all processes share.
 TEST_F(Programm, FlutHaeltBisZuIhremEndeAn) {
     Simulator sim({"--flut", "2", "--flut-ab", "1"});
     const int port = OeffnePort(sim.Pfad());
@@ -265,6 +268,12 @@ TEST_F(Programm, FlutHaeltBisZuIhremEndeAn) {
     close(port);
     ASSERT_TRUE(erstes);
     EXPECT_GE(letztes - *erstes, 1500ms) << anzahl << " bytes";
+    const std::string vorbei = sim.Zeile();
+    ASSERT_EQ(vorbei.rfind("Flut vorbei ", 0), 0u) << vorbei;
+    const Uhr::time_point genommen{std::chrono::nanoseconds(std::stoll(vorbei.substr(12)))};
+    // Taken after the first byte came and before the last one was read.
+    EXPECT_LE(*erstes, genommen);
+    EXPECT_LE(genommen, letztes);
     EXPECT_EQ(anzahl % 8, 0u);
     anfang.resize(anfang.size() / 8 * 8); // a read may end inside a response
     const Antworten a = Zerlege(anfang);
