@@ -19,6 +19,7 @@
 #include <QTest>
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <grp.h>
 #include <mutex>
 #include <sys/resource.h>
@@ -601,6 +602,62 @@ TEST_F(Verbindung, OhneDeskriptorenScheitertDasOeffnenGeordnet) {
     EXPECT_EQ(bericht.find('?'), std::string::npos) << bericht;
     EXPECT_NE(bericht.find('E'), std::string::npos) << bericht;
     EXPECT_NE(bericht.find('O'), std::string::npos) << bericht;
+}
+
+// Without address space for another thread's stack no thread can be started: whether the
+// transmit path's or the receiver's is the one missing, the open fails as an open fails and
+// says which thread, the program goes on, and the next open with room enough works. The
+// limit is raised from the address space in use in steps of 512 KiB until an open works, so
+// that the thread stacks (usually 8 MiB each) run short one after the other. In a child,
+// whose limit is its own.
+TEST_F(Verbindung, OhneThreadScheitertDasOeffnenGeordnet) {
+    const std::string bericht = ImKind([&] {
+        std::string r;
+        rlimit alt{};
+        ::getrlimit(RLIMIT_AS, &alt);
+        const auto belegt = [] {
+            QFile f(QStringLiteral("/proc/self/status"));
+            if (!f.open(QIODevice::ReadOnly)) return rlim_t{0};
+            for (const QByteArray& zeile : f.readAll().split('\n'))
+                if (zeile.startsWith("VmSize:"))
+                    return rlim_t(zeile.mid(7).trimmed().split(' ').value(0).toULongLong() * 1024);
+            return rlim_t{0};
+        };
+        // Stacks of earlier threads wait in the C library's cache for reuse: parked threads
+        // take them up, so that the link's threads need stacks of their own.
+        const std::shared_future<void> nie = (new std::promise<void>)->get_future().share();
+        for (int i = 0; i < 16; ++i)
+            std::thread([nie] { nie.wait(); }).detach();
+        for (rlim_t frei = 512 * 1024; frei <= 256 * 1024 * 1024 && r.find('O') == r.npos;
+             frei += 512 * 1024) {
+            const rlimit grenze{belegt() + frei, alt.rlim_max};
+            ::setrlimit(RLIMIT_AS, &grenze);
+            const int piepsVorher = auf_.pieps;
+            sio_.SioInit(Com(7));
+            const QString hinweis = auf_.Hinweis(1);
+            if (sio_.PortOffen()) {
+                r += auf_.Panel(1) == "Online com7 4800 Baud" && sio_.SerRunning() == 1 ? "O" : "?";
+            } else if (auf_.Panel(1) == "Error on COM7" && auf_.pieps == piepsVorher + 1 &&
+                       sio_.SerRunning() == 0) {
+                r += hinweis.startsWith("Für das Senden an")     ? "S"
+                     : hinweis.startsWith("Für den Empfang von") ? "E"
+                                                                 : "?";
+            } else {
+                r += "?";
+            }
+            if (r.back() == '?') r += hinweis.toStdString() + ";";
+            sio_.SioClose();
+            ::setrlimit(RLIMIT_AS, &alt);
+        }
+        sio_.SioInit(Com(7));
+        r += sio_.PortOffen() ? "|wieder offen" : "|zu";
+        return r;
+    });
+    // Aborted children leave the report cut short.
+    EXPECT_NE(bericht.find("|wieder offen"), std::string::npos) << bericht;
+    EXPECT_EQ(bericht.find('?'), std::string::npos) << bericht;
+    for (const char art : {'S', 'E', 'O'})
+        EXPECT_NE(bericht.find(art), std::string::npos) << art << " in " << bericht;
 }
 
 // A device that sends faster than the GUI thread takes what it finds. Each case is written
