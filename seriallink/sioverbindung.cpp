@@ -94,6 +94,7 @@ bool SioVerbindung::Freigeben() {
     // transmit path's thread.
     empfang_->StopSerThread();
     sendeweg_->Schliesse();
+    if (schliesser_ && port_) return schliesser_(port_);
     return serial::CloseComPort(port_);
 }
 
@@ -158,6 +159,10 @@ QString SioVerbindung::Geraet() const {
 
 void SioVerbindung::SetzeLeitungsbeobachter(serial::Leitungsbeobachter beobachter) {
     beobachter_ = std::move(beobachter);
+}
+
+void SioVerbindung::SetzeSchliesser(std::function<bool(serial::ComHandle&)> schliesser) {
+    schliesser_ = std::move(schliesser);
 }
 
 void SioVerbindung::SetzeEmpfangseingriff(

@@ -90,6 +90,9 @@ public:
     // For tests. Applies to receivers started from now on: runs on the receiver's thread
     // with every read before the byte steps; what it throws takes the restart path.
     void SetzeEmpfangseingriff(std::function<void(std::span<const std::uint8_t>)> eingriff);
+    // For tests. Closes the port in place of CloseComPort (a tty's close does not fail on
+    // Linux); it must release the handle, and its result is taken as CloseComPort's.
+    void SetzeSchliesser(std::function<bool(serial::ComHandle&)> schliesser);
 
 signals:
     void panelText(int panel, const QString& text);
@@ -134,6 +137,7 @@ private:
     bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
     std::uint64_t gemeldetVerworfen_ = 0, gemeldeteZeilen_ = 0;
     serial::Leitungsbeobachter beobachter_;
+    std::function<bool(serial::ComHandle&)> schliesser_;
     serial::ComHandle port_;
     std::unique_ptr<Sendeweg> sendeweg_;
     std::unique_ptr<Empfangsstelle> empfang_;

@@ -294,6 +294,35 @@ TEST_F(Verbindung, OhneBerechtigungNenntDieGruppe) {
               QStringLiteral("Error on COM7|") + hinweis.arg(pty_.Slave()) + QStringLiteral("|1"));
 }
 
+// A close that the system reports as failed: a beep and "Error in close!", but the port is
+// released and counts as closed, so the menus go through the interface dialog again and the
+// next open of the device works.
+TEST_F(Verbindung, GescheitertesSchliessenLaesstDenPortZu) {
+    int versuche = 0;
+    sio_.SetzeSchliesser([&](serial::ComHandle& port) {
+        ++versuche;
+        serial::CloseComPort(port);
+        return false;
+    });
+    Oeffne();
+    sio_.SioClose();
+    EXPECT_EQ(versuche, 1);
+    EXPECT_EQ(auf_.Panel(1), "Error in close!");
+    EXPECT_EQ(auf_.pieps, 1);
+    EXPECT_FALSE(sio_.PortOffen());
+    EXPECT_EQ(sio_.SerRunning(), 0);
+    EXPECT_TRUE(sio_.Geraet().isEmpty());
+    const Bytes anfrage = rahmen::Anfrage(9);
+    EXPECT_FALSE(sio_.SioSend(anfrage.data(), static_cast<unsigned>(anfrage.size())));
+    // Nothing is left to close; a re-open goes straight to the open.
+    sio_.SioReInit(Com(7));
+    EXPECT_EQ(versuche, 1);
+    EXPECT_EQ(auf_.panel[1],
+              (QStringList{"Online com7 4800 Baud", "Error in close!", "Online com7 4800 Baud"}));
+    pty_.Schreibe(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
+}
+
 TEST_F(Verbindung, AngenommeneRahmenZaehlenInPanel0) {
     Oeffne();
     pty_.Schreibe(Status);
