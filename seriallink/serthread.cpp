@@ -165,12 +165,13 @@ std::size_t Empfangsstelle::Wartend() const {
     return funde_.size();
 }
 
-bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
+int Empfangsstelle::RestartSerThread(TSerThread& alt) {
     std::lock_guard l(m_);
     alt.beendet_.store(true);
-    if (stoppt_ || aktuell_ != &alt) return true;
+    if (stoppt_ || aktuell_ != &alt) return 0;
     aktuell_ = nullptr;
-    return Starte(alt.port_, alt.zyklus_, alt.eingriff_);
+    int fehler = 0;
+    return Starte(alt.port_, alt.zyklus_, alt.eingriff_, &fehler) ? 0 : fehler;
 }
 
 void Empfangsstelle::Verlassen(TSerThread& t) {
@@ -246,9 +247,9 @@ void TSerThread::Execute() {
             try {
                 Verarbeite({puffer.data(), static_cast<std::size_t>(n)});
             } catch (...) {
-                if (!stelle_.RestartSerThread(*this)) {
-                    // No thread for a replacement: the port is served no longer.
-                    stelle_.Melde({Fund::Art::PortWeg, {}, EAGAIN, zyklus_});
+                if (const int fehler = stelle_.RestartSerThread(*this); fehler != 0) {
+                    // No replacement to be had: the port is served no longer.
+                    stelle_.Melde({Fund::Art::PortWeg, {}, fehler, zyklus_});
                     break;
                 }
             }

@@ -95,9 +95,9 @@ private:
                 int* fehler = nullptr);
     void Melde(Fund f);
     // After an exception on alt's thread: alt marks itself as terminating, and a fresh
-    // receiver takes over the port unless a stop is under way. False when no thread could
-    // be started for it.
-    bool RestartSerThread(TSerThread& alt);
+    // receiver takes over the port unless a stop is under way. 0, or the error number when
+    // no descriptor or thread could be had for it.
+    int RestartSerThread(TSerThread& alt);
     void Verlassen(TSerThread& t);
 
     std::function<void()> melden_;

@@ -597,6 +597,44 @@ TEST_F(Verbindung, AusnahmeImEmpfaengerStartetEinenFrischen) {
     EXPECT_TRUE(antworter_.meldungen.isEmpty());
 }
 
+// An exception in the receiver when no descriptor is left for its replacement: the port is
+// served no longer and counts as lost, with the true cause (no descriptor), once; the program
+// goes on, and the next open with descriptors enough works. In a child, whose limit is its own.
+TEST_F(Verbindung, ErsatzOhneDeskriptorGibtDenPortFrei) {
+    const std::string bericht = ImKind([&] {
+        std::string r;
+        Oeffne();
+        rlimit alt{};
+        ::getrlimit(RLIMIT_NOFILE, &alt);
+        const rlimit grenze{256, alt.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &grenze);
+        // Every descriptor number below the limit taken.
+        std::vector<int> belegt;
+        for (int fd; (fd = ::dup(0)) >= 0;)
+            belegt.push_back(fd);
+        werfen_ = true;
+        pty_.Schreibe(Status);
+        const bool weg = Warte([&] { return !sio_.PortOffen(); });
+        for (const int fd : belegt)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &alt);
+        const QString erwartet = serial::Systemtext(EMFILE);
+        r += weg ? "weg" : "offen";
+        r += auf_.Panel(1) == "Error on COM7" ? ",Error" : ",Panel " + auf_.Panel(1).toStdString();
+        r += auf_.Hinweis(1).contains(erwartet) ? ",Ursache"
+                                                : ",Hinweis " + auf_.Hinweis(1).toStdString();
+        r += antworter_.meldungen.size() == 1 && antworter_.meldungen[0].text == erwartet
+                 ? ",Box"
+                 : ",Boxen " + std::to_string(antworter_.meldungen.size());
+        r += ",pieps " + std::to_string(auf_.pieps);
+        r += ",laufend " + std::to_string(sio_.SerRunning());
+        sio_.SioInit(Com(7));
+        r += sio_.PortOffen() ? "|wieder offen" : "|zu";
+        return r;
+    });
+    EXPECT_EQ(bericht, "weg,Error,Ursache,Box,pieps 1,laufend 0|wieder offen");
+}
+
 // With few descriptors left, every open either succeeds or fails as an open fails (a beep,
 // "Error on COM7", the cause in the tooltip, the port closed); none aborts the program, and
 // the next open with descriptors enough works. In a child, whose descriptor limit is its own.
