@@ -70,10 +70,12 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
     Sendeplan eingang(o.rxBaud); // the application's bytes on their way to the device
     Bytes ausgang;               // due, not yet taken by the pseudo-terminal
     plan.Anhaengen(geraet.Einschalten(jetzt()), jetzt());
-    // The flood: valid status responses, as fast as the pseudo-terminal takes them.
+    // The flood: status responses, as fast as the pseudo-terminal takes them; with a wrong
+    // checksum each fails at its end byte and the candidate swallows the next four.
     const Zeit flutAnfang = std::chrono::seconds(o.flutAb);
     const Zeit flutEnde = flutAnfang + std::chrono::seconds(o.flut);
-    const Bytes flutRahmen = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00});
+    Bytes flutRahmen = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00});
+    if (o.flutFalsch) ++flutRahmen[flutRahmen.size() - 2];
     std::size_t flutImAusgang = 0; // bytes of ausgang up to the last flood byte in it
     bool flutGemeldet = false;
     std::uint8_t puffer[4096];
