@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <future>
@@ -394,6 +395,36 @@ TEST_F(Verbindung, FundeKommenEinzelnUndInDerReihenfolgeAn) {
     }));
     QTest::qWait(20);
     EXPECT_EQ(OhneWiederholteCsTexte(auf_.ereignisse), erwartet);
+}
+
+// A backlog whose handling takes long is taken in slices: between them the event loop turns
+// (the windows paint, the user's input is served), and the frames still come in order.
+TEST_F(Verbindung, RueckstandWirdInScheibenAbgeholt) {
+    constexpr int Anzahl = 200;
+    Oeffne();
+    QList<QByteArray> erwartet;
+    Bytes strom;
+    for (int i = 0; i < Anzahl; ++i) {
+        const Bytes r = rahmen::Antwort(9, Bytes{static_cast<std::uint8_t>(i), 0x10, 0x00});
+        strom = strom + r;
+        erwartet.append(Q(r));
+    }
+    // Each frame takes a millisecond on the GUI thread, as a slow window would.
+    QObject langsam;
+    QObject::connect(&sio_, &SioVerbindung::rahmenEmpfangen, &langsam,
+                     [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
+    // Written while the GUI thread does not turn: everything waits when it turns next.
+    pty_.Schreibe(strom);
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (gelesen_ < strom.size() && std::chrono::steady_clock::now() < ende)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(gelesen_, strom.size());
+    qsizetype beimZwischenschritt = -1;
+    QTimer::singleShot(0, &langsam, [&] { beimZwischenschritt = auf_.rahmen.size(); });
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == Anzahl; }, 20000));
+    EXPECT_GE(beimZwischenschritt, 1);
+    EXPECT_LT(beimZwischenschritt, Anzahl);
+    EXPECT_EQ(auf_.rahmen, erwartet);
 }
 
 TEST_F(Verbindung, RahmenInTeilenUeberDieLeitung) {
