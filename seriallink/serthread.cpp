@@ -71,6 +71,15 @@ void Empfangsstelle::StopSerThread() {
     fertig.clear();
 }
 
+void Empfangsstelle::VerwirfWartende() {
+    std::deque<Fund> weg;
+    {
+        std::lock_guard l(m_);
+        weg.swap(funde_);
+        zeilenWartend_ = 0;
+    }
+}
+
 int Empfangsstelle::SerRunning() const {
     std::lock_guard l(m_);
     return laufend_;

@@ -60,6 +60,8 @@ public:
     void StopSerThread();
     // Receivers that have not yet left their loop.
     int SerRunning() const;
+    // Drops the finds waiting (after StopSerThread: those of the port just closed).
+    void VerwirfWartende();
     // The oldest find not yet taken. Also frees the receivers that a replacement has
     // taken over from, once they have left their loop (their thread and wake-up descriptor).
     std::optional<Fund> Naechster();

@@ -91,8 +91,10 @@ void SioVerbindung::SioClose() {
 
 bool SioVerbindung::Freigeben() {
     // The receiver leaves its loop before the descriptor goes away, and so does the
-    // transmit path's thread.
+    // transmit path's thread. What it found and the GUI thread has not taken yet belongs to
+    // this port: handed on later, it would pass for the next port's.
     empfang_->StopSerThread();
+    empfang_->VerwirfWartende();
     sendeweg_->Schliesse();
     if (schliesser_ && port_) return schliesser_(port_);
     return serial::CloseComPort(port_);
