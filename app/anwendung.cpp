@@ -61,6 +61,8 @@ void VerbindeFirmware(Anwendung& a) {
     fw.SetzePortAbfrage([&link] { return link.PortOffen(); });
     QObject::connect(&link, &SioVerbindung::bootloaderZeile, &fw,
                      &TFormFirmwareupdate::BootloaderZeile);
+    QObject::connect(&link, &SioVerbindung::zeilenUeberlauf, &fw,
+                     &TFormFirmwareupdate::ZeilenVerloren);
     StatusInsHauptfenster(fw, haupt);
     QObject::connect(&haupt, &TSDIAppForm::firmwareupdateGewaehlt, &haupt,
                      [&a] { a.Firmwareupdate1Click(); });

@@ -2,7 +2,8 @@
 // controller: the CPU time the application process uses while the window polls, and how the
 // GUI thread keeps up (the longest gap between two turns of a 10 ms timer, the memory, the
 // frames handled per second). Options after "--" go to the simulator, so a flood of frames
-// can be measured the same way.
+// can be measured the same way: then the frames dropped are printed too, and the time from the
+// flood's end (the simulator's "Flut vorbei <ns>") until nothing received waits any more.
 // Usage: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [-- trackersim options]
 #include "app/anwendung.h"
 #include "basis/programmdateien.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
@@ -78,13 +80,56 @@ int main(int argc, char** argv) {
         ini.write("[Ports]\r\nCOM5=" + QFile::encodeName(link) + "\r\n");
     }
 
+    // The flood's end as the simulator tells it (its steady clock, which is this process's
+    // too), and the first moment after it when nothing received waits: checked every 2 ms,
+    // and taken when a second check still finds nothing (bytes can be between the
+    // pseudo-terminal's layers for a moment).
+    qint64 flutEndeNs = -1, abgebautNs = -1, leerSeitNs = -1;
+    const auto jetztNs = [] {
+        return static_cast<qint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count());
+    };
+    Anwendung* anwendung = nullptr;
+    QTimer abbau;
+    abbau.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&abbau, &QTimer::timeout, [&] {
+        if (!anwendung || !anwendung->Verbindung->NichtsWartet()) {
+            leerSeitNs = -1;
+            return;
+        }
+        if (leerSeitNs < 0) {
+            leerSeitNs = jetztNs();
+            return;
+        }
+        abgebautNs = leerSeitNs;
+        abbau.stop();
+        std::printf("Rückstand %.0f ms nach dem Ende der Flut abgebaut\n",
+                    static_cast<double>(abgebautNs - flutEndeNs) / 1e6);
+        std::fflush(stdout);
+    });
+    QObject::connect(&sim, &QProcess::readyReadStandardOutput, [&] {
+        while (sim.canReadLine()) {
+            const QByteArray zeile = sim.readLine().trimmed();
+            if (!zeile.startsWith("Flut vorbei ")) continue;
+            flutEndeNs = zeile.mid(12).toLongLong();
+            abbau.start(2);
+        }
+    });
+
     Druckantworter ausgabe;
     dialoge::SetzeAntworter(&ausgabe);
     const double rssVorher = RssMib();
     auto a = std::make_unique<Anwendung>();
+    anwendung = a.get();
     a->Zeige();
     int rahmen = 0;
+    qint64 verworfen = 0, zeilenVerworfen = 0;
     QObject::connect(a->Verbindung.get(), &SioVerbindung::rahmenEmpfangen, [&] { ++rahmen; });
+    QObject::connect(a->Verbindung.get(), &SioVerbindung::ueberlauf,
+                     [&](qint64 n) { verworfen += n; });
+    QObject::connect(a->Verbindung.get(), &SioVerbindung::zeilenUeberlauf,
+                     [&](qint64 n) { zeilenVerworfen += n; });
     Oeffnung o;
     o.ComPortNr = 5;
     WendeEinstellstringAn(o.Einstellungen, "baud=4800 parity=N data=8 stop=1");
@@ -150,6 +195,16 @@ int main(int argc, char** argv) {
         "höchstens %.1f MiB (+%.1f MiB)\n",
         sekunden, cpu, 100.0 * cpu / sekunden, static_cast<long long>(groessteLueckeGesamt),
         rssVorher, rssRuhe, rssSpitze, rssSpitze - rssRuhe);
+    if (flutEndeNs >= 0) {
+        std::printf("Flut: %lld Protokolle und %lld Bootloaderzeilen verworfen; ",
+                    static_cast<long long>(verworfen), static_cast<long long>(zeilenVerworfen));
+        if (abgebautNs >= 0)
+            std::printf("Rückstand %.0f ms nach ihrem Ende abgebaut\n",
+                        static_cast<double>(abgebautNs - flutEndeNs) / 1e6);
+        else
+            std::printf("Rückstand bis zum Ende der Messung nicht abgebaut\n");
+    }
+    anwendung = nullptr;
     a.reset();
     dialoge::SetzeAntworter(nullptr);
     sim.terminate();

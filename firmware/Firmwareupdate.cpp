@@ -190,6 +190,13 @@ void TFormFirmwareupdate::TimerAntwortTimer() {
     MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));
 }
 
+void TFormFirmwareupdate::ZeilenVerloren(qint64 anzahl) {
+    if (!isVisible()) return;
+    MonitorZeile(tr("Empfang überlastet: %1 Zeilen des Bootloaders verworfen. Gerät und "
+                    "Schnittstelle prüfen und Start drücken.")
+                     .arg(anzahl));
+}
+
 void TFormFirmwareupdate::SetzePortAbfrage(std::function<bool()> portOffen) {
     portOffen_ = std::move(portOffen);
 }

@@ -40,6 +40,9 @@ public:
     // A bootloader line without its carriage return, in arrival order. Ignored while the
     // window is hidden: the lines the link had collected before it closed change nothing.
     void BootloaderZeile(const QByteArray& zeile);
+    // The link dropped so many bootloader lines (a device flooding the line): the transfer
+    // may wait for one of them in vain, so the monitor says so. Ignored while hidden.
+    void ZeilenVerloren(qint64 anzahl);
 
     // The last load passed the file check.
     bool DateiGueltig() const { return dateiGueltig_; }

@@ -54,6 +54,15 @@ void Empfangsstelle::StopSerThread() {
     fertig.clear();
 }
 
+void Empfangsstelle::VerwirfWartende() {
+    std::deque<Fund> weg;
+    {
+        std::lock_guard l(m_);
+        weg.swap(funde_);
+        zeilenWartend_ = 0;
+    }
+}
+
 int Empfangsstelle::SerRunning() const {
     std::lock_guard l(m_);
     return laufend_;
@@ -76,6 +85,7 @@ std::optional<Fund> Empfangsstelle::Naechster() {
         if (!funde_.empty()) {
             f = std::move(funde_.front());
             funde_.pop_front();
+            if (f->art == Fund::Art::Zeile) --zeilenWartend_;
         } else {
             gemeldet_ = false; // the next find calls again
         }
@@ -100,10 +110,31 @@ void Empfangsstelle::Melde(Fund f) {
         std::lock_guard l(m_);
         // Bounded: a device that floods the line must not fill the memory while the GUI
         // thread catches up. What does not fit is counted; the loss of the port always fits.
-        if (funde_.size() < GroessteWarteschlange || f.art == Fund::Art::PortWeg)
+        switch (f.art) {
+        case Fund::Art::PortWeg:
             funde_.push_back(std::move(f));
-        else
-            ++verworfen_;
+            break;
+        case Fund::Art::Zeile:
+            if (zeilenWartend_ < GroessteZeilenzahl) {
+                funde_.push_back(std::move(f));
+                ++zeilenWartend_;
+            } else {
+                ++zeilenVerworfen_;
+            }
+            break;
+        case Fund::Art::PruefsummenFehler:
+            // A damaged stream fails at every 0xE5: failures in a row wait as one.
+            if (!funde_.empty() && funde_.back().art == Fund::Art::PruefsummenFehler) {
+                funde_.back().anzahl += f.anzahl;
+                break;
+            }
+            [[fallthrough]];
+        default:
+            if (funde_.size() - zeilenWartend_ < GroessteWarteschlange)
+                funde_.push_back(std::move(f));
+            else
+                verworfen_ += f.anzahl;
+        }
         wecken = !gemeldet_;
         gemeldet_ = true;
     }
@@ -116,12 +147,23 @@ std::uint64_t Empfangsstelle::Verworfen() const {
     return verworfen_;
 }
 
-bool Empfangsstelle::RestartSerThread(TSerThread& alt) {
+std::uint64_t Empfangsstelle::ZeilenVerworfen() const {
+    std::lock_guard l(m_);
+    return zeilenVerworfen_;
+}
+
+std::size_t Empfangsstelle::Wartend() const {
+    std::lock_guard l(m_);
+    return funde_.size();
+}
+
+int Empfangsstelle::RestartSerThread(TSerThread& alt) {
     std::lock_guard l(m_);
     alt.beendet_.store(true);
-    if (stoppt_ || aktuell_ != &alt) return true;
+    if (stoppt_ || aktuell_ != &alt) return 0;
     aktuell_ = nullptr;
-    return Starte(alt.port_, alt.zyklus_, alt.eingriff_);
+    int fehler = 0;
+    return Starte(alt.port_, alt.zyklus_, alt.eingriff_, &fehler) ? 0 : fehler;
 }
 
 void Empfangsstelle::Verlassen(TSerThread& t) {
@@ -149,8 +191,9 @@ public:
     void RahmenGefunden(std::span<const std::uint8_t> rahmen) override {
         Gib(Fund::Art::Rahmen, rahmen);
     }
-    void PruefsummeFalsch(std::span<const std::uint8_t> kandidat) override {
-        Gib(Fund::Art::PruefsummenFehler, kandidat);
+    // The GUI thread needs no bytes of a failed candidate, only that it failed.
+    void PruefsummeFalsch(std::span<const std::uint8_t>) override {
+        Gib(Fund::Art::PruefsummenFehler, {});
     }
     void ZeileGefunden(std::span<const std::uint8_t> zeile) override {
         Gib(Fund::Art::Zeile, zeile);
@@ -196,9 +239,9 @@ void TSerThread::Execute() {
             try {
                 Verarbeite({puffer.data(), static_cast<std::size_t>(n)});
             } catch (...) {
-                if (!stelle_.RestartSerThread(*this)) {
-                    // No thread for a replacement: the port is served no longer.
-                    stelle_.Melde({Fund::Art::PortWeg, {}, EAGAIN, zyklus_});
+                if (const int fehler = stelle_.RestartSerThread(*this); fehler != 0) {
+                    // No replacement to be had: the port is served no longer.
+                    stelle_.Melde({Fund::Art::PortWeg, {}, fehler, zyklus_});
                     break;
                 }
             }
@@ -220,6 +263,9 @@ void TSerThread::Execute() {
 void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     if (eingriff_) eingriff_(bytes);
     Weitergabe weitergabe(*this);
+    // The mode first: once it reads as on, a request to drop the line made with it is seen
+    // too, and no byte of this read joins a line of an earlier session.
+    const bool firmwareModus = stelle_.FirmwareModus();
     if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
-    automat_.Lies(bytes, stelle_.FirmwareModus(), weitergabe);
+    automat_.Lies(bytes, firmwareModus, weitergabe);
 }

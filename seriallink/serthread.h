@@ -30,9 +30,11 @@ struct Fund {
         PortWeg            // the device is gone; the receiver has stopped
     };
     Art art = Art::Rahmen;
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes; // the frame or line; empty for the others
     int fehlernummer = 0;
     unsigned zyklus = 0; // the open it belongs to
+    // Checksum failures in a row that waited together: one find, one panel text.
+    std::uint64_t anzahl = 1;
 };
 
 // Runs on the receiver's thread with every read before the byte steps. For tests: what it
@@ -58,24 +60,34 @@ public:
     void StopSerThread();
     // Receivers that have not yet left their loop.
     int SerRunning() const;
+    // Drops the finds waiting (after StopSerThread: those of the port just closed).
+    void VerwirfWartende();
     // The oldest find not yet taken. Also frees the receivers that a replacement has
     // taken over from, once they have left their loop (their thread and wake-up descriptor).
     std::optional<Fund> Naechster();
     // Receiver objects held, the running one and those not yet freed.
     int Empfaenger() const;
-    // Finds that waited for the GUI thread are at most this many (a second's worth of a
-    // flooding USB adapter, far more than a whole firmware transfer ever has waiting); finds
-    // beyond it are dropped and counted.
+    // Frames and checksum failures waiting for the GUI thread are at most this many (a USB
+    // adapter's flood of about a tenth of a second); those beyond are dropped and counted.
+    // Normal traffic has one or two waiting.
     static constexpr std::size_t GroessteWarteschlange = 4096;
-    std::uint64_t Verworfen() const; // finds dropped so far
+    // Bootloader lines have a bound of their own, so that no flood of frames pushes out a
+    // line the firmware transfer waits for. A bootloader answers each frame with a line or
+    // two; only a device that floods lines reaches it (at most 1 KiB a line, 1 MiB in all).
+    static constexpr std::size_t GroessteZeilenzahl = 1024;
+    std::uint64_t Verworfen() const;       // frames and checksum failures dropped so far
+    std::uint64_t ZeilenVerworfen() const; // bootloader lines dropped so far
+    // Finds waiting for the GUI thread.
+    std::size_t Wartend() const;
 
     // Switching the mode on also drops a bootloader line left half collected by an earlier
-    // session, before the receiver takes its next bytes.
+    // session, before the receiver collects its next bytes. The request is stored first: a
+    // receiver that sees the mode on sees the request too.
     void SetzeFirmwareModus(bool an) {
         if (an) zeileVerwerfen_.store(true);
-        firmwareModus_.store(an, std::memory_order_relaxed);
+        firmwareModus_.store(an);
     }
-    bool FirmwareModus() const { return firmwareModus_.load(std::memory_order_relaxed); }
+    bool FirmwareModus() const { return firmwareModus_.load(); }
     // Receivers started from now on use it.
     void SetzeEingriff(Empfangseingriff eingriff);
 
@@ -85,9 +97,9 @@ private:
                 int* fehler = nullptr);
     void Melde(Fund f);
     // After an exception on alt's thread: alt marks itself as terminating, and a fresh
-    // receiver takes over the port unless a stop is under way. False when no thread could
-    // be started for it.
-    bool RestartSerThread(TSerThread& alt);
+    // receiver takes over the port unless a stop is under way. 0, or the error number when
+    // no descriptor or thread could be had for it.
+    int RestartSerThread(TSerThread& alt);
     void Verlassen(TSerThread& t);
 
     std::function<void()> melden_;
@@ -100,8 +112,9 @@ private:
     TSerThread* aktuell_ = nullptr;
     std::vector<std::unique_ptr<TSerThread>> receiver_;
     std::deque<Fund> funde_;
-    bool gemeldet_ = false; // a call of melden_ is on its way or being served
-    std::uint64_t verworfen_ = 0;
+    std::size_t zeilenWartend_ = 0; // of funde_
+    bool gemeldet_ = false;         // a call of melden_ is on its way or being served
+    std::uint64_t verworfen_ = 0, zeilenVerworfen_ = 0;
     Empfangseingriff eingriff_;
 };
 

@@ -13,8 +13,8 @@
 SioVerbindung::SioVerbindung(QObject* parent)
     : QObject(parent), sendeweg_(std::make_unique<Sendeweg>()),
       empfang_(std::make_unique<Empfangsstelle>([this] {
-          // One queued call per find: the finds reach the GUI thread one at a time, in
-          // the order they were made.
+          // One queued call for what waits: the GUI thread takes the finds in the order
+          // they were made.
           QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
       })) {}
 
@@ -91,9 +91,12 @@ void SioVerbindung::SioClose() {
 
 bool SioVerbindung::Freigeben() {
     // The receiver leaves its loop before the descriptor goes away, and so does the
-    // transmit path's thread.
+    // transmit path's thread. What it found and the GUI thread has not taken yet belongs to
+    // this port: handed on later, it would pass for the next port's.
     empfang_->StopSerThread();
+    empfang_->VerwirfWartende();
     sendeweg_->Schliesse();
+    if (schliesser_ && port_) return schliesser_(port_);
     return serial::CloseComPort(port_);
 }
 
@@ -160,6 +163,10 @@ void SioVerbindung::SetzeLeitungsbeobachter(serial::Leitungsbeobachter beobachte
     beobachter_ = std::move(beobachter);
 }
 
+void SioVerbindung::SetzeSchliesser(std::function<bool(serial::ComHandle&)> schliesser) {
+    schliesser_ = std::move(schliesser);
+}
+
 void SioVerbindung::SetzeEmpfangseingriff(
     std::function<void(std::span<const std::uint8_t>)> eingriff) {
     empfang_->SetzeEingriff(std::move(eingriff));
@@ -184,6 +191,15 @@ void SioVerbindung::Abholen() {
         gemeldetVerworfen_ = v;
         emit ueberlauf(static_cast<qint64>(neu));
     }
+    if (const std::uint64_t v = empfang_->ZeilenVerworfen(); v != gemeldeteZeilen_) {
+        const auto neu = v - gemeldeteZeilen_;
+        gemeldeteZeilen_ = v;
+        emit zeilenUeberlauf(static_cast<qint64>(neu));
+    }
+}
+
+bool SioVerbindung::NichtsWartet() const {
+    return empfang_->Wartend() == 0 && (!port_ || serial::GetComQueue(*port_).empfang == 0);
 }
 
 void SioVerbindung::Verarbeite(Fund& fund) {
@@ -199,7 +215,7 @@ void SioVerbindung::Verarbeite(Fund& fund) {
         emit rahmenEmpfangen(bytes());
         break;
     case Fund::Art::PruefsummenFehler:
-        ++pruefsummenfehler_;
+        pruefsummenfehler_ += static_cast<int>(f->anzahl);
         emit panelText(3, QStringLiteral("CS FEHLER !"));
         break;
     case Fund::Art::Zeile:

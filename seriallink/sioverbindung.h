@@ -78,6 +78,9 @@ public:
     void SetzeEinstellungsdatei(const QString& pfad);
 
     int Pruefsummenfehler() const; // candidates whose checksum did not match, so far
+    // Nothing received waits: no find for the GUI thread, no unread byte in the port's
+    // receive queue (measuring tools watch a backlog drain with it).
+    bool NichtsWartet() const;
     // The device of the open port; empty while closed.
     QString Geraet() const;
 
@@ -87,6 +90,9 @@ public:
     // For tests. Applies to receivers started from now on: runs on the receiver's thread
     // with every read before the byte steps; what it throws takes the restart path.
     void SetzeEmpfangseingriff(std::function<void(std::span<const std::uint8_t>)> eingriff);
+    // For tests. Closes the port in place of CloseComPort (a tty's close does not fail on
+    // Linux); it must release the handle, and its result is taken as CloseComPort's.
+    void SetzeSchliesser(std::function<bool(serial::ComHandle&)> schliesser);
 
 signals:
     void panelText(int panel, const QString& text);
@@ -106,6 +112,9 @@ signals:
     // The receiver found more than could wait for the GUI thread (a flooding device): so many
     // finds were dropped. Once for each such run, after the rest was handled.
     void ueberlauf(qint64 verworfen);
+    // The same for bootloader lines, which have a bound of their own: only a device that
+    // floods lines drops any, and a transfer waiting for one of them would wait in vain.
+    void zeilenUeberlauf(qint64 verworfen);
     void piep();
 
 private:
@@ -126,8 +135,9 @@ private:
     int pruefsummenfehler_ = 0;
     unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
     bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
-    std::uint64_t gemeldetVerworfen_ = 0;
+    std::uint64_t gemeldetVerworfen_ = 0, gemeldeteZeilen_ = 0;
     serial::Leitungsbeobachter beobachter_;
+    std::function<bool(serial::ComHandle&)> schliesser_;
     serial::ComHandle port_;
     std::unique_ptr<Sendeweg> sendeweg_;
     std::unique_ptr<Empfangsstelle> empfang_;

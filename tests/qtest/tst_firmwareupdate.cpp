@@ -419,6 +419,24 @@ private slots:
         QCOMPARE(a.rahmen.size(), 2);
         QCOMPARE(a.MonitorZeilen(), QStringList{"AKN"});
     }
+
+    // Lines the link dropped under a flood are said in the monitor while the window is shown:
+    // the transfer may wait for one of them. Hidden, nothing changes.
+    void verloreneZeilen() {
+        Aufbau a;
+        a.f.ZeilenVerloren(5);
+        a.Zeige();
+        QVERIFY(a.Monitor()->toPlainText().isEmpty());
+        a.Zeile("Bootloader V1.00");
+        a.f.ZeilenVerloren(17);
+        QCOMPARE(a.MonitorZeilen(),
+                 (QStringList{"Bootloader V1.00",
+                              "Empfang überlastet: 17 Zeilen des Bootloaders verworfen. Gerät und "
+                              "Schnittstelle prüfen und Start drücken."}));
+        a.f.close();
+        a.f.ZeilenVerloren(3);
+        QCOMPARE(a.MonitorZeilen().size(), 2);
+    }
 };
 
 QTEST_MAIN(TestFirmwareupdate)

@@ -16,7 +16,14 @@ inline std::string ImKind(const std::function<std::string()>& arbeit) {
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
         ::close(rohr[0]);
-        const std::string r = arbeit();
+        // An exception must not return into the test framework, or the child would go on
+        // running tests of its own.
+        std::string r;
+        try {
+            r = arbeit();
+        } catch (...) {
+            r = "Ausnahme im Kind";
+        }
         [[maybe_unused]] const ssize_t n = ::write(rohr[1], r.data(), r.size());
         ::_exit(0);
     }

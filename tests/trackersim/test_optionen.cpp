@@ -63,6 +63,9 @@ TEST(Optionen, SetztWasSieNennen) {
     ASSERT_TRUE(Lies({"--flut", "20", "--flut-ab=8"}, d, fehler)) << fehler;
     EXPECT_EQ(d.flut, 20u);
     EXPECT_EQ(d.flutAb, 8u);
+    EXPECT_FALSE(d.flutFalsch);
+    ASSERT_TRUE(Lies({"--flut", "1", "--flut-falsch"}, d, fehler)) << fehler;
+    EXPECT_TRUE(d.flutFalsch);
     Optionen e;
     EXPECT_FALSE(Lies({"--flut", "0"}, e, fehler));
     EXPECT_EQ(c.baud, 0u);
@@ -116,6 +119,8 @@ TEST(Optionen, WeistFalschesZurueck) {
         {"--bootloader", "--akn-blank", "0"},
         {"--bootloader", "--early-akn=1"},
         {"--rx-baud", "49"},
+        {"--flut-falsch"}, // without a flood
+        {"--flut", "1", "--flut-falsch=1"},
     };
     for (const auto& f : faelle) {
         Optionen o;

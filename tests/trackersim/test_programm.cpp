@@ -77,7 +77,9 @@ public:
     }
 
     // The first line of its output, without the line end; empty when none came.
-    std::string Pfad() {
+    std::string Pfad() { return Zeile(); }
+    // The next line of its output.
+    std::string Zeile() {
         std::string zeile;
         for (;;) {
             const Bytes b = Lies(aus_, 1);
@@ -85,6 +87,8 @@ public:
             zeile += static_cast<char>(b[0]);
         }
     }
+    // Its output, to wait on.
+    int Ausgabe() const { return aus_; }
     void Signal(int sig) { kill(pid_, sig); }
     // Its exit code, -1 when it did not end in time or ended by a signal.
     int Ende() {
@@ -239,20 +243,40 @@ TEST_F(Programm, BootloaderSchreibtDenFlashInDieDatei) {
 }
 
 // The flood keeps the line full for its whole time, whoever reads as fast as the line gives,
-// and then stops: only whole status responses come.
-TEST_F(Programm, FlutHaeltBisZuIhremEndeAn) {
-    Simulator sim({"--flut", "2", "--flut-ab", "1"});
+// and then stops: only whole status responses come, valid or (--flut-falsch) with a checksum
+// one too high. The simulator says on its output when the pseudo-terminal has taken the
+// flood's last byte, on the clock all processes share.
+struct Flutfall {
+    const char* name;
+    std::vector<std::string> schalter;
+    std::uint8_t pruefsumme;
+};
+
+void PrintTo(const Flutfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class Flut : public Programm, public testing::WithParamInterface<Flutfall> {};
+
+TEST_P(Flut, HaeltBisZuIhremEndeAn) {
+    std::vector<std::string> args{"--flut", "1", "--flut-ab", "1"};
+    args.insert(args.end(), GetParam().schalter.begin(), GetParam().schalter.end());
+    Simulator sim(args);
     const int port = OeffnePort(sim.Pfad());
     ASSERT_GE(port, 0);
     std::optional<Uhr::time_point> erstes;
     Uhr::time_point letztes;
     std::size_t anzahl = 0;
     Bytes anfang;
+    std::optional<std::string> vorbei;
     const auto frist = Uhr::now() + Frist;
     for (;;) {
-        pollfd p{port, POLLIN, 0};
-        // A second without a byte once it began: the flood is over.
-        if (poll(&p, 1, erstes ? 1000 : 5000) <= 0 || Uhr::now() > frist) break;
+        pollfd p[2] = {{port, POLLIN, 0}, {vorbei ? -1 : sim.Ausgabe(), POLLIN, 0}};
+        // Once the simulator has said that the flood is over, what is left in the
+        // pseudo-terminal is there at once.
+        if (poll(p, 2, vorbei ? 200 : 5000) <= 0 || Uhr::now() > frist) break;
+        if (p[1].revents != 0) vorbei = sim.Zeile();
+        if ((p[0].revents & POLLIN) == 0) continue;
         std::uint8_t puffer[65536];
         const ssize_t k = read(port, puffer, sizeof puffer);
         if (k <= 0) break;
@@ -264,15 +288,29 @@ TEST_F(Programm, FlutHaeltBisZuIhremEndeAn) {
     }
     close(port);
     ASSERT_TRUE(erstes);
-    EXPECT_GE(letztes - *erstes, 1500ms) << anzahl << " bytes";
+    EXPECT_GE(letztes - *erstes, 750ms) << anzahl << " bytes";
+    ASSERT_TRUE(vorbei);
+    ASSERT_EQ(vorbei->rfind("Flut vorbei ", 0), 0u) << *vorbei;
+    const Uhr::time_point genommen{std::chrono::nanoseconds(std::stoll(vorbei->substr(12)))};
+    // Taken after the first byte came and before the last one was read.
+    EXPECT_LE(*erstes, genommen);
+    EXPECT_LE(genommen, letztes);
+
     EXPECT_EQ(anzahl % 8, 0u);
     anfang.resize(anfang.size() / 8 * 8); // a read may end inside a response
-    const Antworten a = Zerlege(anfang);
-    ASSERT_FALSE(a.rahmen.empty());
-    EXPECT_EQ(a.uebersprungen, 0u);
-    for (const Bytes& r : a.rahmen)
-        EXPECT_EQ(r, rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00}));
+    ASSERT_FALSE(anfang.empty());
+    const Bytes erwartet{0x55, 0x09, 0x03, 0x21, 0x10, 0x00, GetParam().pruefsumme, 0xE5};
+    for (std::size_t i = 0; i < anfang.size(); i += 8)
+        ASSERT_EQ(
+            Bytes(anfang.begin() + static_cast<long>(i), anfang.begin() + static_cast<long>(i) + 8),
+            erwartet)
+            << "at " << i;
 }
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Flut,
+                         testing::Values(Flutfall{"gueltig", {}, 0x93},
+                                         Flutfall{"falsch", {"--flut-falsch"}, 0x94}),
+                         [](const testing::TestParamInfo<Flutfall>& i) { return i.param.name; });
 
 TEST_F(Programm, HilfeUndFalscheOptionen) {
     Simulator hilfe({"--help"});

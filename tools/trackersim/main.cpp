@@ -1,6 +1,8 @@
 // trackersim: the tracker controller (or its bootloader) on a pseudo-terminal, for running the
 // application without the device. Prints the device's path as one line once it is ready, then
-// answers until SIGINT or SIGTERM.
+// answers until SIGINT or SIGTERM. With --flut it prints a second line once the pseudo-terminal
+// has taken the flood's last byte: "Flut vorbei <ns>", the steady clock's nanoseconds
+// (CLOCK_MONOTONIC), so that a measuring tool can time the draining of the backlog.
 #include "seriallink/rahmen.h"
 #include "tools/trackersim/bootloader.h"
 #include "tools/trackersim/optionen.h"
@@ -12,6 +14,7 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -67,10 +70,14 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
     Sendeplan eingang(o.rxBaud); // the application's bytes on their way to the device
     Bytes ausgang;               // due, not yet taken by the pseudo-terminal
     plan.Anhaengen(geraet.Einschalten(jetzt()), jetzt());
-    // The flood: valid status responses, as fast as the pseudo-terminal takes them.
+    // The flood: status responses, as fast as the pseudo-terminal takes them; with a wrong
+    // checksum each fails at its end byte and the candidate swallows the next four.
     const Zeit flutAnfang = std::chrono::seconds(o.flutAb);
     const Zeit flutEnde = flutAnfang + std::chrono::seconds(o.flut);
-    const Bytes flutRahmen = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00});
+    Bytes flutRahmen = rahmen::Antwort(9, Bytes{0x21, 0x10, 0x00});
+    if (o.flutFalsch) ++flutRahmen[flutRahmen.size() - 2];
+    std::size_t flutImAusgang = 0; // bytes of ausgang up to the last flood byte in it
+    bool flutGemeldet = false;
     std::uint8_t puffer[4096];
     for (;;) {
         Zeit t = jetzt();
@@ -81,8 +88,10 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
         // poll below waits for room only while bytes are pending. A few writes per turn, so
         // requests and the flood's end are still seen.
         const auto nachfuellen = [&] {
-            while (flut && ausgang.size() < 4096)
+            while (flut && ausgang.size() < 4096) {
                 ausgang.insert(ausgang.end(), flutRahmen.begin(), flutRahmen.end());
+                flutImAusgang = ausgang.size();
+            }
         };
         for (int schreibe = 0; schreibe < 16; ++schreibe) {
             nachfuellen();
@@ -90,6 +99,7 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
             const ssize_t n = write(master, ausgang.data(), ausgang.size());
             if (n > 0) {
                 ausgang.erase(ausgang.begin(), ausgang.begin() + n);
+                flutImAusgang -= std::min(flutImAusgang, static_cast<std::size_t>(n));
             } else if (n < 0 && errno == EINTR) {
                 continue;
             } else {
@@ -97,11 +107,19 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
                 if (n < 0 && errno != EAGAIN) {
                     std::fprintf(stderr, "trackersim: write: %s\n", std::strerror(errno));
                     ausgang.clear();
+                    flutImAusgang = 0;
                 }
                 break;
             }
         }
         nachfuellen();
+        if (o.flut > 0 && !flutGemeldet && t >= flutEnde && flutImAusgang == 0) {
+            flutGemeldet = true;
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::chrono::steady_clock::now().time_since_epoch());
+            std::printf("Flut vorbei %lld\n", static_cast<long long>(ns.count()));
+            std::fflush(stdout);
+        }
 
         timespec warte{};
         timespec* frist = nullptr;

@@ -105,8 +105,13 @@ const char* Hilfetext() {
            "  --seed N                    Startwert fuer --noise und --notakn-rate (1)\n"
            "  --flut S                    sendet S Sekunden lang gueltige Statusantworten so\n"
            "                              schnell, wie das Pseudo-Terminal sie nimmt (ein\n"
-           "                              USB-Adapter, der die Baudrate nicht einhaelt)\n"
+           "                              USB-Adapter, der die Baudrate nicht einhaelt);\n"
+           "                              danach die Zeile \"Flut vorbei <ns>\" auf stdout,\n"
+           "                              sobald das letzte Byte der Flut uebergeben ist\n"
+           "                              (ns: CLOCK_MONOTONIC in Nanosekunden)\n"
            "  --flut-ab S                 die Flut beginnt S Sekunden nach dem Start (0)\n"
+           "  --flut-falsch               die Antworten der Flut tragen eine falsche\n"
+           "                              Pruefsumme\n"
            "  --help                      diese Hilfe\n"
            "Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den\n"
            "Bootloader neu ein (er meldet seine Version).\n";
@@ -201,6 +206,7 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
         {"ack-set", &o.steuerung.quittieren},
         {"early-akn", &o.bootloaderEinstellungen.fruehesAkn},
         {"log", &o.protokoll},
+        {"flut-falsch", &o.flutFalsch},
     };
 
     for (int i = 1; i < argc; ++i) {
@@ -247,6 +253,10 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
         }
     }
     if (o.hilfe) return true;
+    if (o.flutFalsch && o.flut == 0) {
+        fehler = "--flut-falsch gilt nur mit --flut";
+        return false;
+    }
     if (!o.bootloader && (!o.flashDump.empty() || notaknGegeben)) {
         fehler = "--flash-dump, --notakn und --notakn-rate gelten nur mit --bootloader";
         return false;

@@ -18,6 +18,7 @@ struct Optionen {
     bool uhrGesetzt = false; // --clock given; otherwise the clock starts at the present time
     unsigned flutAb = 0;     // the flood of status responses begins this many seconds in
     unsigned flut = 0;       // and lasts this many seconds, 0: no flood
+    bool flutFalsch = false; // the flood's responses carry a wrong checksum
     SteuerungsEinstellungen steuerung;
     BootloaderEinstellungen bootloaderEinstellungen;
 };
