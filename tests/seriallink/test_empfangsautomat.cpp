@@ -118,9 +118,10 @@ Bytes ParameterMitE5(std::size_t stelle) {
 }
 
 // The 39-byte rule took an 0xE5 at frame byte 38 or later for the end of the parameter
-// response and dropped it. The response is accepted with its 0xE5 at 37 (as always), at 38
-// and 43, and as its checksum; alone, and after a damaged status response that swallows the
-// four responses after it, as it always did. The same finds whatever the split of the stream.
+// response and dropped it; one at 37 kept it open but was counted as a checksum failure. The
+// response is accepted with no failure with its 0xE5 at 37, 38 and 43, and as its checksum;
+// alone, and after a damaged status response that swallows the four responses after it, as it
+// always did. The same finds whatever the split of the stream.
 class ParameterantwortMitE5 : public testing::TestWithParam<std::tuple<std::size_t, bool>> {};
 
 TEST_P(ParameterantwortMitE5, WirdAngenommen) {
