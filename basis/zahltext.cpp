@@ -171,6 +171,29 @@ QString Allgemein(double wert) {
     return aus;
 }
 
+QString AllgemeinSkaliert(long long ganz, int nachkomma) {
+    nachkomma = std::clamp(nachkomma, 0, 18);
+    // The magnitude as unsigned, so that the smallest long long has one too.
+    const auto betrag = ganz < 0 ? 0ull - static_cast<unsigned long long>(ganz)
+                                 : static_cast<unsigned long long>(ganz);
+    std::string ziffern = std::to_string(betrag);
+    if (ziffern.size() <= static_cast<std::size_t>(nachkomma))
+        ziffern.insert(0, static_cast<std::size_t>(nachkomma) + 1 - ziffern.size(), '0');
+    const std::size_t ganzStellen = ziffern.size() - static_cast<std::size_t>(nachkomma);
+    auto ende = ziffern.find_last_not_of('0');
+    ende = ende == std::string::npos || ende < ganzStellen ? ganzStellen : ende + 1;
+
+    QString text;
+    if (ganz < 0) text += u'-';
+    text += QLatin1StringView(ziffern.data(), static_cast<qsizetype>(ganzStellen));
+    if (ende > ganzStellen) {
+        text += Dezimaltrenner();
+        text += QLatin1StringView(ziffern.data() + ganzStellen,
+                                  static_cast<qsizetype>(ende - ganzStellen));
+    }
+    return text;
+}
+
 bool VersucheGanzzahl(const QString& text, int& wert) {
     qsizetype i = 0;
     const qsizetype n = text.size();

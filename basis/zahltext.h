@@ -20,6 +20,10 @@ QString Fest(double wert, int nachkomma);
 
 // General format: up to 15 significant digits, no trailing zeros, no thousands separator.
 QString Allgemein(double wert);
+// ganz / 10^nachkomma (nachkomma 0 ... 18) as Allgemein shows it, but made from the integer's
+// own digits, so no binary product can turn up in it: (845, 2) is "8,45", (-5, 2) is
+// "-0,05", (-1300, 2) is "-13". Never in the exponent form.
+QString AllgemeinSkaliert(long long ganz, int nachkomma);
 
 // A conversion that failed; meldung() is the text the user sees.
 class KonvertierFehler : public BenutzerFehler {

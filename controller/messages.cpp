@@ -238,6 +238,10 @@ QString Dezimal(double wert) {
     return zahltext::Allgemein(wert);
 }
 
+QString HundertstelText(std::int16_t wert) {
+    return zahltext::AllgemeinSkaliert(wert, 2);
+}
+
 QString Tausendstel(double wert) {
     // The whole number of thousandths that reads back as this very double, where there is one
     // (1.001 is stored as 1.000999..., which times 1000 truncates to 1000, not 1001).
@@ -273,8 +277,8 @@ Parametertexte ParameterTexte(const TrackerParameter& p) {
     t.ModulA = QString::number(p.ParModulA);
     t.ModulN = QString::number(p.ParModulN);
     t.Intervall = QString::number(p.ParIntervall / 600);
-    t.Lam = Dezimal(p.ParLaenge * 0.01);
-    t.Phi = Dezimal(p.ParBreite * 0.01);
+    t.Lam = HundertstelText(p.ParLaenge);
+    t.Phi = HundertstelText(p.ParBreite);
     t.WinkelSpeed = Tausendstel(p.ParWinkelSpeed);
     t.AnschlagOst = QString::number(p.ParAnschlagOst);
     t.AnschlagWest = QString::number(p.ParAnschlagWest);

@@ -152,6 +152,9 @@ std::int16_t Hundertstel(const QString& dezimal);
 double AusTausendsteln(const QString& dezimal);
 // Decimal number in the general format ("50,53", "-13", "0").
 QString Dezimal(double wert);
+// wert x 0.01 in the general format, from the integer (5053 gives "50,53"): the text that
+// Hundertstel reads back as wert.
+QString HundertstelText(std::int16_t wert);
 // wert in thousandths as an unsigned 32-bit decimal (2.236 gives "2236"): the whole number
 // that AusTausendsteln turns back into this very value where there is one, else wert x 1000
 // truncated toward zero.

@@ -199,6 +199,154 @@ INSTANTIATE_TEST_SUITE_P(
         GleitkommaFall{"-1E400", ',', std::nullopt}, GleitkommaFall{"0x10", ',', std::nullopt},
         GleitkommaFall{"2,5x", ',', std::nullopt}, GleitkommaFall{"\t2,5", ',', std::nullopt}));
 
+// A decimal text times a power of ten, on its digits: binary floating point made "8,45"
+// times 100 into 844 and "1,15" into 114.
+struct SkaliertFall {
+    const char* text;
+    char trenner;
+    int zehnerpotenz;
+    std::optional<long long> erwartet; // nullopt: refused
+};
+
+void PrintTo(const SkaliertFall& f, std::ostream* os) {
+    *os << '"' << f.text << "\" x 10^" << f.zehnerpotenz << " (" << f.trenner << ')';
+}
+
+class GanzzahlSkaliertTest : public testing::TestWithParam<SkaliertFall> {};
+
+TEST_P(GanzzahlSkaliertTest, GanzerTeilDerDezimalzahl) {
+    const SkaliertFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    const QString text = QString::fromUtf8(f.text);
+    if (f.erwartet)
+        EXPECT_EQ(AlsGanzzahlSkaliert(text, f.zehnerpotenz), *f.erwartet) << '"' << f.text << '"';
+    else
+        EXPECT_THROW(AlsGanzzahlSkaliert(text, f.zehnerpotenz), KonvertierFehler) << f.text;
+}
+
+constexpr long long kGroesste = std::numeric_limits<long long>::max();
+constexpr long long kKleinste = std::numeric_limits<long long>::min();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, GanzzahlSkaliertTest,
+    testing::Values(
+        SkaliertFall{"8,45", ',', 2, 845}, SkaliertFall{"-9,53", ',', 2, -953},
+        SkaliertFall{"1,15", ',', 2, 115}, SkaliertFall{"0,29", ',', 2, 29},
+        SkaliertFall{"4,35", ',', 2, 435}, SkaliertFall{"-0,57", ',', 2, -57},
+        SkaliertFall{"1,001", ',', 3, 1001}, SkaliertFall{"8.45", '.', 2, 845},
+        // digits beyond the scale are cut, toward zero
+        SkaliertFall{"-9,535", ',', 2, -953}, SkaliertFall{"9,539", ',', 2, 953},
+        SkaliertFall{"-0,009", ',', 2, 0}, SkaliertFall{"1,5", ',', 0, 1},
+        // blanks, sign, separator at either end, exponent, leading and trailing zeros
+        SkaliertFall{"  8,45  ", ',', 2, 845}, SkaliertFall{"+8,45", ',', 2, 845},
+        SkaliertFall{",5", ',', 2, 50}, SkaliertFall{"5,", ',', 2, 500},
+        SkaliertFall{"8,45E1", ',', 2, 8450}, SkaliertFall{"845e-2", ',', 2, 845},
+        SkaliertFall{"0,0845E+2", ',', 2, 845}, SkaliertFall{"00008,4500", ',', 2, 845},
+        SkaliertFall{"0E99999", ',', 2, 0}, SkaliertFall{"1E-400", ',', 2, 0},
+        // saturated at the ends of 64 bits
+        SkaliertFall{"9223372036854775807", ',', 0, kGroesste},
+        SkaliertFall{"9223372036854775808", ',', 0, kGroesste},
+        SkaliertFall{"-9223372036854775808", ',', 0, kKleinste},
+        SkaliertFall{"-9223372036854775809", ',', 0, kKleinste},
+        SkaliertFall{"99999999999999999999", ',', 0, kGroesste},
+        SkaliertFall{"92233720368547758,07", ',', 2, kGroesste},
+        SkaliertFall{"1E300", ',', 2, kGroesste}, SkaliertFall{"-1E300", ',', 2, kKleinste},
+        // refused as AlsGleitkomma refuses them
+        SkaliertFall{"8.45", ',', 2, std::nullopt}, SkaliertFall{"8,45", '.', 2, std::nullopt},
+        SkaliertFall{"", ',', 2, std::nullopt}, SkaliertFall{"E2", ',', 2, std::nullopt},
+        SkaliertFall{"1E", ',', 2, std::nullopt}, SkaliertFall{"1,2,3", ',', 2, std::nullopt},
+        SkaliertFall{"1E400", ',', -3, std::nullopt}, SkaliertFall{"0x10", ',', 2, std::nullopt},
+        SkaliertFall{"\t1", ',', 2, std::nullopt}));
+
+// The scaled readers take and refuse exactly the texts AlsGleitkomma takes and refuses, with
+// its message; only the value differs.
+TEST(Skaliert, AnnahmeUndMeldungWieAlsGleitkomma) {
+    MitTrenner trenner(u',');
+    for (const char* t : {"8,45", " -1,5E2 ", "1E-400", "1E300", "", "  ", "8.45", "1,0,5", "E5",
+                          "1E+", "-", ",", "NAN", "INF", "1E400", "-1E400", "2,5x", "1 000"}) {
+        const QString text = QString::fromUtf8(t);
+        std::optional<QString> erwartet;
+        try {
+            (void)AlsGleitkomma(text);
+        } catch (const KonvertierFehler& f) {
+            erwartet = f.meldung();
+        }
+        const auto meldung = [&](auto lesen) -> std::optional<QString> {
+            try {
+                lesen();
+            } catch (const KonvertierFehler& f) {
+                return f.meldung();
+            }
+            return std::nullopt;
+        };
+        EXPECT_EQ(meldung([&] { (void)AlsGanzzahlSkaliert(text, 2); }), erwartet) << t;
+        EXPECT_EQ(meldung([&] { (void)AlsGleitkommaSkaliert(text, -3); }), erwartet) << t;
+    }
+}
+
+// Thousandths to a double: the double nearest to k / 1000, which k * 0.001 often is not.
+TEST(Skaliert, TausendstelSindDerNaechsteDouble) {
+    MitTrenner trenner(u',');
+    for (int k = 0; k <= 65535; ++k) {
+        const double naechster = std::stod(std::to_string(k) + "e-3");
+        ASSERT_EQ(AlsGleitkommaSkaliert(QString::number(k), -3), naechster) << k;
+        ASSERT_EQ(AlsGleitkommaSkaliert(QString::number(-k), -3), -naechster) << k;
+    }
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("1001"), -3), 1.001);
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("1,5"), -3), 0.0015);
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("2236E1"), -3), 22.36);
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("1E-400"), -3), 0.0);
+    // Scaled up beyond the largest double: infinity with the text's sign.
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("1E300"), 10), kInf);
+    EXPECT_EQ(AlsGleitkommaSkaliert(QStringLiteral("-1E300"), 10), -kInf);
+}
+
+struct AllgemeinSkaliertFall {
+    long long ganz;
+    int nachkomma;
+    char trenner;
+    const char* erwartet;
+};
+
+void PrintTo(const AllgemeinSkaliertFall& f, std::ostream* os) {
+    *os << f.ganz << " / 10^" << f.nachkomma << " (" << f.trenner << ')';
+}
+
+class AllgemeinSkaliertTest : public testing::TestWithParam<AllgemeinSkaliertFall> {};
+
+TEST_P(AllgemeinSkaliertTest, AusDenZiffernDerGanzzahl) {
+    const AllgemeinSkaliertFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    EXPECT_EQ(AllgemeinSkaliert(f.ganz, f.nachkomma), QString::fromLatin1(f.erwartet))
+        << f.ganz << " / 10^" << f.nachkomma;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werte, AllgemeinSkaliertTest,
+    testing::Values(
+        AllgemeinSkaliertFall{845, 2, ',', "8,45"}, AllgemeinSkaliertFall{-953, 2, ',', "-9,53"},
+        AllgemeinSkaliertFall{5053, 2, ',', "50,53"}, AllgemeinSkaliertFall{5053, 2, '.', "50.53"},
+        AllgemeinSkaliertFall{-5, 2, ',', "-0,05"}, AllgemeinSkaliertFall{-1300, 2, ',', "-13"},
+        AllgemeinSkaliertFall{10, 2, ',', "0,1"}, AllgemeinSkaliertFall{0, 2, ',', "0"},
+        AllgemeinSkaliertFall{-32768, 2, ',', "-327,68"}, AllgemeinSkaliertFall{123, 0, ',', "123"},
+        AllgemeinSkaliertFall{1, 18, ',', "0,000000000000000001"},
+        AllgemeinSkaliertFall{kKleinste, 0, ',', "-9223372036854775808"},
+        AllgemeinSkaliertFall{kKleinste, 18, ',', "-9,223372036854775808"},
+        AllgemeinSkaliertFall{kGroesste, 3, ',', "9223372036854775,807"}));
+
+// Every hundredth of an i16 shows as the general format shows value x 0.01, and reads back as
+// the same hundredths.
+TEST(AllgemeinSkaliert, JederHundertstelWertWieAllgemein) {
+    for (const char t : {',', '.'}) {
+        MitTrenner trenner{QLatin1Char(t)};
+        for (int v = -32768; v <= 32767; ++v) {
+            const QString text = AllgemeinSkaliert(v, 2);
+            ASSERT_EQ(text, Allgemein(v * 0.01)) << v;
+            ASSERT_EQ(AlsGanzzahlSkaliert(text, 2), v) << text.toStdString();
+        }
+    }
+}
+
 TEST(Konvertierung, MeldungenNennenDenText) {
     MitTrenner trenner(u',');
     const struct {

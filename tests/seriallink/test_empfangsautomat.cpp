@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using rahmen::Bytes;
@@ -101,58 +102,84 @@ TEST(Empfangsautomat, InneresE5AnByte37BleibtOffenAnByte38EndetEs) {
               (std::vector<Fundstueck>{{'F', Bytes(bei38.begin(), bei38.begin() + 39)}}));
 }
 
-// The parameter response (46 bytes) with an 0xE5 inside: at frame byte 37 (as before), 38 and
-// 43 (which the 39-byte rule used to take for its end), and as its checksum; alone, and after
-// a damaged status response that swallows the four responses after it, as it always did.
-TEST(Empfangsautomat, ParameterantwortMitInneremE5) {
-    const auto mitE5 = [](std::size_t stelle) {
-        // Payload byte k is frame byte 3 + k; the checksum is frame byte 44.
-        Bytes nutz(41, 0x01);
-        nutz[0] = 0x21;
-        if (stelle < 44) {
-            nutz[stelle - 3] = 0xE5;
-        } else {
-            // A last payload byte that makes the checksum 0xE5.
-            nutz[40] = 0;
-            nutz[40] = static_cast<std::uint8_t>(0xE5 - rahmen::Antwort(2, nutz)[44]);
-        }
-        return rahmen::Antwort(2, nutz);
-    };
-    for (const std::size_t stelle : {37u, 38u, 43u, 44u}) {
-        const Bytes p = mitE5(stelle);
-        ASSERT_EQ(p.size(), 46u);
-        ASSERT_EQ(p[stelle], 0xE5) << stelle;
-        for (const bool beschaedigtDavor : {false, true}) {
-            Bytes strom = Status;
-            std::vector<Fundstueck> erwartet{{'R', Status}};
-            if (beschaedigtDavor) {
-                strom = strom + StatusFalsch + Mal(Status, 4);
-                Bytes kandidat = StatusFalsch;
-                for (int i = 0; i < 5; ++i) {
-                    erwartet.push_back({'F', kandidat});
-                    kandidat = kandidat + Status;
-                }
-            }
-            strom = strom + p + Status;
-            erwartet.push_back({'R', p});
-            erwartet.push_back({'R', Status});
-            // Split at every byte boundary: the same finds.
-            for (std::size_t i = 0; i <= strom.size(); ++i) {
-                Empfangsautomat a;
-                Protokoll pr;
-                a.Lies({strom.data(), i}, false, pr);
-                a.Lies({strom.data() + i, strom.size() - i}, false, pr);
-                ASSERT_EQ(pr.funde, erwartet) << "0xE5 bei " << stelle << ", beschaedigt davor "
-                                              << beschaedigtDavor << ", geteilt bei " << i;
-            }
+// The parameter response (46 bytes) with 0xE5 at frame byte stelle: a payload byte for 37 ...
+// 43, the checksum for 44.
+Bytes ParameterMitE5(std::size_t stelle) {
+    Bytes nutz(41, 0x01);
+    nutz[0] = 0x21;
+    if (stelle < 44) {
+        nutz[stelle - 3] = 0xE5;
+    } else {
+        // A last payload byte that makes the checksum 0xE5.
+        nutz[40] = 0;
+        nutz[40] = static_cast<std::uint8_t>(0xE5 - rahmen::Antwort(2, nutz)[44]);
+    }
+    return rahmen::Antwort(2, nutz);
+}
+
+// The 39-byte rule took an 0xE5 at frame byte 38 or later for the end of the parameter
+// response and dropped it; one at 37 kept it open but was counted as a checksum failure. The
+// response is accepted with no failure with its 0xE5 at 37, 38 and 43, and as its checksum;
+// alone, and after a damaged status response that swallows the four responses after it, as it
+// always did. The same finds whatever the split of the stream.
+class ParameterantwortMitE5 : public testing::TestWithParam<std::tuple<std::size_t, bool>> {};
+
+TEST_P(ParameterantwortMitE5, WirdAngenommen) {
+    const auto [stelle, beschaedigtDavor] = GetParam();
+    const Bytes p = ParameterMitE5(stelle);
+    ASSERT_EQ(p.size(), 46u);
+    ASSERT_EQ(p[stelle], 0xE5);
+    Bytes strom = Status;
+    std::vector<Fundstueck> erwartet{{'R', Status}};
+    if (beschaedigtDavor) {
+        strom = strom + StatusFalsch + Mal(Status, 4);
+        Bytes kandidat = StatusFalsch;
+        for (int i = 0; i < 5; ++i) {
+            erwartet.push_back({'F', kandidat});
+            kandidat = kandidat + Status;
         }
     }
-    // Any other command or length keeps the 39-byte rule: the same inner 0xE5 at 38 ends it.
-    Bytes anders = mitE5(38);
-    anders[1] = 0x30;
-    anders[44] = rahmen::Pruefsumme({anders.data(), 44});
-    EXPECT_EQ(Lies(anders),
-              (std::vector<Fundstueck>{{'F', Bytes(anders.begin(), anders.begin() + 39)}}));
+    strom = strom + p + Status;
+    erwartet.push_back({'R', p});
+    erwartet.push_back({'R', Status});
+    for (std::size_t i = 0; i <= strom.size(); ++i) {
+        Empfangsautomat a;
+        Protokoll pr;
+        a.Lies({strom.data(), i}, false, pr);
+        a.Lies({strom.data() + i, strom.size() - i}, false, pr);
+        ASSERT_EQ(pr.funde, erwartet) << "geteilt bei " << i;
+        EXPECT_EQ(a.Pruefsummenfehler(), beschaedigtDavor ? 5u : 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stellen, ParameterantwortMitE5,
+                         testing::Combine(testing::Values(37u, 38u, 43u, 44u), testing::Bool()),
+                         [](const auto& info) {
+                             return "E5bei" + std::to_string(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) ? "_nachSchaden" : "_allein");
+                         });
+
+// Only the parameter response's layout waits for its 46th byte: any other command or length
+// keeps the 39-byte rule, and so does a stray start byte before status responses.
+TEST(Empfangsautomat, AndereKandidatenBehaltenDie39ByteRegel) {
+    Bytes anderesKommando = ParameterMitE5(38);
+    anderesKommando[1] = 0x30;
+    anderesKommando[44] = rahmen::Pruefsumme({anderesKommando.data(), 44});
+    EXPECT_EQ(Lies(anderesKommando),
+              (std::vector<Fundstueck>{
+                  {'F', Bytes(anderesKommando.begin(), anderesKommando.begin() + 39)}}));
+
+    // A stray 0x55 takes the next status response's start byte for its command and swallows
+    // five responses, as it always did, and not one more.
+    const Bytes strom = Bytes{0x55} + Mal(Status, 6);
+    std::vector<Fundstueck> erwartet;
+    Bytes kandidat = Bytes{0x55} + Status;
+    for (int i = 0; i < 5; ++i) {
+        erwartet.push_back({'F', kandidat});
+        kandidat = kandidat + Status;
+    }
+    erwartet.push_back({'R', Status});
+    EXPECT_EQ(Lies(strom), erwartet);
 }
 
 TEST(Empfangsautomat, BytesVorDemStartUndStartbytesImKandidaten) {

@@ -447,6 +447,26 @@ TEST_F(Verbindung, RahmenInTeilenUeberDieLeitung) {
     EXPECT_EQ(sio_.Pruefsummenfehler(), 0);
 }
 
+// A parameter response with 0xE5 late in its payload, and one whose checksum is 0xE5, arrive
+// whole over the line and are counted like any other frame.
+TEST_F(Verbindung, ParameterantwortMitE5KommtAn) {
+    Oeffne();
+    Bytes nutz(41, 0x01);
+    nutz[0] = 0x21;
+    nutz[38 - 3] = 0xE5; // frame byte 38
+    const Bytes e5Innen = rahmen::Antwort(2, nutz);
+    nutz[38 - 3] = 0x01;
+    nutz[40] = 0;
+    nutz[40] = static_cast<std::uint8_t>(0xE5 - rahmen::Antwort(2, nutz)[44]);
+    const Bytes e5Pruefsumme = rahmen::Antwort(2, nutz);
+    ASSERT_EQ(e5Pruefsumme[44], 0xE5);
+    pty_.Schreibe(e5Innen + Status + e5Pruefsumme + Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 4; }));
+    EXPECT_EQ(auf_.rahmen, (QList<QByteArray>{Q(e5Innen), Q(Status), Q(e5Pruefsumme), Q(Status)}));
+    EXPECT_EQ(sio_.Pruefsummenfehler(), 0);
+    EXPECT_EQ(sio_.FrameZaehler(), 4);
+}
+
 TEST_F(Verbindung, BootloaderzeilenNurImFirmwaremodus) {
     Oeffne();
     Sende(B("AKN\r"));
