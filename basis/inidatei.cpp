@@ -7,6 +7,7 @@
 #include <QSet>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -232,15 +233,39 @@ std::optional<QString> WertAb(const QByteArray& inhalt, qsizetype anfang,
     return std::nullopt;
 }
 
-// A whole number in an INI file: decimal, or hexadecimal marked by "0x" or "0X". The "$"
-// that edits take for hexadecimal is no mark here: "$20" is no number.
+// A whole number in an INI file: blanks, a sign, then decimal digits (a signed 32-bit value)
+// or "0x"/"0X" and hexadecimal digits (a 32-bit pattern: "0xFFFFFFFF" is -1), nothing after.
+// Edits follow a convention of their own ("$" for hexadecimal), so this rule is kept apart
+// from theirs.
 bool IniGanzzahl(const QString& text, int& wert) {
     qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
         ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
-    if (i < text.size() && text[i] == u'$') return false;
-    return zahltext::VersucheGanzzahl(text, wert);
+    bool negativ = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) negativ = text[i++] == u'-';
+    const bool hex = i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X');
+    if (hex) i += 2;
+    if (i == n) return false;
+    const std::uint64_t grenze = hex ? 0xFFFFFFFFull : (negativ ? 0x80000000ull : 0x7FFFFFFFull);
+    std::uint64_t betrag = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        int ziffer = -1;
+        if (c >= u'0' && c <= u'9')
+            ziffer = c - u'0';
+        else if (hex && c >= u'a' && c <= u'f')
+            ziffer = c - u'a' + 10;
+        else if (hex && c >= u'A' && c <= u'F')
+            ziffer = c - u'A' + 10;
+        if (ziffer < 0) return false;
+        betrag = betrag * (hex ? 16 : 10) + static_cast<unsigned>(ziffer);
+        if (betrag > grenze) return false;
+    }
+    auto muster = static_cast<std::uint32_t>(betrag);
+    if (negativ) muster = 0u - muster;
+    wert = static_cast<std::int32_t>(muster);
+    return true;
 }
 
 void MitZeilenende(std::vector<Zeile>& zeilen, std::size_t vor) {

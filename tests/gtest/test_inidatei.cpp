@@ -514,19 +514,56 @@ TEST_F(IniTest, FremdeSperreLaesstDasSpeichernScheitern) {
     EXPECT_EQ(LiesDatei(Pfad()), vorher);
 }
 
-// Only "0x" and "0X" mark a hexadecimal number in a file; "$", which an edit takes, does not.
-TEST_F(IniTest, HexadezimalNurMitNullX) {
-    SchreibDatei(Pfad(), "[A]\r\nklein=0x20\r\ngross=0X20\r\ndollar=$20\r\nminusDollar=-$20\r\n"
-                         "blankDollar= $20\r\nminusHex=-0x20\r\ndezimal=20\r\n");
-    const IniDatei ini(Pfad());
+// Whole numbers in a file: decimal, or hexadecimal only after "0x"/"0X"; "$", which an edit
+// takes for hexadecimal, marks nothing here. Anything else reads as the default (7).
+TEST_F(IniTest, GanzzahlenInDerDatei) {
     const struct {
-        const char* schluessel;
+        const char* text;
         int wert;
-    } faelle[] = {{"klein", 32},      {"gross", 32},     {"dollar", 7},  {"minusDollar", 7},
-                  {"blankDollar", 7}, {"minusHex", -32}, {"dezimal", 20}};
-    for (const auto& f : faelle)
-        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QString::fromUtf8(f.schluessel), 7), f.wert)
-            << f.schluessel;
+    } faelle[] = {{"20", 20},
+                  {"+20", 20},
+                  {"-20", -20},
+                  {"020", 20},
+                  {"  20  ", 20},
+                  {"\"20\"", 20},
+                  {"0x20", 32},
+                  {"0X20", 32},
+                  {"0xff", 255},
+                  {"+0x20", 32},
+                  {"-0x20", -32},
+                  {"0xFFFFFFFF", -1},
+                  {"0x80000000", std::numeric_limits<int>::min()},
+                  {"2147483647", std::numeric_limits<int>::max()},
+                  {"-2147483648", std::numeric_limits<int>::min()},
+                  {"$20", 7},
+                  {"-$20", 7},
+                  {"$FF", 7},
+                  {"x20", 7},
+                  {"#20", 7},
+                  {"&H20", 7},
+                  {"0x", 7},
+                  {"0x-1", 7},
+                  {"0x1g", 7},
+                  {"0x100000000", 7},
+                  {"2147483648", 7},
+                  {"-2147483649", 7},
+                  {"1.5", 7},
+                  {"1,5", 7},
+                  {"1e3", 7},
+                  {"1 2", 7},
+                  {"--1", 7},
+                  {"+", 7},
+                  {"-", 7},
+                  {"", 7}};
+    QByteArray inhalt = "[A]\r\n";
+    for (std::size_t i = 0; i < std::size(faelle); ++i)
+        inhalt += "k" + QByteArray::number(qulonglong(i)) + "=" + faelle[i].text + "\r\n";
+    SchreibDatei(Pfad(), inhalt);
+    const IniDatei ini(Pfad());
+    for (std::size_t i = 0; i < std::size(faelle); ++i)
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QStringLiteral("k%1").arg(i), 7),
+                  faelle[i].wert)
+            << '"' << faelle[i].text << '"';
 }
 
 // The reader finds values in the bytes without decoding every line: against a plain reading
