@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
@@ -151,15 +152,68 @@ bool IstLeerByte(char c) {
     return b == 0x20 || (b >= 0x09 && b <= 0x0D) || b == 0xA0;
 }
 
-// Whether the bytes at name can spell ziel (its Windows-1252 bytes, of the same length) when
-// case is ignored. Decides only where both bytes are ASCII; any other byte leaves the answer to
-// the decoded comparison.
-bool KannGleichSein(const char* name, const QByteArray& ziel) {
-    for (qsizetype k = 0; k < ziel.size(); ++k) {
-        const auto a = static_cast<unsigned char>(name[k]);
-        const auto b = static_cast<unsigned char>(ziel[k]);
-        if (a < 0x80 && b < 0x80 && std::tolower(a) != std::tolower(b)) return false;
+// Names compare without regard to case as QString does it once a line is read as
+// Windows-1252, one character against one; here byte against byte, so that no line is
+// decoded to be compared. Each byte stands for the smallest byte that compares equal to it.
+using Faltung = std::array<unsigned char, 256>;
+
+const std::array<QString, 256>& Zeichen() {
+    static const auto zeichen = [] {
+        std::array<QString, 256> z;
+        for (std::size_t b = 0; b < z.size(); ++b)
+            z[b] = AusCp1252(QByteArray(1, static_cast<char>(b)));
+        return z;
+    }();
+    return zeichen;
+}
+
+const Faltung& Gefaltet() {
+    static const Faltung faltung = [] {
+        const auto& z = Zeichen();
+        Faltung f{};
+        for (std::size_t b = 0; b < f.size(); ++b) {
+            f[b] = static_cast<unsigned char>(b);
+            for (std::size_t a = 0; a < b; ++a)
+                if (z[a].compare(z[b], Qt::CaseInsensitive) == 0) {
+                    f[b] = f[a];
+                    break;
+                }
+        }
+        return f;
+    }();
+    return faltung;
+}
+
+// A name sought, trimmed, as folded bytes; nullopt when no line can hold it (a character that
+// neither is in Windows-1252 nor compares equal to one of its characters).
+std::optional<QByteArray> FaltName(const QString& name) {
+    const auto& z = Zeichen();
+    const Faltung& f = Gefaltet();
+    const QString getrimmt = name.trimmed();
+    QByteArray bytes = NachCp1252(getrimmt);
+    if (bytes.size() != getrimmt.size()) return std::nullopt; // beyond the 16-bit plane
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        if (z[b] != getrimmt[i]) {
+            // Not in the code page; it may still equal one of its characters (the Kelvin
+            // sign a "k", say).
+            std::size_t a = 0;
+            while (a < z.size() && z[a].compare(getrimmt.mid(i, 1), Qt::CaseInsensitive) != 0)
+                ++a;
+            if (a == z.size()) return std::nullopt;
+            b = static_cast<unsigned char>(a);
+        }
+        bytes[i] = static_cast<char>(f[b]);
     }
+    return bytes;
+}
+
+bool GleichGefaltet(const char* name, qsizetype laenge, const QByteArray& ziel) {
+    if (laenge != ziel.size()) return false;
+    const Faltung& f = Gefaltet();
+    for (qsizetype k = 0; k < laenge; ++k)
+        if (f[static_cast<unsigned char>(name[k])] != static_cast<unsigned char>(ziel[k]))
+            return false;
     return true;
 }
 
@@ -171,66 +225,69 @@ qsizetype ErstesZeichen(const QByteArray& inhalt, const Spanne& z) {
     return p;
 }
 
-// A section header, decided by Deute; only lines that start with a bracket can be one.
-std::optional<QString> Kopf(const QByteArray& inhalt, const Spanne& z) {
-    const qsizetype p = ErstesZeichen(inhalt, z);
-    if (p == z.ende || inhalt[p] != '[') return std::nullopt;
-    const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
-    if (d.art != Art::Abschnitt) return std::nullopt;
-    return d.name;
+// [von, bis) without the blanks at either end.
+std::pair<qsizetype, qsizetype> OhneLeer(const QByteArray& inhalt, qsizetype von, qsizetype bis) {
+    while (von < bis && IstLeerByte(inhalt[von]))
+        ++von;
+    while (bis > von && IstLeerByte(inhalt[bis - 1]))
+        --bis;
+    return {von, bis};
 }
 
-// Where the lines of the first section of that name begin. Only headers whose name has the
-// length of the one sought are decoded, so a file of many sections costs one pass over its
-// bytes.
+// A section header (as Deute decides it): a line that starts with a bracket and has a closing
+// one after it. Returns where the closing bracket stands, or -1.
+qsizetype KopfEnde(const QByteArray& inhalt, qsizetype p, const Spanne& z) {
+    if (p == z.ende || inhalt[p] != '[') return -1;
+    for (qsizetype zu = z.ende; zu > p + 1; --zu)
+        if (inhalt[zu - 1] == ']') return zu - 1;
+    return -1;
+}
+
+// Where the lines of the first section of that name begin: one pass over the bytes.
 std::optional<qsizetype> AbschnittsAnfang(const QByteArray& inhalt, const QString& abschnitt) {
-    const QByteArray ziel = NachCp1252(abschnitt.trimmed());
+    const auto ziel = FaltName(abschnitt);
+    if (!ziel) return std::nullopt;
     for (qsizetype i = inhalt.startsWith(kBom) ? kBom.size() : 0; i < inhalt.size();) {
         const Spanne z = ZeileAb(inhalt, i);
         i = z.weiter;
         const qsizetype p = ErstesZeichen(inhalt, z);
-        if (p == z.ende || inhalt[p] != '[') continue;
-        // The name stands between the bracket and the last closing bracket of the line.
-        qsizetype zu = z.ende;
-        while (zu > p + 1 && inhalt[zu - 1] != ']')
-            --zu;
-        if (zu <= p + 1) continue; // no closing bracket: no header
-        qsizetype von = p + 1, bis = zu - 1;
-        while (von < bis && IstLeerByte(inhalt[von]))
-            ++von;
-        while (bis > von && IstLeerByte(inhalt[bis - 1]))
-            --bis;
-        if (bis - von != ziel.size() || !KannGleichSein(inhalt.constData() + von, ziel)) continue;
-        if (const auto name = Kopf(inhalt, z); name && GleicherName(*name, abschnitt))
-            return z.weiter;
+        const qsizetype zu = KopfEnde(inhalt, p, z);
+        if (zu < 0) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p + 1, zu);
+        if (GleichGefaltet(inhalt.constData() + von, bis - von, *ziel)) return z.weiter;
     }
     return std::nullopt;
 }
 
-// The value of the first such key among the lines from anfang up to the next section header.
-// Only lines whose key has the length of the one sought are decoded (Windows-1252 has one
-// byte per character), so a long section costs one pass over its bytes.
-std::optional<QString> WertAb(const QByteArray& inhalt, qsizetype anfang,
-                              const QString& schluessel) {
-    const QByteArray ziel = NachCp1252(schluessel.trimmed());
+// The values of several keys among the lines from anfang up to the next section header, in
+// one pass: for each key the value of its first line, nullopt for a key not there.
+std::vector<std::optional<QString>> WerteAb(const QByteArray& inhalt, qsizetype anfang,
+                                            const QStringList& schluessel) {
+    std::vector<std::optional<QByteArray>> ziele;
+    for (const QString& s : schluessel)
+        ziele.push_back(FaltName(s));
+    std::vector<std::optional<QString>> werte(ziele.size());
+    auto offen = static_cast<std::size_t>(
+        std::count_if(ziele.begin(), ziele.end(), [](const auto& z) { return z.has_value(); }));
     const char* const daten = inhalt.constData();
-    for (qsizetype i = anfang; i < inhalt.size();) {
+    for (qsizetype i = anfang; i < inhalt.size() && offen > 0;) {
         const Spanne z = ZeileAb(inhalt, i);
         i = z.weiter;
         const qsizetype p = ErstesZeichen(inhalt, z);
         if (p == z.ende || daten[p] == ';') continue;
-        if (Kopf(inhalt, z)) return std::nullopt; // the section has ended
+        if (KopfEnde(inhalt, p, z) >= 0) break; // the section has ended
         const char* gleich = static_cast<const char*>(
             std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
         if (!gleich) continue;
-        qsizetype nameEnde = gleich - daten;
-        while (nameEnde > p && IstLeerByte(daten[nameEnde - 1]))
-            --nameEnde;
-        if (nameEnde - p != ziel.size() || !KannGleichSein(daten + p, ziel)) continue;
-        const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
-        if (d.art == Art::Schluessel && GleicherName(d.name, schluessel)) return d.wert;
+        const auto [von, bis] = OhneLeer(inhalt, p, gleich - daten);
+        for (std::size_t k = 0; k < ziele.size(); ++k) {
+            if (werte[k] || !ziele[k] || !GleichGefaltet(daten + von, bis - von, *ziele[k]))
+                continue;
+            werte[k] = Deute(inhalt.mid(z.anfang, z.ende - z.anfang)).wert;
+            --offen;
+        }
     }
-    return std::nullopt;
+    return werte;
 }
 
 // A whole number in an INI file: blanks, a sign, then decimal digits (a signed 32-bit value)
@@ -302,19 +359,36 @@ const QByteArray& IniDatei::Inhalt() const {
     if (!inhalt_) {
         inhalt_ = dateizugriff::Lies(pfad_).value_or(QByteArray());
         anfaenge_.clear();
+        vorausGelesen_.clear();
     }
     return *inhalt_;
 }
 
-std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
-                                          const QString& schluessel) const {
+std::optional<qsizetype> IniDatei::Anfang(const QString& abschnitt) const {
     const QByteArray& inhalt = Inhalt();
     const QString name = abschnitt.trimmed().toCaseFolded();
     auto anfang = anfaenge_.constFind(name);
     if (anfang == anfaenge_.constEnd())
         anfang = anfaenge_.insert(name, AbschnittsAnfang(inhalt, abschnitt));
-    if (!*anfang) return std::nullopt;
-    return WertAb(inhalt, **anfang, schluessel);
+    return *anfang;
+}
+
+void IniDatei::LeseVoraus(const QString& abschnitt, const QStringList& schluessel) const {
+    const auto anfang = Anfang(abschnitt);
+    const auto werte = anfang ? WerteAb(Inhalt(), *anfang, schluessel)
+                              : std::vector<std::optional<QString>>(schluessel.size());
+    for (qsizetype k = 0; k < schluessel.size(); ++k)
+        vorausGelesen_.insert({abschnitt, schluessel[k]}, werte[static_cast<std::size_t>(k)]);
+}
+
+std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
+                                          const QString& schluessel) const {
+    if (const auto gelesen = vorausGelesen_.constFind({abschnitt, schluessel});
+        gelesen != vorausGelesen_.constEnd())
+        return *gelesen;
+    const auto anfang = Anfang(abschnitt);
+    if (!anfang) return std::nullopt;
+    return WerteAb(Inhalt(), *anfang, {schluessel}).front();
 }
 
 QStringList IniDatei::Abschnitte() const {
@@ -393,6 +467,7 @@ void IniDatei::SchreibeTexte(const QString& abschnitt,
     // What was read before no longer stands once the file is written (or failed to be).
     inhalt_.reset();
     anfaenge_.clear();
+    vorausGelesen_.clear();
     const bool ersetzt = dateizugriff::Ersetze(pfad_, [&](const QByteArray& alt) {
         QByteArray inhalt = alt;
         for (const auto& [name, eintrag] : zeilen)

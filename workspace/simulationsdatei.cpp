@@ -45,6 +45,10 @@ QString Name(const Feldschluessel& f) {
 
 Inhalt Lies(const QString& pfad) {
     const IniDatei ini(pfad);
+    QStringList namen;
+    for (const Feldschluessel& f : Felder)
+        namen << Name(f);
+    ini.LeseVoraus(Abschnitt, namen << Trackspeed << Trackergruppe);
     Inhalt inhalt;
     for (const Feldschluessel& f : Felder) {
         const QString text = f.gleitkomma

@@ -36,6 +36,7 @@ QStringList Namen(const QString& datei) {
 
 Koordinaten Lese(const QString& datei, const QString& name) {
     const IniDatei ini(datei);
+    ini.LeseVoraus(name, {Breite, Laenge});
     return {ini.LeseGleitkomma(name, Breite, 0), ini.LeseGleitkomma(name, Laenge, 0)};
 }
 

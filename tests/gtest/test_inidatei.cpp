@@ -299,6 +299,19 @@ TEST_F(IniTest, JedesSchreibenLiestDieDateiNeu) {
     EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=1\r\ny=2\r\n; von aussen\r\n"));
 }
 
+// What was read ahead no longer counts once the object has written the file.
+TEST_F(IniTest, VorausGelesenesGiltBisZumSchreiben) {
+    SchreibDatei(Pfad(), "[A]\r\nx=1\r\n");
+    IniDatei ini(Pfad());
+    ini.LeseVoraus(QStringLiteral("A"), {QStringLiteral("x"), QStringLiteral("y")});
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("x")), QStringLiteral("1"));
+    EXPECT_FALSE(ini.HatSchluessel(QStringLiteral("A"), QStringLiteral("y")));
+    ini.SchreibeTexte(QStringLiteral("A"), {{QStringLiteral("x"), QStringLiteral("2")},
+                                            {QStringLiteral("y"), QStringLiteral("3")}});
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("x")), QStringLiteral("2"));
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("y")), QStringLiteral("3"));
+}
+
 TEST_F(IniTest, RechteDerDateiBleibenErhalten) {
     SchreibDatei(Pfad(), "[A]\r\n");
     const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
@@ -604,13 +617,17 @@ std::optional<QString> NachDenRegeln(QByteArray inhalt, const QString& abschnitt
 } // namespace
 
 TEST_F(IniTest, GefundenWieNachDenRegeln) {
-    const char* const stuecke[] = {"[",    "]",  "=",   ";",    " ",  "\t",   "\xA0",
-                                   "\x85", "\v", "s",   "S",    "k",  "K",    "\xE4",
-                                   "\xC4", "\"", "'",   "\r",   "\n", "\r\n", "\r\n",
-                                   "\n",   "1",  "[s]", "[S ]", "k=", " K =", "\xEF\xBB\xBF"};
-    const QString namen[] = {QStringLiteral("s"), QStringLiteral("S "), QStringLiteral("k"),
-                             QStringLiteral("ä"), QStringLiteral("Ä"),  QStringLiteral("s]"),
-                             QStringLiteral("k=")};
+    const char* const stuecke[] = {"[",    "]",    "=",    ";",    " ",    "\t",   "\xA0",
+                                   "\x85", "\v",   "s",    "S",    "k",    "K",    "\xE4",
+                                   "\xC4", "\"",   "'",    "\r",   "\n",   "\r\n", "\r\n",
+                                   "\n",   "1",    "[s]",  "[S ]", "k=",   " K =", "\xEF\xBB\xBF",
+                                   "\xB5", "\xDF", "\x8A", "\x9A", "\x9F", "\xFF", "?"};
+    const QString namen[] = {
+        QStringLiteral("s"),      QStringLiteral("S "),     QStringLiteral("k"),
+        QStringLiteral("ä"),      QStringLiteral("Ä"),      QStringLiteral("s]"),
+        QStringLiteral("k="),     QStringLiteral("\u212A"), QStringLiteral("\u03BC"),
+        QStringLiteral("\u0160"), QStringLiteral("\u0178"), QStringLiteral("\u1E9E"),
+        QStringLiteral("\u03B1")};
     std::mt19937 zufall(20261210);
     for (int datei = 0; datei < 400; ++datei) {
         QByteArray inhalt;
@@ -618,14 +635,19 @@ TEST_F(IniTest, GefundenWieNachDenRegeln) {
         for (int i = 0; i < laenge; ++i)
             inhalt += stuecke[zufall() % std::size(stuecke)];
         SchreibDatei(Pfad(), inhalt);
-        const IniDatei ini(Pfad());
-        for (const QString& a : namen)
-            for (const QString& k : namen)
-                ASSERT_EQ(ini.HatSchluessel(a, k) ? std::optional(ini.LeseText(a, k))
-                                                  : std::nullopt,
-                          NachDenRegeln(inhalt, a, k))
-                    << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
-                    << qPrintable(k);
+        // Key by key, and all keys of a section read ahead in one pass.
+        const IniDatei einzeln(Pfad());
+        for (const QString& a : namen) {
+            const IniDatei voraus(Pfad());
+            voraus.LeseVoraus(a, QStringList(std::begin(namen), std::end(namen)));
+            for (const IniDatei* ini : {&einzeln, &voraus})
+                for (const QString& k : namen)
+                    ASSERT_EQ(ini->HatSchluessel(a, k) ? std::optional(ini->LeseText(a, k))
+                                                       : std::nullopt,
+                              NachDenRegeln(inhalt, a, k))
+                        << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
+                        << qPrintable(k) << (ini == &voraus ? " voraus" : "");
+        }
     }
 }
 
