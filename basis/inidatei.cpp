@@ -217,6 +217,13 @@ bool GleichGefaltet(const char* name, qsizetype laenge, const QByteArray& ziel) 
     return true;
 }
 
+QByteArray Falte(QByteArray bytes) {
+    const Faltung& f = Gefaltet();
+    for (char& c : bytes)
+        c = static_cast<char>(f[static_cast<unsigned char>(c)]);
+    return bytes;
+}
+
 // The first byte that is no blank, or z.ende.
 qsizetype ErstesZeichen(const QByteArray& inhalt, const Spanne& z) {
     qsizetype p = z.anfang;
@@ -392,32 +399,46 @@ std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
 }
 
 QStringList IniDatei::Abschnitte() const {
+    const QByteArray& inhalt = Inhalt();
     QStringList namen;
-    QSet<QString> gesehen; // case-folded, so a long site list loads in linear time
-    for (const Zeile& z : Zerlege(Inhalt()).zeilen) {
-        const Deutung d = Deute(z.text);
-        if (d.art != Art::Abschnitt) continue;
-        const QString schluessel = d.name.toCaseFolded();
-        if (gesehen.contains(schluessel)) continue;
-        gesehen.insert(schluessel);
-        namen.append(d.name);
+    QSet<QByteArray> gesehen; // folded, so a long site list loads in linear time
+    for (qsizetype i = inhalt.startsWith(kBom) ? kBom.size() : 0; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        const qsizetype zu = KopfEnde(inhalt, p, z);
+        if (zu < 0) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p + 1, zu);
+        const QByteArray name = inhalt.mid(von, bis - von);
+        const QByteArray gefaltet = Falte(name);
+        if (gesehen.contains(gefaltet)) continue;
+        gesehen.insert(gefaltet);
+        namen.append(AusCp1252(name));
     }
     return namen;
 }
 
 QList<QPair<QString, QString>> IniDatei::Eintraege(const QString& abschnitt) const {
     QList<QPair<QString, QString>> eintraege;
-    QSet<QString> gesehen;
-    const auto zeilen = Zerlege(Inhalt()).zeilen;
-    const Fundstelle fund = Suche(zeilen, abschnitt, QString());
-    if (!fund.abschnitt) return eintraege;
-    for (std::size_t i = *fund.abschnitt + 1; i < zeilen.size(); ++i) {
-        const Deutung d = Deute(zeilen[i].text);
-        if (d.art == Art::Abschnitt) break;
-        if (d.art != Art::Schluessel) continue;
-        const QString schluessel = d.name.toCaseFolded();
-        if (gesehen.contains(schluessel)) continue;
-        gesehen.insert(schluessel);
+    const auto anfang = Anfang(abschnitt);
+    if (!anfang) return eintraege;
+    const QByteArray& inhalt = Inhalt();
+    const char* const daten = inhalt.constData();
+    QSet<QByteArray> gesehen;
+    for (qsizetype i = *anfang; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        if (p == z.ende || daten[p] == ';') continue;
+        if (KopfEnde(inhalt, p, z) >= 0) break;
+        const char* gleich = static_cast<const char*>(
+            std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
+        if (!gleich) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p, gleich - daten);
+        const QByteArray gefaltet = Falte(inhalt.mid(von, bis - von));
+        if (gesehen.contains(gefaltet)) continue;
+        gesehen.insert(gefaltet);
+        const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
         eintraege.append({d.name, d.wert});
     }
     return eintraege;

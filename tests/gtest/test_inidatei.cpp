@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <optional>
@@ -614,6 +615,46 @@ std::optional<QString> NachDenRegeln(QByteArray inhalt, const QString& abschnitt
     }
     return std::nullopt;
 }
+
+// The sections in file order with their entries, as the rules read them.
+struct RegelAbschnitt {
+    QString name;
+    QList<QPair<QString, QString>> eintraege;
+};
+QList<RegelAbschnitt> AbschnitteNachDenRegeln(QByteArray inhalt) {
+    if (inhalt.startsWith("\xEF\xBB\xBF")) inhalt.remove(0, 3);
+    static const QRegularExpression zeilenende(QStringLiteral("\r\n|\r|\n"));
+    QList<RegelAbschnitt> abschnitte;
+    for (const QString& roh : AusCp1252(inhalt).split(zeilenende)) {
+        const QString z = roh.trimmed();
+        if (z.isEmpty() || z.startsWith(u';')) continue;
+        if (z.startsWith(u'[') && z.lastIndexOf(u']') > 0) {
+            abschnitte.append({z.mid(1, z.lastIndexOf(u']') - 1).trimmed(), {}});
+            continue;
+        }
+        if (abschnitte.isEmpty() || !z.contains(u'=')) continue;
+        QString wert = z.mid(z.indexOf(u'=') + 1).trimmed();
+        if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+            wert.back() == wert.front())
+            wert = wert.mid(1, wert.size() - 2);
+        abschnitte.back().eintraege.append({z.left(z.indexOf(u'=')).trimmed(), wert});
+    }
+    return abschnitte;
+}
+
+bool GleichOhneGross(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Of several equal names the first counts.
+template <typename T, typename Name> QList<T> ErsteJeName(const QList<T>& alle, Name name) {
+    QList<T> erste;
+    for (const T& x : alle)
+        if (std::none_of(erste.begin(), erste.end(),
+                         [&](const T& e) { return GleichOhneGross(name(e), name(x)); }))
+            erste.append(x);
+    return erste;
+}
 } // namespace
 
 TEST_F(IniTest, GefundenWieNachDenRegeln) {
@@ -647,6 +688,24 @@ TEST_F(IniTest, GefundenWieNachDenRegeln) {
                               NachDenRegeln(inhalt, a, k))
                         << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
                         << qPrintable(k) << (ini == &voraus ? " voraus" : "");
+        }
+        // The section names and the entries of a section.
+        const auto regeln = AbschnitteNachDenRegeln(inhalt);
+        QStringList namenNachRegeln;
+        for (const auto& a : ErsteJeName(regeln, [](const RegelAbschnitt& a) { return a.name; }))
+            namenNachRegeln << a.name;
+        ASSERT_EQ(einzeln.Abschnitte(), namenNachRegeln) << inhalt.toHex(' ').constData();
+        for (const QString& a : namen) {
+            const auto erster = std::find_if(regeln.begin(), regeln.end(), [&](const auto& r) {
+                return GleichOhneGross(r.name, a);
+            });
+            const auto eintraege =
+                erster == regeln.end()
+                    ? QList<QPair<QString, QString>>()
+                    : ErsteJeName(erster->eintraege,
+                                  [](const QPair<QString, QString>& e) { return e.first; });
+            ASSERT_EQ(einzeln.Eintraege(a), eintraege)
+                << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "]";
         }
     }
 }
