@@ -7,7 +7,6 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <optional>
