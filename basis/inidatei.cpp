@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -356,6 +357,107 @@ QByteArray MitEintrag(const QByteArray& alt, const QString& bereich, const QStri
     return Verbinde(text);
 }
 
+// Several entries of one section in one pass over the lines, with the bytes that MitEintrag
+// one entry after the other would leave: each replaces the first line of its name in the first
+// section of that name, the missing ones follow the section's last entry in their order (a
+// missing section is added first). That holds where the header and every entry read back as
+// what they are written for; where one does not (a key that starts a comment, a name outside
+// the code page) the entries are written one by one.
+QByteArray MitEintraegen(const QByteArray& alt, const QString& bereich,
+                         const std::vector<std::pair<QString, QByteArray>>& eintraege) {
+    const QByteArray kopf = NachCp1252(u'[' + bereich + u']');
+    const Deutung k = Deute(kopf);
+    bool einzeln = k.art != Art::Abschnitt || !GleicherName(k.name, bereich);
+    std::vector<QByteArray> namen;
+    for (const auto& [name, eintrag] : eintraege) {
+        const Deutung d = Deute(eintrag);
+        einzeln = einzeln || d.art != Art::Schluessel || !GleicherName(d.name, name);
+        namen.push_back(FaltName(name).value_or(QByteArray()));
+    }
+    if (einzeln) {
+        QByteArray inhalt = alt;
+        for (const auto& [name, eintrag] : eintraege)
+            inhalt = MitEintrag(inhalt, bereich, name, eintrag);
+        return inhalt;
+    }
+
+    // The bytes of the file stay where they are; only the lines of the entries change and the
+    // new lines go in at one place, so a large file is not taken apart line by line.
+    const QByteArray gesucht = FaltName(bereich).value_or(QByteArray());
+    std::optional<Spanne> kopfZeile;
+    Spanne letzte{}; // the section's last entry or other line, or the last line of the file
+    std::vector<std::optional<Spanne>> stellen(namen.size());
+    const char* const daten = alt.constData();
+    for (qsizetype i = alt.startsWith(kBom) ? kBom.size() : 0; i < alt.size();) {
+        const Spanne z = ZeileAb(alt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(alt, z);
+        const qsizetype zu = KopfEnde(alt, p, z);
+        if (!kopfZeile) {
+            letzte = z;
+            if (zu < 0) continue;
+            const auto [von, bis] = OhneLeer(alt, p + 1, zu);
+            if (GleichGefaltet(daten + von, bis - von, gesucht)) kopfZeile = z;
+            continue;
+        }
+        if (zu >= 0) break;
+        if (p == z.ende || daten[p] == ';') continue;
+        letzte = z; // new entries follow the last entry of the section, as in Suche
+        const char* gleich = static_cast<const char*>(
+            std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
+        if (!gleich) continue;
+        const auto [von, bis] = OhneLeer(alt, p, gleich - daten);
+        for (std::size_t n = 0; n < namen.size(); ++n)
+            if (!stellen[n] && GleichGefaltet(daten + von, bis - von, namen[n])) stellen[n] = z;
+    }
+
+    std::map<qsizetype, std::pair<qsizetype, QByteArray>> ersetzt; // line start: its end, bytes
+    std::vector<QByteArray> neu, neuNamen;
+    for (std::size_t n = 0; n < eintraege.size(); ++n) {
+        const QByteArray zeile = eintraege[n].second + kZeilenende;
+        if (stellen[n]) {
+            ersetzt[stellen[n]->anfang] = {stellen[n]->weiter, zeile};
+            continue;
+        }
+        const auto schon = std::find(neuNamen.begin(), neuNamen.end(), namen[n]);
+        if (schon != neuNamen.end()) {
+            neu[static_cast<std::size_t>(schon - neuNamen.begin())] = zeile;
+        } else {
+            neu.push_back(zeile);
+            neuNamen.push_back(namen[n]);
+        }
+    }
+    const bool hatZeilen = alt.size() > (alt.startsWith(kBom) ? kBom.size() : 0);
+    // A line without its line end can only be the file's last one.
+    const bool ohneEnde =
+        hatZeilen && letzte.ende == letzte.weiter && !ersetzt.count(letzte.anfang);
+    QByteArray einschub;
+    qsizetype ort = alt.size();
+    if (kopfZeile) {
+        ort = letzte.weiter;
+        if (!neu.empty() && ohneEnde) einschub += kZeilenende;
+    } else {
+        if (ohneEnde) einschub += kZeilenende;
+        if (hatZeilen && ErstesZeichen(alt, letzte) != letzte.ende) einschub += kZeilenende;
+        einschub += kopf + kZeilenende;
+    }
+    for (const QByteArray& zeile : neu)
+        einschub += zeile;
+
+    QByteArray aus;
+    aus.reserve(alt.size() + einschub.size() + 64 * qsizetype(ersetzt.size()));
+    qsizetype pos = 0;
+    for (const auto& [anfang, rest] : ersetzt) {
+        aus.append(daten + pos, anfang - pos);
+        aus += rest.second;
+        pos = rest.first;
+    }
+    aus.append(daten + pos, ort - pos);
+    aus += einschub;
+    aus.append(daten + ort, alt.size() - ort);
+    return aus;
+}
+
 } // namespace
 
 IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
@@ -488,12 +590,8 @@ void IniDatei::SchreibeTexte(const QString& abschnitt,
     inhalt_.reset();
     anfaenge_.clear();
     vorausGelesen_.clear();
-    const bool ersetzt = dateizugriff::Ersetze(pfad_, [&](const QByteArray& alt) {
-        QByteArray inhalt = alt;
-        for (const auto& [name, eintrag] : zeilen)
-            inhalt = MitEintrag(inhalt, bereich, name, eintrag);
-        return inhalt;
-    });
+    const bool ersetzt = dateizugriff::Ersetze(
+        pfad_, [&](const QByteArray& alt) { return MitEintraegen(alt, bereich, zeilen); });
     if (!ersetzt) throw SchreibFehler(pfad_);
 }
 

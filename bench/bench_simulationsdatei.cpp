@@ -104,6 +104,14 @@ void JeSchluessel(benchmark::State& state) {
     });
 }
 
+// A save over the file: the twelve keys replaced where they stand, every other byte kept.
+void Speichern(benchmark::State& state) {
+    MitBoden(state, [](const QString& pfad) {
+        const simulationsdatei::Inhalt inhalt = simulationsdatei::Lies(pfad);
+        simulationsdatei::Schreibe(pfad, inhalt.eingaben, inhalt.winkelSpeed, inhalt.gruppe);
+    });
+}
+
 void Groessen(benchmark::internal::Benchmark* b) {
     for (int form : {0, 1, 2, 3})
         for (int mib : {1, 4, 16})
@@ -116,5 +124,6 @@ void Groessen(benchmark::internal::Benchmark* b) {
 BENCHMARK(Boden)->Apply(Groessen);
 BENCHMARK(Laden)->Apply(Groessen);
 BENCHMARK(JeSchluessel)->Apply(Groessen);
+BENCHMARK(Speichern)->Apply(Groessen);
 
 BENCHMARK_MAIN();

@@ -710,6 +710,111 @@ TEST_F(IniTest, GefundenWieNachDenRegeln) {
     }
 }
 
+// Writes, against a plain reading of the rules: one entry after the other, every line decoded
+// to find the section, the key and the place for a missing one. On random files, with entry
+// lists that repeat names in other case, start a comment or a header, or hold characters
+// outside the code page.
+namespace {
+QByteArray GeschriebenNachDenRegeln(QByteArray inhalt, const QString& abschnitt,
+                                    const QList<QPair<QString, QString>>& eintraege) {
+    struct Zeile {
+        QByteArray text, ende;
+    };
+    const auto art = [](const QByteArray& roh) {
+        const QString z = AusCp1252(roh).trimmed();
+        if (z.isEmpty()) return 'L';
+        if (z.startsWith(u';')) return ';';
+        if (z.startsWith(u'[') && z.lastIndexOf(u']') > 0) return '[';
+        return z.contains(u'=') ? '=' : '?';
+    };
+    const auto name = [](const QByteArray& roh, char a) {
+        const QString z = AusCp1252(roh).trimmed();
+        return a == '[' ? z.mid(1, z.lastIndexOf(u']') - 1) : z.left(z.indexOf(u'='));
+    };
+    const QString bereich = abschnitt.trimmed();
+    for (const auto& [schluessel, wert] : eintraege) {
+        QByteArray bom;
+        if (inhalt.startsWith("\xEF\xBB\xBF")) bom = inhalt.left(3);
+        QList<Zeile> zeilen;
+        for (qsizetype i = bom.size(); i < inhalt.size();) {
+            qsizetype e = i;
+            while (e < inhalt.size() && inhalt[e] != '\r' && inhalt[e] != '\n')
+                ++e;
+            qsizetype w = e;
+            if (w < inhalt.size()) w += inhalt.mid(w, 2) == "\r\n" ? 2 : 1;
+            zeilen.append(Zeile{inhalt.mid(i, e - i), inhalt.mid(e, w - e)});
+            i = w;
+        }
+        const QByteArray eintrag = NachCp1252(schluessel.trimmed() + u'=' + wert);
+        qsizetype kopf = -1, stelle = -1, einfuegen = 0;
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            const char a = art(zeilen[i].text);
+            if (kopf < 0) {
+                if (a == '[' && GleichOhneGross(name(zeilen[i].text, a), bereich)) {
+                    kopf = i;
+                    einfuegen = i + 1;
+                }
+                continue;
+            }
+            if (a == '[') break;
+            if (a == '=' && stelle < 0 && GleichOhneGross(name(zeilen[i].text, a), schluessel))
+                stelle = i;
+            if (a == '=' || a == '?') einfuegen = i + 1;
+        }
+        if (stelle >= 0) {
+            zeilen[stelle] = {eintrag, "\r\n"};
+        } else {
+            if (kopf < 0) {
+                if (!zeilen.isEmpty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
+                if (!zeilen.isEmpty() && art(zeilen.back().text) != 'L')
+                    zeilen.append(Zeile{"", "\r\n"});
+                zeilen.append(Zeile{NachCp1252(u'[' + bereich + u']'), "\r\n"});
+                einfuegen = zeilen.size();
+            }
+            if (einfuegen > 0 && zeilen[einfuegen - 1].ende.isEmpty())
+                zeilen[einfuegen - 1].ende = "\r\n";
+            zeilen.insert(einfuegen, Zeile{eintrag, "\r\n"});
+        }
+        inhalt = bom;
+        for (const Zeile& z : zeilen)
+            inhalt += z.text + z.ende;
+    }
+    return inhalt;
+}
+} // namespace
+
+TEST_F(IniTest, GeschriebenWieNachDenRegeln) {
+    const char* const stuecke[] = {"[", "]",   "=",    ";",    " ",  "\xA0",        "s",    "S",
+                                   "k", "K",   "\xE4", "\xC4", "\r", "\n",          "\r\n", "\r\n",
+                                   "1", "[s]", "[S ]", "k=",   "K=", "\xEF\xBB\xBF"};
+    const QString namen[] = {QStringLiteral("k"),      QStringLiteral("K"),
+                             QStringLiteral("ä"),      QStringLiteral("Ä "),
+                             QStringLiteral(";k"),     QStringLiteral("[k"),
+                             QStringLiteral("k="),     QStringLiteral(""),
+                             QStringLiteral("\u212A"), QStringLiteral("\u03B1")};
+    const QString abschnitte[] = {QStringLiteral("s"), QStringLiteral("S"), QStringLiteral("ä"),
+                                  QStringLiteral("s]"), QStringLiteral("\u03B1")};
+    const QString werte[] = {QStringLiteral("1"), QStringLiteral("]"), QStringLiteral("=x"),
+                             QStringLiteral("")};
+    std::mt19937 zufall(20261211);
+    for (int datei = 0; datei < 600; ++datei) {
+        QByteArray inhalt;
+        const int laenge = static_cast<int>(zufall() % 40);
+        for (int i = 0; i < laenge; ++i)
+            inhalt += stuecke[zufall() % std::size(stuecke)];
+        QList<QPair<QString, QString>> eintraege;
+        const int anzahl = 1 + static_cast<int>(zufall() % 4);
+        for (int i = 0; i < anzahl; ++i)
+            eintraege.append(
+                {namen[zufall() % std::size(namen)], werte[zufall() % std::size(werte)]});
+        const QString& abschnitt = abschnitte[zufall() % std::size(abschnitte)];
+        SchreibDatei(Pfad(), inhalt);
+        IniDatei(Pfad()).SchreibeTexte(abschnitt, eintraege);
+        ASSERT_EQ(LiesDatei(Pfad()), GeschriebenNachDenRegeln(inhalt, abschnitt, eintraege))
+            << inhalt.toHex(' ').constData() << " [" << qPrintable(abschnitt) << "]";
+    }
+}
+
 TEST(Cp1252, ObereHaelfteUndLuecken) {
     const struct {
         unsigned char byte;
