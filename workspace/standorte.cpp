@@ -41,9 +41,10 @@ Koordinaten Lese(const QString& datei, const QString& name) {
 }
 
 void Schreibe(const QString& datei, const QString& name, const Koordinaten& k) {
-    IniDatei ini(datei);
-    ini.SchreibeGleitkomma(name, Breite, k.Breite);
-    ini.SchreibeGleitkomma(name, Laenge, k.Laenge);
+    // Both in one replacement of the file: a failure must not leave a site with a new latitude
+    // and its old longitude.
+    IniDatei(datei).SchreibeTexte(
+        name, {{Breite, zahltext::Allgemein(k.Breite)}, {Laenge, zahltext::Allgemein(k.Laenge)}});
 }
 
 QString NamensFehler(const QString& name) {
