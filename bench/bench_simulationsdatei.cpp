@@ -6,9 +6,10 @@
 // of the keys sought and no letter in common with them that could tell them apart without
 // regard to case.
 // Laden reads the keys as the application does, in one pass; JeSchluessel reads them one by
-// one from one object, a pass for each. The ratio to the floor (the counter xBoden, the
-// fastest of five reads of the bytes alone, measured in the same run) is what matters; it
-// must not grow with the size.
+// one from one object, a pass for each; Speichern loads and saves the keys back over the file
+// (its ratio includes writing and syncing the file). The ratio to the floor (the counter xBoden,
+// the fastest of five reads of the bytes alone, measured in the same run) is what matters; it must
+// not grow with the size.
 #include "basis/dateizugriff.h"
 #include "basis/inidatei.h"
 #include "workspace/simulationsdatei.h"
