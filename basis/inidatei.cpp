@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <array>
-#include <cctype>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -150,16 +152,76 @@ bool IstLeerByte(char c) {
     return b == 0x20 || (b >= 0x09 && b <= 0x0D) || b == 0xA0;
 }
 
-// Whether the bytes at name can spell ziel (its Windows-1252 bytes, of the same length) when
-// case is ignored. Decides only where both bytes are ASCII; any other byte leaves the answer to
-// the decoded comparison.
-bool KannGleichSein(const char* name, const QByteArray& ziel) {
-    for (qsizetype k = 0; k < ziel.size(); ++k) {
-        const auto a = static_cast<unsigned char>(name[k]);
-        const auto b = static_cast<unsigned char>(ziel[k]);
-        if (a < 0x80 && b < 0x80 && std::tolower(a) != std::tolower(b)) return false;
+// Names compare without regard to case as QString does it once a line is read as
+// Windows-1252, one character against one; here byte against byte, so that no line is
+// decoded to be compared. Each byte stands for the smallest byte that compares equal to it.
+using Faltung = std::array<unsigned char, 256>;
+
+const std::array<QString, 256>& Zeichen() {
+    static const auto zeichen = [] {
+        std::array<QString, 256> z;
+        for (std::size_t b = 0; b < z.size(); ++b)
+            z[b] = AusCp1252(QByteArray(1, static_cast<char>(b)));
+        return z;
+    }();
+    return zeichen;
+}
+
+const Faltung& Gefaltet() {
+    static const Faltung faltung = [] {
+        const auto& z = Zeichen();
+        Faltung f{};
+        for (std::size_t b = 0; b < f.size(); ++b) {
+            f[b] = static_cast<unsigned char>(b);
+            for (std::size_t a = 0; a < b; ++a)
+                if (z[a].compare(z[b], Qt::CaseInsensitive) == 0) {
+                    f[b] = f[a];
+                    break;
+                }
+        }
+        return f;
+    }();
+    return faltung;
+}
+
+// A name sought, trimmed, as folded bytes; nullopt when no line can hold it (a character that
+// neither is in Windows-1252 nor compares equal to one of its characters).
+std::optional<QByteArray> FaltName(const QString& name) {
+    const auto& z = Zeichen();
+    const Faltung& f = Gefaltet();
+    const QString getrimmt = name.trimmed();
+    QByteArray bytes = NachCp1252(getrimmt);
+    if (bytes.size() != getrimmt.size()) return std::nullopt; // beyond the 16-bit plane
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        if (z[b] != getrimmt[i]) {
+            // Not in the code page; it may still equal one of its characters (the Kelvin
+            // sign a "k", say).
+            std::size_t a = 0;
+            while (a < z.size() && z[a].compare(getrimmt.mid(i, 1), Qt::CaseInsensitive) != 0)
+                ++a;
+            if (a == z.size()) return std::nullopt;
+            b = static_cast<unsigned char>(a);
+        }
+        bytes[i] = static_cast<char>(f[b]);
     }
+    return bytes;
+}
+
+bool GleichGefaltet(const char* name, qsizetype laenge, const QByteArray& ziel) {
+    if (laenge != ziel.size()) return false;
+    const Faltung& f = Gefaltet();
+    for (qsizetype k = 0; k < laenge; ++k)
+        if (f[static_cast<unsigned char>(name[k])] != static_cast<unsigned char>(ziel[k]))
+            return false;
     return true;
+}
+
+QByteArray Falte(QByteArray bytes) {
+    const Faltung& f = Gefaltet();
+    for (char& c : bytes)
+        c = static_cast<char>(f[static_cast<unsigned char>(c)]);
+    return bytes;
 }
 
 // The first byte that is no blank, or z.ende.
@@ -170,77 +232,104 @@ qsizetype ErstesZeichen(const QByteArray& inhalt, const Spanne& z) {
     return p;
 }
 
-// A section header, decided by Deute; only lines that start with a bracket can be one.
-std::optional<QString> Kopf(const QByteArray& inhalt, const Spanne& z) {
-    const qsizetype p = ErstesZeichen(inhalt, z);
-    if (p == z.ende || inhalt[p] != '[') return std::nullopt;
-    const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
-    if (d.art != Art::Abschnitt) return std::nullopt;
-    return d.name;
+// [von, bis) without the blanks at either end.
+std::pair<qsizetype, qsizetype> OhneLeer(const QByteArray& inhalt, qsizetype von, qsizetype bis) {
+    while (von < bis && IstLeerByte(inhalt[von]))
+        ++von;
+    while (bis > von && IstLeerByte(inhalt[bis - 1]))
+        --bis;
+    return {von, bis};
 }
 
-// Where the lines of the first section of that name begin. Only headers whose name has the
-// length of the one sought are decoded, so a file of many sections costs one pass over its
-// bytes.
+// A section header (as Deute decides it): a line that starts with a bracket and has a closing
+// one after it. Returns where the closing bracket stands, or -1.
+qsizetype KopfEnde(const QByteArray& inhalt, qsizetype p, const Spanne& z) {
+    if (p == z.ende || inhalt[p] != '[') return -1;
+    for (qsizetype zu = z.ende; zu > p + 1; --zu)
+        if (inhalt[zu - 1] == ']') return zu - 1;
+    return -1;
+}
+
+// Where the lines of the first section of that name begin: one pass over the bytes.
 std::optional<qsizetype> AbschnittsAnfang(const QByteArray& inhalt, const QString& abschnitt) {
-    const QByteArray ziel = NachCp1252(abschnitt.trimmed());
+    const auto ziel = FaltName(abschnitt);
+    if (!ziel) return std::nullopt;
     for (qsizetype i = inhalt.startsWith(kBom) ? kBom.size() : 0; i < inhalt.size();) {
         const Spanne z = ZeileAb(inhalt, i);
         i = z.weiter;
         const qsizetype p = ErstesZeichen(inhalt, z);
-        if (p == z.ende || inhalt[p] != '[') continue;
-        // The name stands between the bracket and the last closing bracket of the line.
-        qsizetype zu = z.ende;
-        while (zu > p + 1 && inhalt[zu - 1] != ']')
-            --zu;
-        if (zu <= p + 1) continue; // no closing bracket: no header
-        qsizetype von = p + 1, bis = zu - 1;
-        while (von < bis && IstLeerByte(inhalt[von]))
-            ++von;
-        while (bis > von && IstLeerByte(inhalt[bis - 1]))
-            --bis;
-        if (bis - von != ziel.size() || !KannGleichSein(inhalt.constData() + von, ziel)) continue;
-        if (const auto name = Kopf(inhalt, z); name && GleicherName(*name, abschnitt))
-            return z.weiter;
+        const qsizetype zu = KopfEnde(inhalt, p, z);
+        if (zu < 0) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p + 1, zu);
+        if (GleichGefaltet(inhalt.constData() + von, bis - von, *ziel)) return z.weiter;
     }
     return std::nullopt;
 }
 
-// The value of the first such key among the lines from anfang up to the next section header.
-// Only lines whose key has the length of the one sought are decoded (Windows-1252 has one
-// byte per character), so a long section costs one pass over its bytes.
-std::optional<QString> WertAb(const QByteArray& inhalt, qsizetype anfang,
-                              const QString& schluessel) {
-    const QByteArray ziel = NachCp1252(schluessel.trimmed());
+// The values of several keys among the lines from anfang up to the next section header, in
+// one pass: for each key the value of its first line, nullopt for a key not there.
+std::vector<std::optional<QString>> WerteAb(const QByteArray& inhalt, qsizetype anfang,
+                                            const QStringList& schluessel) {
+    std::vector<std::optional<QByteArray>> ziele;
+    for (const QString& s : schluessel)
+        ziele.push_back(FaltName(s));
+    std::vector<std::optional<QString>> werte(ziele.size());
+    auto offen = static_cast<std::size_t>(
+        std::count_if(ziele.begin(), ziele.end(), [](const auto& z) { return z.has_value(); }));
     const char* const daten = inhalt.constData();
-    for (qsizetype i = anfang; i < inhalt.size();) {
+    for (qsizetype i = anfang; i < inhalt.size() && offen > 0;) {
         const Spanne z = ZeileAb(inhalt, i);
         i = z.weiter;
         const qsizetype p = ErstesZeichen(inhalt, z);
         if (p == z.ende || daten[p] == ';') continue;
-        if (Kopf(inhalt, z)) return std::nullopt; // the section has ended
+        if (KopfEnde(inhalt, p, z) >= 0) break; // the section has ended
         const char* gleich = static_cast<const char*>(
             std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
         if (!gleich) continue;
-        qsizetype nameEnde = gleich - daten;
-        while (nameEnde > p && IstLeerByte(daten[nameEnde - 1]))
-            --nameEnde;
-        if (nameEnde - p != ziel.size() || !KannGleichSein(daten + p, ziel)) continue;
-        const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
-        if (d.art == Art::Schluessel && GleicherName(d.name, schluessel)) return d.wert;
+        const auto [von, bis] = OhneLeer(inhalt, p, gleich - daten);
+        for (std::size_t k = 0; k < ziele.size(); ++k) {
+            if (werte[k] || !ziele[k] || !GleichGefaltet(daten + von, bis - von, *ziele[k]))
+                continue;
+            werte[k] = Deute(inhalt.mid(z.anfang, z.ende - z.anfang)).wert;
+            --offen;
+        }
     }
-    return std::nullopt;
+    return werte;
 }
 
-// A whole number in an INI file: decimal, or hexadecimal marked by "0x" or "0X". The "$"
-// that edits take for hexadecimal is no mark here: "$20" is no number.
+// A whole number in an INI file: blanks, a sign, then decimal digits (a signed 32-bit value)
+// or "0x"/"0X" and hexadecimal digits (a 32-bit pattern: "0xFFFFFFFF" is -1), nothing after.
+// Edits follow a convention of their own ("$" for hexadecimal), so this rule is kept apart
+// from theirs.
 bool IniGanzzahl(const QString& text, int& wert) {
     qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
         ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
-    if (i < text.size() && text[i] == u'$') return false;
-    return zahltext::VersucheGanzzahl(text, wert);
+    bool negativ = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) negativ = text[i++] == u'-';
+    const bool hex = i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X');
+    if (hex) i += 2;
+    if (i == n) return false;
+    const std::uint64_t grenze = hex ? 0xFFFFFFFFull : (negativ ? 0x80000000ull : 0x7FFFFFFFull);
+    std::uint64_t betrag = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        int ziffer = -1;
+        if (c >= u'0' && c <= u'9')
+            ziffer = c - u'0';
+        else if (hex && c >= u'a' && c <= u'f')
+            ziffer = c - u'a' + 10;
+        else if (hex && c >= u'A' && c <= u'F')
+            ziffer = c - u'A' + 10;
+        if (ziffer < 0) return false;
+        betrag = betrag * (hex ? 16 : 10) + static_cast<unsigned>(ziffer);
+        if (betrag > grenze) return false;
+    }
+    auto muster = static_cast<std::uint32_t>(betrag);
+    if (negativ) muster = 0u - muster;
+    wert = static_cast<std::int32_t>(muster);
+    return true;
 }
 
 void MitZeilenende(std::vector<Zeile>& zeilen, std::size_t vor) {
@@ -268,6 +357,107 @@ QByteArray MitEintrag(const QByteArray& alt, const QString& bereich, const QStri
     return Verbinde(text);
 }
 
+// Several entries of one section in one pass over the lines, with the bytes that MitEintrag
+// one entry after the other would leave: each replaces the first line of its name in the first
+// section of that name, the missing ones follow the section's last entry in their order (a
+// missing section is added first). That holds where the header and every entry read back as
+// what they are written for; where one does not (a key that starts a comment, a name outside
+// the code page) the entries are written one by one.
+QByteArray MitEintraegen(const QByteArray& alt, const QString& bereich,
+                         const std::vector<std::pair<QString, QByteArray>>& eintraege) {
+    const QByteArray kopf = NachCp1252(u'[' + bereich + u']');
+    const Deutung k = Deute(kopf);
+    bool einzeln = k.art != Art::Abschnitt || !GleicherName(k.name, bereich);
+    std::vector<QByteArray> namen;
+    for (const auto& [name, eintrag] : eintraege) {
+        const Deutung d = Deute(eintrag);
+        einzeln = einzeln || d.art != Art::Schluessel || !GleicherName(d.name, name);
+        namen.push_back(FaltName(name).value_or(QByteArray()));
+    }
+    if (einzeln) {
+        QByteArray inhalt = alt;
+        for (const auto& [name, eintrag] : eintraege)
+            inhalt = MitEintrag(inhalt, bereich, name, eintrag);
+        return inhalt;
+    }
+
+    // The bytes of the file stay where they are; only the lines of the entries change and the
+    // new lines go in at one place, so a large file is not taken apart line by line.
+    const QByteArray gesucht = FaltName(bereich).value_or(QByteArray());
+    std::optional<Spanne> kopfZeile;
+    Spanne letzte{}; // the section's last entry or other line, or the last line of the file
+    std::vector<std::optional<Spanne>> stellen(namen.size());
+    const char* const daten = alt.constData();
+    for (qsizetype i = alt.startsWith(kBom) ? kBom.size() : 0; i < alt.size();) {
+        const Spanne z = ZeileAb(alt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(alt, z);
+        const qsizetype zu = KopfEnde(alt, p, z);
+        if (!kopfZeile) {
+            letzte = z;
+            if (zu < 0) continue;
+            const auto [von, bis] = OhneLeer(alt, p + 1, zu);
+            if (GleichGefaltet(daten + von, bis - von, gesucht)) kopfZeile = z;
+            continue;
+        }
+        if (zu >= 0) break;
+        if (p == z.ende || daten[p] == ';') continue;
+        letzte = z; // new entries follow the last entry of the section, as in Suche
+        const char* gleich = static_cast<const char*>(
+            std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
+        if (!gleich) continue;
+        const auto [von, bis] = OhneLeer(alt, p, gleich - daten);
+        for (std::size_t n = 0; n < namen.size(); ++n)
+            if (!stellen[n] && GleichGefaltet(daten + von, bis - von, namen[n])) stellen[n] = z;
+    }
+
+    std::map<qsizetype, std::pair<qsizetype, QByteArray>> ersetzt; // line start: its end, bytes
+    std::vector<QByteArray> neu, neuNamen;
+    for (std::size_t n = 0; n < eintraege.size(); ++n) {
+        const QByteArray zeile = eintraege[n].second + kZeilenende;
+        if (stellen[n]) {
+            ersetzt[stellen[n]->anfang] = {stellen[n]->weiter, zeile};
+            continue;
+        }
+        const auto schon = std::find(neuNamen.begin(), neuNamen.end(), namen[n]);
+        if (schon != neuNamen.end()) {
+            neu[static_cast<std::size_t>(schon - neuNamen.begin())] = zeile;
+        } else {
+            neu.push_back(zeile);
+            neuNamen.push_back(namen[n]);
+        }
+    }
+    const bool hatZeilen = alt.size() > (alt.startsWith(kBom) ? kBom.size() : 0);
+    // A line without its line end can only be the file's last one.
+    const bool ohneEnde =
+        hatZeilen && letzte.ende == letzte.weiter && !ersetzt.count(letzte.anfang);
+    QByteArray einschub;
+    qsizetype ort = alt.size();
+    if (kopfZeile) {
+        ort = letzte.weiter;
+        if (!neu.empty() && ohneEnde) einschub += kZeilenende;
+    } else {
+        if (ohneEnde) einschub += kZeilenende;
+        if (hatZeilen && ErstesZeichen(alt, letzte) != letzte.ende) einschub += kZeilenende;
+        einschub += kopf + kZeilenende;
+    }
+    for (const QByteArray& zeile : neu)
+        einschub += zeile;
+
+    QByteArray aus;
+    aus.reserve(alt.size() + einschub.size() + 64 * qsizetype(ersetzt.size()));
+    qsizetype pos = 0;
+    for (const auto& [anfang, rest] : ersetzt) {
+        aus.append(daten + pos, anfang - pos);
+        aus += rest.second;
+        pos = rest.first;
+    }
+    aus.append(daten + pos, ort - pos);
+    aus += einschub;
+    aus.append(daten + ort, alt.size() - ort);
+    return aus;
+}
+
 } // namespace
 
 IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
@@ -277,48 +467,79 @@ const QByteArray& IniDatei::Inhalt() const {
     if (!inhalt_) {
         inhalt_ = dateizugriff::Lies(pfad_).value_or(QByteArray());
         anfaenge_.clear();
+        vorausGelesen_.clear();
     }
     return *inhalt_;
 }
 
-std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
-                                          const QString& schluessel) const {
+std::optional<qsizetype> IniDatei::Anfang(const QString& abschnitt) const {
     const QByteArray& inhalt = Inhalt();
     const QString name = abschnitt.trimmed().toCaseFolded();
     auto anfang = anfaenge_.constFind(name);
     if (anfang == anfaenge_.constEnd())
         anfang = anfaenge_.insert(name, AbschnittsAnfang(inhalt, abschnitt));
-    if (!*anfang) return std::nullopt;
-    return WertAb(inhalt, **anfang, schluessel);
+    return *anfang;
+}
+
+void IniDatei::LeseVoraus(const QString& abschnitt, const QStringList& schluessel) const {
+    const auto anfang = Anfang(abschnitt);
+    const auto werte = anfang ? WerteAb(Inhalt(), *anfang, schluessel)
+                              : std::vector<std::optional<QString>>(schluessel.size());
+    for (qsizetype k = 0; k < schluessel.size(); ++k)
+        vorausGelesen_.insert({abschnitt, schluessel[k]}, werte[static_cast<std::size_t>(k)]);
+}
+
+std::optional<QString> IniDatei::LiesWert(const QString& abschnitt,
+                                          const QString& schluessel) const {
+    if (const auto gelesen = vorausGelesen_.constFind({abschnitt, schluessel});
+        gelesen != vorausGelesen_.constEnd())
+        return *gelesen;
+    const auto anfang = Anfang(abschnitt);
+    if (!anfang) return std::nullopt;
+    return WerteAb(Inhalt(), *anfang, {schluessel}).front();
 }
 
 QStringList IniDatei::Abschnitte() const {
+    const QByteArray& inhalt = Inhalt();
     QStringList namen;
-    QSet<QString> gesehen; // case-folded, so a long site list loads in linear time
-    for (const Zeile& z : Zerlege(Inhalt()).zeilen) {
-        const Deutung d = Deute(z.text);
-        if (d.art != Art::Abschnitt) continue;
-        const QString schluessel = d.name.toCaseFolded();
-        if (gesehen.contains(schluessel)) continue;
-        gesehen.insert(schluessel);
-        namen.append(d.name);
+    QSet<QByteArray> gesehen; // folded, so a long site list loads in linear time
+    for (qsizetype i = inhalt.startsWith(kBom) ? kBom.size() : 0; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        const qsizetype zu = KopfEnde(inhalt, p, z);
+        if (zu < 0) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p + 1, zu);
+        const QByteArray name = inhalt.mid(von, bis - von);
+        const QByteArray gefaltet = Falte(name);
+        if (gesehen.contains(gefaltet)) continue;
+        gesehen.insert(gefaltet);
+        namen.append(AusCp1252(name));
     }
     return namen;
 }
 
 QList<QPair<QString, QString>> IniDatei::Eintraege(const QString& abschnitt) const {
     QList<QPair<QString, QString>> eintraege;
-    QSet<QString> gesehen;
-    const auto zeilen = Zerlege(Inhalt()).zeilen;
-    const Fundstelle fund = Suche(zeilen, abschnitt, QString());
-    if (!fund.abschnitt) return eintraege;
-    for (std::size_t i = *fund.abschnitt + 1; i < zeilen.size(); ++i) {
-        const Deutung d = Deute(zeilen[i].text);
-        if (d.art == Art::Abschnitt) break;
-        if (d.art != Art::Schluessel) continue;
-        const QString schluessel = d.name.toCaseFolded();
-        if (gesehen.contains(schluessel)) continue;
-        gesehen.insert(schluessel);
+    const auto anfang = Anfang(abschnitt);
+    if (!anfang) return eintraege;
+    const QByteArray& inhalt = Inhalt();
+    const char* const daten = inhalt.constData();
+    QSet<QByteArray> gesehen;
+    for (qsizetype i = *anfang; i < inhalt.size();) {
+        const Spanne z = ZeileAb(inhalt, i);
+        i = z.weiter;
+        const qsizetype p = ErstesZeichen(inhalt, z);
+        if (p == z.ende || daten[p] == ';') continue;
+        if (KopfEnde(inhalt, p, z) >= 0) break;
+        const char* gleich = static_cast<const char*>(
+            std::memchr(daten + p, '=', static_cast<std::size_t>(z.ende - p)));
+        if (!gleich) continue;
+        const auto [von, bis] = OhneLeer(inhalt, p, gleich - daten);
+        const QByteArray gefaltet = Falte(inhalt.mid(von, bis - von));
+        if (gesehen.contains(gefaltet)) continue;
+        gesehen.insert(gefaltet);
+        const Deutung d = Deute(inhalt.mid(z.anfang, z.ende - z.anfang));
         eintraege.append({d.name, d.wert});
     }
     return eintraege;
@@ -368,12 +589,9 @@ void IniDatei::SchreibeTexte(const QString& abschnitt,
     // What was read before no longer stands once the file is written (or failed to be).
     inhalt_.reset();
     anfaenge_.clear();
-    const bool ersetzt = dateizugriff::Ersetze(pfad_, [&](const QByteArray& alt) {
-        QByteArray inhalt = alt;
-        for (const auto& [name, eintrag] : zeilen)
-            inhalt = MitEintrag(inhalt, bereich, name, eintrag);
-        return inhalt;
-    });
+    vorausGelesen_.clear();
+    const bool ersetzt = dateizugriff::Ersetze(
+        pfad_, [&](const QByteArray& alt) { return MitEintraegen(alt, bereich, zeilen); });
     if (!ersetzt) throw SchreibFehler(pfad_);
 }
 

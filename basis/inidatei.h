@@ -48,6 +48,11 @@ public:
                           double vorgabe) const;
     bool LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
+    // Finds these keys of one section in a single pass over the file; the reads of them that
+    // follow answer from what it found. For a handler that reads many keys, so that a large
+    // file is gone through once, not once per key.
+    void LeseVoraus(const QString& abschnitt, const QStringList& schluessel) const;
+
     // The first read of an object reads the file once and every later read of that object
     // answers from those bytes, so that a load of many keys parses a large file once: keep
     // an object for one handler, as the file may change between handlers.
@@ -66,11 +71,14 @@ public:
 private:
     const QByteArray& Inhalt() const;
     std::optional<QString> LiesWert(const QString& abschnitt, const QString& schluessel) const;
+    std::optional<qsizetype> Anfang(const QString& abschnitt) const;
 
     QString pfad_;
     mutable std::optional<QByteArray> inhalt_;
     // Where the sections read so far begin in inhalt_ (case-folded names; none: missing).
     mutable QHash<QString, std::optional<qsizetype>> anfaenge_;
+    // What LeseVoraus found, by section and key as the caller spells them.
+    mutable QHash<QPair<QString, QString>, std::optional<QString>> vorausGelesen_;
 };
 
 // Windows-1252 <-> Unicode, one byte per character. Characters outside the code page

@@ -34,6 +34,8 @@ QString Antworter::dateiOeffnen(QWidget* eltern, const QString& titel, const QSt
     // A name typed without its extension is completed by the caller, which also says when
     // neither form exists: the dialog lets such a name through instead of refusing it.
     d.setFileMode(QFileDialog::AnyFile);
+    // The desktop's own choosers refuse a name that does not exist whatever the mode.
+    d.setOption(QFileDialog::DontUseNativeDialog);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     return d.selectedFiles().constFirst();
 }

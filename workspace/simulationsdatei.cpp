@@ -45,6 +45,10 @@ QString Name(const Feldschluessel& f) {
 
 Inhalt Lies(const QString& pfad) {
     const IniDatei ini(pfad);
+    QStringList namen;
+    for (const Feldschluessel& f : Felder)
+        namen << Name(f);
+    ini.LeseVoraus(Abschnitt, namen << Trackspeed << Trackergruppe);
     Inhalt inhalt;
     for (const Feldschluessel& f : Felder) {
         const QString text = f.gleitkomma
@@ -74,7 +78,7 @@ void Schreibe(const QString& pfad, const SimEingaben& eingaben, double winkelSpe
 QString MitEndung(const QString& gewaehlt, bool zumOeffnen) {
     const QFileInfo info(gewaehlt);
     if (info.fileName().contains(u'.')) return gewaehlt;
-    if (zumOeffnen && info.exists()) return gewaehlt;
+    if (zumOeffnen && info.isFile()) return gewaehlt;
     return gewaehlt + Endung;
 }
 
@@ -89,12 +93,17 @@ void Simulationsdatei::FileOpen1Execute() {
     if (gewaehlt.isEmpty()) return;
     const QString pfad = simulationsdatei::MitEndung(gewaehlt, true);
     // A file that is not there would load as zeros without a word.
-    if (!QFileInfo(pfad).isFile())
+    if (!QFileInfo(pfad).isFile()) {
+        const QString name = QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath());
         throw BenutzerFehler(
-            QCoreApplication::translate("Simulationsdatei",
-                                        "Die Datei %1 gibt es nicht (auch nicht mit der Endung "
-                                        ".TRD).")
-                .arg(QDir::toNativeSeparators(QFileInfo(gewaehlt).absoluteFilePath())));
+            pfad == gewaehlt
+                ? QCoreApplication::translate("Simulationsdatei", "Die Datei %1 gibt es nicht.")
+                      .arg(name)
+                : QCoreApplication::translate("Simulationsdatei",
+                                              "Die Datei %1 gibt es nicht (auch nicht mit der "
+                                              "Endung .TRD).")
+                      .arg(name));
+    }
     nameOeffnen_ = pfad;
 
     const simulationsdatei::Inhalt inhalt = simulationsdatei::Lies(pfad);

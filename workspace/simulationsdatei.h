@@ -32,7 +32,7 @@ Inhalt Lies(const QString& pfad);
 void Schreibe(const QString& pfad, const SimEingaben& eingaben, double winkelSpeed, int gruppe);
 
 // The default extension: a name chosen without one gets ".TRD". For opening, a file that
-// exists under the name as chosen is taken as it is.
+// exists under the name as chosen is taken as it is (a folder of that name is no file).
 QString MitEndung(const QString& gewaehlt, bool zumOeffnen);
 
 } // namespace simulationsdatei

@@ -36,13 +36,15 @@ QStringList Namen(const QString& datei) {
 
 Koordinaten Lese(const QString& datei, const QString& name) {
     const IniDatei ini(datei);
+    ini.LeseVoraus(name, {Breite, Laenge});
     return {ini.LeseGleitkomma(name, Breite, 0), ini.LeseGleitkomma(name, Laenge, 0)};
 }
 
 void Schreibe(const QString& datei, const QString& name, const Koordinaten& k) {
-    IniDatei ini(datei);
-    ini.SchreibeGleitkomma(name, Breite, k.Breite);
-    ini.SchreibeGleitkomma(name, Laenge, k.Laenge);
+    // Both in one replacement of the file: a failure must not leave a site with a new latitude
+    // and its old longitude.
+    IniDatei(datei).SchreibeTexte(
+        name, {{Breite, zahltext::Allgemein(k.Breite)}, {Laenge, zahltext::Allgemein(k.Laenge)}});
 }
 
 QString NamensFehler(const QString& name) {

@@ -19,7 +19,8 @@ QStringList Namen(const QString& datei);
 Koordinaten Lese(const QString& datei, const QString& name);
 
 // Writes "Breite" and then "Länge" into the section of that name, creating file and section
-// as needed and replacing the values of an existing one. Throws SchreibFehler.
+// as needed and replacing the values of an existing one; both or, on a failure, neither.
+// Throws SchreibFehler.
 void Schreibe(const QString& datei, const QString& name, const Koordinaten& k);
 
 // Why a name cannot serve as a section name of the site file, as the user is told;

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <optional>
@@ -299,6 +300,19 @@ TEST_F(IniTest, JedesSchreibenLiestDieDateiNeu) {
     EXPECT_EQ(LiesDatei(Pfad()), QByteArray("[A]\r\nx=1\r\ny=2\r\n; von aussen\r\n"));
 }
 
+// What was read ahead no longer counts once the object has written the file.
+TEST_F(IniTest, VorausGelesenesGiltBisZumSchreiben) {
+    SchreibDatei(Pfad(), "[A]\r\nx=1\r\n");
+    IniDatei ini(Pfad());
+    ini.LeseVoraus(QStringLiteral("A"), {QStringLiteral("x"), QStringLiteral("y")});
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("x")), QStringLiteral("1"));
+    EXPECT_FALSE(ini.HatSchluessel(QStringLiteral("A"), QStringLiteral("y")));
+    ini.SchreibeTexte(QStringLiteral("A"), {{QStringLiteral("x"), QStringLiteral("2")},
+                                            {QStringLiteral("y"), QStringLiteral("3")}});
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("x")), QStringLiteral("2"));
+    EXPECT_EQ(ini.LeseText(QStringLiteral("A"), QStringLiteral("y")), QStringLiteral("3"));
+}
+
 TEST_F(IniTest, RechteDerDateiBleibenErhalten) {
     SchreibDatei(Pfad(), "[A]\r\n");
     const auto rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
@@ -514,19 +528,56 @@ TEST_F(IniTest, FremdeSperreLaesstDasSpeichernScheitern) {
     EXPECT_EQ(LiesDatei(Pfad()), vorher);
 }
 
-// Only "0x" and "0X" mark a hexadecimal number in a file; "$", which an edit takes, does not.
-TEST_F(IniTest, HexadezimalNurMitNullX) {
-    SchreibDatei(Pfad(), "[A]\r\nklein=0x20\r\ngross=0X20\r\ndollar=$20\r\nminusDollar=-$20\r\n"
-                         "blankDollar= $20\r\nminusHex=-0x20\r\ndezimal=20\r\n");
-    const IniDatei ini(Pfad());
+// Whole numbers in a file: decimal, or hexadecimal only after "0x"/"0X"; "$", which an edit
+// takes for hexadecimal, marks nothing here. Anything else reads as the default (7).
+TEST_F(IniTest, GanzzahlenInDerDatei) {
     const struct {
-        const char* schluessel;
+        const char* text;
         int wert;
-    } faelle[] = {{"klein", 32},      {"gross", 32},     {"dollar", 7},  {"minusDollar", 7},
-                  {"blankDollar", 7}, {"minusHex", -32}, {"dezimal", 20}};
-    for (const auto& f : faelle)
-        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QString::fromUtf8(f.schluessel), 7), f.wert)
-            << f.schluessel;
+    } faelle[] = {{"20", 20},
+                  {"+20", 20},
+                  {"-20", -20},
+                  {"020", 20},
+                  {"  20  ", 20},
+                  {"\"20\"", 20},
+                  {"0x20", 32},
+                  {"0X20", 32},
+                  {"0xff", 255},
+                  {"+0x20", 32},
+                  {"-0x20", -32},
+                  {"0xFFFFFFFF", -1},
+                  {"0x80000000", std::numeric_limits<int>::min()},
+                  {"2147483647", std::numeric_limits<int>::max()},
+                  {"-2147483648", std::numeric_limits<int>::min()},
+                  {"$20", 7},
+                  {"-$20", 7},
+                  {"$FF", 7},
+                  {"x20", 7},
+                  {"#20", 7},
+                  {"&H20", 7},
+                  {"0x", 7},
+                  {"0x-1", 7},
+                  {"0x1g", 7},
+                  {"0x100000000", 7},
+                  {"2147483648", 7},
+                  {"-2147483649", 7},
+                  {"1.5", 7},
+                  {"1,5", 7},
+                  {"1e3", 7},
+                  {"1 2", 7},
+                  {"--1", 7},
+                  {"+", 7},
+                  {"-", 7},
+                  {"", 7}};
+    QByteArray inhalt = "[A]\r\n";
+    for (std::size_t i = 0; i < std::size(faelle); ++i)
+        inhalt += "k" + QByteArray::number(qulonglong(i)) + "=" + faelle[i].text + "\r\n";
+    SchreibDatei(Pfad(), inhalt);
+    const IniDatei ini(Pfad());
+    for (std::size_t i = 0; i < std::size(faelle); ++i)
+        EXPECT_EQ(ini.LeseGanzzahl(QStringLiteral("A"), QStringLiteral("k%1").arg(i), 7),
+                  faelle[i].wert)
+            << '"' << faelle[i].text << '"';
 }
 
 // The reader finds values in the bytes without decoding every line: against a plain reading
@@ -564,16 +615,60 @@ std::optional<QString> NachDenRegeln(QByteArray inhalt, const QString& abschnitt
     }
     return std::nullopt;
 }
+
+// The sections in file order with their entries, as the rules read them.
+struct RegelAbschnitt {
+    QString name;
+    QList<QPair<QString, QString>> eintraege;
+};
+QList<RegelAbschnitt> AbschnitteNachDenRegeln(QByteArray inhalt) {
+    if (inhalt.startsWith("\xEF\xBB\xBF")) inhalt.remove(0, 3);
+    static const QRegularExpression zeilenende(QStringLiteral("\r\n|\r|\n"));
+    QList<RegelAbschnitt> abschnitte;
+    for (const QString& roh : AusCp1252(inhalt).split(zeilenende)) {
+        const QString z = roh.trimmed();
+        if (z.isEmpty() || z.startsWith(u';')) continue;
+        if (z.startsWith(u'[') && z.lastIndexOf(u']') > 0) {
+            abschnitte.append({z.mid(1, z.lastIndexOf(u']') - 1).trimmed(), {}});
+            continue;
+        }
+        if (abschnitte.isEmpty() || !z.contains(u'=')) continue;
+        QString wert = z.mid(z.indexOf(u'=') + 1).trimmed();
+        if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+            wert.back() == wert.front())
+            wert = wert.mid(1, wert.size() - 2);
+        abschnitte.back().eintraege.append({z.left(z.indexOf(u'=')).trimmed(), wert});
+    }
+    return abschnitte;
+}
+
+bool GleichOhneGross(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Of several equal names the first counts.
+template <typename T, typename Name> QList<T> ErsteJeName(const QList<T>& alle, Name name) {
+    QList<T> erste;
+    for (const T& x : alle)
+        if (std::none_of(erste.begin(), erste.end(),
+                         [&](const T& e) { return GleichOhneGross(name(e), name(x)); }))
+            erste.append(x);
+    return erste;
+}
 } // namespace
 
 TEST_F(IniTest, GefundenWieNachDenRegeln) {
-    const char* const stuecke[] = {"[",    "]",  "=",   ";",    " ",  "\t",   "\xA0",
-                                   "\x85", "\v", "s",   "S",    "k",  "K",    "\xE4",
-                                   "\xC4", "\"", "'",   "\r",   "\n", "\r\n", "\r\n",
-                                   "\n",   "1",  "[s]", "[S ]", "k=", " K =", "\xEF\xBB\xBF"};
-    const QString namen[] = {QStringLiteral("s"), QStringLiteral("S "), QStringLiteral("k"),
-                             QStringLiteral("ä"), QStringLiteral("Ä"),  QStringLiteral("s]"),
-                             QStringLiteral("k=")};
+    const char* const stuecke[] = {"[",    "]",    "=",    ";",    " ",    "\t",   "\xA0",
+                                   "\x85", "\v",   "s",    "S",    "k",    "K",    "\xE4",
+                                   "\xC4", "\"",   "'",    "\r",   "\n",   "\r\n", "\r\n",
+                                   "\n",   "1",    "[s]",  "[S ]", "k=",   " K =", "\xEF\xBB\xBF",
+                                   "\xB5", "\xDF", "\x8A", "\x9A", "\x9F", "\xFF", "?"};
+    const QString namen[] = {
+        QStringLiteral("s"),      QStringLiteral("S "),     QStringLiteral("k"),
+        QStringLiteral("ä"),      QStringLiteral("Ä"),      QStringLiteral("s]"),
+        QStringLiteral("k="),     QStringLiteral("\u212A"), QStringLiteral("\u03BC"),
+        QStringLiteral("\u0160"), QStringLiteral("\u0178"), QStringLiteral("\u1E9E"),
+        QStringLiteral("\u03B1")};
     std::mt19937 zufall(20261210);
     for (int datei = 0; datei < 400; ++datei) {
         QByteArray inhalt;
@@ -581,14 +676,142 @@ TEST_F(IniTest, GefundenWieNachDenRegeln) {
         for (int i = 0; i < laenge; ++i)
             inhalt += stuecke[zufall() % std::size(stuecke)];
         SchreibDatei(Pfad(), inhalt);
-        const IniDatei ini(Pfad());
-        for (const QString& a : namen)
-            for (const QString& k : namen)
-                ASSERT_EQ(ini.HatSchluessel(a, k) ? std::optional(ini.LeseText(a, k))
-                                                  : std::nullopt,
-                          NachDenRegeln(inhalt, a, k))
-                    << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
-                    << qPrintable(k);
+        // Key by key, and all keys of a section read ahead in one pass.
+        const IniDatei einzeln(Pfad());
+        for (const QString& a : namen) {
+            const IniDatei voraus(Pfad());
+            voraus.LeseVoraus(a, QStringList(std::begin(namen), std::end(namen)));
+            for (const IniDatei* ini : {&einzeln, &voraus})
+                for (const QString& k : namen)
+                    ASSERT_EQ(ini->HatSchluessel(a, k) ? std::optional(ini->LeseText(a, k))
+                                                       : std::nullopt,
+                              NachDenRegeln(inhalt, a, k))
+                        << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "] "
+                        << qPrintable(k) << (ini == &voraus ? " voraus" : "");
+        }
+        // The section names and the entries of a section.
+        const auto regeln = AbschnitteNachDenRegeln(inhalt);
+        QStringList namenNachRegeln;
+        for (const auto& a : ErsteJeName(regeln, [](const RegelAbschnitt& a) { return a.name; }))
+            namenNachRegeln << a.name;
+        ASSERT_EQ(einzeln.Abschnitte(), namenNachRegeln) << inhalt.toHex(' ').constData();
+        for (const QString& a : namen) {
+            const auto erster = std::find_if(regeln.begin(), regeln.end(), [&](const auto& r) {
+                return GleichOhneGross(r.name, a);
+            });
+            const auto eintraege =
+                erster == regeln.end()
+                    ? QList<QPair<QString, QString>>()
+                    : ErsteJeName(erster->eintraege,
+                                  [](const QPair<QString, QString>& e) { return e.first; });
+            ASSERT_EQ(einzeln.Eintraege(a), eintraege)
+                << inhalt.toHex(' ').constData() << " [" << qPrintable(a) << "]";
+        }
+    }
+}
+
+// Writes, against a plain reading of the rules: one entry after the other, every line decoded
+// to find the section, the key and the place for a missing one. On random files, with entry
+// lists that repeat names in other case, start a comment or a header, or hold characters
+// outside the code page.
+namespace {
+QByteArray GeschriebenNachDenRegeln(QByteArray inhalt, const QString& abschnitt,
+                                    const QList<QPair<QString, QString>>& eintraege) {
+    struct Zeile {
+        QByteArray text, ende;
+    };
+    const auto art = [](const QByteArray& roh) {
+        const QString z = AusCp1252(roh).trimmed();
+        if (z.isEmpty()) return 'L';
+        if (z.startsWith(u';')) return ';';
+        if (z.startsWith(u'[') && z.lastIndexOf(u']') > 0) return '[';
+        return z.contains(u'=') ? '=' : '?';
+    };
+    const auto name = [](const QByteArray& roh, char a) {
+        const QString z = AusCp1252(roh).trimmed();
+        return a == '[' ? z.mid(1, z.lastIndexOf(u']') - 1) : z.left(z.indexOf(u'='));
+    };
+    const QString bereich = abschnitt.trimmed();
+    for (const auto& [schluessel, wert] : eintraege) {
+        QByteArray bom;
+        if (inhalt.startsWith("\xEF\xBB\xBF")) bom = inhalt.left(3);
+        QList<Zeile> zeilen;
+        for (qsizetype i = bom.size(); i < inhalt.size();) {
+            qsizetype e = i;
+            while (e < inhalt.size() && inhalt[e] != '\r' && inhalt[e] != '\n')
+                ++e;
+            qsizetype w = e;
+            if (w < inhalt.size()) w += inhalt.mid(w, 2) == "\r\n" ? 2 : 1;
+            zeilen.append(Zeile{inhalt.mid(i, e - i), inhalt.mid(e, w - e)});
+            i = w;
+        }
+        const QByteArray eintrag = NachCp1252(schluessel.trimmed() + u'=' + wert);
+        qsizetype kopf = -1, stelle = -1, einfuegen = 0;
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            const char a = art(zeilen[i].text);
+            if (kopf < 0) {
+                if (a == '[' && GleichOhneGross(name(zeilen[i].text, a), bereich)) {
+                    kopf = i;
+                    einfuegen = i + 1;
+                }
+                continue;
+            }
+            if (a == '[') break;
+            if (a == '=' && stelle < 0 && GleichOhneGross(name(zeilen[i].text, a), schluessel))
+                stelle = i;
+            if (a == '=' || a == '?') einfuegen = i + 1;
+        }
+        if (stelle >= 0) {
+            zeilen[stelle] = {eintrag, "\r\n"};
+        } else {
+            if (kopf < 0) {
+                if (!zeilen.isEmpty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
+                if (!zeilen.isEmpty() && art(zeilen.back().text) != 'L')
+                    zeilen.append(Zeile{"", "\r\n"});
+                zeilen.append(Zeile{NachCp1252(u'[' + bereich + u']'), "\r\n"});
+                einfuegen = zeilen.size();
+            }
+            if (einfuegen > 0 && zeilen[einfuegen - 1].ende.isEmpty())
+                zeilen[einfuegen - 1].ende = "\r\n";
+            zeilen.insert(einfuegen, Zeile{eintrag, "\r\n"});
+        }
+        inhalt = bom;
+        for (const Zeile& z : zeilen)
+            inhalt += z.text + z.ende;
+    }
+    return inhalt;
+}
+} // namespace
+
+TEST_F(IniTest, GeschriebenWieNachDenRegeln) {
+    const char* const stuecke[] = {"[", "]",   "=",    ";",    " ",  "\xA0",        "s",    "S",
+                                   "k", "K",   "\xE4", "\xC4", "\r", "\n",          "\r\n", "\r\n",
+                                   "1", "[s]", "[S ]", "k=",   "K=", "\xEF\xBB\xBF"};
+    const QString namen[] = {QStringLiteral("k"),      QStringLiteral("K"),
+                             QStringLiteral("ä"),      QStringLiteral("Ä "),
+                             QStringLiteral(";k"),     QStringLiteral("[k"),
+                             QStringLiteral("k="),     QStringLiteral(""),
+                             QStringLiteral("\u212A"), QStringLiteral("\u03B1")};
+    const QString abschnitte[] = {QStringLiteral("s"), QStringLiteral("S"), QStringLiteral("ä"),
+                                  QStringLiteral("s]"), QStringLiteral("\u03B1")};
+    const QString werte[] = {QStringLiteral("1"), QStringLiteral("]"), QStringLiteral("=x"),
+                             QStringLiteral("")};
+    std::mt19937 zufall(20261211);
+    for (int datei = 0; datei < 600; ++datei) {
+        QByteArray inhalt;
+        const int laenge = static_cast<int>(zufall() % 40);
+        for (int i = 0; i < laenge; ++i)
+            inhalt += stuecke[zufall() % std::size(stuecke)];
+        QList<QPair<QString, QString>> eintraege;
+        const int anzahl = 1 + static_cast<int>(zufall() % 4);
+        for (int i = 0; i < anzahl; ++i)
+            eintraege.append(
+                {namen[zufall() % std::size(namen)], werte[zufall() % std::size(werte)]});
+        const QString& abschnitt = abschnitte[zufall() % std::size(abschnitte)];
+        SchreibDatei(Pfad(), inhalt);
+        IniDatei(Pfad()).SchreibeTexte(abschnitt, eintraege);
+        ASSERT_EQ(LiesDatei(Pfad()), GeschriebenNachDenRegeln(inhalt, abschnitt, eintraege))
+            << inhalt.toHex(' ').constData() << " [" << qPrintable(abschnitt) << "]";
     }
 }
 

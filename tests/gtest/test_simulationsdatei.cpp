@@ -296,6 +296,9 @@ TEST(SimDateiEndung, StandardendungTRD) {
     EXPECT_EQ(sd::MitEndung(mit, true), mit);
     EXPECT_EQ(sd::MitEndung(ordner.filePath(QStringLiteral("a.b/c")), false),
               ordner.filePath(QStringLiteral("a.b/c.TRD")));
+    const QString unterordner = ordner.filePath(QStringLiteral("rt"));
+    ASSERT_TRUE(QDir().mkpath(unterordner));
+    EXPECT_EQ(sd::MitEndung(unterordner, true), unterordner + ".TRD");
 }
 
 } // namespace

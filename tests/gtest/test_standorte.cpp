@@ -1,3 +1,4 @@
+#include "basis/dateizugriff.h"
 #include "basis/inidatei.h"
 #include "basis/zahltext.h"
 #include "workspace/standorte.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <stdexcept>
 
 namespace {
 
@@ -77,6 +79,28 @@ TEST_F(StandortDatei, SchreibenMitPunktAlsTrenner) {
     const auto k = standorte::Lese(pfad_, QStringLiteral("X"));
     EXPECT_EQ(k.Breite, 0);
     EXPECT_EQ(k.Laenge, 0);
+}
+
+// A write interrupted at the first or at a later replacement of the file leaves the site as
+// it was or with both new values, never with one of each.
+TEST_F(StandortDatei, OrtGanzOderGarNicht) {
+    const QByteArray vorher = "[X]\r\nBreite=1\r\nL\xE4nge=2\r\n";
+    const QByteArray nachher = "[X]\r\nBreite=50\r\nL\xE4nge=-14\r\n";
+    for (const int abbruchBeim : {1, 2}) {
+        SchreibDatei(pfad_, vorher);
+        int ersetzungen = 0;
+        dateizugriff::SetzeVorDemErsetzen([&] {
+            if (++ersetzungen == abbruchBeim) throw std::runtime_error("Strom weg");
+        });
+        try {
+            standorte::Schreibe(pfad_, QStringLiteral("X"), {50, -14});
+        } catch (const std::runtime_error&) {
+        }
+        dateizugriff::SetzeVorDemErsetzen({});
+        const QByteArray inhalt = LiesDatei(pfad_);
+        EXPECT_TRUE(inhalt == vorher || inhalt == nachher)
+            << abbruchBeim << ": " << inhalt.constData();
+    }
 }
 
 TEST_F(StandortDatei, NichtBeschreibbarMeldetDenPfad) {

@@ -12,8 +12,13 @@
 #include "widgets/updownedit.h"
 #include "workspace/SDIMAIN.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -399,25 +404,83 @@ private slots:
         QCOMPARE(w.windowTitle(), "Heliowendler-Simulation File: " + Pfad("eins.TRD"));
     }
 
-    // Each dialog starts with the name last chosen in it; a cancel keeps that name.
-    // "rt" typed in the open dialog opens "rt.TRD"; a name that exists in neither form is
-    // said so, and nothing is loaded.
+    // "rt" chosen in the open dialog opens "rt.TRD" (also beside a folder "rt"); a name that
+    // exists in neither form is said so, and nothing is loaded.
+    void oeffnenOhneEndungOderGarNicht_data() {
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<bool>("ordnerRt");
+        QTest::addColumn<QString>("meldung"); // %1: the chosen path; empty: loaded
+        QTest::newRow("ohne Endung") << "rt" << false << "";
+        QTest::newRow("neben Ordner") << "rt" << true << "";
+        QTest::newRow("mit Endung") << "rt.TRD" << false << "";
+        QTest::newRow("fehlt ohne Endung")
+            << "gibtsnicht" << false
+            << "Die Datei %1 gibt es nicht (auch nicht mit der Endung .TRD).";
+        QTest::newRow("fehlt mit Endung")
+            << "gibtsnicht.trd" << false << "Die Datei %1 gibt es nicht.";
+        QTest::newRow("nur Ordner") << "rt" << true
+                                    << "Die Datei %1 gibt es nicht (auch nicht mit der Endung "
+                                       ".TRD).";
+    }
     void oeffnenOhneEndungOderGarNicht() {
-        SchreibeDatei(Pfad("rt.TRD"), "[Parameter]\r\nModulbreite=1234\r\n");
+        QFETCH(QString, gewaehlt);
+        QFETCH(bool, ordnerRt);
+        QFETCH(QString, meldung);
+        const bool geladen = meldung.isEmpty();
+        if (geladen || !ordnerRt)
+            SchreibeDatei(Pfad("rt.TRD"), "[Parameter]\r\nModulbreite=1234\r\n");
+        if (ordnerRt) QVERIFY(QDir().mkpath(Pfad("rt")));
         TSDIAppForm w;
-        Oeffne(w, Pfad("rt"));
-        QVERIFY2(antworter->meldungen.isEmpty(), qPrintable(Meldungen()));
-        QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1234"));
         const QString titel = w.windowTitle();
-        Oeffne(w, Pfad("gibtsnicht"));
-        QCOMPARE(antworter->meldungen.size(), 1);
-        QVERIFY2(antworter->meldungen[0].text.startsWith(
-                     QStringLiteral("Die Datei %1 gibt es nicht").arg(Pfad("gibtsnicht"))),
-                 qPrintable(Meldungen()));
-        QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1234"));
-        QCOMPARE(w.windowTitle(), titel);
+        Oeffne(w, Pfad(gewaehlt));
+        if (geladen) {
+            QVERIFY2(antworter->meldungen.isEmpty(), qPrintable(Meldungen()));
+            QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1234"));
+            QCOMPARE(w.windowTitle(), "Heliowendler-Simulation File: " + Pfad("rt.TRD"));
+        } else {
+            QCOMPARE(antworter->texte(), QStringList{meldung.arg(Pfad(gewaehlt))});
+            QCOMPARE(Edit(w, "EditModulL")->text(), QStringLiteral("1500"));
+            QCOMPARE(w.windowTitle(), titel);
+        }
     }
 
+    // The open dialog itself lets a typed name through that does not exist as typed, so that
+    // the default extension can be applied to it; a dialog that refuses it (with a box of its
+    // own) is cancelled here rather than left waiting.
+    void oeffnenDialogNimmtNamenOhneEndung() {
+        SchreibeDatei(Pfad("rt.TRD"), "[Parameter]\r\n");
+        QStringList boxen;
+        bool getippt = false;
+        QTimer treiber;
+        connect(&treiber, &QTimer::timeout, [&] {
+            QWidget* oben = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(oben)) {
+                boxen << box->text();
+                box->done(QMessageBox::Ok);
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(oben)) {
+                if (getippt) {
+                    dialog->reject(); // still open: the name was refused
+                    return;
+                }
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                getippt = true;
+                name->setText(QStringLiteral("rt"));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        treiber.start(20);
+        dialoge::Antworter echt;
+        const QString gewaehlt =
+            echt.dateiOeffnen(nullptr, QStringLiteral("Öffnen"), ordner->path(),
+                              QStringLiteral("Alle Dateien (*.TRD)"));
+        treiber.stop();
+        QVERIFY(getippt);
+        QVERIFY2(boxen.isEmpty(), qPrintable(boxen.join(u'|')));
+        QCOMPARE(gewaehlt, Pfad("rt"));
+    }
+
+    // Each dialog starts with the name last chosen in it; a cancel keeps that name.
     void dialogeMerkenIhrenNamen() {
         SchreibeDatei(Pfad("a.TRD"), "[Parameter]\r\n");
         TSDIAppForm w;
