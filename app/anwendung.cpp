@@ -2,8 +2,9 @@
 
 #include "controller/Trackerinit.h"
 #include "firmware/Firmwareupdate.h"
-#include "seriallink/InitSIO.h"
-#include "seriallink/schnittstellenmenue.h"
+#include "linkfenster/InitSIO.h"
+#include "linkfenster/linkanzeige.h"
+#include "linkfenster/schnittstellenmenue.h"
 #include "seriallink/sioverbindung.h"
 #include "widgets/dialoge.h"
 #include "workspace/ABOUT.h"
@@ -75,11 +76,13 @@ void VerbindeSchnittstelle(Anwendung& a) {
     link.SetzeComPortNr(haupt.GespeicherterPort());
     QObject::connect(&link, &SioVerbindung::comPortNrGeaendert, &haupt,
                      [&haupt](int nr) { haupt.MerkePort(nr); });
-    QObject::connect(&link, &SioVerbindung::panelText, &haupt,
+    a.Anzeige = std::make_unique<Linkanzeige>(link);
+    Linkanzeige& anzeige = *a.Anzeige;
+    QObject::connect(&anzeige, &Linkanzeige::panelText, &haupt,
                      [&haupt](int i, const QString& text) { haupt.SetzePanel(i, text); });
-    QObject::connect(&link, &SioVerbindung::panelHinweis, &haupt,
+    QObject::connect(&anzeige, &Linkanzeige::panelHinweis, &haupt,
                      [&haupt](int i, const QString& text) { haupt.SetzePanelHinweis(i, text); });
-    QObject::connect(&link, &SioVerbindung::piep, &haupt, [] { dialoge::Piep(); });
+    QObject::connect(&anzeige, &Linkanzeige::piep, &haupt, [] { dialoge::Piep(); });
     // A device that sends faster than the window can follow: said once per such run.
     QObject::connect(&link, &SioVerbindung::ueberlauf, &haupt, [&haupt](qint64 verworfen) {
         haupt.SetzePanel(3, QCoreApplication::translate(

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <memory>
 
+class Linkanzeige;
 class Schnittstellenmenue;
 class SioVerbindung;
 class TAboutBox;
@@ -33,6 +34,7 @@ struct Anwendung {
 
     std::unique_ptr<TSDIAppForm> SDIAppForm;
     std::unique_ptr<SioVerbindung> Verbindung;
+    std::unique_ptr<Linkanzeige> Anzeige; // the link's events as status texts, beeps, boxes
     std::unique_ptr<TPagesDlg> PagesDlg;
     std::unique_ptr<TFormTrackerInit> FormTrackerInit;
     std::unique_ptr<TPositionDlg> PositionDlg;

@@ -10,8 +10,8 @@
 // the status poll through Gesendet. Panel texts go out as panelText. Its controls are its own;
 // tests find them by object name.
 #include "basis/trackerwerte.h"
-#include "controller/messages.h"
-#include "controller/speedmessung.h"
+#include "geraet/messages.h"
+#include "geraet/speedmessung.h"
 #include "seriallink/rahmen.h"
 #include "widgets/handlerlauf.h"
 

@@ -8,7 +8,7 @@
 // every bootloader line to BootloaderZeile. Status texts go out as panelText. The transfer
 // itself is uebertragung::Uebertragung; its controls are the window's own, and tests find
 // them by object name.
-#include "firmware/uebertragung.h"
+#include "geraet/uebertragung.h"
 #include "seriallink/rahmen.h"
 #include "widgets/handlerlauf.h"
 

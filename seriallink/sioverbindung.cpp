@@ -5,7 +5,6 @@
 #include "seriallink/rahmen.h"
 #include "seriallink/sendeweg.h"
 #include "seriallink/serthread.h"
-#include "widgets/dialoge.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -24,20 +23,21 @@ SioVerbindung::~SioVerbindung() {
 
 void SioVerbindung::SioInit(const Oeffnung& o) {
     SetzeComPortNr(o.ComPortNr);
+    const int nr = o.ComPortNr;
     if (!o.Initialisieren) {
-        emit panelText(1, QStringLiteral("not initialize"));
+        emit ereignis({Linkereignis::Art::NichtInitialisiert, nr});
         return;
     }
     if (portOffen_) SioClose();
-    const int nr = o.ComPortNr;
+    QString geraet;
     const auto scheitern = [&](const QString& ursache) {
-        emit piep();
-        emit panelText(1, QStringLiteral("Error on COM%1").arg(nr));
-        emit panelHinweis(1, ursache);
+        Linkereignis e{Linkereignis::Art::OeffnenGescheitert, nr, ursache};
+        e.geraet = geraet;
+        emit ereignis(e);
     };
     const QString datei =
         einstellungsdatei_.isEmpty() ? programmdateien::Einstellungsdatei() : einstellungsdatei_;
-    const QString geraet = portliste::GeraetFuer(nr, datei);
+    geraet = portliste::GeraetFuer(nr, datei);
     serial::Oeffnungsfehler fehler;
     port_ = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer, o.Sendepuffer,
                                 beobachter_, &fehler);
@@ -51,7 +51,7 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
         return;
     }
     ++zyklus_;
-    fehlerGezeigt_ = false;
+    fehlerGemeldet_ = false;
     // Out of descriptors or threads: a failed open like any other, never an abort.
     if (const int f = sendeweg_->Oeffne(*port_); f != 0) {
         Freigeben();
@@ -67,8 +67,10 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     }
     portOffen_ = true;
     offeneNr_ = nr;
-    emit panelText(1, QStringLiteral("Online com%1 %2 Baud").arg(nr).arg(o.Baudtext));
-    emit panelHinweis(1, QString());
+    Linkereignis e{Linkereignis::Art::Geoeffnet, nr};
+    e.baudtext = o.Baudtext;
+    e.geraet = geraet;
+    emit ereignis(e);
     // DTR stays raised while the port is open; a port without the line does not mind.
     serial::SetzeDtr(*port_, true);
     emit geoeffnet();
@@ -80,13 +82,8 @@ void SioVerbindung::SioClose() {
     // either way: a PortOffen with nothing behind it would let the menus skip the dialog.
     const bool ok = Freigeben();
     portOffen_ = false;
-    if (ok) {
-        emit panelText(1, QStringLiteral("closed."));
-        emit panelHinweis(1, QString());
-    } else {
-        emit piep();
-        emit panelText(1, QStringLiteral("Error in close!"));
-    }
+    emit ereignis({ok ? Linkereignis::Art::Geschlossen : Linkereignis::Art::SchliessenGescheitert,
+          offeneNr_});
 }
 
 bool SioVerbindung::Freigeben() {
@@ -209,15 +206,21 @@ void SioVerbindung::Verarbeite(Fund& fund) {
                           static_cast<qsizetype>(f->bytes.size()));
     };
     switch (f->art) {
-    case Fund::Art::Rahmen:
-        emit panelText(0, QStringLiteral("Protokolle: %1").arg(frameZaehler_));
+    case Fund::Art::Rahmen: {
+        Linkereignis e{Linkereignis::Art::Rahmen, offeneNr_};
+        e.zahl = frameZaehler_;
+        emit ereignis(e);
         ++frameZaehler_;
         emit rahmenEmpfangen(bytes());
         break;
-    case Fund::Art::PruefsummenFehler:
+    }
+    case Fund::Art::PruefsummenFehler: {
         pruefsummenfehler_ += static_cast<int>(f->anzahl);
-        emit panelText(3, QStringLiteral("CS FEHLER !"));
+        Linkereignis e{Linkereignis::Art::Pruefsummenfehler, offeneNr_};
+        e.zahl = static_cast<qint64>(f->anzahl);
+        emit ereignis(e);
         break;
+    }
     case Fund::Art::Zeile:
         emit bootloaderZeile(bytes());
         break;
@@ -236,18 +239,21 @@ void SioVerbindung::PortVerloren(int fehlernummer) {
     // be opened again (a USB adapter plugged back in).
     Freigeben();
     portOffen_ = false;
-    emit piep();
-    emit panelText(1, QStringLiteral("Error on COM%1").arg(offeneNr_));
-    emit panelHinweis(1, QStringLiteral("Verbindung zu %1 verloren (%2): Gerät prüfen, dann die "
-                                        "Schnittstelle neu bestätigen")
-                             .arg(geraet, serial::Systemtext(fehlernummer)));
+    Linkereignis e{Linkereignis::Art::PortVerloren, offeneNr_,
+                   QStringLiteral("Verbindung zu %1 verloren (%2): Gerät prüfen, dann die "
+                                  "Schnittstelle neu bestätigen")
+                       .arg(geraet, serial::Systemtext(fehlernummer))};
+    e.geraet = geraet;
+    e.fehlernummer = fehlernummer;
+    emit ereignis(e);
     Systemfehler(fehlernummer);
 }
 
 void SioVerbindung::Systemfehler(int fehlernummer) {
-    // One box per open: a failing port must not bury the user under boxes.
-    if (fehlerGezeigt_) return;
-    fehlerGezeigt_ = true;
-    dialoge::Meldung(nullptr, QStringLiteral("GetLastError"), serial::Systemtext(fehlernummer),
-                     QMessageBox::Information);
+    // Once per open: a failing port must not bury the user under messages.
+    if (fehlerGemeldet_) return;
+    fehlerGemeldet_ = true;
+    Linkereignis e{Linkereignis::Art::Systemfehler, offeneNr_, serial::Systemtext(fehlernummer)};
+    e.fehlernummer = fehlernummer;
+    emit ereignis(e);
 }

@@ -4,6 +4,10 @@
 // reaches the GUI thread through this object, one frame or line at a time, in the order it
 // arrived; the front passes it on as signals. Nothing else touches the port or the thread.
 //
+// It says what happened as values (Linkereignis); the windows make their status texts, beeps
+// and boxes from them (linkfenster/linkanzeige.h), a command-line tool its own messages. So
+// the link needs Qt Core and Qt Serial Port only.
+//
 // The interface dialog and the menu handlers call SioReInit with what the dialog holds; the
 // composition root connects the signals to the main window's status bar, the
 // parametrization window and the firmware window.
@@ -34,6 +38,29 @@ struct Oeffnung {
     QString Baudtext = QStringLiteral("4800"); // the baud-rate entry the dialog shows
 };
 
+// One thing that happened to the link, for whoever shows it.
+struct Linkereignis {
+    enum class Art {
+        NichtInitialisiert,    // an open asked not to initialise the port: nothing happened
+        Geoeffnet,             // the port is open (baudtext: what the dialog showed)
+        OeffnenGescheitert,    // the open failed (ursache)
+        Geschlossen,           // closed on request
+        SchliessenGescheitert, // the close reported an error; the port is released anyway
+        PortVerloren,          // the device went away (ursache, fehlernummer); port closed
+        Systemfehler,          // a read failed (fehlernummer); once per open at most
+        Rahmen,                // a frame with a matching checksum (zahl: frames before it)
+        Pruefsummenfehler,     // candidates whose checksum failed (zahl of them)
+    };
+    Art art = Art::Rahmen;
+    int port = 0;        // the COM number concerned
+    QString ursache;     // a plain-words cause
+    QString baudtext;    // the baud-rate entry, for Geoeffnet
+    QString geraet;      // the device, where one was known
+    int fehlernummer = 0;
+    qint64 zahl = 0;
+};
+Q_DECLARE_METATYPE(Linkereignis)
+
 class SioVerbindung : public QObject {
     Q_OBJECT
 public:
@@ -44,15 +71,14 @@ public:
     ~SioVerbindung() override; // stops the receiver and releases the port
 
     // Takes o.ComPortNr as the live number, opens the port it names (see portliste.h),
-    // starts the receiver, raises DTR. Panel 1: "not initialize" (nothing else happens),
-    // "Error on COM<n>" with a beep and the cause in panelHinweis(1) (also when no descriptor
-    // or thread is left for the receiver or the transmit path), or
-    // "Online com<n> <Baudtext> Baud" followed by geoeffnet(). A port already open is closed
-    // first.
+    // starts the receiver, raises DTR. Says NichtInitialisiert (nothing else happens),
+    // OeffnenGescheitert with the cause (also when no descriptor or thread is left for the
+    // receiver or the transmit path), or Geoeffnet followed by geoeffnet(). A port already
+    // open is closed first.
     void SioInit(const Oeffnung& o);
-    // Stops the receiver, waits until it has left its loop, closes the port: "closed." or, on
-    // failure, a beep and "Error in close!"; the port is released and closed in both cases.
-    // Does nothing while the port is closed.
+    // Stops the receiver, waits until it has left its loop, closes the port: Geschlossen or
+    // SchliessenGescheitert; the port is released and closed in both cases. Does nothing
+    // while the port is closed.
     void SioClose();
     // SioClose when open, then SioInit.
     void SioReInit(const Oeffnung& o);
@@ -95,10 +121,9 @@ public:
     void SetzeSchliesser(std::function<bool(serial::ComHandle&)> schliesser);
 
 signals:
-    void panelText(int panel, const QString& text);
-    // A plain-words cause for the state in a panel (e.g. the dialout group), or empty. For
-    // panel 1 it follows every "Error on COM<n>" and clears with "Online ..." and "closed.".
-    void panelHinweis(int panel, const QString& text);
+    // What happened, in order with the frames and lines below (a Rahmen comes right before
+    // its rahmenEmpfangen).
+    void ereignis(const Linkereignis& e);
     // A response whose checksum matched (start byte to end byte), in arrival order.
     void rahmenEmpfangen(const QByteArray& rahmen);
     // A bootloader text line without its carriage return, in arrival order.
@@ -115,7 +140,6 @@ signals:
     // The same for bootloader lines, which have a bound of their own: only a device that
     // floods lines drops any, and a transfer waiting for one of them would wait in vain.
     void zeilenUeberlauf(qint64 verworfen);
-    void piep();
 
 private:
     // Stops the receiver and the transmit path, then closes the port (the handle is empty
@@ -134,7 +158,7 @@ private:
     int frameZaehler_ = 0;
     int pruefsummenfehler_ = 0;
     unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
-    bool fehlerGezeigt_ = false; // the "GetLastError" box of this open was shown
+    bool fehlerGemeldet_ = false; // a Systemfehler of this open was said
     std::uint64_t gemeldetVerworfen_ = 0, gemeldeteZeilen_ = 0;
     serial::Leitungsbeobachter beobachter_;
     std::function<bool(serial::ComHandle&)> schliesser_;

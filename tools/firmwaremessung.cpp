@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
             QTimer::singleShot(0, &app, [&] { app.exit(0); });
         }
     };
-    QObject::connect(&sio, &SioVerbindung::panelText, [&](int panel, const QString& text) {
+    QObject::connect(&fenster, &TFormFirmwareupdate::panelText, [&](int panel, const QString& text) {
         if (panel == 3 && text == QLatin1String("FEHLER beim senden!")) app.exit(1);
     });
     fenster.show();

@@ -4,7 +4,8 @@
 #
 # Each folder may include itself and the folders the table names; tests/ and bench/ may
 # include anything and are not read. geometry/ includes no Qt header at all; basis/ only Qt
-# Core headers (checked when the folder of the Qt Core headers is given). The same table
+# Core headers; seriallink/ and geraet/, which command-line tools link, Qt Core and Qt Serial
+# Port headers (both checked when the folder of the Qt Core headers is given). The same table
 # stands in docs/architecture.md.
 set -euo pipefail
 wurzel=$(cd "${1:-$(dirname "$0")/..}" && pwd)
@@ -15,11 +16,13 @@ declare -A darf=(
     [basis]=""
     [widgets]="basis"
     [workspace]="geometry basis widgets"
-    [seriallink]="basis widgets"
-    [controller]="geometry basis widgets seriallink"
-    [firmware]="basis widgets seriallink"
-    [app]="geometry basis widgets workspace seriallink controller firmware"
-    [tools]="geometry basis widgets workspace seriallink controller firmware"
+    [seriallink]="basis"
+    [linkfenster]="basis widgets seriallink"
+    [geraet]="basis seriallink"
+    [controller]="geometry basis widgets seriallink geraet"
+    [firmware]="basis widgets seriallink geraet"
+    [app]="geometry basis widgets workspace seriallink linkfenster geraet controller firmware"
+    [tools]="geometry basis widgets workspace seriallink linkfenster geraet controller firmware"
 )
 
 fehler=0
@@ -59,6 +62,9 @@ for schicht in "${!darf[@]}"; do
                     melde "$rel:$zeile: geometry/ may not include Qt (<$kopf>)"
                 elif [ "$schicht" = basis ] && [ -n "$qtcore" ] && [ ! -e "$qtcore/${kopf#QtCore/}" ]; then
                     melde "$rel:$zeile: basis/ may include Qt Core only (<$kopf>)"
+                elif [[ $schicht == seriallink || $schicht == geraet ]] && [ -n "$qtcore" ] &&
+                    [ ! -e "$qtcore/${kopf#QtCore/}" ] && [[ ! $kopf =~ ^(QtSerialPort/)?QSerialPort ]]; then
+                    melde "$rel:$zeile: $schicht/ may include Qt Core and Qt Serial Port only (<$kopf>)"
                 fi
             fi
         done < <(grep -nE '^[[:space:]]*#[[:space:]]*include' "$datei" || true)

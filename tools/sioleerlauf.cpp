@@ -4,6 +4,7 @@
 // pseudo-terminal of its own; the stand-in then runs in a child process, so that the
 // figures are the application side's alone. Prints panel texts as they come and the figures
 // at the end (utime + stime from /proc/self/stat).
+#include "linkfenster/linkanzeige.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
 #include "tools/messwerkzeug.h"
@@ -84,10 +85,11 @@ int main(int argc, char** argv) {
     dialoge::SetzeAntworter(&ausgabe);
     SioVerbindung sio;
     sio.SetzeEinstellungsdatei(ini);
-    QObject::connect(&sio, &SioVerbindung::panelText, [](int panel, const QString& text) {
+    Linkanzeige anzeige(sio);
+    QObject::connect(&anzeige, &Linkanzeige::panelText, [](int panel, const QString& text) {
         if (panel == 1) std::printf("Panel 1: %s\n", qPrintable(text));
     });
-    QObject::connect(&sio, &SioVerbindung::panelHinweis, [](int, const QString& text) {
+    QObject::connect(&anzeige, &Linkanzeige::panelHinweis, [](int, const QString& text) {
         if (!text.isEmpty()) std::printf("Hinweis: %s\n", qPrintable(text));
     });
     int antworten = 0;

@@ -2,8 +2,8 @@
 // response decoded into the values and texts the window shows, the blocks' byte layouts, the
 // version check, and the speed measurement's steps.
 #include "basis/zahltext.h"
-#include "controller/messages.h"
-#include "controller/speedmessung.h"
+#include "geraet/messages.h"
+#include "geraet/speedmessung.h"
 
 #include <gtest/gtest.h>
 

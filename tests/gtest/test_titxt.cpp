@@ -1,7 +1,7 @@
 // The TI-TXT image: how each line is read for the transfer (hex digits, address lines, data
 // lines), how a file is cut into lines, and the check that decides whether an image may be
 // sent, with the line and the reason it names when it may not.
-#include "firmware/titxt.h"
+#include "geraet/titxt.h"
 
 #include <gtest/gtest.h>
 

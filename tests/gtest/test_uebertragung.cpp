@@ -1,7 +1,7 @@
 // The bootloader transfer without a window: the frames it builds, and what it does, in order,
 // for each reply line: a complete run, "NotAKN", replies it must not act on, a failed send,
 // Start again, the window closed, and the note on a missing reply.
-#include "firmware/uebertragung.h"
+#include "geraet/uebertragung.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "app/anwendung.h"
 #include "controller/Trackerinit.h"
 #include "firmware/Firmwareupdate.h"
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
 #include "support/ordnertestfall.h"

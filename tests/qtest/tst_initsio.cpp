@@ -1,6 +1,6 @@
 // The interface settings dialog: its controls, the port list, the defaults, OK and
 // "Abbrechen" with the saved copies, the queue-size buttons and the record it fills.
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 #include "support/bedienung.h"
 #include "support/testantworter.h"
 #include "support/testordner.h"

@@ -5,7 +5,7 @@
 #include "basis/simdaten.h"
 #include "basis/zahltext.h"
 #include "controller/Trackerinit.h"
-#include "controller/messages.h"
+#include "geraet/messages.h"
 #include "seriallink/rahmen.h"
 #include "support/bedienung.h"
 #include "support/testantworter.h"

@@ -2,8 +2,9 @@
 // chosen in the interface dialog opens, the status bar says so, the parametrization window
 // follows, and a response of the controller reaches the GUI thread and is counted.
 #include "app/anwendung.h"
+#include "linkfenster/linkanzeige.h"
 #include "controller/Trackerinit.h"
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"
@@ -83,7 +84,7 @@ private slots:
         Anwendung a;
         Hochfahren(a, *ordner);
         antworter.dialogHandler << Com5() << Com5() << Com5(false) << Com5();
-        QSignalSpy panel(a.Verbindung.get(), &SioVerbindung::panelText);
+        QSignalSpy panel(a.Anzeige.get(), &Linkanzeige::panelText);
         Aktion(*a.SDIAppForm, "Schnittstelle2")->trigger();
         QCOMPARE(a.SDIAppForm->Panel(1), QStringLiteral("Online com5 4800 Baud"));
         panel.clear();

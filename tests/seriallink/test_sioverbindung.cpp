@@ -5,6 +5,7 @@
 #include "kind.h"
 #include "proben.h"
 #include "pty.h"
+#include "linkfenster/linkanzeige.h"
 #include "qtest/support/testantworter.h"
 #include "seriallink/empfangsautomat.h"
 #include "seriallink/rahmen.h"
@@ -51,15 +52,17 @@ bool Warte(const std::function<bool()>& bis, int ms = 5000) {
     return QTest::qWaitFor(bis, ms);
 }
 
-// Everything the front says, in order.
+// Everything the front says, in order, with its events as the windows show them.
 class Aufzeichnung : public QObject {
 public:
-    explicit Aufzeichnung(SioVerbindung& s) {
-        connect(&s, &SioVerbindung::panelText, this, [this](int p, const QString& t) {
+    explicit Aufzeichnung(SioVerbindung& s) : anzeige(s) {
+        connect(&s, &SioVerbindung::ereignis, this,
+                [this](const Linkereignis& e) { linkereignisse.append(e); });
+        connect(&anzeige, &Linkanzeige::panelText, this, [this](int p, const QString& t) {
             panel[p].append(t);
             ereignisse.append(QStringLiteral("P%1 %2").arg(p).arg(t));
         });
-        connect(&s, &SioVerbindung::panelHinweis, this,
+        connect(&anzeige, &Linkanzeige::panelHinweis, this,
                 [this](int p, const QString& t) { hinweis[p].append(t); });
         connect(&s, &SioVerbindung::rahmenEmpfangen, this, [this](const QByteArray& r) {
             rahmen.append(r);
@@ -71,11 +74,13 @@ public:
         });
         connect(&s, &SioVerbindung::geoeffnet, this, [this] { ++geoeffnet; });
         connect(&s, &SioVerbindung::gesendet, this, [this] { ++gesendet; });
-        connect(&s, &SioVerbindung::piep, this, [this] { ++pieps; });
+        connect(&anzeige, &Linkanzeige::piep, this, [this] { ++pieps; });
     }
     QString Panel(int p) const { return panel.value(p).value(panel.value(p).size() - 1); }
     QString Hinweis(int p) const { return hinweis.value(p).value(hinweis.value(p).size() - 1); }
 
+    Linkanzeige anzeige;
+    QList<Linkereignis> linkereignisse;
     QMap<int, QStringList> panel, hinweis;
     QList<QByteArray> rahmen, zeilen;
     QStringList ereignisse;

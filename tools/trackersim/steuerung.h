@@ -22,7 +22,7 @@
 //    Other command bytes and requests with a wrong checksum are ignored.
 //  - The current values saturate at the limits of their fields (a shadow longer than
 //    6553.5 cm reads 65535).
-#include "controller/messages.h"
+#include "geraet/messages.h"
 #include "geometry/rechenlauf.h"
 #include "tools/trackersim/geraet.h"
 #include "tools/trackersim/rahmenleser.h"
@@ -38,7 +38,7 @@ namespace trackersim {
 std::int64_t UtcSekunden(int jahr, unsigned monat, unsigned tag, int stunde, int minute,
                          int sekunde);
 
-// The parameter set as the application sends and reads it (controller/messages.h).
+// The parameter set as the application sends and reads it (geraet/messages.h).
 using ParameterBytes = std::array<std::uint8_t, messages::TrackerParameter::Groesse>;
 // The set the device starts with: the window's defaults and, in ParRest, its serial number.
 messages::TrackerParameter Werksparameter();

@@ -5,7 +5,7 @@
 // only: the test that includes it defines HW_TRACKERSIM, the simulator's path.
 #include "app/anwendung.h"
 #include "basis/programmdateien.h"
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 #include "support/bedienung.h"
 #include "support/testordner.h"
 #include "workspace/SDIMAIN.h"

@@ -1,4 +1,4 @@
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"

@@ -1,4 +1,4 @@
-#include "firmware/titxt.h"
+#include "geraet/titxt.h"
 
 #include <cstdio>
 

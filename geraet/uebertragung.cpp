@@ -1,4 +1,4 @@
-#include "firmware/uebertragung.h"
+#include "geraet/uebertragung.h"
 
 #include "seriallink/rahmen.h"
 

@@ -1,7 +1,7 @@
-#include "controller/speedmessung.h"
+#include "geraet/speedmessung.h"
 
 #include "basis/zahltext.h"
-#include "controller/messages.h"
+#include "geraet/messages.h"
 
 #include <QTime>
 

@@ -1,4 +1,4 @@
-#include "controller/messages.h"
+#include "geraet/messages.h"
 
 #include "basis/zahltext.h"
 

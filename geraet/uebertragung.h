@@ -10,7 +10,7 @@
 //
 // The transfer knows no window and no port: what it does to them goes through Umgebung, in
 // the order it happens, so that a test can record it. No Qt.
-#include "firmware/titxt.h"
+#include "geraet/titxt.h"
 
 #include <chrono>
 #include <cstdint>

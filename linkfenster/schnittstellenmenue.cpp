@@ -1,6 +1,6 @@
-#include "seriallink/schnittstellenmenue.h"
+#include "linkfenster/schnittstellenmenue.h"
 
-#include "seriallink/InitSIO.h"
+#include "linkfenster/InitSIO.h"
 #include "seriallink/sioverbindung.h"
 #include "widgets/dialoge.h"
 

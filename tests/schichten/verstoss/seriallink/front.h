@@ -1,0 +1,4 @@
+#pragma once
+#include <QSerialPort>
+#include <QMessageBox>
+#include "widgets/dialoge.h"
