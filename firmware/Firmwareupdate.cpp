@@ -2,6 +2,7 @@
 
 #include "basis/dateizugriff.h"
 #include "basis/fehler.h"
+#include "geraet/bootloaderhinweise.h"
 #include "widgets/dialoge.h"
 
 #include <QDir>
@@ -175,16 +176,11 @@ void TFormFirmwareupdate::Timer1Timer() {
 void TFormFirmwareupdate::TimerAntwortTimer() {
     if (!transfer_.Loescht() && !transfer_.WartetAufAntwort()) return;
     if (portOffen_ && !portOffen_()) {
-        MonitorZeile(tr("Keine Antwort des Bootloaders seit 5 s: die Verbindung zur Schnittstelle "
-                        "ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen "
-                        "und Start drücken."));
+        MonitorZeile(bootloaderhinweise::PortVerloren());
         return;
     }
     if (transfer_.Loescht()) {
-        MonitorZeile(tr("Keine Antwort des Bootloaders seit 5 s auf das Löschen. Läuft die "
-                        "Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und "
-                        "Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? "
-                        "Start beginnt neu."));
+        MonitorZeile(bootloaderhinweise::LoeschenOhneAntwort());
         return;
     }
     MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));

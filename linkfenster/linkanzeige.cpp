@@ -11,26 +11,26 @@ Linkanzeige::Texte Linkanzeige::Fuer(const Linkereignis& e) {
     Texte t;
     switch (e.art) {
     case A::NichtInitialisiert:
-        t = {1, QStringLiteral("not initialize")};
+        t = {1, QStringLiteral("not initialize"), false, {}, false};
         break;
     case A::Geoeffnet:
-        t = {1, QStringLiteral("Online com%1 %2 Baud").arg(e.port).arg(e.baudtext), true};
+        t = {1, QStringLiteral("Online com%1 %2 Baud").arg(e.port).arg(e.baudtext), true, {}, false};
         break;
     case A::OeffnenGescheitert:
     case A::PortVerloren:
         t = {1, QStringLiteral("Error on COM%1").arg(e.port), true, e.ursache, true};
         break;
     case A::Geschlossen:
-        t = {1, QStringLiteral("closed."), true};
+        t = {1, QStringLiteral("closed."), true, {}, false};
         break;
     case A::SchliessenGescheitert:
         t = {1, QStringLiteral("Error in close!"), false, {}, true};
         break;
     case A::Rahmen:
-        t = {0, QStringLiteral("Protokolle: %1").arg(e.zahl)};
+        t = {0, QStringLiteral("Protokolle: %1").arg(e.zahl), false, {}, false};
         break;
     case A::Pruefsummenfehler:
-        t = {3, QStringLiteral("CS FEHLER !")};
+        t = {3, QStringLiteral("CS FEHLER !"), false, {}, false};
         break;
     case A::Systemfehler:
         break;

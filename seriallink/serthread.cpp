@@ -1,5 +1,7 @@
 #include "seriallink/serthread.h"
 
+#include "seriallink/mitschnitt.h"
+
 #include <array>
 #include <cerrno>
 #include <exception>
@@ -267,5 +269,6 @@ void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     // too, and no byte of this read joins a line of an earlier session.
     const bool firmwareModus = stelle_.FirmwareModus();
     if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
+    if (Mitschnitt* m = stelle_.mitschnitt_; m && m->An()) m->Empfangen(bytes, firmwareModus);
     automat_.Lies(bytes, firmwareModus, weitergabe);
 }

@@ -41,6 +41,7 @@ struct Fund {
 // throws takes the receiver's restart path.
 using Empfangseingriff = std::function<void(std::span<const std::uint8_t>)>;
 
+class Mitschnitt;
 class TSerThread;
 
 class Empfangsstelle {
@@ -90,6 +91,9 @@ public:
     bool FirmwareModus() const { return firmwareModus_.load(); }
     // Receivers started from now on use it.
     void SetzeEingriff(Empfangseingriff eingriff);
+    // The traffic record every receiver hands its reads to while it is on; set before the
+    // first start, kept by the caller for this object's life.
+    void SetzeMitschnitt(Mitschnitt* mitschnitt) { mitschnitt_ = mitschnitt; }
 
 private:
     friend class TSerThread;
@@ -116,6 +120,7 @@ private:
     bool gemeldet_ = false;         // a call of melden_ is on its way or being served
     std::uint64_t verworfen_ = 0, zeilenVerworfen_ = 0;
     Empfangseingriff eingriff_;
+    Mitschnitt* mitschnitt_ = nullptr;
 };
 
 class TSerThread {

@@ -1,6 +1,7 @@
 #include "seriallink/sioverbindung.h"
 
 #include "basis/programmdateien.h"
+#include "seriallink/mitschnitt.h"
 #include "seriallink/portliste.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sendeweg.h"
@@ -10,12 +11,15 @@
 #include <QMetaObject>
 
 SioVerbindung::SioVerbindung(QObject* parent)
-    : QObject(parent), sendeweg_(std::make_unique<Sendeweg>()),
+    : QObject(parent), mitschnitt_(std::make_unique<Mitschnitt>()),
+      sendeweg_(std::make_unique<Sendeweg>()),
       empfang_(std::make_unique<Empfangsstelle>([this] {
           // One queued call for what waits: the GUI thread takes the finds in the order
           // they were made.
           QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
-      })) {}
+      })) {
+    empfang_->SetzeMitschnitt(mitschnitt_.get());
+}
 
 SioVerbindung::~SioVerbindung() {
     Freigeben();
@@ -25,7 +29,7 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     SetzeComPortNr(o.ComPortNr);
     const int nr = o.ComPortNr;
     if (!o.Initialisieren) {
-        emit ereignis({Linkereignis::Art::NichtInitialisiert, nr});
+        emit ereignis(Linkereignis(Linkereignis::Art::NichtInitialisiert, nr));
         return;
     }
     if (portOffen_) SioClose();
@@ -37,7 +41,7 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     };
     const QString datei =
         einstellungsdatei_.isEmpty() ? programmdateien::Einstellungsdatei() : einstellungsdatei_;
-    geraet = portliste::GeraetFuer(nr, datei);
+    geraet = o.Geraet.isEmpty() ? portliste::GeraetFuer(nr, datei) : o.Geraet;
     serial::Oeffnungsfehler fehler;
     port_ = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer, o.Sendepuffer,
                                 beobachter_, &fehler);
@@ -52,6 +56,7 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     }
     ++zyklus_;
     fehlerGemeldet_ = false;
+    mitschnitt_->NeuerPort();
     // Out of descriptors or threads: a failed open like any other, never an abort.
     if (const int f = sendeweg_->Oeffne(*port_); f != 0) {
         Freigeben();
@@ -82,8 +87,8 @@ void SioVerbindung::SioClose() {
     // either way: a PortOffen with nothing behind it would let the menus skip the dialog.
     const bool ok = Freigeben();
     portOffen_ = false;
-    emit ereignis({ok ? Linkereignis::Art::Geschlossen : Linkereignis::Art::SchliessenGescheitert,
-          offeneNr_});
+    emit ereignis(Linkereignis(
+        ok ? Linkereignis::Art::Geschlossen : Linkereignis::Art::SchliessenGescheitert, offeneNr_));
 }
 
 bool SioVerbindung::Freigeben() {
@@ -107,7 +112,13 @@ bool SioVerbindung::SioSend(const std::uint8_t* daten, unsigned anzahl) {
     if (!sendeweg_->Offen()) return false;
     // The controller's status poll starts again with every request, not during an update.
     if (!FirmwareModus()) emit gesendet();
-    return sendeweg_->Sende({daten, anzahl});
+    if (!mitschnitt_->An()) return sendeweg_->Sende({daten, anzahl});
+    // Recorded as handed over before the bytes can leave, so that a reply is never recorded
+    // before its request.
+    mitschnitt_->Gesendet({daten, anzahl});
+    const bool ok = sendeweg_->Sende({daten, anzahl});
+    if (!ok) mitschnitt_->NichtGesendet({daten, anzahl});
+    return ok;
 }
 
 bool SioVerbindung::PortOffen() const {
@@ -150,6 +161,10 @@ void SioVerbindung::SetzeEinstellungsdatei(const QString& pfad) {
 
 int SioVerbindung::Pruefsummenfehler() const {
     return pruefsummenfehler_;
+}
+
+Mitschnitt& SioVerbindung::Aufzeichnung() {
+    return *mitschnitt_;
 }
 
 QString SioVerbindung::Geraet() const {

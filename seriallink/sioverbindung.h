@@ -24,6 +24,7 @@
 #include <span>
 
 class Empfangsstelle;
+class Mitschnitt;
 struct Fund;
 class Sendeweg;
 
@@ -36,6 +37,9 @@ struct Oeffnung {
     int Empfangspuffer = 4096, Sendepuffer = 4096;
     bool Initialisieren = true;                // "Schnittstelle initialisieren"
     QString Baudtext = QStringLiteral("4800"); // the baud-rate entry the dialog shows
+    // A device path opened in place of the one ComPortNr names (a command-line tool given a
+    // path); empty: ComPortNr's device.
+    QString Geraet;
 };
 
 // One thing that happened to the link, for whoever shows it.
@@ -51,6 +55,9 @@ struct Linkereignis {
         Rahmen,                // a frame with a matching checksum (zahl: frames before it)
         Pruefsummenfehler,     // candidates whose checksum failed (zahl of them)
     };
+    Linkereignis() = default;
+    Linkereignis(Art a, int p, QString u = {}) : art(a), port(p), ursache(std::move(u)) {}
+
     Art art = Art::Rahmen;
     int port = 0;        // the COM number concerned
     QString ursache;     // a plain-words cause
@@ -109,6 +116,8 @@ public:
     bool NichtsWartet() const;
     // The device of the open port; empty while closed.
     QString Geraet() const;
+    // The traffic record of this link: every byte sent and received while it is on.
+    Mitschnitt& Aufzeichnung();
 
     // For tests. Applies from the next open: sees every RTS/DTR change (a pseudo-terminal
     // has no lines to watch).
@@ -163,6 +172,7 @@ private:
     serial::Leitungsbeobachter beobachter_;
     std::function<bool(serial::ComHandle&)> schliesser_;
     serial::ComHandle port_;
+    std::unique_ptr<Mitschnitt> mitschnitt_; // outlives the receivers, which use it
     std::unique_ptr<Sendeweg> sendeweg_;
     std::unique_ptr<Empfangsstelle> empfang_;
 };

@@ -292,9 +292,11 @@ TEST_P(Flut, HaeltBisZuIhremEndeAn) {
     ASSERT_TRUE(vorbei);
     ASSERT_EQ(vorbei->rfind("Flut vorbei ", 0), 0u) << *vorbei;
     const Uhr::time_point genommen{std::chrono::nanoseconds(std::stoll(vorbei->substr(12)))};
-    // Taken after the first byte came and before the last one was read.
+    // Taken after the first byte came, and at the latest when the last one was read: the
+    // simulator reads its clock once its last write has returned, which a reader on another
+    // core may beat by a little, so a small lead of the read is no fault.
     EXPECT_LE(*erstes, genommen);
-    EXPECT_LE(genommen, letztes);
+    EXPECT_LE(genommen, letztes + 50ms);
 
     EXPECT_EQ(anzahl % 8, 0u);
     anfang.resize(anfang.size() / 8 * 8); // a read may end inside a response

@@ -85,6 +85,8 @@ const char* Hilfetext() {
            "  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)\n"
            "  --ack-set                   beantwortet SET-Anfragen mit dem Status\n"
            "                              (ohne: SET-Anfragen bleiben unbeantwortet)\n"
+           "  --param-falsch              speichert \"SET Parameter\" mit einer um 1 cm\n"
+           "                              groesseren Modulhoehe (Fehler beim Zuruecklesen)\n"
            "Bootloader:\n"
            "  --bootloader                spielt den Bootloader statt der Steuerung\n"
            "  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)\n"
@@ -204,6 +206,7 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
         {"help", &o.hilfe},
         {"bootloader", &o.bootloader},
         {"ack-set", &o.steuerung.quittieren},
+        {"param-falsch", &o.steuerung.parameterVerfaelschen},
         {"early-akn", &o.bootloaderEinstellungen.fruehesAkn},
         {"log", &o.protokoll},
         {"flut-falsch", &o.flutFalsch},

@@ -134,6 +134,7 @@ void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
             ParameterBytes b = satz_.Bytes();
             std::copy(p.begin() + 1, p.begin() + 37, b.begin());
             satz_ = messages::TrackerParameter::AusBytes(b);
+            if (e_.parameterVerfaelschen) ++satz_.ParModulH;
             if (automatik_)
                 StarteAutomatik();
             else

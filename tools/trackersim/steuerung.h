@@ -48,6 +48,9 @@ struct SteuerungsEinstellungen {
     std::int64_t uhr = UtcSekunden(2008, 7, 7, 11, 0, 0); // UTC at time 0
     double zeitraffer = 1; // the device's time runs this many times faster
     bool quittieren = false;
+    // A controller that stores what "SET Parameter" carries, but the module height one
+    // centimetre higher (a faulty flash cell, a firmware bug): read back, the set differs.
+    bool parameterVerfaelschen = false;
     Stoerplan stoerungen;
 };
 

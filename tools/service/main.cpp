@@ -1,0 +1,528 @@
+// heliowendler-service: the service technician's work on a tracker controller without the
+// windows, over the same link core and the same messages as the parametrization and firmware
+// windows. See Hilfe() for the commands and exit codes.
+#include "basis/comport.h"
+#include "basis/dateizugriff.h"
+#include "basis/fehler.h"
+#include "basis/programmdateien.h"
+#include "basis/zahltext.h"
+#include "geraet/messages.h"
+#include "geraet/parameterdatei.h"
+#include "geraet/protokoll.h"
+#include "geraet/speedmessung.h"
+#include "seriallink/portliste.h"
+#include "tools/service/flashen.h"
+#include "tools/service/verbindung.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QTimer>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+using namespace dienst;
+using messages::Kommando;
+
+namespace {
+
+QString T(const char* text) {
+    return QCoreApplication::translate("heliowendler-service", text);
+}
+
+void Aus(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+void Fehlermeldung(const QString& text) {
+    std::fprintf(stderr, "heliowendler-service: %s\n", text.toUtf8().constData());
+}
+
+QString Hilfe() {
+    return T("Aufruf: heliowendler-service BEFEHL [Optionen]\n"
+             "Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne\n"
+             "Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.\n"
+             "\n"
+             "Befehle:\n"
+             "  ports                     jede Schnittstelle COM<n> mit Gerät, Art, bei USB\n"
+             "                            Hersteller, Produkt und Seriennummer, und ob ein\n"
+             "                            anderes Programm sie hält\n"
+             "  info                      Versionstext der Steuerung (\"GET Info\")\n"
+             "  status                    die sechs Statuslampen und der Countdown\n"
+             "  werte                     die sechs aktuellen Systemwerte mit Einheiten\n"
+             "  zeit                      die Uhr der Steuerung (UTC)\n"
+             "  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]\n"
+             "                            stellt die Uhr und liest sie zurück\n"
+             "  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die\n"
+             "                            Standardausgabe)\n"
+             "  param --setzen F          prüft F mit den Regeln des Fensters, sendet\n"
+             "                            \"SET Parameter\", liest den Satz zurück und vergleicht\n"
+             "  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)\n"
+             "  automatik                 zurück in den Automatikbetrieb\n"
+             "  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,\n"
+             "                            dann nach Ost; bewegt die Mechanik)\n"
+             "  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit\n"
+             "                            mehreren --port an mehrere Steuerungen zugleich\n"
+             "\n"
+             "Optionen:\n"
+             "  --port P                  COM<n> (wie im Schnittstellendialog: [Ports] der\n"
+             "                            Einstellungsdatei, dann die Geräte des Systems) oder\n"
+             "                            ein Gerätepfad; bei flash auch mehrfach\n"
+             "  --einstellungen F         Einstellungsdatei mit [Ports] (die des Programms)\n"
+             "  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F\n"
+             "                            (bei mehreren Ports: F.COM<n>)\n"
+             "  --frist S                 Sekunden bis zur Antwort (1.0; flash: 5.0)\n"
+             "  --versuche N              Anfragen ohne gültige Antwort werden bis zu N-mal\n"
+             "                            gesendet (3)\n"
+             "  --help                    diese Hilfe\n"
+             "\n"
+             "Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder\n"
+             "verloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,\n"
+             "4 Datei oder Image abgelehnt.\n");
+}
+
+struct Optionen {
+    QString befehl;
+    QStringList argumente;
+    QStringList ports;
+    QString einstellungen;
+    QString protokoll;
+    QString datei;
+    QString setzen;
+    bool jetzt = false;
+    int gruppe = -1;
+    bool ja = false;
+    std::optional<double> frist;
+    int versuche = 3;
+    bool hilfe = false;
+};
+
+std::optional<Fehler> LiesOptionen(const QStringList& args, Optionen& o) {
+    const QStringList mitWert = {"port", "einstellungen", "protokoll", "datei", "setzen",
+                                 "gruppe", "frist", "versuche"};
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            if (o.befehl.isEmpty())
+                o.befehl = a;
+            else
+                o.argumente << a;
+            continue;
+        }
+        QString name = a.mid(2), wert;
+        bool hatWert = false;
+        if (const qsizetype gleich = name.indexOf(u'='); gleich >= 0) {
+            wert = name.mid(gleich + 1);
+            name = name.left(gleich);
+            hatWert = true;
+        }
+        if (mitWert.contains(name)) {
+            if (!hatWert) {
+                if (i + 1 >= args.size())
+                    return Fehler{Aufruf, T("--%1 braucht einen Wert").arg(name)};
+                wert = args[++i];
+            }
+        } else if (hatWert) {
+            return Fehler{Aufruf, T("--%1 nimmt keinen Wert").arg(name)};
+        }
+        bool ok = true;
+        if (name == QLatin1String("help"))
+            o.hilfe = true;
+        else if (name == QLatin1String("jetzt"))
+            o.jetzt = true;
+        else if (name == QLatin1String("ja"))
+            o.ja = true;
+        else if (name == QLatin1String("port"))
+            o.ports << wert;
+        else if (name == QLatin1String("einstellungen"))
+            o.einstellungen = wert;
+        else if (name == QLatin1String("protokoll"))
+            o.protokoll = wert;
+        else if (name == QLatin1String("datei"))
+            o.datei = wert;
+        else if (name == QLatin1String("setzen"))
+            o.setzen = wert;
+        else if (name == QLatin1String("gruppe")) {
+            o.gruppe = wert.toInt(&ok);
+            ok = ok && o.gruppe >= 0 && o.gruppe <= 255;
+        } else if (name == QLatin1String("frist")) {
+            const double s = wert.toDouble(&ok); // C locale: a point
+            ok = ok && s > 0 && s <= 3600;
+            if (ok) o.frist = s;
+        } else if (name == QLatin1String("versuche")) {
+            o.versuche = wert.toInt(&ok);
+            ok = ok && o.versuche >= 1 && o.versuche <= 100;
+        } else
+            return Fehler{Aufruf, T("unbekannte Option --%1").arg(name)};
+        if (!ok) return Fehler{Aufruf, T("--%1=%2 ist kein gültiger Wert").arg(name, wert)};
+    }
+    return std::nullopt;
+}
+
+// --- ports ------------------------------------------------------------------------------------
+
+QString Art(const PortEintrag& p) {
+    if (p.AusEinstellungen) return T("eingetragen");
+    const QString name = QFileInfo(p.Geraet).fileName();
+    if (name.startsWith(QLatin1String("ttyUSB"))) return QStringLiteral("USB");
+    if (name.startsWith(QLatin1String("ttyACM"))) return QStringLiteral("ACM");
+    return T("eingebaut");
+}
+
+// Whether another program holds the device: it refuses an open, or holds its lock.
+bool Belegt(const QString& geraet) {
+    const int fd = ::open(QFile::encodeName(geraet).constData(),
+                          O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == EBUSY;
+    const bool belegt = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return belegt;
+}
+
+int Ports(const Optionen& o) {
+    const QList<PortEintrag> ports = portliste::Ports(o.einstellungen);
+    if (ports.isEmpty()) Aus(T("Keine Schnittstelle gefunden.\n"));
+    for (const PortEintrag& p : ports) {
+        QString zeile = QStringLiteral("%1\t%2\t%3").arg(p.Name, p.Geraet, Art(p));
+        const QSerialPortInfo info(QFileInfo(p.Geraet).canonicalFilePath());
+        if (info.hasVendorIdentifier())
+            zeile += QStringLiteral("\t%1:%2 %3 %4, %5")
+                         .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                         .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+                         .arg(info.manufacturer(), info.description(),
+                              T("Seriennummer %1").arg(info.serialNumber()));
+        zeile += u'\t';
+        zeile += Belegt(p.Geraet) ? T("belegt") : T("frei");
+        Aus(zeile + u'\n');
+    }
+    return Erfolg;
+}
+
+// --- one controller ----------------------------------------------------------------------------
+
+// Opens the one port of o (with its record) or says why not.
+std::unique_ptr<Verbindung> Verbinde(const Optionen& o, Fehler& f) {
+    if (o.ports.size() != 1) {
+        f = {Aufruf, o.ports.isEmpty() ? T("--port fehlt") : T("Dieser Befehl nimmt ein --port")};
+        return nullptr;
+    }
+    const auto port = LiesPort(o.ports[0]);
+    if (!port) {
+        f = {Aufruf, T("--port %1: COM<n> oder ein Gerätepfad erwartet").arg(o.ports[0])};
+        return nullptr;
+    }
+    auto v = std::make_unique<Verbindung>(*port, o.einstellungen);
+    v->versuche = o.versuche;
+    if (o.frist) v->frist = std::chrono::milliseconds(static_cast<long long>(*o.frist * 1000));
+    if (!o.protokoll.isEmpty())
+        if (auto e = v->Protokolliere(o.protokoll)) {
+            f = *e;
+            return nullptr;
+        }
+    if (auto e = v->Oeffne()) {
+        f = *e;
+        return nullptr;
+    }
+    return v;
+}
+
+QString UhrText(const std::array<std::uint8_t, 7>& z) {
+    return QStringLiteral("%1-%2-%3T%4:%5:%6")
+        .arg(2000 + z[6])
+        .arg(z[5], 2, 10, QLatin1Char('0'))
+        .arg(z[3], 2, 10, QLatin1Char('0'))
+        .arg(z[2], 2, 10, QLatin1Char('0'))
+        .arg(z[1], 2, 10, QLatin1Char('0'))
+        .arg(z[0], 2, 10, QLatin1Char('0'));
+}
+
+std::optional<QDateTime> LiesZeitpunkt(const QString& text) {
+    for (const char* form : {"yyyy-MM-ddTHH:mm:ss", "yyyy-MM-ddTHH:mm"}) {
+        QDateTime t = QDateTime::fromString(text, QString::fromLatin1(form));
+        if (t.isValid()) {
+            t.setTimeSpec(Qt::UTC);
+            return t;
+        }
+    }
+    return std::nullopt;
+}
+
+int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
+    const QString& b = o.befehl;
+    const auto frage = [&](const rahmen::Bytes& anfrage, Kommando antwort) {
+        return v.Frage(anfrage, messages::Byte(antwort), f);
+    };
+    if (b == QLatin1String("info")) {
+        const auto a = frage(messages::Anfrage(Kommando::GetInfo), Kommando::Info);
+        if (!a) return f.ende;
+        Aus(T("Version: %1\n").arg(messages::LeseVersionstext(*a).value_or(QString())));
+        return Erfolg;
+    }
+    if (b == QLatin1String("status")) {
+        const auto a = frage(messages::Anfrage(Kommando::GetStatus), Kommando::Status);
+        if (!a) return f.ende;
+        const messages::Status s = *messages::LeseStatus(*a);
+        for (const messages::Statuslampe& l : messages::Statuslampen)
+            Aus(QStringLiteral("%1: %2\n")
+                    .arg(QString::fromUtf8(l.beschriftung),
+                         (s.StatusByte & l.bit) != 0 ? T("an") : T("aus")));
+        Aus(QStringLiteral("Countdown: %1\n").arg(messages::CountdownText(s.TrackCountdown)));
+        return Erfolg;
+    }
+    if (b == QLatin1String("werte")) {
+        const auto a =
+            frage(messages::Anfrage(Kommando::GetAktuelleDaten), Kommando::GetAktuelleDaten);
+        if (!a) return f.ende;
+        const messages::Istwerttexte t = messages::IstwertTexte(*messages::LeseIstwerte(*a));
+        Aus(T("Position aktuell: %1 °\nSchatten aktuell: %2 cm\nStand der Sonne: %3 °\n"
+              "Azimut: %4 °\nGrenzwinkel: %5 °\nKorrektur: %6 °\n")
+                .arg(t.AktPos, t.AktSchatten, t.AktSonnenstand, t.AktAzimut, t.AktGrenz,
+                     t.AktKorrekt));
+        return Erfolg;
+    }
+    if (b == QLatin1String("zeit")) {
+        const auto lies = [&]() -> std::optional<messages::Uhrzeit> {
+            const auto a = frage(messages::Anfrage(Kommando::GetTime), Kommando::GetTime);
+            if (!a) return std::nullopt;
+            return messages::LeseUhrzeit(*a);
+        };
+        if (o.setzen.isEmpty() && !o.jetzt) {
+            const auto u = lies();
+            if (!u) return f.ende;
+            Aus(T("%1 UTC, Gruppe %2\n").arg(UhrText(u->zeit)).arg(u->gruppe));
+            return Erfolg;
+        }
+        QDateTime ziel;
+        if (o.jetzt) {
+            ziel = QDateTime::currentDateTimeUtc();
+        } else if (const auto t = LiesZeitpunkt(o.setzen)) {
+            ziel = *t;
+        } else {
+            f = {Aufruf, T("--setzen %1: JJJJ-MM-TTTHH:MM[:SS] erwartet").arg(o.setzen)};
+            return Aufruf;
+        }
+        if (ziel.date().year() < 2000 || ziel.date().year() > 2255) {
+            f = {Aufruf, T("--setzen %1: das Jahr muss zwischen 2000 und 2255 liegen").arg(o.setzen)};
+            return Aufruf;
+        }
+        // The group stays the controller's unless --gruppe is given.
+        int gruppe = o.gruppe;
+        if (gruppe < 0) {
+            const auto u = lies();
+            if (!u) return f.ende;
+            gruppe = u->gruppe;
+        }
+        messages::TrackerZeit z;
+        z.ZeitSekunde = static_cast<std::uint8_t>(ziel.time().second());
+        z.ZeitMinute = static_cast<std::uint8_t>(ziel.time().minute());
+        z.ZeitStunde = static_cast<std::uint8_t>(ziel.time().hour());
+        z.ZeitTag = static_cast<std::uint8_t>(ziel.date().day());
+        z.ZeitMonat = static_cast<std::uint8_t>(ziel.date().month());
+        z.ZeitJahr = static_cast<std::uint8_t>(ziel.date().year() - 2000);
+        z.ZeitGruppe = static_cast<std::uint8_t>(gruppe);
+        if (!v.Sende(messages::SetTimeAnfrage(z))) {
+            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+            return PortFehler;
+        }
+        const auto u = lies();
+        if (!u) return f.ende;
+        const QDateTime gelesen = LiesZeitpunkt(UhrText(u->zeit)).value_or(QDateTime());
+        // The clock runs on meanwhile: back within the reply time, and the group as set.
+        const qint64 abstand = gelesen.isValid() ? ziel.secsTo(gelesen) : -1;
+        Aus(T("%1 UTC, Gruppe %2\n").arg(UhrText(u->zeit)).arg(u->gruppe));
+        if (abstand < 0 || abstand > 2 + v.versuche * (v.frist.count() / 1000 + 1) ||
+            u->gruppe != gruppe) {
+            f = {KeineAntwort, T("Die Uhr liest %1 UTC, Gruppe %2 zurück; gesetzt war %3 UTC, "
+                                 "Gruppe %4")
+                                   .arg(UhrText(u->zeit))
+                                   .arg(u->gruppe)
+                                   .arg(ziel.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
+                                   .arg(gruppe)};
+            return KeineAntwort;
+        }
+        return Erfolg;
+    }
+    if (b == QLatin1String("param")) {
+        const auto lies = [&]() -> std::optional<messages::TrackerParameter> {
+            const auto a = frage(messages::Anfrage(Kommando::GetParam), Kommando::GetParam);
+            if (!a) return std::nullopt;
+            return messages::LeseParameter(*a);
+        };
+        if (o.setzen.isEmpty()) {
+            const auto p = lies();
+            if (!p) return f.ende;
+            const QString text = parameterdatei::Schreibe(
+                *p, T("Parametersatz der Trackersteuerung an %1, gelesen %2 UTC")
+                        .arg(v.Name(), QDateTime::currentDateTimeUtc().toString(
+                                           QStringLiteral("yyyy-MM-ddTHH:mm:ss"))));
+            if (o.datei.isEmpty()) {
+                Aus(text);
+                return Erfolg;
+            }
+            if (!dateizugriff::Ersetze(o.datei, [&](const QByteArray&) { return text.toUtf8(); })) {
+                f = {DateiFehler, T("In %1 kann nicht geschrieben werden").arg(o.datei)};
+                return DateiFehler;
+            }
+            return Erfolg;
+        }
+        const std::optional<QByteArray> inhalt = dateizugriff::Lies(o.setzen);
+        if (!inhalt) {
+            f = {DateiFehler, T("Die Datei %1 kann nicht gelesen werden.").arg(o.setzen)};
+            return DateiFehler;
+        }
+        messages::TrackerParameter soll;
+        try {
+            soll = parameterdatei::Lies(QString::fromUtf8(*inhalt));
+        } catch (const BenutzerFehler& e) {
+            f = {DateiFehler, QStringLiteral("%1: %2").arg(o.setzen, e.meldung())};
+            return DateiFehler;
+        }
+        if (!v.Sende(messages::SetParamAnfrage(soll))) {
+            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+            return PortFehler;
+        }
+        const auto ist = lies();
+        if (!ist) return f.ende;
+        // "SET Parameter" carries bytes 0 ... 35: those must read back as sent.
+        const auto a = soll.Bytes(), b2 = ist->Bytes();
+        if (std::equal(a.begin(), a.begin() + 36, b2.begin())) {
+            Aus(T("Parametersatz gesetzt und zurückgelesen: gleich.\n"));
+            return Erfolg;
+        }
+        messages::TrackerParameter istOhneRest = *ist;
+        istOhneRest.ParRest = soll.ParRest;
+        const QStringList sollZeilen = parameterdatei::Schreibe(soll).split(u'\n');
+        const QStringList istZeilen = parameterdatei::Schreibe(istOhneRest).split(u'\n');
+        QString diff;
+        for (qsizetype i = 0; i < std::max(sollZeilen.size(), istZeilen.size()); ++i) {
+            const QString s = sollZeilen.value(i), z = istZeilen.value(i);
+            if (s != z) diff += QStringLiteral("- %1\n+ %2\n").arg(s, z);
+        }
+        f = {KeineAntwort, T("Der zurückgelesene Satz weicht ab (- gesendet, + gelesen):\n%1")
+                               .arg(diff.trimmed())};
+        return KeineAntwort;
+    }
+    if (b == QLatin1String("position") || b == QLatin1String("automatik")) {
+        rahmen::Bytes anfrage;
+        if (b == QLatin1String("position")) {
+            bool ok = o.argumente.size() == 1;
+            const int winkel = ok ? o.argumente[0].toInt(&ok) : 0;
+            if (!ok || winkel < 0 || winkel > 65535) {
+                f = {Aufruf, T("position: ein Winkel in ganzen Grad erwartet")};
+                return Aufruf;
+            }
+            if (!o.ja) {
+                f = {Aufruf, T("position bewegt den Tracker: mit --ja bestätigen")};
+                return Aufruf;
+            }
+            anfrage = messages::SetPositionAnfrage(winkel);
+        } else {
+            anfrage = messages::Anfrage(Kommando::SetAutomatik);
+        }
+        if (!v.Sende(anfrage)) {
+            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+            return PortFehler;
+        }
+        // The controller does not answer a SET; its status says it is there and shows the
+        // motor and automatic lamps.
+        const auto a = frage(messages::Anfrage(Kommando::GetStatus), Kommando::Status);
+        if (!a) return f.ende;
+        const messages::Status s = *messages::LeseStatus(*a);
+        Aus(T("Gesendet. Status: %1, Countdown %2\n")
+                .arg(protokoll::Lampen(s.StatusByte), messages::CountdownText(s.TrackCountdown)));
+        return Erfolg;
+    }
+    if (b == QLatin1String("speed")) {
+        if (!o.ja) {
+            f = {Aufruf, T("speed bewegt den Tracker nach West und Ost: mit --ja bestätigen")};
+            return Aufruf;
+        }
+        const auto pa = frage(messages::Anfrage(Kommando::GetParam), Kommando::GetParam);
+        if (!pa) return f.ende;
+        const messages::TrackerParameter p = *messages::LeseParameter(*pa);
+        Speedmessung messung;
+        messung.Zuruecksetzen();
+        if (!v.Sende(messages::SetPositionAnfrage(359))) {
+            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+            return PortFehler;
+        }
+        messung.Beginne(QDateTime::currentDateTimeUtc());
+        std::fprintf(stderr, "%s\n", T("Fahrt nach West ...").toUtf8().constData());
+        bool ostGemeldet = false;
+        for (;;) {
+            QEventLoop warte;
+            QTimer::singleShot(1000, Qt::PreciseTimer, &warte, &QEventLoop::quit);
+            warte.exec();
+            const auto a = frage(messages::Anfrage(Kommando::GetStatus), Kommando::Status);
+            if (!a) return f.ende;
+            const Speedmessung::Tick t =
+                messung.TimerTracktimeTimer(QDateTime::currentDateTimeUtc(),
+                                            messages::LeseStatus(*a)->StatusByte,
+                                            p.ParAnschlagOst, p.ParAnschlagWest);
+            std::fprintf(stderr, "%s %s\n",
+                         (messung.WestErreicht() ? T("Ost") : T("West")).toUtf8().constData(),
+                         t.Zeit.toUtf8().constData());
+            if (t.schritt == Speedmessung::Schritt::NachOsten) {
+                if (!v.Sende(messages::SetPositionAnfrage(1))) {
+                    f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+                    return PortFehler;
+                }
+                if (!ostGemeldet)
+                    std::fprintf(stderr, "%s\n", T("Fahrt nach Ost ...").toUtf8().constData());
+                ostGemeldet = true;
+            }
+            if (t.schritt == Speedmessung::Schritt::Fertig) {
+                Aus(T("Trackgeschwindigkeit: %1\n").arg(t.Speed));
+                return Erfolg;
+            }
+        }
+    }
+    f = {Aufruf, T("unbekannter Befehl %1").arg(b)};
+    return Aufruf;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // Numbers with a point on the command line and in every text the tool writes.
+    zahltext::SetzeDezimaltrenner(u'.');
+    Optionen o;
+    if (auto f = LiesOptionen(app.arguments(), o)) {
+        Fehlermeldung(f->meldung + QStringLiteral("\n") + T("(--help zeigt die Befehle)"));
+        return f->ende;
+    }
+    if (o.hilfe) {
+        Aus(Hilfe());
+        return Erfolg;
+    }
+    if (o.befehl.isEmpty()) {
+        Fehlermeldung(T("kein Befehl") + QStringLiteral("\n") + T("(--help zeigt die Befehle)"));
+        return Aufruf;
+    }
+    static const QStringList befehle = {"ports",    "info",      "status", "werte", "zeit",
+                                        "param",    "position",  "automatik",
+                                        "speed",    "flash"};
+    if (!befehle.contains(o.befehl)) {
+        Fehlermeldung(T("unbekannter Befehl %1").arg(o.befehl) + QStringLiteral("\n") +
+                      T("(--help zeigt die Befehle)"));
+        return Aufruf;
+    }
+    if (o.einstellungen.isEmpty()) o.einstellungen = programmdateien::Einstellungsdatei();
+    if (o.befehl == QLatin1String("ports")) return Ports(o);
+    if (o.befehl == QLatin1String("flash")) {
+        Fehler f{Erfolg, {}};
+        const int ende = Flashe(o.argumente, o.ports, o.einstellungen, o.protokoll,
+                                o.frist.value_or(5.0), f);
+        if (ende != Erfolg) Fehlermeldung(f.meldung);
+        return ende;
+    }
+    Fehler f{Erfolg, {}};
+    std::unique_ptr<Verbindung> v = Verbinde(o, f);
+    int ende = v ? Befehl(*v, o, f) : f.ende;
+    if (ende != Erfolg) Fehlermeldung(f.meldung);
+    return ende;
+}

@@ -1,0 +1,134 @@
+#include "tools/service/verbindung.h"
+
+#include "geraet/protokoll.h"
+#include "seriallink/porteinstellungen.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace dienst {
+
+namespace {
+QString T(const char* text) {
+    return QCoreApplication::translate("heliowendler-service", text);
+}
+} // namespace
+
+std::optional<Portangabe> LiesPort(const QString& text) {
+    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,5})$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = com.match(text); m.hasMatch())
+        return Portangabe{text.toUpper(), m.captured(1).toInt(), {}};
+    if (text.startsWith(u'/')) return Portangabe{text, 0, text};
+    return std::nullopt;
+}
+
+Verbindung::Verbindung(Portangabe port, QString einstellungen)
+    : port_(std::move(port)), einstellungen_(std::move(einstellungen)) {
+    link_.SetzeEinstellungsdatei(einstellungen_);
+    QObject::connect(&link_, &SioVerbindung::ereignis, &link_, [this](const Linkereignis& e) {
+        switch (e.art) {
+        case Linkereignis::Art::OeffnenGescheitert:
+            oeffnungsfehler_ = e.ursache;
+            break;
+        case Linkereignis::Art::PortVerloren:
+            verloren_ = true;
+            verlustursache_ = e.ursache;
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+Verbindung::~Verbindung() {
+    link_.SioClose();
+    link_.Aufzeichnung().Beende();
+}
+
+QString Verbindung::Name() const {
+    const QString geraet = link_.Geraet();
+    if (port_.nummer == 0 || geraet.isEmpty()) return port_.text;
+    return QStringLiteral("%1 (%2)").arg(port_.text, geraet);
+}
+
+std::optional<Fehler> Verbindung::Protokolliere(const QString& pfad) {
+    auto datei = std::make_unique<QFile>(pfad);
+    if (!datei->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return Fehler{DateiFehler, T("Das Protokoll %1 kann nicht geschrieben werden: %2")
+                                       .arg(pfad, datei->errorString())};
+    datei_ = std::move(datei);
+    anfang_ = Mitschnitt::Uhr::now();
+    link_.Aufzeichnung().Starte([this](const Mitschnitt::Eintrag& e) {
+        const QByteArray zeile = (protokoll::Zeile(e, anfang_) + u'\n').toUtf8();
+        std::lock_guard l(dateiMutex_);
+        datei_->write(zeile);
+        datei_->flush(); // a record must survive a tool that is killed
+    });
+    return std::nullopt;
+}
+
+std::optional<Fehler> Verbindung::Oeffne() {
+    Oeffnung o;
+    o.ComPortNr = port_.nummer;
+    o.Geraet = port_.geraet;
+    WendeEinstellstringAn(o.Einstellungen, "baud=4800 parity=N data=8 stop=1");
+    link_.SioInit(o);
+    if (link_.PortOffen()) return std::nullopt;
+    return Fehler{PortFehler, T("%1 lässt sich nicht öffnen: %2").arg(port_.text, oeffnungsfehler_)};
+}
+
+bool Verbindung::Sende(const rahmen::Bytes& rahmen) {
+    return link_.SioSend(rahmen.data(), static_cast<unsigned>(rahmen.size()));
+}
+
+std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
+                                                   std::uint8_t antwort, Fehler& fehler) {
+    std::optional<messages::Antwort> ergebnis;
+    QEventLoop schleife;
+    const auto verbindung = QObject::connect(
+        &link_, &SioVerbindung::rahmenEmpfangen, &schleife, [&](const QByteArray& r) {
+            auto a = messages::Zerlege({reinterpret_cast<const std::uint8_t*>(r.constData()),
+                                        static_cast<std::size_t>(r.size())});
+            if (!a || a->kommando != antwort || !messages::Vollstaendig(*a)) return;
+            ergebnis = std::move(a);
+            schleife.quit();
+        });
+    const auto verlust = QObject::connect(&link_, &SioVerbindung::ereignis, &schleife,
+                                          [&](const Linkereignis& e) {
+                                              if (e.art == Linkereignis::Art::PortVerloren)
+                                                  schleife.quit();
+                                          });
+    QTimer uhr;
+    uhr.setSingleShot(true);
+    uhr.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&uhr, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    for (int versuch = 0; versuch < versuche && !ergebnis && !verloren_; ++versuch) {
+        if (versuch > 0) ++wiederholungen_;
+        if (!Sende(anfrage)) {
+            fehler = {PortFehler, T("%1: Senden fehlgeschlagen").arg(Name())};
+            break;
+        }
+        uhr.start(frist);
+        schleife.exec();
+    }
+    QObject::disconnect(verbindung);
+    QObject::disconnect(verlust);
+    if (ergebnis) return ergebnis;
+    if (verloren_)
+        fehler = {PortFehler, T("%1: %2").arg(port_.text, verlustursache_)};
+    else if (fehler.meldung.isEmpty())
+        fehler = {KeineAntwort,
+                  T("%1: keine gültige Antwort auf \"%2\" nach %3 Versuchen (%4 Prüfsummenfehler)")
+                      .arg(Name(),
+                           messages::StatusText(static_cast<messages::Kommando>(anfrage.size() > 1
+                                                                                   ? anfrage[1]
+                                                                                   : 0)))
+                      .arg(versuche)
+                      .arg(link_.Pruefsummenfehler())};
+    return std::nullopt;
+}
+
+} // namespace dienst
