@@ -1,10 +1,13 @@
 #include "app/anwendung.h"
 
 #include "controller/Trackerinit.h"
+#include "controller/protokollmonitor.h"
 #include "firmware/Firmwareupdate.h"
+#include "geraet/protokoll.h"
 #include "linkfenster/InitSIO.h"
 #include "linkfenster/linkanzeige.h"
 #include "linkfenster/schnittstellenmenue.h"
+#include "seriallink/mitschnitt.h"
 #include "seriallink/sioverbindung.h"
 #include "widgets/dialoge.h"
 #include "workspace/ABOUT.h"
@@ -13,10 +16,12 @@
 #include "workspace/SDIMAIN.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <mutex>
 
 namespace {
 
@@ -67,6 +72,12 @@ void VerbindeFirmware(Anwendung& a) {
     StatusInsHauptfenster(fw, haupt);
     QObject::connect(&haupt, &TSDIAppForm::firmwareupdateGewaehlt, &haupt,
                      [&a] { a.Firmwareupdate1Click(); });
+    QObject::connect(&haupt, &TSDIAppForm::protokollmonitorGewaehlt, &haupt, [&a] {
+        TFormProtokollmonitor& m = *a.FormProtokollmonitor;
+        m.show();
+        m.raise();
+        m.activateWindow();
+    });
 }
 
 void VerbindeSchnittstelle(Anwendung& a) {
@@ -119,6 +130,37 @@ void VerbindeSchnittstelle(Anwendung& a) {
 // parametrization window, the site dialog, the firmware window, the dimension window, the
 // about box. The serial link is no window; it is created with the main window whose status
 // bar it reports to.
+// The record file of --protokoll: one sink of the link's record, lines appended and flushed
+// as they come (written on the link's threads).
+struct Anwendung::Protokolldatei {
+    Mitschnitt& mitschnitt;
+    QFile datei;
+    std::mutex m;
+    Mitschnitt::Uhr::time_point anfang = Mitschnitt::Uhr::now();
+    int senke = 0;
+    Protokolldatei(Mitschnitt& mm, const QString& pfad) : mitschnitt(mm), datei(pfad) {}
+    ~Protokolldatei() {
+        if (senke != 0) mitschnitt.Beende(senke);
+    }
+};
+
+bool Anwendung::Protokolliere(const QString& pfad, QString& fehler) {
+    auto p = std::make_unique<Protokolldatei>(Verbindung->Aufzeichnung(), pfad);
+    if (!p->datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        fehler = p->datei.errorString();
+        return false;
+    }
+    Protokolldatei& d = *p;
+    d.senke = d.mitschnitt.Starte([&d](const Mitschnitt::Eintrag& e) {
+        const QByteArray zeile = (protokoll::Zeile(e, d.anfang) + u'\n').toUtf8();
+        std::lock_guard l(d.m);
+        d.datei.write(zeile);
+        d.datei.flush();
+    });
+    protokoll_ = std::move(p);
+    return true;
+}
+
 Anwendung::Anwendung() {
     SDIAppForm = std::make_unique<TSDIAppForm>();
     Verbindung = std::make_unique<SioVerbindung>();
@@ -126,6 +168,7 @@ Anwendung::Anwendung() {
     FormTrackerInit = std::make_unique<TFormTrackerInit>();
     PositionDlg = std::make_unique<TPositionDlg>(SDIAppForm.get());
     FormFirmwareupdate = std::make_unique<TFormFirmwareupdate>(SDIAppForm.get());
+    FormProtokollmonitor = std::make_unique<TFormProtokollmonitor>(Verbindung->Aufzeichnung());
     FormHilfe = std::make_unique<TFormHilfe>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
     SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());

@@ -14,6 +14,7 @@ class SioVerbindung;
 class TAboutBox;
 class TFormFirmwareupdate;
 class TFormHilfe;
+class TFormProtokollmonitor;
 class TFormTrackerInit;
 class TPagesDlg;
 class TPositionDlg;
@@ -27,6 +28,9 @@ struct Anwendung {
     // Where the dimension window's frame goes: below the menu bar of a main window whose
     // outer geometry is hauptfenster.
     static QPoint HilfeOrt(const QRect& hauptfenster, int menueHoehe);
+    // --protokoll: every byte of the link from now on, appended to pfad as the service tool
+    // writes it. False (with the reason) when the file cannot be opened for writing.
+    bool Protokolliere(const QString& pfad, QString& fehler);
     // "Tracker" > "Firmwareupdate": the interface dialog first when the port is closed, the
     // parametrization window's requests stopped and the window closed, then the firmware window,
     // modally, while the link collects bootloader lines.
@@ -39,7 +43,12 @@ struct Anwendung {
     std::unique_ptr<TFormTrackerInit> FormTrackerInit;
     std::unique_ptr<TPositionDlg> PositionDlg;
     std::unique_ptr<TFormFirmwareupdate> FormFirmwareupdate;
+    std::unique_ptr<TFormProtokollmonitor> FormProtokollmonitor;
     std::unique_ptr<TFormHilfe> FormHilfe;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<Schnittstellenmenue> Menue;
+
+private:
+    struct Protokolldatei;
+    std::unique_ptr<Protokolldatei> protokoll_; // before Verbindung is gone, it stops
 };

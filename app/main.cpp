@@ -20,6 +20,26 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&toolkit);
 
     Anwendung fenster;
+    // --protokoll F (or --protokoll=F): every byte of the serial link into F, as the service
+    // tool records it.
+    const QStringList argumente = QApplication::arguments();
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        QString pfad;
+        if (argumente[i] == QLatin1String("--protokoll") && i + 1 < argumente.size())
+            pfad = argumente[++i];
+        else if (argumente[i].startsWith(QLatin1String("--protokoll=")))
+            pfad = argumente[i].mid(12);
+        else
+            continue;
+        QString fehler;
+        if (pfad.isEmpty() || !fenster.Protokolliere(pfad, fehler)) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "main", "Das Protokoll %1 kann nicht geschrieben werden: %2")
+                                        .arg(pfad, fehler)));
+            return 2;
+        }
+    }
     fenster.Zeige();
 
     // Headless runs (no display) leave a picture of the main window instead of a window:

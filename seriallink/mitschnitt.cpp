@@ -39,26 +39,34 @@ private:
     std::size_t falsch_ = 0;
 };
 
-void Mitschnitt::Starte(Senke senke) {
-    Beende();
+int Mitschnitt::Starte(Senke senke) {
     std::lock_guard l(m_);
-    senke_ = std::move(senke);
-    automat_ = Empfangsautomat();
-    offen_.clear();
-    an_.store(true);
-}
-
-void Mitschnitt::Beende() {
-    std::lock_guard l(m_);
-    if (!an_.load()) return;
-    // A candidate still collected is told as such, at the time its last byte came.
-    if (automat_.Sammelt() && !offen_.empty()) {
-        Gib(Eintrag::Art::Unvollendet, offen_, letzte_);
+    if (senken_.empty()) {
+        automat_ = Empfangsautomat();
         offen_.clear();
     }
-    RauschenBis(offen_.size(), letzte_);
-    an_.store(false);
-    senke_ = nullptr;
+    const int nr = naechste_++;
+    senken_.emplace_back(nr, std::move(senke));
+    an_.store(true);
+    return nr;
+}
+
+void Mitschnitt::Beende(int senke) {
+    std::lock_guard l(m_);
+    if (senken_.empty()) return;
+    const bool letzte = senke == 0 || (senken_.size() == 1 && senken_[0].first == senke);
+    if (letzte) {
+        // A candidate still collected is told as such, at the time its last byte came.
+        if (automat_.Sammelt() && !offen_.empty()) {
+            Gib(Eintrag::Art::Unvollendet, offen_, letzte_);
+            offen_.clear();
+        }
+        RauschenBis(offen_.size(), letzte_);
+        senken_.clear();
+        an_.store(false);
+        return;
+    }
+    std::erase_if(senken_, [senke](const auto& s) { return s.first == senke; });
 }
 
 void Mitschnitt::NeuerPort() {
@@ -104,5 +112,7 @@ void Mitschnitt::RauschenBis(std::size_t ende, Uhr::time_point zeit) {
 }
 
 void Mitschnitt::Gib(Eintrag::Art art, std::span<const std::uint8_t> bytes, Uhr::time_point zeit) {
-    if (senke_) senke_(Eintrag{art, zeit, rahmen::Bytes(bytes.begin(), bytes.end())});
+    const Eintrag e{art, zeit, rahmen::Bytes(bytes.begin(), bytes.end())};
+    for (const auto& [nr, senke] : senken_)
+        senke(e);
 }

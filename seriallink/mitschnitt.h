@@ -5,9 +5,10 @@
 // received bytes with a byte-step machine of its own, the receiver's rules, so it shows
 // exactly what the receiver saw, also what the receiver drops.
 //
-// Off, it costs the receiver one atomic load per read. It can be switched on and off at any
-// time from any thread; entries go to the sink on the thread that moved the bytes (the
-// receiver's for received ones, the sender's for sent ones), one at a time.
+// It runs while at least one sink is attached (a record file, the monitor window); off, it
+// costs the receiver one atomic load per read. Sinks come and go at any time from any thread;
+// entries go to every sink on the thread that moved the bytes (the receiver's for received
+// ones, the sender's for sent ones), one at a time.
 #include "seriallink/empfangsautomat.h"
 #include "seriallink/rahmen.h"
 
@@ -17,6 +18,8 @@
 #include <functional>
 #include <mutex>
 #include <span>
+#include <utility>
+#include <vector>
 
 class Mitschnitt {
 public:
@@ -37,10 +40,11 @@ public:
     };
     using Senke = std::function<void(const Eintrag&)>;
 
-    // Starts recording into senke; a record already running ends first.
-    void Starte(Senke senke);
-    // Ends the record: received bytes still waiting for their end go out as noise.
-    void Beende();
+    // Attaches a sink; the record runs from now on. Returns its number for Beende.
+    int Starte(Senke senke);
+    // Detaches the sink; the last one first gets the received bytes still waiting for their
+    // end (an open candidate as such, the rest as noise). 0: every sink.
+    void Beende(int senke = 0);
     bool An() const { return an_.load(std::memory_order_relaxed); }
 
     // The link's calls.
@@ -57,7 +61,8 @@ private:
 
     std::atomic<bool> an_{false};
     std::mutex m_;
-    Senke senke_;
+    std::vector<std::pair<int, Senke>> senken_;
+    int naechste_ = 1;
     Empfangsautomat automat_;
     rahmen::Bytes offen_; // received bytes not yet given out
     Uhr::time_point letzte_; // when the last of them came

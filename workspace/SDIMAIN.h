@@ -75,6 +75,7 @@ signals:
     void schnittstelleGewaehlt();  // "Tracker" > "Schnittstelle"
     void parametrierungGewaehlt(); // "Tracker" > "Parametrierung"
     void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
+    void protokollmonitorGewaehlt(); // "Tracker" > "Protokollmonitor"
     // The start-up timer's tick has written the date and time: the interface dialog fills
     // its lists now (also when that calculation failed).
     void startzeitGesetzt();
@@ -143,7 +144,8 @@ private:
     QTimer* TimerStartSioInit;
     QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
     QAction *EditCut1, *EditCopy1, *EditPaste1;
-    QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *HelpAbout1, *Bema1;
+    QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *Protokollmonitor1, *HelpAbout1,
+        *Bema1;
 
     TFormHilfe* FormHilfe = nullptr;
     TAboutBox* AboutBox = nullptr;

@@ -347,10 +347,11 @@ void TSDIAppForm::BaueMenues() {
         neu(QStringLiteral("&Kopieren"), "EditCopy1", QKeySequence(QStringLiteral("Ctrl+C")));
     EditPaste1 =
         neu(QStringLiteral("&Einfügen"), "EditPaste1", QKeySequence(QStringLiteral("Ctrl+V")));
-    // The service menu from the keyboard too: Alt+T, then S, P or F.
+    // The service menu from the keyboard too: Alt+T, then S, P, F or M.
     Schnittstelle2 = neu(QStringLiteral("&Schnittstelle"), "Schnittstelle2");
     Initialisieren1 = neu(QStringLiteral("&Parametrierung"), "Initialisieren1");
     Firmwareupdate1 = neu(QStringLiteral("&Firmwareupdate"), "Firmwareupdate1");
+    Protokollmonitor1 = neu(tr("Protokoll&monitor"), "Protokollmonitor1");
     HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
     Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
 
@@ -364,6 +365,7 @@ void TSDIAppForm::BaueMenues() {
     tracker->addAction(Schnittstelle2);
     tracker->addAction(Initialisieren1);
     tracker->addAction(Firmwareupdate1);
+    tracker->addAction(Protokollmonitor1);
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
@@ -399,6 +401,8 @@ void TSDIAppForm::Verbinde() {
     connect(Schnittstelle2, &QAction::triggered, this, &TSDIAppForm::schnittstelleGewaehlt);
     connect(Initialisieren1, &QAction::triggered, this, &TSDIAppForm::parametrierungGewaehlt);
     connect(Firmwareupdate1, &QAction::triggered, this, &TSDIAppForm::firmwareupdateGewaehlt);
+    connect(Protokollmonitor1, &QAction::triggered, this,
+            &TSDIAppForm::protokollmonitorGewaehlt);
     bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);
     bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
     bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);

@@ -79,14 +79,14 @@ public:
         if (ende_ && *ende_ != Erfolg) return QStringLiteral("%1: %2").arg(Name(), meldung_);
         // On the wire: 10 bits a byte at 4800 baud, in both directions.
         const double leitung = (gesendeteBytes_ + empfangeneBytes_) * 10.0 / 4800.0;
-        return T("%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s, davon %6 s "
-                 "auf der Leitung")
+        return T("%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s "
+                 "(Zeit auf der Leitung bei 4800 Baud: %6 s)")
             .arg(Name())
             .arg(image_.size())
             .arg(gesendeteBytes_)
             .arg(wiederholungen_)
-            .arg(dauer_ / 1000.0, 0, 'f', 1)
-            .arg(leitung, 0, 'f', 1);
+            .arg(dauer_ / 1000.0, 0, 'f', 2)
+            .arg(leitung, 0, 'f', 2);
     }
 
 private:

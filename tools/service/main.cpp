@@ -71,7 +71,8 @@ QString Hilfe() {
              "  --port P                  COM<n> (wie im Schnittstellendialog: [Ports] der\n"
              "                            Einstellungsdatei, dann die Geräte des Systems) oder\n"
              "                            ein Gerätepfad; bei flash auch mehrfach\n"
-             "  --einstellungen F         Einstellungsdatei mit [Ports] (die des Programms)\n"
+             "  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im\n"
+             "                            Ordner der Anwendung)\n"
              "  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F\n"
              "                            (bei mehreren Ports: F.COM<n>)\n"
              "  --frist S                 Sekunden bis zur Antwort (1.0; flash: 5.0)\n"
@@ -511,7 +512,9 @@ int main(int argc, char** argv) {
                       T("(--help zeigt die Befehle)"));
         return Aufruf;
     }
-    if (o.einstellungen.isEmpty()) o.einstellungen = programmdateien::Einstellungsdatei();
+    // The application's settings file, in the folder the application keeps its files in.
+    if (o.einstellungen.isEmpty())
+        o.einstellungen = programmdateien::Ordner() + QStringLiteral("/heliowendler.INI");
     if (o.befehl == QLatin1String("ports")) return Ports(o);
     if (o.befehl == QLatin1String("flash")) {
         Fehler f{Erfolg, {}};
