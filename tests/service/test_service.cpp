@@ -117,6 +117,19 @@ TEST_F(Service, BefehleLesenDieSteuerung) {
     }
 }
 
+// The service mode's speed measurement: west, then the timed run east; the progress on
+// standard error, the result as the window shows it.
+TEST_F(Service, Geschwindigkeit) {
+    Sim sim(ordner_.path(), "tty", {"--speedup", "40"});
+    EXPECT_EQ(Mit({"speed", "--port", sim.Pfad()}).ende, 1); // moves the tracker: --ja
+    const Lauf l = Mit({"speed", "--ja", "--port", sim.Pfad()});
+    EXPECT_EQ(l.ende, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(QRegularExpression("^Trackgeschwindigkeit: [0-9]+\\.[0-9]+ °/s\\n$").match(l.aus).hasMatch())
+        << l.aus.toStdString();
+    EXPECT_TRUE(l.fehler.startsWith(QString::fromUtf8("Fahrt nach West ...\n"))) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.contains(QString::fromUtf8("Fahrt nach Ost ...\n"))) << l.fehler.toStdString();
+}
+
 TEST_F(Service, FalscheAufrufeEndenMitEins) {
     Sim sim(ordner_.path(), "tty", {});
     const QStringList faelle[] = {
@@ -125,7 +138,8 @@ TEST_F(Service, FalscheAufrufeEndenMitEins) {
         {"info"},
         {"info", "--port", "LPT1"},
         {"info", "--port", sim.Pfad(), "--gibtsnicht"},
-        {"info", "--port", sim.Pfad(), "--versuche", "0"},
+        {"info", "--port", sim.Pfad(), "--wiederholungen", "-1"},
+        {"info", "--port", sim.Pfad(), "--wiederholungen"},
         {"info", "--port", sim.Pfad(), "--frist", "1,5"},
         {"position", "90", "--port", sim.Pfad()}, // without --ja
         {"position", "neunzig", "--ja", "--port", sim.Pfad()},

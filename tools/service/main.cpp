@@ -75,9 +75,9 @@ QString Hilfe() {
              "                            Ordner der Anwendung)\n"
              "  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F\n"
              "                            (bei mehreren Ports: F.COM<n>)\n"
-             "  --frist S                 Sekunden bis zur Antwort (1.0; flash: 5.0)\n"
-             "  --versuche N              Anfragen ohne gültige Antwort werden bis zu N-mal\n"
-             "                            gesendet (3)\n"
+             "  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)\n"
+             "  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal\n"
+             "                            wiederholt (2)\n"
              "  --help                    diese Hilfe\n"
              "\n"
              "Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder\n"
@@ -97,13 +97,13 @@ struct Optionen {
     int gruppe = -1;
     bool ja = false;
     std::optional<double> frist;
-    int versuche = 3;
+    int wiederholungen = 2;
     bool hilfe = false;
 };
 
 std::optional<Fehler> LiesOptionen(const QStringList& args, Optionen& o) {
     const QStringList mitWert = {"port", "einstellungen", "protokoll", "datei", "setzen",
-                                 "gruppe", "frist", "versuche"};
+                                 "gruppe", "frist", "wiederholungen"};
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (!a.startsWith(QLatin1String("--"))) {
@@ -153,9 +153,9 @@ std::optional<Fehler> LiesOptionen(const QStringList& args, Optionen& o) {
             const double s = wert.toDouble(&ok); // C locale: a point
             ok = ok && s > 0 && s <= 3600;
             if (ok) o.frist = s;
-        } else if (name == QLatin1String("versuche")) {
-            o.versuche = wert.toInt(&ok);
-            ok = ok && o.versuche >= 1 && o.versuche <= 100;
+        } else if (name == QLatin1String("wiederholungen")) {
+            o.wiederholungen = wert.toInt(&ok);
+            ok = ok && o.wiederholungen >= 0 && o.wiederholungen <= 100;
         } else
             return Fehler{Aufruf, T("unbekannte Option --%1").arg(name)};
         if (!ok) return Fehler{Aufruf, T("--%1=%2 ist kein gültiger Wert").arg(name, wert)};
@@ -216,7 +216,7 @@ std::unique_ptr<Verbindung> Verbinde(const Optionen& o, Fehler& f) {
         return nullptr;
     }
     auto v = std::make_unique<Verbindung>(*port, o.einstellungen);
-    v->versuche = o.versuche;
+    v->versuche = o.wiederholungen + 1;
     if (o.frist) v->frist = std::chrono::milliseconds(static_cast<long long>(*o.frist * 1000));
     if (!o.protokoll.isEmpty())
         if (auto e = v->Protokolliere(o.protokoll)) {
@@ -459,12 +459,13 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
             warte.exec();
             const auto a = frage(messages::Anfrage(Kommando::GetStatus), Kommando::Status);
             if (!a) return f.ende;
+            const bool nachWest = !messung.WestErreicht();
             const Speedmessung::Tick t =
                 messung.TimerTracktimeTimer(QDateTime::currentDateTimeUtc(),
                                             messages::LeseStatus(*a)->StatusByte,
                                             p.ParAnschlagOst, p.ParAnschlagWest);
             std::fprintf(stderr, "%s %s\n",
-                         (messung.WestErreicht() ? T("Ost") : T("West")).toUtf8().constData(),
+                         (nachWest ? T("West") : T("Ost")).toUtf8().constData(),
                          t.Zeit.toUtf8().constData());
             if (t.schritt == Speedmessung::Schritt::NachOsten) {
                 if (!v.Sende(messages::SetPositionAnfrage(1))) {

@@ -51,7 +51,7 @@ public:
     std::optional<Fehler> Protokolliere(const QString& datei);
 
     // Sends anfrage and waits up to frist for a response with command `antwort` whose payload
-    // is complete; sent again up to versuche times in all. Checksum failures and other frames
+    // is complete; sent up to versuche times in all (the first and the repeats). Checksum failures and other frames
     // on the way are counted, not taken.
     std::optional<messages::Antwort> Frage(const rahmen::Bytes& anfrage, std::uint8_t antwort,
                                            Fehler& fehler);
@@ -64,7 +64,7 @@ public:
     QString Verlustursache() const { return verlustursache_; }
     int Wiederholungen() const { return wiederholungen_; }
 
-    std::chrono::milliseconds frist{1000};
+    std::chrono::milliseconds frist{2000};
     int versuche = 3;
 
 private:
