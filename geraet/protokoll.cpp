@@ -61,16 +61,7 @@ QString Inhalt(const messages::Antwort& a) {
         break;
     case messages::Byte(Kommando::GetTime):
         if (const auto u = messages::LeseUhrzeit(a)) {
-            // zeit: second, minute, hour, day, extra, month, year - 2000
-            const auto& z = u->zeit;
-            teile << QStringLiteral("%1-%2-%3T%4:%5:%6 UTC, Gruppe %7")
-                         .arg(2000 + z[6])
-                         .arg(z[5], 2, 10, QLatin1Char('0'))
-                         .arg(z[3], 2, 10, QLatin1Char('0'))
-                         .arg(z[2], 2, 10, QLatin1Char('0'))
-                         .arg(z[1], 2, 10, QLatin1Char('0'))
-                         .arg(z[0], 2, 10, QLatin1Char('0'))
-                         .arg(u->gruppe);
+            teile << QStringLiteral("%1 UTC, Gruppe %2").arg(UhrText(u->zeit)).arg(u->gruppe);
         }
         break;
     case messages::Byte(Kommando::GetAktuelleDaten):
@@ -104,15 +95,11 @@ QString Anfrage(const rahmen::Bytes& b) {
         QString text = QStringLiteral("Anfrage %1 (%2)").arg(name).arg(kommando);
         if (kommando == messages::Byte(Kommando::SetPosition) && n >= 2)
             text += QStringLiteral(": Winkel %1°").arg(b[4] | (b[5] << 8));
-        if (kommando == messages::Byte(Kommando::SetTime) && n >= 9)
-            text += QStringLiteral(": %1-%2-%3T%4:%5:%6 UTC, Gruppe %7")
-                        .arg(2000 + b[11])
-                        .arg(b[10], 2, 10, QLatin1Char('0'))
-                        .arg(b[8], 2, 10, QLatin1Char('0'))
-                        .arg(b[7], 2, 10, QLatin1Char('0'))
-                        .arg(b[6], 2, 10, QLatin1Char('0'))
-                        .arg(b[5], 2, 10, QLatin1Char('0'))
-                        .arg(b[12]);
+        if (kommando == messages::Byte(Kommando::SetTime) && n >= 9) {
+            // Payload 0x00, then the clock's eight bytes.
+            const std::array<std::uint8_t, 7> z{b[5], b[6], b[7], b[8], b[9], b[10], b[11]};
+            text += QStringLiteral(": %1 UTC, Gruppe %2").arg(UhrText(z)).arg(b[12]);
+        }
         return text;
     }
     if (b.size() == n + 5) return QStringLiteral("Bootloaderrahmen %1, %2 Bytes Nutzdaten").arg(kommando).arg(n);
@@ -120,6 +107,13 @@ QString Anfrage(const rahmen::Bytes& b) {
 }
 
 } // namespace
+
+QString UhrText(const std::array<std::uint8_t, 7>& z) {
+    const auto zwei = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    return QStringLiteral("%1-%2-%3T%4:%5:%6")
+        .arg(2000 + z[6])
+        .arg(zwei(z[5]), zwei(z[3]), zwei(z[2]), zwei(z[1]), zwei(z[0]));
+}
 
 QString Lampen(std::uint8_t statusByte) {
     QStringList an;

@@ -9,6 +9,8 @@
 #include "seriallink/mitschnitt.h"
 
 #include <QString>
+#include <array>
+#include <cstdint>
 
 namespace protokoll {
 
@@ -16,6 +18,9 @@ namespace protokoll {
 QString Beschreibung(const Mitschnitt::Eintrag& e);
 // The whole line, without its line feed.
 QString Zeile(const Mitschnitt::Eintrag& e, Mitschnitt::Uhr::time_point anfang);
+// The controller's clock bytes (second, minute, hour, day, extra, month, year - 2000) as
+// "JJJJ-MM-TTTHH:MM:SS", UTC.
+QString UhrText(const std::array<std::uint8_t, 7>& zeit);
 // The captions of the status lamps that are on, in the window's order, separated by blanks;
 // "-" when none is on.
 QString Lampen(std::uint8_t statusByte);

@@ -11,42 +11,10 @@ cd "$(dirname "$0")/.."
 bytes=${1:-16384}
 baud=${2:-4800}
 cmake --build build --target heliowendler-service firmwaremessung trackersim >/dev/null
-command -v srec_cat >/dev/null || { echo "srec_cat fehlt (Paket srecord)" >&2; exit 1; }
+. tools/messimage.sh
+erzeuge_image
 
-ordner=$(mktemp -d)
-sim=
-aufraeumen() {
-    [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
-    rm -rf "$ordner"
-}
-trap aufraeumen EXIT
-
-start=$((0xFF00 - (bytes - 96)))
-srec_cat -generate "$start" 0xFF00 -random -generate 0xFF40 0xFF80 -random \
-    -generate 0xFFE0 0x10000 -random -o "$ordner/image.txt" -ti-txt
-srec_cat "$ordner/image.txt" -ti-txt -fill 0xFF 0x0000 0x10000 -o "$ordner/soll.bin" -binary
-echo "Image: $bytes Bytes in $(grep -c . "$ordner/image.txt") Zeilen, $baud Baud"
-
-starte_bootloader() {
-    rm -f "$ordner/flash.bin" "$ordner/geraet"
-    build/bin/trackersim --bootloader --baud "$baud" --rx-baud "$baud" \
-        --flash-dump "$ordner/flash.bin" >"$ordner/geraet" &
-    sim=$!
-    for _ in $(seq 100); do
-        [ -s "$ordner/geraet" ] && break
-        sleep 0.1
-    done
-    geraet=$(head -n1 "$ordner/geraet")
-}
-pruefe_flash() {
-    kill "$sim"
-    wait "$sim" 2>/dev/null || true
-    sim=
-    cmp -s "$ordner/flash.bin" "$ordner/soll.bin" || { echo "Flash weicht vom Image ab" >&2; exit 1; }
-}
-# user + system seconds of a finished command, from bash's own accounting.
-cpu() { awk '{print $2 + $3}' "$1"; }
-
+# The CPU seconds come from bash's own accounting of the finished command (user, system).
 starte_bootloader
 TIMEFORMAT='%R %U %S'
 { time build/bin/heliowendler-service flash "$ordner/image.txt" --port "$geraet" \

@@ -230,16 +230,6 @@ std::unique_ptr<Verbindung> Verbinde(const Optionen& o, Fehler& f) {
     return v;
 }
 
-QString UhrText(const std::array<std::uint8_t, 7>& z) {
-    return QStringLiteral("%1-%2-%3T%4:%5:%6")
-        .arg(2000 + z[6])
-        .arg(z[5], 2, 10, QLatin1Char('0'))
-        .arg(z[3], 2, 10, QLatin1Char('0'))
-        .arg(z[2], 2, 10, QLatin1Char('0'))
-        .arg(z[1], 2, 10, QLatin1Char('0'))
-        .arg(z[0], 2, 10, QLatin1Char('0'));
-}
-
 std::optional<QDateTime> LiesZeitpunkt(const QString& text) {
     for (const char* form : {"yyyy-MM-ddTHH:mm:ss", "yyyy-MM-ddTHH:mm"}) {
         QDateTime t = QDateTime::fromString(text, QString::fromLatin1(form));
@@ -255,6 +245,12 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
     const QString& b = o.befehl;
     const auto frage = [&](const rahmen::Bytes& anfrage, Kommando antwort) {
         return v.Frage(anfrage, messages::Byte(antwort), f);
+    };
+    // A SET: the controller does not answer it; a refused send is a lost port.
+    const auto sende = [&](const rahmen::Bytes& anfrage) {
+        if (v.Sende(anfrage)) return true;
+        f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
+        return false;
     };
     if (b == QLatin1String("info")) {
         const auto a = frage(messages::Anfrage(Kommando::GetInfo), Kommando::Info);
@@ -293,7 +289,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
         if (o.setzen.isEmpty() && !o.jetzt) {
             const auto u = lies();
             if (!u) return f.ende;
-            Aus(T("%1 UTC, Gruppe %2\n").arg(UhrText(u->zeit)).arg(u->gruppe));
+            Aus(T("%1 UTC, Gruppe %2\n").arg(protokoll::UhrText(u->zeit)).arg(u->gruppe));
             return Erfolg;
         }
         QDateTime ziel;
@@ -324,21 +320,18 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
         z.ZeitMonat = static_cast<std::uint8_t>(ziel.date().month());
         z.ZeitJahr = static_cast<std::uint8_t>(ziel.date().year() - 2000);
         z.ZeitGruppe = static_cast<std::uint8_t>(gruppe);
-        if (!v.Sende(messages::SetTimeAnfrage(z))) {
-            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
-            return PortFehler;
-        }
+        if (!sende(messages::SetTimeAnfrage(z))) return PortFehler;
         const auto u = lies();
         if (!u) return f.ende;
-        const QDateTime gelesen = LiesZeitpunkt(UhrText(u->zeit)).value_or(QDateTime());
+        const QDateTime gelesen = LiesZeitpunkt(protokoll::UhrText(u->zeit)).value_or(QDateTime());
         // The clock runs on meanwhile: back within the reply time, and the group as set.
         const qint64 abstand = gelesen.isValid() ? ziel.secsTo(gelesen) : -1;
-        Aus(T("%1 UTC, Gruppe %2\n").arg(UhrText(u->zeit)).arg(u->gruppe));
+        Aus(T("%1 UTC, Gruppe %2\n").arg(protokoll::UhrText(u->zeit)).arg(u->gruppe));
         if (abstand < 0 || abstand > 2 + v.versuche * (v.frist.count() / 1000 + 1) ||
             u->gruppe != gruppe) {
             f = {KeineAntwort, T("Die Uhr liest %1 UTC, Gruppe %2 zurück; gesetzt war %3 UTC, "
                                  "Gruppe %4")
-                                   .arg(UhrText(u->zeit))
+                                   .arg(protokoll::UhrText(u->zeit))
                                    .arg(u->gruppe)
                                    .arg(ziel.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")))
                                    .arg(gruppe)};
@@ -381,10 +374,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
             f = {DateiFehler, QStringLiteral("%1: %2").arg(o.setzen, e.meldung())};
             return DateiFehler;
         }
-        if (!v.Sende(messages::SetParamAnfrage(soll))) {
-            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
-            return PortFehler;
-        }
+        if (!sende(messages::SetParamAnfrage(soll))) return PortFehler;
         const auto ist = lies();
         if (!ist) return f.ende;
         // "SET Parameter" carries bytes 0 ... 35: those must read back as sent.
@@ -423,10 +413,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
         } else {
             anfrage = messages::Anfrage(Kommando::SetAutomatik);
         }
-        if (!v.Sende(anfrage)) {
-            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
-            return PortFehler;
-        }
+        if (!sende(anfrage)) return PortFehler;
         // The controller does not answer a SET; its status says it is there and shows the
         // motor and automatic lamps.
         const auto a = frage(messages::Anfrage(Kommando::GetStatus), Kommando::Status);
@@ -446,10 +433,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
         const messages::TrackerParameter p = *messages::LeseParameter(*pa);
         Speedmessung messung;
         messung.Zuruecksetzen();
-        if (!v.Sende(messages::SetPositionAnfrage(359))) {
-            f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
-            return PortFehler;
-        }
+        if (!sende(messages::SetPositionAnfrage(359))) return PortFehler;
         messung.Beginne(QDateTime::currentDateTimeUtc());
         std::fprintf(stderr, "%s\n", T("Fahrt nach West ...").toUtf8().constData());
         bool ostGemeldet = false;
@@ -468,10 +452,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
                          (nachWest ? T("West") : T("Ost")).toUtf8().constData(),
                          t.Zeit.toUtf8().constData());
             if (t.schritt == Speedmessung::Schritt::NachOsten) {
-                if (!v.Sende(messages::SetPositionAnfrage(1))) {
-                    f = {PortFehler, T("%1: Senden fehlgeschlagen").arg(v.Name())};
-                    return PortFehler;
-                }
+                if (!sende(messages::SetPositionAnfrage(1))) return PortFehler;
                 if (!ostGemeldet)
                     std::fprintf(stderr, "%s\n", T("Fahrt nach Ost ...").toUtf8().constData());
                 ostGemeldet = true;
