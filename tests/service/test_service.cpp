@@ -130,6 +130,33 @@ TEST_F(Service, Geschwindigkeit) {
     EXPECT_TRUE(l.fehler.contains(QString::fromUtf8("Fahrt nach Ost ...\n"))) << l.fehler.toStdString();
 }
 
+// "ports": the settings file's entries first, each with its device and kind, and whether
+// another program holds it (the link takes an flock on the device it opens).
+TEST_F(Service, Ports) {
+    Sim sim(ordner_.path(), "tty", {});
+    const QString ini = Datei("ports.INI");
+    Schreib(ini, QStringLiteral("[Ports]\r\nCOM5=%1\r\nCOM6=%2\r\n").arg(sim.Pfad(), Datei("weg")));
+    const auto zeile = [&](const QString& aus, const char* port) {
+        for (const QString& z : aus.split(u'\n'))
+            if (z.startsWith(QString::fromLatin1(port) + u'\t')) return z;
+        return QString();
+    };
+    Lauf l = Dienst({"ports", "--einstellungen", ini});
+    EXPECT_EQ(l.ende, 0);
+    EXPECT_EQ(zeile(l.aus, "COM5"), QStringLiteral("COM5\t%1\teingetragen\tfrei").arg(sim.Pfad()));
+    // A pinned entry without a device is listed as it stands.
+    EXPECT_EQ(zeile(l.aus, "COM6"), QStringLiteral("COM6\t%1\teingetragen\tfrei").arg(Datei("weg")));
+    QProcess halter;
+    halter.start(QStringLiteral("flock"), {sim.Pfad(), "sleep", "10"});
+    ASSERT_TRUE(halter.waitForStarted());
+    QThread::msleep(300);
+    l = Dienst({"ports", "--einstellungen", ini});
+    EXPECT_EQ(zeile(l.aus, "COM5"), QStringLiteral("COM5\t%1\teingetragen\tbelegt").arg(sim.Pfad()));
+    EXPECT_EQ(Dienst({"info", "--port", "COM5", "--einstellungen", ini}).ende, 2);
+    halter.kill();
+    halter.waitForFinished();
+}
+
 TEST_F(Service, FalscheAufrufeEndenMitEins) {
     Sim sim(ordner_.path(), "tty", {});
     const QStringList faelle[] = {
