@@ -304,6 +304,11 @@ TEST_F(Service, WiederholungenUndKeineAntwort) {
 TEST_F(Service, PortFehlerEndenMitZwei) {
     EXPECT_EQ(Mit({"info", "--port", Datei("gibtsnicht")}).ende, 2);
     EXPECT_EQ(Mit({"info", "--port", "COM999"}).ende, 2);
+    // No USB adapter with this serial number (a pseudo-terminal has none at all).
+    const Lauf sn = Mit({"info", "--port", "SN:GIBTSNICHT1"});
+    EXPECT_EQ(sn.ende, 2);
+    EXPECT_TRUE(sn.fehler.contains(QStringLiteral("Kein Adapter mit der Seriennummer GIBTSNICHT1")))
+        << sn.fehler.toStdString();
     // The device goes away while a reply is awaited.
     auto sim = std::make_unique<Sim>(ordner_.path(), "tty", QStringList{"--silent", "1,2,3,4,5"});
     QProcess p;

@@ -183,11 +183,8 @@ int Flashe(const QStringList& argumente, const QStringList& ports, const QString
     QStringList ergebnisse;
     int erstesFehlerende = Erfolg;
     for (const QString& text : ports) {
-        const auto port = LiesPort(text);
-        if (!port) {
-            f = {Aufruf, T("--port %1: COM<n> oder ein Gerätepfad erwartet").arg(text)};
-            return Aufruf;
-        }
+        const auto port = LiesPort(text, einstellungen, f);
+        if (!port) return f.ende;
         auto v = std::make_unique<Verbindung>(*port, einstellungen);
         std::optional<Fehler> e;
         if (!protokoll.isEmpty()) {

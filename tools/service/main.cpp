@@ -69,8 +69,9 @@ QString Hilfe() {
              "\n"
              "Optionen:\n"
              "  --port P                  COM<n> (wie im Schnittstellendialog: [Ports] der\n"
-             "                            Einstellungsdatei, dann die Geräte des Systems) oder\n"
-             "                            ein Gerätepfad; bei flash auch mehrfach\n"
+             "                            Einstellungsdatei, dann die Geräte des Systems), ein\n"
+             "                            Gerätepfad oder SN:<Seriennummer> eines USB-Adapters;\n"
+             "                            bei flash auch mehrfach\n"
              "  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im\n"
              "                            Ordner der Anwendung)\n"
              "  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F\n"
@@ -210,11 +211,8 @@ std::unique_ptr<Verbindung> Verbinde(const Optionen& o, Fehler& f) {
         f = {Aufruf, o.ports.isEmpty() ? T("--port fehlt") : T("Dieser Befehl nimmt ein --port")};
         return nullptr;
     }
-    const auto port = LiesPort(o.ports[0]);
-    if (!port) {
-        f = {Aufruf, T("--port %1: COM<n> oder ein Gerätepfad erwartet").arg(o.ports[0])};
-        return nullptr;
-    }
+    const auto port = LiesPort(o.ports[0], o.einstellungen, f);
+    if (!port) return nullptr;
     auto v = std::make_unique<Verbindung>(*port, o.einstellungen);
     v->versuche = o.wiederholungen + 1;
     if (o.frist) v->frist = std::chrono::milliseconds(static_cast<long long>(*o.frist * 1000));

@@ -2,8 +2,11 @@
 
 #include "geraet/protokoll.h"
 #include "seriallink/porteinstellungen.h"
+#include "seriallink/portliste.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QSerialPortInfo>
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QTimer>
@@ -16,12 +19,26 @@ QString T(const char* text) {
 }
 } // namespace
 
-std::optional<Portangabe> LiesPort(const QString& text) {
+std::optional<Portangabe> LiesPort(const QString& text, const QString& einstellungen, Fehler& f) {
     static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,5})$"),
                                         QRegularExpression::CaseInsensitiveOption);
     if (const auto m = com.match(text); m.hasMatch())
         return Portangabe{text.toUpper(), m.captured(1).toInt(), {}};
     if (text.startsWith(u'/')) return Portangabe{text, 0, text};
+    if (text.startsWith(QLatin1String("SN:"), Qt::CaseInsensitive) && text.size() > 3) {
+        const QString nummer = text.mid(3);
+        QStringList geraete;
+        for (const PortEintrag& p : portliste::Ports(einstellungen))
+            if (QSerialPortInfo(QFileInfo(p.Geraet).canonicalFilePath()).serialNumber() == nummer)
+                geraete << p.Geraet;
+        if (geraete.size() == 1) return Portangabe{text, 0, geraete[0]};
+        f = geraete.isEmpty()
+                ? Fehler{PortFehler, T("Kein Adapter mit der Seriennummer %1 ist angeschlossen").arg(nummer)}
+                : Fehler{Aufruf, T("Mehrere Adapter haben die Seriennummer %1: %2")
+                                     .arg(nummer, geraete.join(QStringLiteral(", ")))};
+        return std::nullopt;
+    }
+    f = {Aufruf, T("--port %1: COM<n>, ein Gerätepfad oder SN:<Seriennummer> erwartet").arg(text)};
     return std::nullopt;
 }
 
@@ -50,7 +67,7 @@ Verbindung::~Verbindung() {
 
 QString Verbindung::Name() const {
     const QString geraet = link_.Geraet();
-    if (port_.nummer == 0 || geraet.isEmpty()) return port_.text;
+    if (geraet.isEmpty() || geraet == port_.text) return port_.text;
     return QStringLiteral("%1 (%2)").arg(port_.text, geraet);
 }
 

@@ -31,13 +31,16 @@ struct Fehler {
     QString meldung;
 };
 
-// What a command line names as the port: "COM<n>" or a device path.
+// What a command line names as the port: "COM<n>", a device path, or "SN:<serial number>" of
+// a USB adapter (among the ports the settings file and the system know).
 struct Portangabe {
     QString text;   // as given
     int nummer = 0; // for COM<n>
-    QString geraet; // for a path
+    QString geraet; // for a path or a serial number
 };
-std::optional<Portangabe> LiesPort(const QString& text);
+// nullopt with f set: a text of none of these forms (Aufruf), or no or several adapters with
+// that serial number (PortFehler, Aufruf).
+std::optional<Portangabe> LiesPort(const QString& text, const QString& einstellungen, Fehler& f);
 
 class Verbindung {
 public:
