@@ -16,6 +16,11 @@ struct Optionen {
     RechenlaufEingabe eingabe;
     bool hilfe = false;
     int tabelleMinuten = 0; // 0: one instant; otherwise the step of the day table
+    bool jahresstudie = false;
+    int schritt = 5; // minutes between the year study's instants
+    // --variiere NAME:VON:BIS:SCHRITT: one error input swept over a range.
+    double RechenlaufEingabe::*variiert = nullptr;
+    double von = 0, bis = 0, weite = 0;
 };
 
 inline const char* Hilfetext() {
@@ -32,6 +37,12 @@ inline const char* Hilfetext() {
            "  --ost                           Backtrack immer nach Osten\n"
            "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
            "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
+           "  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n"
+           "                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n"
+           "                                  ohne Backtracking; danach die Extreme (Name=Wert)\n"
+           "  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n"
+           "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,\n"
+           "                                  modulaerr, modulnerr, endlagestarterr) als CSV\n"
            "  --help                          diese Hilfe\n";
 }
 
@@ -64,7 +75,32 @@ inline bool LeseGanzeZahl(std::string_view text, double& wert) {
     return true;
 }
 
-enum class Art { Ganzzahl, Zahl, GanzeZahl, Schalter };
+enum class Art { Ganzzahl, Zahl, GanzeZahl, Schalter, Text };
+
+// "NAME:VON:BIS:SCHRITT" of --variiere.
+inline bool LeseVariation(std::string_view text, Optionen& o) {
+    using E = RechenlaufEingabe;
+    std::string_view teile[4];
+    for (int i = 0; i < 4; ++i) {
+        const auto doppel = text.find(':');
+        if ((i < 3) == (doppel == std::string_view::npos)) return false;
+        teile[i] = text.substr(0, doppel);
+        if (i < 3) text.remove_prefix(doppel + 1);
+    }
+    const struct {
+        const char* name;
+        double E::*feld;
+    } namen[] = {{"modulherr", &E::ModulHErr},
+                 {"modulaerr", &E::ModulAErr},
+                 {"modulnerr", &E::ModulNErr},
+                 {"endlagestarterr", &E::EndlageStartErr}};
+    o.variiert = nullptr;
+    for (const auto& n : namen)
+        if (teile[0] == n.name) o.variiert = n.feld;
+    return o.variiert && LeseZahl(teile[1], o.von) && LeseZahl(teile[2], o.bis) &&
+           LeseZahl(teile[3], o.weite) && o.von <= o.bis && o.weite > 0 &&
+           (o.bis - o.von) / o.weite <= 1000;
+}
 
 } // namespace detail
 
@@ -100,6 +136,9 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         {"wendestunde", Art::Ganzzahl, &E::WendeStunde, nullptr},
         {"ost", Art::Schalter, nullptr, nullptr},
         {"tabelle", Art::Ganzzahl, nullptr, nullptr},
+        {"schritt", Art::Ganzzahl, nullptr, nullptr},
+        {"jahresstudie", Art::Schalter, nullptr, nullptr},
+        {"variiere", Art::Text, nullptr, nullptr},
         {"help", Art::Schalter, nullptr, nullptr},
     };
 
@@ -132,6 +171,8 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
             }
             if (name == "ost")
                 o.eingabe.OstTracken = true;
+            else if (name == "jahresstudie")
+                o.jahresstudie = true;
             else
                 o.hilfe = true;
             continue;
@@ -157,6 +198,12 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
                     return false;
                 }
                 o.tabelleMinuten = v;
+            } else if (name == "schritt") {
+                if (v < 1 || v > 60) {
+                    fehler = falsch + " keine Minutenzahl von 1 bis 60";
+                    return false;
+                }
+                o.schritt = v;
             } else {
                 o.eingabe.*(def->ganz) = v;
             }
@@ -171,6 +218,14 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         case Art::Zahl:
             if (!detail::LeseZahl(wert, o.eingabe.*(def->zahl))) {
                 fehler = falsch + " keine Zahl (Dezimalpunkt verwenden)";
+                return false;
+            }
+            break;
+        case Art::Text:
+            if (!detail::LeseVariation(wert, o)) {
+                fehler = falsch + " nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, "
+                                  "modulnerr oder endlagestarterr; VON <= BIS, SCHRITT > 0, "
+                                  "hoechstens 1000 Werte)";
                 return false;
             }
             break;

@@ -1,12 +1,18 @@
 // Runs the main window's whole calculation from the command line and prints its results as
 // Name=value lines, or a CSV table over one UTC day. Output stays in the C locale (no
 // setlocale), so numbers always carry a point.
+#include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
 #include "tools/calc_optionen.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -42,6 +48,72 @@ void DruckeTabelle(const RechenlaufEingabe& e, int schritt) {
     }
 }
 
+void DruckeSumme(const jahresstudie::Summe& s) {
+    std::printf(",%.6f,%.6f,%.6f,%.4f", s.strahlung, s.VerlustProzent(), s.Unverschattet(),
+                s.teilverschattet);
+}
+
+// The month table and the year, three ways side by side; then the year's extremes.
+void DruckeJahresstudie(const RechenlaufEingabe& e, int schritt) {
+    const jahresstudie::Ergebnis r = jahresstudie::Rechne(e, schritt);
+    std::printf("Monat");
+    for (const char* art : {"Mit", "OhneFehler", "OhneBacktracking"})
+        std::printf(",%sStrahlung_kWh_m2,%sVerlust_Prozent,%sUnverschattet_kWh_m2,"
+                    "%sTeilverschattet_h",
+                    art, art, art, art);
+    std::printf("\n");
+    const auto zeile = [](const char* name, const jahresstudie::Drei& d) {
+        std::printf("%s", name);
+        DruckeSumme(d.mitBacktracking);
+        DruckeSumme(d.ohneFehler);
+        DruckeSumme(d.ohneBacktracking);
+        std::printf("\n");
+    };
+    for (int m = 0; m < 12; ++m)
+        zeile(std::to_string(m + 1).c_str(), r.monate[static_cast<std::size_t>(m)]);
+    zeile("Jahr", r.jahr);
+    const auto extrem = [&](const char* name, const jahresstudie::Extrem& x) {
+        const int minuten = static_cast<int>(std::lround(x.stunden * 60));
+        std::printf("%s=%.6f\n%sDatum=%04d-%02d-%02dT%02d:%02d\n", name, x.position, name, e.Jahr,
+                    x.monat, x.tag, minuten / 60, minuten % 60);
+    };
+    std::printf("\n");
+    extrem("GroesstePosition", r.groesste);
+    extrem("KleinstePosition", r.kleinste);
+    std::printf("AWestMax=%.6f\nAOstMax=%.6f\nWegImJahr=%.3f\n", r.stop.West, r.stop.Ost, r.weg);
+}
+
+// The yearly study for each value of one error input, on every core: the loss with
+// backtracking, the beam on the unshaded part and the partly shaded hours.
+void DruckeVariation(const calc::Optionen& o) {
+    std::vector<double> werte;
+    for (int i = 0;; ++i) {
+        const double w = o.von + i * o.weite;
+        if (w > o.bis + 1e-9 * o.weite) break;
+        werte.push_back(w);
+    }
+    std::vector<jahresstudie::Summe> ergebnis(werte.size());
+    std::atomic<std::size_t> naechster{0};
+    const auto arbeite = [&] {
+        for (std::size_t i; (i = naechster++) < werte.size();) {
+            RechenlaufEingabe e = o.eingabe;
+            e.*(o.variiert) = werte[i];
+            ergebnis[i] = jahresstudie::Rechne(e, o.schritt).jahr.mitBacktracking;
+        }
+    };
+    std::vector<std::thread> helfer;
+    const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
+    for (unsigned k = 1; k < kerne; ++k) helfer.emplace_back(arbeite);
+    arbeite();
+    for (std::thread& t : helfer) t.join();
+    std::printf("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,Teilverschattet_h\n");
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+        std::printf("%.6g", werte[i]);
+        DruckeSumme(ergebnis[i]);
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,7 +129,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        if (o.tabelleMinuten > 0)
+        if (o.variiert)
+            DruckeVariation(o);
+        else if (o.jahresstudie)
+            DruckeJahresstudie(o.eingabe, o.schritt);
+        else if (o.tabelleMinuten > 0)
             DruckeTabelle(o.eingabe, o.tabelleMinuten);
         else
             DruckeErgebnis(Rechenlauf(o.eingabe));

@@ -208,7 +208,30 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{{"--jahr=2008.5"}, "2008.5"}, Fehlerfall{{"--jahr=99999999999"}, "99999999999"},
         Fehlerfall{{"--modulh=160.5"}, "--modulh"}, Fehlerfall{{"--moduln", "1e12"}, "--moduln"},
         Fehlerfall{{"--ost=1"}, "--ost"}, Fehlerfall{{"--tabelle=0"}, "--tabelle"},
-        Fehlerfall{{"--tabelle=1441"}, "--tabelle"}, Fehlerfall{{"--phi=1 "}, "--phi"}));
+        Fehlerfall{{"--tabelle=1441"}, "--tabelle"}, Fehlerfall{{"--phi=1 "}, "--phi"},
+        Fehlerfall{{"--schritt=0"}, "--schritt"}, Fehlerfall{{"--schritt=61"}, "--schritt"},
+        Fehlerfall{{"--jahresstudie=1"}, "--jahresstudie"},
+        Fehlerfall{{"--variiere=modulherr:0:1"}, "modulherr:0:1"},
+        Fehlerfall{{"--variiere=phi:0:1:1"}, "phi:0:1:1"},
+        Fehlerfall{{"--variiere=modulherr:2:1:1"}, "--variiere"},
+        Fehlerfall{{"--variiere=modulherr:0:1:0"}, "--variiere"},
+        Fehlerfall{{"--variiere=modulherr:0:2000:1"}, "--variiere"},
+        Fehlerfall{{"--variiere=modulherr:0:1:1:2"}, "--variiere"}));
+
+// The year study's options; the sweep of --variiere names its field.
+TEST(CalcOptionen, Jahresstudie) {
+    calc::Optionen o;
+    std::string fehler;
+    ASSERT_TRUE(Lies({"--jahresstudie", "--schritt", "10", "--variiere=endlagestarterr:-20:20:1"},
+                     o, fehler))
+        << fehler;
+    EXPECT_TRUE(o.jahresstudie);
+    EXPECT_EQ(o.schritt, 10);
+    EXPECT_EQ(o.variiert, &RechenlaufEingabe::EndlageStartErr);
+    EXPECT_EQ(o.von, -20);
+    EXPECT_EQ(o.bis, 20);
+    EXPECT_EQ(o.weite, 1);
+}
 
 TEST(CalcOptionen, BadValueLeavesTheFieldAlone) {
     calc::Optionen o;

@@ -1,0 +1,81 @@
+// The year study against its floor: the bare sun positions of the same instants. Reports
+// time per instant and the ratio to the floor measured in the same run (goal: at most 1.5 at
+// 1-minute steps), and the sensitivity sweep of 41 values at 5-minute steps on every core.
+#include "geometry/jahresstudie.h"
+#include "geometry/sonnenposition.h"
+#include "geometry/tracker.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int Jahr = 2026;
+double gBoden = 0; // seconds of the bare sun positions of a year at 1-minute steps
+
+double Sonnenpositionen(int schritt) {
+    RechenlaufEingabe e;
+    double summe = 0;
+    for (int monat = 1; monat <= 12; ++monat)
+        for (int tag = 1; tag <= TageImMonat(Jahr, monat); ++tag)
+            for (int minute = 0; minute < 24 * 60; minute += schritt) {
+                double az = 0, h = 0;
+                SonnenPosition(Jahr, monat, tag, minute / 60.0, e.Phi, e.Lam, az, h);
+                summe += h;
+            }
+    return summe;
+}
+
+void BM_SonnenpositionenJahr(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(Sonnenpositionen(1));
+        gBoden = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    state.counters["ns_je_Augenblick"] = gBoden * 1e9 / (365 * 1440);
+}
+BENCHMARK(BM_SonnenpositionenJahr)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_JahresstudieMinutenschritt(benchmark::State& state) {
+    RechenlaufEingabe e;
+    e.Jahr = Jahr;
+    double zeit = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(jahresstudie::Rechne(e, 1));
+        zeit = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    state.counters["ns_je_Augenblick"] = zeit * 1e9 / (365 * 1440);
+    state.counters["xBoden"] = gBoden > 0 ? zeit / gBoden : 0;
+}
+BENCHMARK(BM_JahresstudieMinutenschritt)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 41 values of the east-stop error at 5-minute steps, on every core.
+void BM_Variation41(benchmark::State& state) {
+    for (auto _ : state) {
+        std::atomic<int> naechster{0};
+        const auto arbeite = [&] {
+            for (int i; (i = naechster++) < 41;) {
+                RechenlaufEingabe e;
+                e.Jahr = Jahr;
+                e.EndlageStartErr = -20 + i;
+                benchmark::DoNotOptimize(jahresstudie::Rechne(e, 5));
+            }
+        };
+        std::vector<std::thread> helfer;
+        for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
+            helfer.emplace_back(arbeite);
+        arbeite();
+        for (auto& t : helfer) t.join();
+    }
+}
+BENCHMARK(BM_Variation41)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

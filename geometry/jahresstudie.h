@@ -1,0 +1,75 @@
+#pragma once
+// The engineer's year: the main window's whole calculation at every step of a year, the
+// clear-sky beam on the modules, and what the neighbouring row's shadow takes of it, three
+// ways side by side (with backtracking as calculated, the same without installation errors,
+// without backtracking). Pure arithmetic, no Qt; the model and its assumptions are written out
+// in docs/jahresstudie.md.
+#include "geometry/rechenlauf.h"
+
+#include <array>
+#include <atomic>
+#include <functional>
+
+namespace jahresstudie {
+
+// Air mass at the zenith angle z (degrees), Kasten and Young (1989).
+double Luftmasse(double zenit);
+// Clear-sky direct normal irradiance at the zenith angle z (degrees), Meinel and Meinel:
+// 1353 * 0.7^(AM^0.678) W/m^2; 0 at and below the horizon.
+double Direktstrahlung(double zenit);
+// cos of the angle between the sun (azimuth, elevation) and the normal of a module tilted by
+// neigung from the horizontal and facing the azimuth modulAzimut; degrees, compass angles.
+double Einfallskosinus(double sonneAzimut, double sonneHoehe, double modulAzimut,
+                       double neigung);
+// The shaded share of the neighbouring module's face, from the overlap d (m) the shadow of
+// a row's top edge reaches past the next row's front foot across the rows, the clear gap a
+// (m) between the ground point below a top edge and the next front foot, and the horizontal
+// depth c (m) of a module (slant height * cos tilt): f = d / (d + a + c), clipped to [0, 1].
+double VerschatteterAnteil(double d, double a, double c);
+
+// One way of running the tracker, summed over a month or the year.
+struct Summe {
+    double strahlung = 0;     // beam on the module, kWh/m^2
+    double verschattet = 0;   // of it on the shaded part, kWh/m^2
+    double teilverschattet = 0; // hours with a partly shaded module
+    double Unverschattet() const { return strahlung - verschattet; }
+    double VerlustProzent() const { return strahlung > 0 ? 100 * verschattet / strahlung : 0; }
+};
+struct Drei {
+    Summe mitBacktracking, ohneFehler, ohneBacktracking;
+};
+
+struct Extrem {
+    double position = 0; // degrees
+    int monat = 0, tag = 0;
+    double stunden = 0; // UTC
+};
+
+struct Ergebnis {
+    std::array<Drei, 12> monate{};
+    Drei jahr;
+    Extrem groesste, kleinste; // the tracker's positions (with backtracking, as drawn)
+    double weg = 0;            // degrees turned in the year, while the sun is up
+    StopMax stop;              // what the solstice search gives for the year
+    int augenblicke = 0;       // instants with the sun above the horizon
+    bool abgebrochen = false;
+};
+
+// The year e.Jahr at every schritt minutes (1 ... 60) from 00:00 UTC of 1 January, with e's
+// site, geometry, errors and "Backtrack immer nach Osten". The Sonnenwende search runs once
+// per day, as the main window runs it for a date, carrying its state from day to day. When
+// abbruch is set the run stops at the next day; fortschritt gets the days done.
+Ergebnis Rechne(const RechenlaufEingabe& e, int schritt, const std::atomic<bool>* abbruch = nullptr,
+                const std::function<void(int tage)>& fortschritt = {});
+
+// One instant of the three ways, for tests and the day chart: shaded share and beam factor.
+struct Augenblick {
+    double dni = 0;
+    double cosMit = 0, fMit = 0;     // with backtracking, as calculated
+    double cosOhneF = 0, fOhneF = 0; // without installation errors
+    double cosOhneB = 0, fOhneB = 0; // without backtracking
+    double trackerPos = 0;
+};
+Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stunden);
+
+} // namespace jahresstudie
