@@ -102,10 +102,13 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
     a.cosMit = Einfallskosinus(azimut, hoehe, a.trackerPos + e.EndlageStartErr, neigungErr);
     a.fMit = pm.f;
 
-    // The same geometry without errors.
+    // The same geometry without errors (the same calculation when there are none).
+    const bool fehlerfrei = e.ModulHErr == 0 && e.ModulAErr == 0 && e.ModulNErr == 0 &&
+                            e.EndlageStartErr == 0;
     RechenlaufEingabe ohne = e;
     ohne.ModulHErr = ohne.ModulAErr = ohne.ModulNErr = ohne.EndlageStartErr = 0;
-    const KomplettErgebnis o = BerechneKomplett(Eingabe(ohne, hoehe, stunden, s.wende.WendeStunde));
+    const KomplettErgebnis o =
+        fehlerfrei ? mit : BerechneKomplett(Eingabe(ohne, hoehe, stunden, s.wende.WendeStunde));
     const Profil po = Ueberlappung(o, o.WinkelZurSonne, 0, e.ModulH, 0, e.ModulN, 0, e.ModulA);
     a.cosOhneF = Einfallskosinus(azimut, hoehe, azimut + o.WinkelZurSonne, e.ModulN);
     a.fOhneF = po.f;
