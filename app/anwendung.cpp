@@ -14,6 +14,7 @@
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
+#include "workspace/tagesverlauf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -170,10 +171,20 @@ Anwendung::Anwendung() {
     FormFirmwareupdate = std::make_unique<TFormFirmwareupdate>(SDIAppForm.get());
     FormProtokollmonitor = std::make_unique<TFormProtokollmonitor>(Verbindung->Aufzeichnung());
     FormHilfe = std::make_unique<TFormHilfe>();
+    FormTagesverlauf = std::make_unique<TFormTagesverlauf>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
     SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());
     VerbindeSchnittstelle(*this);
     VerbindeFirmware(*this);
+    // The day chart follows every calculation of the main window.
+    TSDIAppForm& haupt = *SDIAppForm;
+    TFormTagesverlauf& tag = *FormTagesverlauf;
+    QObject::connect(&haupt, &TSDIAppForm::berechnet, &tag, &TFormTagesverlauf::Berechnet);
+    QObject::connect(&haupt, &TSDIAppForm::tagesverlaufGewaehlt, &tag, [&tag] {
+        tag.show();
+        tag.raise();
+        tag.activateWindow();
+    });
 }
 
 // Members go in reverse order: the menu handlers before the windows they use, the dialogs

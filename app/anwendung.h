@@ -15,6 +15,7 @@ class TAboutBox;
 class TFormFirmwareupdate;
 class TFormHilfe;
 class TFormProtokollmonitor;
+class TFormTagesverlauf;
 class TFormTrackerInit;
 class TPagesDlg;
 class TPositionDlg;
@@ -44,6 +45,7 @@ struct Anwendung {
     std::unique_ptr<TPositionDlg> PositionDlg;
     std::unique_ptr<TFormFirmwareupdate> FormFirmwareupdate;
     std::unique_ptr<TFormProtokollmonitor> FormProtokollmonitor;
+    std::unique_ptr<TFormTagesverlauf> FormTagesverlauf;
     std::unique_ptr<TFormHilfe> FormHilfe;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<Schnittstellenmenue> Menue;

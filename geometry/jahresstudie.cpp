@@ -180,4 +180,34 @@ Ergebnis Rechne(const RechenlaufEingabe& eingabe, int schritt, const std::atomic
     return r;
 }
 
+Tag BerechneTag(const RechenlaufEingabe& eingabe, int schritt, bool anschlaege) {
+    schritt = std::clamp(schritt, 1, 60);
+    Tag t;
+    Suchstand s;
+    SucheSonnenwende(eingabe, s);
+    t.wendeStunde = s.wende.WendeStunde;
+    t.wendeMinute = s.wende.WendeMinute;
+    for (int minute = 0; minute < 24 * 60; minute += schritt) {
+        const double stunden = minute / 60.0;
+        const RechenlaufErgebnis r = BerechneAugenblick(eingabe, s, stunden);
+        double p = r.TrackerPos;
+        if (r.Hoehe < 0) {
+            p = s.wende.MorgenPos;
+        } else {
+            if (t.aufgang < 0) t.aufgang = stunden;
+            t.untergang = stunden;
+            if (anschlaege) p = std::clamp(p, eingabe.EndlageStart, std::max(eingabe.EndlageStart, eingabe.EndlageStop));
+        }
+        t.stunden.push_back(stunden);
+        t.hoehe.push_back(r.Hoehe);
+        t.azimut.push_back(r.Azimut);
+        t.position.push_back(p);
+        t.trackerPos.push_back(r.TrackerPos);
+        t.winkel.push_back(r.WinkelZurSonne);
+        t.schatten.push_back(r.Schatten);
+        t.verschattung.push_back(r.Verschattung);
+    }
+    return t;
+}
+
 } // namespace jahresstudie

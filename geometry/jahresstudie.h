@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <vector>
 
 namespace jahresstudie {
 
@@ -71,5 +72,18 @@ struct Augenblick {
     double trackerPos = 0;
 };
 Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stunden);
+
+// One UTC day of the date in e at every schritt minutes, as the main window calculates and
+// draws it: the sun, the tracker position as drawn (with anschlaege clamped to the stops;
+// before sunrise and after sunset the morning position the tracker waits at), the signed
+// correction, the nominal shadow and the overlap (m). The Sonnenwende search runs once.
+struct Tag {
+    std::vector<double> stunden, hoehe, azimut, position, winkel, schatten, verschattung;
+    std::vector<double> trackerPos; // as calculated: Azimut + WinkelZurSonne
+    double aufgang = -1, untergang = -1; // UTC hours of the first and last instant with the
+                                         // sun up; -1 when it does not rise
+    int wendeStunde = 12, wendeMinute = 0;
+};
+Tag BerechneTag(const RechenlaufEingabe& e, int schritt, bool anschlaege);
 
 } // namespace jahresstudie

@@ -392,6 +392,11 @@ void TSDIAppForm::ButtonBerechnenClick() {
     LabelTrackerPos->setText(Fest(z.TrackerPos(), 3) + Grad);
 
     if (!z.MoveActive) PaintBox1->update();
+    e.WendeStunde = z.WendeStunde;
+    e.WendeMinute = z.WendeMinute;
+    e.MorgenPos = z.MorgenPos;
+    letzteEingabe_ = e;
+    emit berechnet(e, CheckBox1->isChecked());
 }
 
 void TSDIAppForm::EditJahrChange() {

@@ -76,6 +76,10 @@ signals:
     void parametrierungGewaehlt(); // "Tracker" > "Parametrierung"
     void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
     void protokollmonitorGewaehlt(); // "Tracker" > "Protokollmonitor"
+    void tagesverlaufGewaehlt();     // "Ansicht" > "Tagesverlauf"
+    // A calculation finished with these inputs (the searches' state included), or "Anschläge
+    // verwenden" changed: the day chart follows.
+    void berechnet(const RechenlaufEingabe& e, bool anschlaege);
     // The start-up timer's tick has written the date and time: the interface dialog fills
     // its lists now (also when that calculation failed).
     void startzeitGesetzt();
@@ -145,7 +149,8 @@ private:
     QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
     QAction *EditCut1, *EditCopy1, *EditPaste1;
     QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *Protokollmonitor1, *HelpAbout1,
-        *Bema1;
+        *Bema1, *Tagesverlauf1;
+    RechenlaufEingabe letzteEingabe_; // of the last calculation, for berechnet()
 
     TFormHilfe* FormHilfe = nullptr;
     TAboutBox* AboutBox = nullptr;

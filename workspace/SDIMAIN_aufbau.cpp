@@ -354,6 +354,7 @@ void TSDIAppForm::BaueMenues() {
     Protokollmonitor1 = neu(tr("Protokoll&monitor"), "Protokollmonitor1");
     HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
     Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
+    Tagesverlauf1 = neu(tr("&Tagesverlauf"), "Tagesverlauf1");
 
     QMenu* datei = menuBar()->addMenu(QStringLiteral("D&atei"));
     datei->addAction(FileOpen1);
@@ -366,11 +367,13 @@ void TSDIAppForm::BaueMenues() {
     tracker->addAction(Initialisieren1);
     tracker->addAction(Firmwareupdate1);
     tracker->addAction(Protokollmonitor1);
+    QMenu* ansicht = menuBar()->addMenu(tr("A&nsicht"));
+    ansicht->addAction(Tagesverlauf1);
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
     // Menus are windows of their own and do not take the window's font by themselves.
-    for (QMenu* m : {datei, tracker, hilfe})
+    for (QMenu* m : {datei, tracker, ansicht, hilfe})
         m->setFont(font());
 }
 
@@ -403,6 +406,9 @@ void TSDIAppForm::Verbinde() {
     connect(Firmwareupdate1, &QAction::triggered, this, &TSDIAppForm::firmwareupdateGewaehlt);
     connect(Protokollmonitor1, &QAction::triggered, this,
             &TSDIAppForm::protokollmonitorGewaehlt);
+    connect(Tagesverlauf1, &QAction::triggered, this, &TSDIAppForm::tagesverlaufGewaehlt);
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this](bool an) { emit berechnet(letzteEingabe_, an); });
     bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);
     bei(FileSave1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);
     bei(FileSaveAs1, &QAction::triggered, &TSDIAppForm::FileSave1Execute);

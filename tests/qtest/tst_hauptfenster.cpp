@@ -160,7 +160,7 @@ private slots:
             titel << a->text();
             QVERIFY2(a->text().count(u'&') == 1, qPrintable(a->text()));
         }
-        QCOMPARE(titel, (QStringList{"D&atei", "&Tracker", "&Hilfe"}));
+        QCOMPARE(titel, (QStringList{"D&atei", "&Tracker", "A&nsicht", "&Hilfe"}));
         for (const char* name : {"Schnittstelle2", "Initialisieren1", "Firmwareupdate1"})
             QVERIFY2(Aktion(w, name)->text().count(u'&') == 1, name);
     }

@@ -2,9 +2,9 @@
 // chosen in the interface dialog opens, the status bar says so, the parametrization window
 // follows, and a response of the controller reaches the GUI thread and is counted.
 #include "app/anwendung.h"
-#include "linkfenster/linkanzeige.h"
 #include "controller/Trackerinit.h"
 #include "linkfenster/InitSIO.h"
+#include "linkfenster/linkanzeige.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
 #include "support/bedienung.h"

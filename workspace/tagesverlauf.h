@@ -1,0 +1,59 @@
+#pragma once
+// "Ansicht" > "Tagesverlauf": the UTC day of the main window's date at its site and geometry
+// as a chart: sun elevation and azimuth, the tracker position as drawn, the correction
+// (degrees, left axis), the shadow and the overlap (metres, right axis); a vertical line at
+// the time in the edits, sunrise, sunset and the Sonnenwende marked. It follows every
+// calculation of the main window while shown. "Speichern" writes the chart as PNG and SVG and
+// the values as CSV (the columns of heliowendler-calc --tabelle).
+#include "geometry/jahresstudie.h"
+#include "geometry/rechenlauf.h"
+
+#include <QDialog>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+class TFormTagesverlauf : public QDialog {
+    Q_OBJECT
+public:
+    // Minutes between the day's instants: 480 calculations.
+    static constexpr int Schritt = 3;
+
+    explicit TFormTagesverlauf(QWidget* parent = nullptr);
+
+    // The main window calculated with these inputs (anschlaege: "Anschläge verwenden").
+    // Drawn at once while shown, else when shown next.
+    void Berechnet(const RechenlaufEingabe& e, bool anschlaege);
+
+    const jahresstudie::Tag& Werte() const { return tag_; }
+    // The values as CSV, one line per instant.
+    QString Csv() const;
+    // Writes basis.png, basis.svg and basis.csv; false with the path that failed.
+    bool Speichere(const QString& basis, QString& fehler);
+    QChart* Diagramm() const { return chart_; }
+    // The text hovering at stunden shows.
+    QString Hinweis(double stunden) const;
+
+protected:
+    void showEvent(QShowEvent* ev) override;
+
+private:
+    void Zeichne();
+    void Speichern();
+
+    RechenlaufEingabe eingabe_;
+    bool anschlaege_ = false, veraltet_ = true, hatEingabe_ = false;
+    jahresstudie::Tag tag_;
+    QChart* chart_ = nullptr;
+    QChartView* ansicht_ = nullptr;
+    QValueAxis *zeitachse_ = nullptr, *grad_ = nullptr, *meter_ = nullptr;
+    QLineSeries *hoehe_ = nullptr, *azimut_ = nullptr, *position_ = nullptr, *winkel_ = nullptr,
+                *schatten_ = nullptr, *verschattung_ = nullptr, *jetzt_ = nullptr,
+                *aufgang_ = nullptr, *untergang_ = nullptr, *wende_ = nullptr;
+    QPushButton* Sichern = nullptr;
+    QLabel *Zeile = nullptr, *Marken = nullptr;
+};
