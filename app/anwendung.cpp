@@ -14,6 +14,7 @@
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
+#include "workspace/jahresverschattung.h"
 #include "workspace/tagesverlauf.h"
 
 #include <QCoreApplication>
@@ -172,6 +173,7 @@ Anwendung::Anwendung() {
     FormProtokollmonitor = std::make_unique<TFormProtokollmonitor>(Verbindung->Aufzeichnung());
     FormHilfe = std::make_unique<TFormHilfe>();
     FormTagesverlauf = std::make_unique<TFormTagesverlauf>();
+    FormJahresverschattung = std::make_unique<TFormJahresverschattung>();
     AboutBox = std::make_unique<TAboutBox>(SDIAppForm.get());
     SDIAppForm->SetzeFenster(PositionDlg.get(), FormHilfe.get(), AboutBox.get());
     VerbindeSchnittstelle(*this);
@@ -184,6 +186,13 @@ Anwendung::Anwendung() {
         tag.show();
         tag.raise();
         tag.activateWindow();
+    });
+    TFormJahresverschattung& jahr = *FormJahresverschattung;
+    QObject::connect(&haupt, &TSDIAppForm::berechnet, &jahr, &TFormJahresverschattung::Berechnet);
+    QObject::connect(&haupt, &TSDIAppForm::jahresverschattungGewaehlt, &jahr, [&jahr] {
+        jahr.show();
+        jahr.raise();
+        jahr.activateWindow();
     });
 }
 

@@ -16,6 +16,7 @@ class TFormFirmwareupdate;
 class TFormHilfe;
 class TFormProtokollmonitor;
 class TFormTagesverlauf;
+class TFormJahresverschattung;
 class TFormTrackerInit;
 class TPagesDlg;
 class TPositionDlg;
@@ -46,6 +47,7 @@ struct Anwendung {
     std::unique_ptr<TFormFirmwareupdate> FormFirmwareupdate;
     std::unique_ptr<TFormProtokollmonitor> FormProtokollmonitor;
     std::unique_ptr<TFormTagesverlauf> FormTagesverlauf;
+    std::unique_ptr<TFormJahresverschattung> FormJahresverschattung;
     std::unique_ptr<TFormHilfe> FormHilfe;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<Schnittstellenmenue> Menue;

@@ -56,6 +56,12 @@ struct Ergebnis {
     bool abgebrochen = false;
 };
 
+inline int TageImJahr(int jahr) {
+    int tage = 0;
+    for (int m = 1; m <= 12; ++m) tage += TageImMonat(jahr, m);
+    return tage;
+}
+
 // The year e.Jahr at every schritt minutes (1 ... 60) from 00:00 UTC of 1 January, with e's
 // site, geometry, errors and "Backtrack immer nach Osten". The Sonnenwende search runs once
 // per day, as the main window runs it for a date, carrying its state from day to day. When

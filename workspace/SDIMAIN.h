@@ -77,6 +77,7 @@ signals:
     void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
     void protokollmonitorGewaehlt(); // "Tracker" > "Protokollmonitor"
     void tagesverlaufGewaehlt();     // "Ansicht" > "Tagesverlauf"
+    void jahresverschattungGewaehlt(); // "Ansicht" > "Jahresverschattung"
     // A calculation finished with these inputs (the searches' state included), or "Anschläge
     // verwenden" changed: the day chart follows.
     void berechnet(const RechenlaufEingabe& e, bool anschlaege);
@@ -149,7 +150,7 @@ private:
     QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
     QAction *EditCut1, *EditCopy1, *EditPaste1;
     QAction *Schnittstelle2, *Initialisieren1, *Firmwareupdate1, *Protokollmonitor1, *HelpAbout1,
-        *Bema1, *Tagesverlauf1;
+        *Bema1, *Tagesverlauf1, *Jahresverschattung1;
     RechenlaufEingabe letzteEingabe_; // of the last calculation, for berechnet()
 
     TFormHilfe* FormHilfe = nullptr;

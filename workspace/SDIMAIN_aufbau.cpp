@@ -355,6 +355,7 @@ void TSDIAppForm::BaueMenues() {
     HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
     Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
     Tagesverlauf1 = neu(tr("&Tagesverlauf"), "Tagesverlauf1");
+    Jahresverschattung1 = neu(tr("&Jahresverschattung"), "Jahresverschattung1");
 
     QMenu* datei = menuBar()->addMenu(QStringLiteral("D&atei"));
     datei->addAction(FileOpen1);
@@ -369,6 +370,7 @@ void TSDIAppForm::BaueMenues() {
     tracker->addAction(Protokollmonitor1);
     QMenu* ansicht = menuBar()->addMenu(tr("A&nsicht"));
     ansicht->addAction(Tagesverlauf1);
+    ansicht->addAction(Jahresverschattung1);
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
@@ -407,6 +409,8 @@ void TSDIAppForm::Verbinde() {
     connect(Protokollmonitor1, &QAction::triggered, this,
             &TSDIAppForm::protokollmonitorGewaehlt);
     connect(Tagesverlauf1, &QAction::triggered, this, &TSDIAppForm::tagesverlaufGewaehlt);
+    connect(Jahresverschattung1, &QAction::triggered, this,
+            &TSDIAppForm::jahresverschattungGewaehlt);
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this](bool an) { emit berechnet(letzteEingabe_, an); });
     bei(FileOpen1, &QAction::triggered, &TSDIAppForm::FileOpen1Execute);

@@ -1,0 +1,441 @@
+#include "workspace/jahresverschattung.h"
+
+#include "basis/dateizugriff.h"
+#include "basis/zahltext.h"
+#include "widgets/dialoge.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+namespace {
+
+using jahresstudie::Summe;
+
+const char* const Monate[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul",
+                              "Aug", "Sep", "Okt", "Nov", "Dez"};
+
+// The four figures of one way, in the table's and the CSV's order.
+std::array<double, 4> Zahlen(const Summe& s) {
+    return {s.strahlung, s.VerlustProzent(), s.Unverschattet(), s.teilverschattet};
+}
+
+struct Variable {
+    const char* name;
+    const char* text;
+    double RechenlaufEingabe::*feld;
+};
+const Variable Variablen[] = {
+    {"endlagestarterr", "Fehler Anschlag Ost in °", &RechenlaufEingabe::EndlageStartErr},
+    {"modulherr", "Fehler Modulhöhe in cm", &RechenlaufEingabe::ModulHErr},
+    {"modulaerr", "Fehler Modulabstand in cm", &RechenlaufEingabe::ModulAErr},
+    {"modulnerr", "Fehler Modulneigung in °", &RechenlaufEingabe::ModulNErr},
+};
+
+} // namespace
+
+TFormJahresverschattung::TFormJahresverschattung(QWidget* parent) : QDialog(parent) {
+    Baue();
+}
+
+TFormJahresverschattung::~TFormJahresverschattung() {
+    abbruch_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+void TFormJahresverschattung::Baue() {
+    setObjectName(QStringLiteral("FormJahresverschattung"));
+    setWindowTitle(tr("Jahresverschattung"));
+    resize(1000, 700);
+
+    Schritt = new QSpinBox(this);
+    Schritt->setObjectName(QStringLiteral("Schritt"));
+    Schritt->setRange(1, 60);
+    Schritt->setValue(5);
+    Schritt->setSuffix(tr(" min"));
+    Start = new QPushButton(tr("&Rechnen"), this);
+    Start->setObjectName(QStringLiteral("Rechnen"));
+    Abbrechen = new QPushButton(tr("A&bbrechen"), this);
+    Abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    Abbrechen->setEnabled(false);
+    Sichern = new QPushButton(tr("&Speichern"), this);
+    Sichern->setObjectName(QStringLiteral("Speichern"));
+    Fortschritt = new QProgressBar(this);
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->setRange(0, 365);
+    Fortschritt->setValue(0);
+    for (QPushButton* k : {Start, Abbrechen, Sichern})
+        k->setAutoDefault(false);
+
+    Tabelle = new QTableWidget(13, 12, this);
+    Tabelle->setObjectName(QStringLiteral("Tabelle"));
+    Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QStringList spalten;
+    for (const QString& art : {tr("mit BT"), tr("ohne Fehler"), tr("ohne BT")})
+        spalten << art + tr("\nkWh/m²") << art + tr("\nVerlust %") << art + tr("\nunversch.")
+                << art + tr("\nteilv. h");
+    Tabelle->setHorizontalHeaderLabels(spalten);
+    QStringList zeilen;
+    for (const char* m : Monate) zeilen << QString::fromUtf8(m);
+    zeilen << tr("Jahr");
+    Tabelle->setVerticalHeaderLabels(zeilen);
+    Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    Balken = new QChart;
+    Balken->setTitle(tr("Verlust durch Verschattung je Monat in %"));
+    Balken->legend()->setAlignment(Qt::AlignBottom);
+    auto* balkenAnsicht = new QChartView(Balken, this);
+    balkenAnsicht->setObjectName(QStringLiteral("Balken"));
+    balkenAnsicht->setMinimumHeight(220);
+
+    Groesse = new QComboBox(this);
+    Groesse->setObjectName(QStringLiteral("Groesse"));
+    for (const Variable& v : Variablen) Groesse->addItem(tr(v.text));
+    Von = new QLineEdit(QStringLiteral("-20"), this);
+    Von->setObjectName(QStringLiteral("Von"));
+    Bis = new QLineEdit(QStringLiteral("20"), this);
+    Bis->setObjectName(QStringLiteral("Bis"));
+    Weite = new QLineEdit(QStringLiteral("1"), this);
+    Weite->setObjectName(QStringLiteral("Weite"));
+    Variieren = new QPushButton(tr("&Variieren"), this);
+    Variieren->setObjectName(QStringLiteral("Variieren"));
+    Variieren->setAutoDefault(false);
+    Variationstabelle = new QTableWidget(0, 4, this);
+    Variationstabelle->setObjectName(QStringLiteral("Variationstabelle"));
+    Variationstabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Variationstabelle->setHorizontalHeaderLabels(
+        {tr("Wert"), tr("Verlust %"), tr("unversch.\nkWh/m²"), tr("teilv. h")});
+    Variationstabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Variationstabelle->verticalHeader()->hide();
+    Kurve = new QChart;
+    Kurve->setTitle(tr("Jahresverlust mit Backtracking in %"));
+    Kurve->legend()->hide();
+    auto* kurvenAnsicht = new QChartView(Kurve, this);
+    kurvenAnsicht->setObjectName(QStringLiteral("Kurve"));
+    kurvenAnsicht->setMinimumHeight(200);
+    Extreme = new QLabel(this);
+    Extreme->setObjectName(QStringLiteral("Extreme"));
+    Extreme->setWordWrap(true);
+
+    auto* oben = new QHBoxLayout;
+    auto* schrittText = new QLabel(tr("S&chritt:"), this);
+    schrittText->setBuddy(Schritt);
+    oben->addWidget(schrittText);
+    oben->addWidget(Schritt);
+    oben->addWidget(Start);
+    oben->addWidget(Abbrechen);
+    oben->addWidget(Fortschritt, 1);
+    oben->addWidget(Sichern);
+    auto* variation = new QHBoxLayout;
+    auto* groesseText = new QLabel(tr("&Größe:"), this);
+    groesseText->setBuddy(Groesse);
+    variation->addWidget(groesseText);
+    variation->addWidget(Groesse);
+    for (auto [text, feld] : {std::pair{tr("vo&n"), Von}, {tr("bi&s"), Bis}, {tr("Schri&tt"), Weite}}) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(feld);
+        variation->addWidget(l);
+        feld->setMaximumWidth(70);
+        variation->addWidget(feld);
+    }
+    variation->addWidget(Variieren);
+    variation->addStretch();
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(Variationstabelle, 1);
+    unten->addWidget(kurvenAnsicht, 2);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(oben);
+    spalte->addWidget(Tabelle, 4);
+    spalte->addWidget(Extreme);
+    spalte->addWidget(balkenAnsicht, 2);
+    spalte->addLayout(variation);
+    spalte->addLayout(unten, 2);
+
+    auto* uhr = new QTimer(this);
+    uhr->setInterval(100);
+    connect(uhr, &QTimer::timeout, this, [this] { Fortschritt->setValue(tage_.load()); });
+    uhr->start();
+    connect(Start, &QPushButton::clicked, this, &TFormJahresverschattung::Rechne);
+    connect(Variieren, &QPushButton::clicked, this, &TFormJahresverschattung::Variiere);
+    connect(Abbrechen, &QPushButton::clicked, this, [this] { abbruch_ = true; });
+    connect(Sichern, &QPushButton::clicked, this, [this] {
+        QString pfad = dialoge::DateiSpeichern(this, tr("Jahresverschattung speichern"),
+                                               QStringLiteral("jahresverschattung.csv"),
+                                               QStringLiteral("*.csv"));
+        if (pfad.isEmpty()) return;
+        if (pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
+        // The table, the sweep, and the bar chart as picture and drawing.
+        auto* ansicht = findChild<QChartView*>(QStringLiteral("Balken"));
+        QByteArray png, svg;
+        {
+            QBuffer b(&png);
+            b.open(QIODevice::WriteOnly);
+            ansicht->grab().save(&b, "PNG");
+        }
+        {
+            QBuffer b(&svg);
+            QSvgGenerator g;
+            g.setOutputDevice(&b);
+            g.setSize(ansicht->size());
+            g.setViewBox(QRect(QPoint(), ansicht->size()));
+            QPainter p(&g);
+            ansicht->render(&p);
+        }
+        const std::pair<QString, QByteArray> dateien[] = {
+            {pfad + QStringLiteral(".csv"), Csv().toUtf8()},
+            {pfad + QStringLiteral("_variation.csv"), VariationCsv().toUtf8()},
+            {pfad + QStringLiteral(".png"), png},
+            {pfad + QStringLiteral(".svg"), svg}};
+        for (const auto& [datei, bytes] : dateien)
+            if (!dateizugriff::Ersetze(datei, [&](const QByteArray&) { return bytes; })) {
+                dialoge::Meldung(this, tr("Jahresverschattung"),
+                                 tr("In %1 kann nicht geschrieben werden").arg(datei));
+                return;
+            }
+    });
+}
+
+void TFormJahresverschattung::Berechnet(const RechenlaufEingabe& e, bool) {
+    eingabe_ = e;
+}
+
+void TFormJahresverschattung::Warte() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void TFormJahresverschattung::Rechne() {
+    if (Laeuft()) return;
+    Warte();
+    abbruch_ = false;
+    fertig_ = false;
+    tage_ = 0;
+    Fortschritt->setRange(0, jahresstudie::TageImJahr(eingabe_.Jahr));
+    Start->setEnabled(false);
+    Variieren->setEnabled(false);
+    Abbrechen->setEnabled(true);
+    const RechenlaufEingabe e = eingabe_;
+    const int schritt = Schritt->value();
+    thread_ = std::thread([this, e, schritt] {
+        jahresstudie::Ergebnis r =
+            jahresstudie::Rechne(e, schritt, &abbruch_, [this](int t) { tage_ = t; });
+        fertig_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, r = std::move(r)] {
+                if (!r.abgebrochen) ergebnis_ = r;
+                Ende();
+                if (!r.abgebrochen) Zeige();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TFormJahresverschattung::Variiere() {
+    if (Laeuft()) return;
+    double von = 0, bis = 0, weite = 0;
+    try {
+        von = zahltext::AlsGleitkomma(Von->text());
+        bis = zahltext::AlsGleitkomma(Bis->text());
+        weite = zahltext::AlsGleitkomma(Weite->text());
+    } catch (const zahltext::KonvertierFehler& f) {
+        dialoge::Meldung(this, tr("Jahresverschattung"), f.meldung());
+        return;
+    }
+    if (!(weite > 0) || von > bis || (bis - von) / weite > 1000) {
+        dialoge::Meldung(this, tr("Jahresverschattung"),
+                         tr("Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte"));
+        return;
+    }
+    Warte();
+    std::vector<double> werte;
+    for (int i = 0;; ++i) {
+        const double w = von + i * weite;
+        if (w > bis + 1e-9 * weite) break;
+        werte.push_back(w);
+    }
+    abbruch_ = false;
+    fertig_ = false;
+    tage_ = 0;
+    Fortschritt->setRange(0, static_cast<int>(werte.size()));
+    Start->setEnabled(false);
+    Variieren->setEnabled(false);
+    Abbrechen->setEnabled(true);
+    const RechenlaufEingabe e = eingabe_;
+    const int schritt = Schritt->value();
+    const auto feld = Variablen[std::max(0, Groesse->currentIndex())].feld;
+    thread_ = std::thread([this, e, schritt, feld, werte] {
+        // Every core takes the next value.
+        std::vector<std::pair<double, Summe>> ergebnis(werte.size());
+        std::atomic<std::size_t> naechster{0};
+        const auto arbeite = [&] {
+            for (std::size_t i; (i = naechster++) < werte.size() && !abbruch_;) {
+                RechenlaufEingabe x = e;
+                x.*feld = werte[i];
+                ergebnis[i] = {werte[i], jahresstudie::Rechne(x, schritt, &abbruch_).jahr.mitBacktracking};
+                ++tage_;
+            }
+        };
+        std::vector<std::thread> helfer;
+        for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
+            helfer.emplace_back(arbeite);
+        arbeite();
+        for (std::thread& t : helfer) t.join();
+        const bool abgebrochen = abbruch_;
+        fertig_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, ergebnis = std::move(ergebnis), abgebrochen] {
+                if (!abgebrochen) variation_ = ergebnis;
+                Ende();
+                if (!abgebrochen) ZeigeVariation();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TFormJahresverschattung::Ende() {
+    Warte();
+    Start->setEnabled(true);
+    Variieren->setEnabled(true);
+    Abbrechen->setEnabled(false);
+    emit fertig();
+}
+
+void TFormJahresverschattung::Zeige() {
+    const auto zeile = [this](int z, const jahresstudie::Drei& d) {
+        int s = 0;
+        for (const Summe* summe : {&d.mitBacktracking, &d.ohneFehler, &d.ohneBacktracking})
+            for (double x : Zahlen(*summe)) {
+                auto* zelle = new QTableWidgetItem(QString::number(x, 'f', s % 4 == 1 ? 3 : 1));
+                zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                Tabelle->setItem(z, s++, zelle);
+            }
+    };
+    for (int m = 0; m < 12; ++m) zeile(m, ergebnis_.monate[static_cast<std::size_t>(m)]);
+    zeile(12, ergebnis_.jahr);
+
+    Balken->removeAllSeries();
+    for (QAbstractAxis* a : Balken->axes()) Balken->removeAxis(a);
+    auto* reihe = new QBarSeries;
+    const std::pair<QString, Summe jahresstudie::Drei::*> arten[] = {
+        {tr("mit Backtracking"), &jahresstudie::Drei::mitBacktracking},
+        {tr("ohne Fehler"), &jahresstudie::Drei::ohneFehler},
+        {tr("ohne Backtracking"), &jahresstudie::Drei::ohneBacktracking}};
+    double hoechster = 1;
+    for (const auto& [name, art] : arten) {
+        auto* satz = new QBarSet(name);
+        for (const jahresstudie::Drei& m : ergebnis_.monate) {
+            *satz << (m.*art).VerlustProzent();
+            hoechster = std::max(hoechster, (m.*art).VerlustProzent());
+        }
+        reihe->append(satz);
+    }
+    Balken->addSeries(reihe);
+    auto* monate = new QBarCategoryAxis;
+    for (const char* m : Monate) monate->append(QString::fromUtf8(m));
+    auto* prozent = new QValueAxis;
+    const double stufe = hoechster > 20 ? 10 : hoechster > 5 ? 5 : 1;
+    const double oben = std::ceil(hoechster / stufe) * stufe;
+    prozent->setRange(0, oben);
+    prozent->setTickCount(static_cast<int>(oben / stufe) + 1);
+    prozent->setLabelFormat(QStringLiteral("%.0f"));
+    Balken->addAxis(monate, Qt::AlignBottom);
+    Balken->addAxis(prozent, Qt::AlignLeft);
+    reihe->attachAxis(monate);
+    reihe->attachAxis(prozent);
+
+    const auto datum = [](const jahresstudie::Extrem& x) {
+        const int min = static_cast<int>(std::lround(x.stunden * 60));
+        return QStringLiteral("%1.%2. %3:%4")
+            .arg(x.tag)
+            .arg(x.monat)
+            .arg(min / 60, 2, 10, QLatin1Char('0'))
+            .arg(min % 60, 2, 10, QLatin1Char('0'));
+    };
+    Extreme->setText(tr("Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); "
+                        "aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im "
+                        "Jahr %7°")
+                         .arg(ergebnis_.groesste.position, 0, 'f', 1)
+                         .arg(datum(ergebnis_.groesste))
+                         .arg(ergebnis_.kleinste.position, 0, 'f', 1)
+                         .arg(datum(ergebnis_.kleinste))
+                         .arg(ergebnis_.stop.West, 0, 'f', 1)
+                         .arg(ergebnis_.stop.Ost, 0, 'f', 1)
+                         .arg(ergebnis_.weg, 0, 'f', 0));
+}
+
+void TFormJahresverschattung::ZeigeVariation() {
+    Variationstabelle->setRowCount(static_cast<int>(variation_.size()));
+    auto* reihe = new QLineSeries;
+    for (std::size_t i = 0; i < variation_.size(); ++i) {
+        const auto& [wert, s] = variation_[i];
+        const QString texte[] = {QString::number(wert), QString::number(s.VerlustProzent(), 'f', 3),
+                                 QString::number(s.Unverschattet(), 'f', 1),
+                                 QString::number(s.teilverschattet, 'f', 1)};
+        for (int k = 0; k < 4; ++k)
+            Variationstabelle->setItem(static_cast<int>(i), k, new QTableWidgetItem(texte[k]));
+        reihe->append(wert, s.VerlustProzent());
+    }
+    Kurve->removeAllSeries();
+    Kurve->addSeries(reihe);
+    Kurve->createDefaultAxes();
+}
+
+// The four figures as heliowendler-calc prints them (hours to four decimals).
+static QString CsvZahlen(const Summe& s) {
+    const auto z = Zahlen(s);
+    return QStringLiteral(",%1,%2,%3,%4")
+        .arg(z[0], 0, 'f', 6)
+        .arg(z[1], 0, 'f', 6)
+        .arg(z[2], 0, 'f', 6)
+        .arg(z[3], 0, 'f', 4);
+}
+
+static QString JahresCsvZeile(const QString& name, const jahresstudie::Drei& d) {
+    return name + CsvZahlen(d.mitBacktracking) + CsvZahlen(d.ohneFehler) +
+           CsvZahlen(d.ohneBacktracking) + u'\n';
+}
+
+QString TFormJahresverschattung::Csv() const {
+    QString t = QStringLiteral("Monat");
+    for (const char* art : {"Mit", "OhneFehler", "OhneBacktracking"})
+        for (const char* spalte :
+             {"Strahlung_kWh_m2", "Verlust_Prozent", "Unverschattet_kWh_m2", "Teilverschattet_h"})
+            t += QStringLiteral(",%1%2").arg(QLatin1String(art), QLatin1String(spalte));
+    t += u'\n';
+    for (int m = 0; m < 12; ++m)
+        t += JahresCsvZeile(QString::number(m + 1), ergebnis_.monate[static_cast<std::size_t>(m)]);
+    t += JahresCsvZeile(QStringLiteral("Jahr"), ergebnis_.jahr);
+    return t;
+}
+
+QString TFormJahresverschattung::VariationCsv() const {
+    QString t = QStringLiteral("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,"
+                               "Teilverschattet_h\n");
+    for (const auto& [wert, s] : variation_) {
+        t += QString::number(wert, 'g', 6) + CsvZahlen(s) + u'\n';
+    }
+    return t;
+}
