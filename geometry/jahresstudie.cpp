@@ -32,23 +32,6 @@ Profil Ueberlappung(const KomplettErgebnis& k, double winkel, double endlageErr,
     return p;
 }
 
-KomplettEingabe Eingabe(const RechenlaufEingabe& e, double hoehe, double stunden, int wende) {
-    KomplettEingabe k;
-    k.ModulL = e.ModulL;
-    k.ModulH = e.ModulH;
-    k.ModulHErr = e.ModulHErr;
-    k.ModulA = e.ModulA;
-    k.ModulAErr = e.ModulAErr;
-    k.Neigung = e.ModulN;
-    k.NeigungErr = e.ModulNErr;
-    k.Hoehe = hoehe;
-    k.EndlageStartErr = e.EndlageStartErr;
-    k.immerOst = e.OstTracken;
-    k.stunden = stunden;
-    k.WendeStunde = wende;
-    return k;
-}
-
 void Addiere(Summe& s, double dni, double cosinus, double f, double stunden) {
     const double strahl = dni * std::max(0.0, cosinus) * stunden / 1000; // kWh/m^2
     s.strahlung += strahl;
@@ -95,7 +78,7 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
     const double neigungErr = e.ModulN + e.ModulNErr;
 
     // With backtracking and the errors: the window's calculation.
-    const KomplettErgebnis mit = BerechneKomplett(Eingabe(e, hoehe, stunden, s.wende.WendeStunde));
+    const KomplettErgebnis mit = BerechneKomplett(KomplettAus(e, hoehe, stunden, s.wende.WendeStunde));
     a.trackerPos = azimut + mit.WinkelZurSonne;
     const Profil pm = Ueberlappung(mit, mit.WinkelZurSonne, e.EndlageStartErr, e.ModulH,
                                    e.ModulHErr, e.ModulN, e.ModulNErr, e.ModulA);
@@ -105,10 +88,12 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
     // The same geometry without errors (the same calculation when there are none).
     const bool fehlerfrei = e.ModulHErr == 0 && e.ModulAErr == 0 && e.ModulNErr == 0 &&
                             e.EndlageStartErr == 0;
-    RechenlaufEingabe ohne = e;
-    ohne.ModulHErr = ohne.ModulAErr = ohne.ModulNErr = ohne.EndlageStartErr = 0;
-    const KomplettErgebnis o =
-        fehlerfrei ? mit : BerechneKomplett(Eingabe(ohne, hoehe, stunden, s.wende.WendeStunde));
+    KomplettErgebnis o = mit;
+    if (!fehlerfrei) {
+        KomplettEingabe k = KomplettAus(e, hoehe, stunden, s.wende.WendeStunde);
+        k.ModulHErr = k.ModulAErr = k.NeigungErr = k.EndlageStartErr = 0;
+        o = BerechneKomplett(k);
+    }
     const Profil po = Ueberlappung(o, o.WinkelZurSonne, 0, e.ModulH, 0, e.ModulN, 0, e.ModulA);
     a.cosOhneF = Einfallskosinus(azimut, hoehe, azimut + o.WinkelZurSonne, e.ModulN);
     a.fOhneF = po.f;

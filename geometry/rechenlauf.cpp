@@ -48,11 +48,7 @@ Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z) {
     return s;
 }
 
-RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
-                                      double stunden, SuchZaehler* z) {
-    RechenlaufErgebnis r;
-    SonnenPosition(e.Jahr, e.Monat, e.Tag, stunden, e.Phi, e.Lam, r.Azimut, r.Hoehe);
-
+KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende) {
     KomplettEingabe k;
     k.ModulL = e.ModulL;
     k.ModulH = e.ModulH;
@@ -61,12 +57,20 @@ RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstan
     k.ModulAErr = e.ModulAErr;
     k.Neigung = e.ModulN;
     k.NeigungErr = e.ModulNErr;
-    k.Hoehe = r.Hoehe;
+    k.Hoehe = hoehe;
     k.EndlageStartErr = e.EndlageStartErr;
     k.immerOst = e.OstTracken;
     k.stunden = stunden;
-    k.WendeStunde = s.wende.WendeStunde;
-    const KomplettErgebnis t = BerechneKomplett(k);
+    k.WendeStunde = wende;
+    return k;
+}
+
+RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
+                                      double stunden, SuchZaehler* z) {
+    RechenlaufErgebnis r;
+    SonnenPosition(e.Jahr, e.Monat, e.Tag, stunden, e.Phi, e.Lam, r.Azimut, r.Hoehe);
+
+    const KomplettErgebnis t = BerechneKomplett(KomplettAus(e, r.Hoehe, stunden, s.wende.WendeStunde));
     if (z) {
         ++z->sonnenPositionen;
         ++z->trackerRegeln;

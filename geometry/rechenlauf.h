@@ -63,6 +63,9 @@ Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z = nullptr);
 // WendeStunde the searches found.
 RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
                                       double stunden, SuchZaehler* z = nullptr);
+// What the complete calculation reads of e at an instant with the sun at hoehe, signed with
+// the Sonnenwende hour wende.
+KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende);
 // The instant of the edits: Stunde + Minute / 60.
 inline double Augenblick(const RechenlaufEingabe& e) {
     return e.Stunde + e.Minute / 60.0;

@@ -1,13 +1,12 @@
 #include "workspace/jahresverschattung.h"
 
-#include "basis/dateizugriff.h"
 #include "basis/zahltext.h"
 #include "widgets/dialoge.h"
+#include "workspace/diagrammbild.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -19,11 +18,9 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -188,32 +185,14 @@ void TFormJahresverschattung::Baue() {
         if (pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
         // The table, the sweep, and the bar chart as picture and drawing.
         auto* ansicht = findChild<QChartView*>(QStringLiteral("Balken"));
-        QByteArray png, svg;
-        {
-            QBuffer b(&png);
-            b.open(QIODevice::WriteOnly);
-            ansicht->grab().save(&b, "PNG");
-        }
-        {
-            QBuffer b(&svg);
-            QSvgGenerator g;
-            g.setOutputDevice(&b);
-            g.setSize(ansicht->size());
-            g.setViewBox(QRect(QPoint(), ansicht->size()));
-            QPainter p(&g);
-            ansicht->render(&p);
-        }
         const std::pair<QString, QByteArray> dateien[] = {
             {pfad + QStringLiteral(".csv"), Csv().toUtf8()},
             {pfad + QStringLiteral("_variation.csv"), VariationCsv().toUtf8()},
-            {pfad + QStringLiteral(".png"), png},
-            {pfad + QStringLiteral(".svg"), svg}};
-        for (const auto& [datei, bytes] : dateien)
-            if (!dateizugriff::Ersetze(datei, [&](const QByteArray&) { return bytes; })) {
-                dialoge::Meldung(this, tr("Jahresverschattung"),
-                                 tr("In %1 kann nicht geschrieben werden").arg(datei));
-                return;
-            }
+            {pfad + QStringLiteral(".png"), diagrammbild::Png(*ansicht)},
+            {pfad + QStringLiteral(".svg"), diagrammbild::Svg(*ansicht, Balken->title())}};
+        if (const QString datei = diagrammbild::Schreibe(dateien); !datei.isEmpty())
+            dialoge::Meldung(this, tr("Jahresverschattung"),
+                             tr("In %1 kann nicht geschrieben werden").arg(datei));
     });
 }
 

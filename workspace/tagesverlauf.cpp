@@ -1,9 +1,8 @@
 #include "workspace/tagesverlauf.h"
 
-#include "basis/dateizugriff.h"
 #include "widgets/dialoge.h"
+#include "workspace/diagrammbild.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
@@ -12,10 +11,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -213,41 +209,12 @@ QString TFormTagesverlauf::Csv() const {
 }
 
 bool TFormTagesverlauf::Speichere(const QString& basis, QString& fehler) {
-    const QString png = basis + QStringLiteral(".png"), svg = basis + QStringLiteral(".svg"),
-                  csv = basis + QStringLiteral(".csv");
-    const QSize groesse = ansicht_->size().expandedTo(QSize(900, 500));
-    QPixmap bild(groesse);
-    bild.fill(Qt::white);
-    {
-        QPainter maler(&bild);
-        ansicht_->render(&maler, QRectF(), QRect(QPoint(), ansicht_->size()));
-    }
-    QByteArray pngBytes;
-    {
-        QBuffer puffer(&pngBytes);
-        puffer.open(QIODevice::WriteOnly);
-        bild.save(&puffer, "PNG");
-    }
-    QByteArray svgBytes;
-    {
-        QBuffer puffer(&svgBytes);
-        QSvgGenerator gen;
-        gen.setOutputDevice(&puffer);
-        gen.setSize(ansicht_->size());
-        gen.setViewBox(QRect(QPoint(), ansicht_->size()));
-        gen.setTitle(chart_->title());
-        QPainter maler(&gen);
-        ansicht_->render(&maler);
-    }
     const std::pair<QString, QByteArray> dateien[] = {
-        {png, pngBytes}, {svg, svgBytes}, {csv, Csv().toUtf8()}};
-    for (const auto& [pfad, bytes] : dateien) {
-        if (!dateizugriff::Ersetze(pfad, [&](const QByteArray&) { return bytes; })) {
-            fehler = pfad;
-            return false;
-        }
-    }
-    return true;
+        {basis + QStringLiteral(".png"), diagrammbild::Png(*ansicht_)},
+        {basis + QStringLiteral(".svg"), diagrammbild::Svg(*ansicht_, chart_->title())},
+        {basis + QStringLiteral(".csv"), Csv().toUtf8()}};
+    fehler = diagrammbild::Schreibe(dateien);
+    return fehler.isEmpty();
 }
 
 void TFormTagesverlauf::Speichern() {
