@@ -150,7 +150,7 @@ void TFormJahresverschattung::Baue() {
     groesseText->setBuddy(Groesse);
     variation->addWidget(groesseText);
     variation->addWidget(Groesse);
-    for (auto [text, feld] : {std::pair{tr("vo&n"), Von}, {tr("bi&s"), Bis}, {tr("Schri&tt"), Weite}}) {
+    for (auto [text, feld] : {std::pair{tr("vo&n"), Von}, {tr("b&is"), Bis}, {tr("Schri&tt"), Weite}}) {
         auto* l = new QLabel(text, this);
         l->setBuddy(feld);
         variation->addWidget(l);

@@ -7,6 +7,8 @@
 #include "workspace/jahresverschattung.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -63,6 +65,24 @@ private slots:
         Knopf(f, "Variieren")->click();
         QCOMPARE(antworter.meldungen.size(), 1);
         QVERIFY(!f.Laeuft());
+    }
+
+    // From the keyboard: every access key of the window is its own, so Alt+letter acts at
+    // once instead of cycling between two controls ("bi&s" once took Alt+S from "&Speichern").
+    void zugriffstastenEindeutig() {
+        TFormJahresverschattung f;
+        QMap<QChar, QString> gesehen;
+        const auto pruefe = [&](const QString& text) {
+            const qsizetype i = text.indexOf(u'&');
+            if (i < 0 || i + 1 >= text.size()) return;
+            const QChar taste = text.at(i + 1).toLower();
+            QVERIFY2(!gesehen.contains(taste),
+                     qPrintable(text + QStringLiteral(" / ") + gesehen.value(taste)));
+            gesehen.insert(taste, text);
+        };
+        for (QLabel* l : f.findChildren<QLabel*>()) pruefe(l->text());
+        for (QPushButton* k : f.findChildren<QPushButton*>()) pruefe(k->text());
+        QVERIFY(gesehen.contains(u's'));
     }
 
     void abbrechen() {
