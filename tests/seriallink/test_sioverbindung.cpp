@@ -684,6 +684,12 @@ TEST_F(Verbindung, AusnahmeImEmpfaengerStartetEinenFrischen) {
 // served no longer and counts as lost, with the true cause (no descriptor), once; the program
 // goes on, and the next open with descriptors enough works. In a child, whose limit is its own.
 TEST_F(Verbindung, ErsatzOhneDeskriptorGibtDenPortFrei) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The undefined-behaviour checker built into that tree tests whether memory is readable
+    // through a pipe of its own; with no descriptor left it takes a sound object for a broken
+    // one and aborts the child. The normal tree runs this.
+    GTEST_SKIP() << "not under the address sanitizer";
+#endif
     const std::string bericht = ImKind([&] {
         std::string r;
         Oeffne();
@@ -722,6 +728,12 @@ TEST_F(Verbindung, ErsatzOhneDeskriptorGibtDenPortFrei) {
 // "Error on COM7", the cause in the tooltip, the port closed); none aborts the program, and
 // the next open with descriptors enough works. In a child, whose descriptor limit is its own.
 TEST_F(Verbindung, OhneDeskriptorenScheitertDasOeffnenGeordnet) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The undefined-behaviour checker built into that tree tests whether memory is readable
+    // through a pipe of its own; with no descriptor left it takes a sound object for a broken
+    // one and aborts the child. The normal tree runs this.
+    GTEST_SKIP() << "not under the address sanitizer";
+#endif
     const std::string bericht = ImKind([&] {
         std::string r;
         rlimit alt{};
