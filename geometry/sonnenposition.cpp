@@ -40,23 +40,61 @@ double JahrhunderteSeitJ2000(double JD) {
     return (JD - 2451545.0) * (1.0 / 36525);
 }
 
-Aequatorial SonneAequatorial(double T) {
-    const double Ma = zweiPi * Frac(0.993133 + 99.997361 * T);
+namespace {
+
+double MittlereAnomalie(double T) {
+    return zweiPi * Frac(0.993133 + 99.997361 * T);
+}
+
+// The sun's direction as a unit vector of the equator's frame, from the mean anomaly Ma and
+// its sine and the sine of 2 Ma (the callers form those as they need them).
+struct Richtung {
+    double x = 0, y = 0, z = 0;
+};
+Richtung SonneRichtung(double T, double Ma, double sinMa, double sin2Ma) {
     // The bracket is in arcseconds; 1296000 of them make the full circle.
     const double L =
-        zweiPi * Frac(0.7859453 + Ma / zweiPi +
-                      (6893 * std::sin(Ma) + 72 * std::sin(2 * Ma) + 6191.2 * T) / 1296000);
+        zweiPi * Frac(0.7859453 + Ma / zweiPi + (6893 * sinMa + 72 * sin2Ma + 6191.2 * T) / 1296000);
     const double eps = 23.43929111 * grad;
+    return {std::cos(L), std::cos(eps) * std::sin(L), std::sin(eps) * std::sin(L)};
+}
 
-    const double x = std::cos(L);
-    const double y = std::cos(eps) * std::sin(L);
-    const double z = std::sin(eps) * std::sin(L);
+double Rektaszension(const Richtung& r) {
+    double a = (r.x == 0 && r.y == 0) ? 0 : std::atan2(r.y, r.x);
+    if (a < 0) a += zweiPi;
+    return a;
+}
 
+// Hour angle of a right ascension at T for a west-positive longitude (radians), 0 ... 2 pi.
+double Stundenwinkel(double T, double lambda, double rektaszension) {
+    const double theta = SternzeitSekunden(T) * (1.0 / 3600) * grad * 15;
+    double H = theta - lambda - rektaszension;
+    return H - zweiPi * std::floor(H / zweiPi);
+}
+
+// The cosine of the azimuth from the hour angle, the zenith distance's sine and the
+// declination's and latitude's sines and cosines.
+double AzimutKosinus(double H, double sinZd, double sinDelta, double cosDelta, double sinPhi,
+                     double cosPhi) {
+    return Begrenzt((sinDelta * cosPhi - cosDelta * sinPhi * std::cos(H)) / sinZd);
+}
+
+// Azimuth (radians) from its cosine; west of the meridian, and due north at the lower
+// culmination, which so reads 360.
+double Azimut(double H, double kosinus) {
+    const double Az = std::acos(kosinus);
+    return H <= pi ? zweiPi - Az : Az;
+}
+
+} // namespace
+
+Aequatorial SonneAequatorial(double T) {
+    const double Ma = MittlereAnomalie(T);
+    const Richtung r = SonneRichtung(T, Ma, std::sin(Ma), std::sin(2 * Ma));
     Aequatorial q;
-    q.Rektaszension = (x == 0 && y == 0) ? 0 : std::atan2(y, x);
-    if (q.Rektaszension < 0) q.Rektaszension += zweiPi;
-    const double rho = std::sqrt(x * x + y * y);
-    q.Deklination = (z == 0 && rho == 0) ? 0 : std::atan2(z, rho);
+    q.Rektaszension = Rektaszension(r);
+    const double rho = std::sqrt(r.x * r.x + r.y * r.y);
+    q.Deklination = (r.z == 0 && rho == 0) ? 0 : std::atan2(r.z, rho);
     return q;
 }
 
@@ -68,28 +106,19 @@ void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite,
                     double& azimut, double& hoehe) {
     const double T = JahrhunderteSeitJ2000(JulianischerTag(jahr, monat, tag, stunden));
     const Aequatorial q = SonneAequatorial(T);
-    const double theta = SternzeitSekunden(T) * (1.0 / 3600) * grad * 15;
-
     const double phi = breite * grad;
     const double lambda = laenge * grad; // west positive: subtracting it adds an east longitude
-    double H = theta - lambda - q.Rektaszension;
-    H = H - zweiPi * std::floor(H / zweiPi);
+    const double H = Stundenwinkel(T, lambda, q.Rektaszension);
 
     const double sinDelta = std::sin(q.Deklination), cosDelta = std::cos(q.Deklination);
     const double Zd =
         std::acos(Begrenzt(std::sin(phi) * sinDelta + std::cos(phi) * cosDelta * std::cos(H)));
     const double sinZd = std::sin(Zd);
-    double Az;
-    if (sinZd == 0) {
-        // Sun in the zenith (or nadir): no direction is the sun's; south is where a tracker
-        // stands at noon.
-        Az = pi;
-    } else {
-        Az = std::acos(
-            Begrenzt((sinDelta * std::cos(phi) - cosDelta * std::sin(phi) * std::cos(H)) / sinZd));
-        // West of the meridian, and due north at the lower culmination, which so reads 360.
-        if (H <= pi) Az = zweiPi - Az;
-    }
+    // Sun in the zenith (or nadir): no direction is the sun's; south is where a tracker
+    // stands at noon.
+    const double Az = sinZd == 0 ? pi
+                                 : Azimut(H, AzimutKosinus(H, sinZd, sinDelta, cosDelta,
+                                                           std::sin(phi), std::cos(phi)));
 
     azimut = Az / grad;
     hoehe = (pi / 2 - Zd) / grad;
@@ -99,4 +128,42 @@ void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite,
         azimut = 180;
         hoehe = -90;
     }
+}
+
+Sonnenort::Sonnenort(double breite, double laenge)
+    : breite_(breite), laenge_(laenge), sinPhi_(std::sin(breite * grad)),
+      cosPhi_(std::cos(breite * grad)), lambda_(laenge * grad) {}
+
+Sonnenstand Sonnenort::Position(int jahr, int monat, int tag, double stunden) const {
+    const double T = JahrhunderteSeitJ2000(JulianischerTag(jahr, monat, tag, stunden));
+    const double Ma = MittlereAnomalie(T);
+    const double sinMa = std::sin(Ma);
+    const Richtung r = SonneRichtung(T, Ma, sinMa, 2 * sinMa * std::cos(Ma));
+    const double H = Stundenwinkel(T, lambda_, Rektaszension(r));
+    // The direction is a unit vector: its z is the declination's sine, its length in the
+    // equator's plane the cosine. No angle needs to be formed for them.
+    const double sinDelta = r.z, cosDelta = std::sqrt(r.x * r.x + r.y * r.y);
+    const double cosZd = Begrenzt(sinPhi_ * sinDelta + cosPhi_ * cosDelta * std::cos(H));
+    // (1 - c)(1 + c) keeps its digits near the zenith, where 1 - c*c would lose them.
+    const double sinZd = std::sqrt((1 - cosZd) * (1 + cosZd));
+    const double kosinus =
+        sinZd == 0 ? 1 : AzimutKosinus(H, sinZd, sinDelta, cosDelta, sinPhi_, cosPhi_);
+    Sonnenstand s;
+    // The arc cosines and the division by sin Zd magnify the last bit of an argument, by
+    // 1 / (sin Zd * |sin Az|) and more near the zenith, and this way of forming the arguments
+    // rounds differently: within a few degrees of the zenith and a few hundredths of a degree
+    // of the meridian that reaches 1e-8 degrees. There (about one instant in three thousand
+    // outside the tropics) the window's own steps are taken.
+    if (sinZd < 0.1 || (1 - kosinus) * (1 + kosinus) * sinZd * sinZd < 1e-6) {
+        SonnenPosition(jahr, monat, tag, stunden, breite_, laenge_, s.azimut, s.hoehe);
+        s.sinHoehe = std::sin(s.hoehe * grad);
+        s.cosHoehe = std::cos(s.hoehe * grad);
+        return s;
+    }
+    s.azimut = Azimut(H, kosinus) / grad;
+    s.hoehe = (pi / 2 - std::acos(cosZd)) / grad;
+    s.sinHoehe = cosZd;
+    s.cosHoehe = sinZd;
+    if (!std::isfinite(s.azimut) || !std::isfinite(s.hoehe)) s = Sonnenstand{};
+    return s;
 }

@@ -17,6 +17,25 @@
 void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite, double laenge,
                     double& azimut, double& hoehe);
 
+// The same theory for many instants at one site, for the year's half a million of them: what
+// the site gives is computed once, and the declination's sine and cosine are read off the
+// sun's unit vector instead of going through an angle. Results agree with SonnenPosition to
+// 1e-9 degrees (near the meridian and the zenith, where its arc cosines magnify rounding, it
+// is SonnenPosition); the elevation's sine and cosine come with them. The window's single
+// calculation keeps using SonnenPosition.
+struct Sonnenstand {
+    double azimut = 180, hoehe = -90; // degrees, as SonnenPosition gives them
+    double sinHoehe = -1, cosHoehe = 0;
+};
+class Sonnenort {
+public:
+    Sonnenort(double breite, double laenge);
+    Sonnenstand Position(int jahr, int monat, int tag, double stunden) const;
+
+private:
+    double breite_, laenge_, sinPhi_, cosPhi_, lambda_;
+};
+
 // The steps, for checking their worked values.
 double JulianischerTag(int jahr, int monat, int tag, double stunden);
 double JahrhunderteSeitJ2000(double JD); // T

@@ -16,18 +16,24 @@ constexpr double zuGrad = 180 / pi;
 // module; a sun below the horizon casts none, whatever the signs of the geometry. A sun
 // exactly on the horizon (or so low that the length overflows) casts one without end: it is
 // flagged as endless and stored as 0, because no finite length describes it and the scene
-// draws nothing for 0.
+// draws nothing for 0. The tilt and height depend on the geometry alone; a run over many
+// instants forms them once (Neigung), the shadow takes the tangent of the elevation formed
+// once per instant.
 struct Schattenwurf {
     double NRad = 0, HEff = 0, Schatten = 0;
     bool endlos = false;
 };
 
-Schattenwurf BerechneSchatten(double H, double N, double hoehe) {
+Schattenwurf Neigung(double H, double N) {
     Schattenwurf s;
     s.NRad = N * zuRad;
     s.HEff = std::sin(s.NRad) * H * 0.01;
+    return s;
+}
+
+Schattenwurf BerechneSchatten(Schattenwurf s, double hoehe, double tanHoehe) {
     if (!(hoehe >= 0) || s.HEff <= 0) return s; // no sun above the ground or no height
-    const double laenge = s.HEff / std::tan(hoehe * zuRad);
+    const double laenge = s.HEff / tanHoehe;
     if (!std::isfinite(laenge)) {
         s.endlos = true;
         return s;
@@ -39,12 +45,12 @@ Schattenwurf BerechneSchatten(double H, double N, double hoehe) {
 // Unsigned correction for a shadow s over the gap A. Only a real shadow asks for a
 // correction: without one (sun down, no tilt) the gap cannot be overshot, even when an
 // installation error makes the distance negative.
-double Korrektur(const Schattenwurf& s, double A, double G, double hoehe) {
+double Korrektur(const Schattenwurf& s, double A, double G, double tanHoehe) {
     const bool ueberGap = s.endlos || (s.Schatten > 0 && 0.01 * A < s.Schatten);
     if (!ueberGap) return 0;
     // HEff > 0 here, so no 0/0; an overflow is clamped. On the horizon tan(0) makes q 0
     // and the cap applies.
-    double q = std::tan(hoehe * zuRad) * 0.01 * A / s.HEff;
+    double q = tanHoehe * 0.01 * A / s.HEff;
     if (q > 1) q = 1;
     if (q < -1) q = -1;
     double w = std::asin(q) * zuGrad;
@@ -62,13 +68,14 @@ double Grenzwinkel(double A, double L) {
 }
 
 TrackerRegel BerechneTracker(double A, double H, double N, double L, double hoehe) {
-    const Schattenwurf s = BerechneSchatten(H, N, hoehe);
+    const double tanHoehe = std::tan(hoehe * zuRad);
+    const Schattenwurf s = BerechneSchatten(Neigung(H, N), hoehe, tanHoehe);
     TrackerRegel r;
     r.NRad = s.NRad;
     r.HEff = s.HEff;
     r.Schatten = s.Schatten;
     r.Grenzwinkel = Grenzwinkel(A, L);
-    r.Korrektur = Korrektur(s, A, r.Grenzwinkel, hoehe);
+    r.Korrektur = Korrektur(s, A, r.Grenzwinkel, tanHoehe);
     return r;
 }
 
@@ -83,21 +90,38 @@ double VorzeichenSuche(double korrektur, int stunde, int WendeStunde) {
     return (stunde > WendeStunde && korrektur != 0) ? -korrektur : korrektur;
 }
 
-KomplettErgebnis BerechneKomplett(const KomplettEingabe& e) {
+KomplettGeometrie KomplettGeometrieAus(const KomplettEingabe& e) {
+    KomplettGeometrie g;
+    const Schattenwurf err = Neigung(e.ModulH + e.ModulHErr, e.Neigung + e.NeigungErr);
+    g.NErrRad = err.NRad;
+    g.HEffErr = err.HEff;
+    const Schattenwurf nenn = Neigung(e.ModulH, e.Neigung);
+    g.NRad = nenn.NRad;
+    g.HEff = nenn.HEff;
+    g.AErr = e.ModulA + e.ModulAErr;
+    g.GrenzwinkelErr = Grenzwinkel(g.AErr, e.ModulL);
+    return g;
+}
+
+KomplettErgebnis BerechneKomplett(const KomplettGeometrie& g, const KomplettEingabe& e,
+                                  double tanHoehe) {
     KomplettErgebnis r;
-    const double AErr = e.ModulA + e.ModulAErr;
-    const Schattenwurf err =
-        BerechneSchatten(e.ModulH + e.ModulHErr, e.Neigung + e.NeigungErr, e.Hoehe);
+    Schattenwurf geneigt;
+    geneigt.NRad = g.NErrRad;
+    geneigt.HEff = g.HEffErr;
+    const Schattenwurf err = BerechneSchatten(geneigt, e.Hoehe, tanHoehe);
     r.ModulNErrRad = err.NRad;
     r.ModulHEffErr = err.HEff;
     r.SchattenErr = err.Schatten;
 
-    const Schattenwurf nenn = BerechneSchatten(e.ModulH, e.Neigung, e.Hoehe);
+    geneigt.NRad = g.NRad;
+    geneigt.HEff = g.HEff;
+    const Schattenwurf nenn = BerechneSchatten(geneigt, e.Hoehe, tanHoehe);
     r.ModulNRad = nenn.NRad;
     r.ModulHEff = nenn.HEff;
     r.Schatten = nenn.Schatten;
 
-    const double korrektur = Korrektur(err, AErr, Grenzwinkel(AErr, e.ModulL), e.Hoehe);
+    const double korrektur = Korrektur(err, g.AErr, g.GrenzwinkelErr, tanHoehe);
     r.WinkelZurSonne = VorzeichenKomplett(korrektur, e.immerOst, e.stunden, e.WendeStunde);
 
     // How far the shadow, measured across the rows, still reaches past the nominal gap with
@@ -110,6 +134,10 @@ KomplettErgebnis BerechneKomplett(const KomplettEingabe& e) {
         r.Verschattung = v < 0 ? 0 : v;
     }
     return r;
+}
+
+KomplettErgebnis BerechneKomplett(const KomplettEingabe& e) {
+    return BerechneKomplett(KomplettGeometrieAus(e), e, std::tan(e.Hoehe * zuRad));
 }
 
 int TageImMonat(int jahr, int monat) {

@@ -48,6 +48,17 @@ struct KomplettErgebnis {
     double Verschattung = 0;   // m, never negative; 0 when the correction is 0
 };
 KomplettErgebnis BerechneKomplett(const KomplettEingabe& e);
+// The same in two parts, for a run over many instants of one geometry: what the geometry
+// alone gives (tilts in radians, effective heights in m, the distance with its error in cm,
+// the limit angle with it in degrees), formed once, and the instant, given the tangent of
+// its elevation. The results are those of BerechneKomplett to the last bit.
+struct KomplettGeometrie {
+    double NErrRad = 0, HEffErr = 0, NRad = 0, HEff = 0;
+    double AErr = 0, GrenzwinkelErr = 0;
+};
+KomplettGeometrie KomplettGeometrieAus(const KomplettEingabe& e);
+KomplettErgebnis BerechneKomplett(const KomplettGeometrie& g, const KomplettEingabe& e,
+                                  double tanHoehe);
 
 // The window members the searches use as scratch variables: after a search has run on its
 // own they hold the values of its last step.

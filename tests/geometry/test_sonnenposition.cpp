@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <numbers>
@@ -153,6 +154,44 @@ TEST(Sonnenposition, OddInputsGiveFiniteDirections) {
                             ASSERT_GE(h, -90);
                             ASSERT_LE(h, 90);
                         }
+}
+
+
+// The site-bound position of the year study against the window's, at every minute of a year
+// at sites from the poles to the tropics (where the sun passes the zenith and the azimuth
+// turns fastest): the same to 1e-9 degrees, with the elevation's sine and cosine.
+TEST(Sonnenort, WieSonnenPositionAufEinMilliardstelGrad) {
+    struct Ort {
+        double breite, laenge;
+    };
+    const Ort orte[] = {{50.53, -14.48}, {0, 0},       {23.0, -100},    {6.19, 149.03},
+                        {-33.9, -18.4},  {78.2, -15.6}, {-89.5, 120}};
+    for (const Ort& o : orte) {
+        const Sonnenort ort(o.breite, o.laenge);
+        double schlimmsteHoehe = 0, schlimmsterAzimut = 0, schlimmsterSinus = 0;
+        for (int monat = 1; monat <= 12; ++monat)
+            for (int tag = 1; tag <= 31; tag += (monat == 6 ? 1 : 3))
+                for (int minute = 0; minute < 24 * 60; ++minute) {
+                    const double stunden = minute / 60.0;
+                    double az = 0, h = 0;
+                    SonnenPosition(2026, monat, tag, stunden, o.breite, o.laenge, az, h);
+                    const Sonnenstand s = ort.Position(2026, monat, tag, stunden);
+                    schlimmsteHoehe = std::max(schlimmsteHoehe, std::fabs(s.hoehe - h));
+                    // 0 and 360 are one direction.
+                    const double d = std::fabs(s.azimut - az);
+                    schlimmsterAzimut = std::max(schlimmsterAzimut, std::min(d, 360 - d));
+                    schlimmsterSinus = std::max(
+                        {schlimmsterSinus, std::fabs(s.sinHoehe - std::sin(h * grad)),
+                         std::fabs(s.cosHoehe - std::cos(h * grad))});
+                }
+        EXPECT_LT(schlimmsteHoehe, 1e-9) << o.breite;
+        EXPECT_LT(schlimmsterAzimut, 1e-9) << o.breite;
+        EXPECT_LT(schlimmsterSinus, 1e-12) << o.breite;
+    }
+    // Where SonnenPosition reports a direction for an impossible time, this does too.
+    const Sonnenstand fern = Sonnenort(50, 0).Position(2008, 1, 1, 1e300);
+    EXPECT_EQ(fern.azimut, 180);
+    EXPECT_EQ(fern.hoehe, -90);
 }
 
 } // namespace
