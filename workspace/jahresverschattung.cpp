@@ -21,18 +21,60 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
+#include <pthread.h>
+#include <sched.h>
 
 namespace {
 
 using jahresstudie::Summe;
 
-const char* const Monate[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul",
-                              "Aug", "Sep", "Okt", "Nov", "Dez"};
+const char* const Monate[] = {
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jan"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Feb"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mär"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Apr"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mai"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jun"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jul"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Aug"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Sep"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Okt"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Nov"),
+    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Dez")};
+
+// Puts the calling thread in the idle scheduling class: the study's threads then take only
+// what the GUI thread leaves. With every core computing at normal priority the main window's
+// recalculation and the day chart once waited up to 23 ms for a core, at nice 10 still 17 ms.
+// Any user may lower a thread to this class; if it fails the study just runs as before.
+void Nachrangig() {
+    sched_param p{};
+    p.sched_priority = 0;
+    ::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &p);
+}
+
+// A percent axis from 0 to a round value above hoechster, with ticks at round steps.
+void ProzentAchse(QValueAxis& achse, double hoechster) {
+    // The finest of the steps 1, 2, 5 times a power of ten that needs at most 8 of them.
+    double stufe = 20;
+    int stellen = 0;
+    for (const auto& [s, n] : {std::pair{0.01, 2}, {0.02, 2}, {0.05, 2}, {0.1, 1}, {0.2, 1},
+                               {0.5, 1}, {1.0, 0}, {2.0, 0}, {5.0, 0}, {10.0, 0}})
+        if (std::ceil(hoechster / s - 1e-9) <= 8) {
+            stufe = s;
+            stellen = n;
+            break;
+        }
+    const double oben = std::max(stufe, std::ceil(hoechster / stufe - 1e-9) * stufe);
+    achse.setRange(0, oben);
+    achse.setTickCount(static_cast<int>(std::lround(oben / stufe)) + 1);
+    achse.setLabelFormat(QStringLiteral("%.%1f").arg(stellen));
+}
 
 // The four figures of one way, in the table's and the CSV's order.
 std::array<double, 4> Zahlen(const Summe& s) {
@@ -45,10 +87,14 @@ struct Variable {
     double RechenlaufEingabe::*feld;
 };
 const Variable Variablen[] = {
-    {"endlagestarterr", "Fehler Anschlag Ost in °", &RechenlaufEingabe::EndlageStartErr},
-    {"modulherr", "Fehler Modulhöhe in cm", &RechenlaufEingabe::ModulHErr},
-    {"modulaerr", "Fehler Modulabstand in cm", &RechenlaufEingabe::ModulAErr},
-    {"modulnerr", "Fehler Modulneigung in °", &RechenlaufEingabe::ModulNErr},
+    {"endlagestarterr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Anschlag Ost in °"),
+     &RechenlaufEingabe::EndlageStartErr},
+    {"modulherr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulhöhe in cm"),
+     &RechenlaufEingabe::ModulHErr},
+    {"modulaerr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulabstand in cm"),
+     &RechenlaufEingabe::ModulAErr},
+    {"modulnerr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulneigung in °"),
+     &RechenlaufEingabe::ModulNErr},
 };
 
 } // namespace
@@ -94,8 +140,12 @@ void TFormJahresverschattung::Baue() {
         spalten << art + tr("\nkWh/m²") << art + tr("\nVerlust %") << art + tr("\nunversch.")
                 << art + tr("\nteilv. h");
     Tabelle->setHorizontalHeaderLabels(spalten);
+    // Rows as high as their text, so that the twelve months and the year show without
+    // scrolling on a 1024x768 screen.
+    Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QStringList zeilen;
-    for (const char* m : Monate) zeilen << QString::fromUtf8(m);
+    for (const char* m : Monate) zeilen << tr(m);
     zeilen << tr("Jahr");
     Tabelle->setVerticalHeaderLabels(zeilen);
     Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -126,6 +176,8 @@ void TFormJahresverschattung::Baue() {
         {tr("Wert"), tr("Verlust %"), tr("unversch.\nkWh/m²"), tr("teilv. h")});
     Variationstabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Variationstabelle->verticalHeader()->hide();
+    Variationstabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Variationstabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     Kurve = new QChart;
     Kurve->setTitle(tr("Jahresverlust mit Backtracking in %"));
     Kurve->legend()->hide();
@@ -162,13 +214,32 @@ void TFormJahresverschattung::Baue() {
     auto* unten = new QHBoxLayout;
     unten->addWidget(Variationstabelle, 1);
     unten->addWidget(kurvenAnsicht, 2);
+
+    // Two pages, so that each has the height it needs on a 1024x768 screen: the months (the
+    // whole table and its bars) and the sensitivity (the sweep, its table and curve).
+    Seiten = new QTabWidget(this);
+    Seiten->setObjectName(QStringLiteral("Seiten"));
+    auto* monatsSeite = new QWidget;
+    auto* monatsSpalte = new QVBoxLayout(monatsSeite);
+    monatsSpalte->addWidget(Tabelle);
+    monatsSpalte->addWidget(balkenAnsicht, 1);
+    Seiten->addTab(monatsSeite, tr("&Monate"));
+    auto* variationsSeite = new QWidget;
+    auto* variationsSpalte = new QVBoxLayout(variationsSeite);
+    variationsSpalte->addLayout(variation);
+    variationsSpalte->addLayout(unten, 1);
+    Seiten->addTab(variationsSeite, tr("&Empfindlichkeit"));
+    const int hoehe = Tabelle->horizontalHeader()->sizeHint().height() +
+                      13 * Tabelle->verticalHeader()->defaultSectionSize() +
+                      2 * Tabelle->frameWidth();
+    Tabelle->setMinimumHeight(hoehe);
+    Tabelle->setMaximumHeight(hoehe);
+    Tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben);
-    spalte->addWidget(Tabelle, 4);
     spalte->addWidget(Extreme);
-    spalte->addWidget(balkenAnsicht, 2);
-    spalte->addLayout(variation);
-    spalte->addLayout(unten, 2);
+    spalte->addWidget(Seiten, 1);
 
     auto* uhr = new QTimer(this);
     uhr->setInterval(100);
@@ -183,13 +254,20 @@ void TFormJahresverschattung::Baue() {
                                                QStringLiteral("*.csv"));
         if (pfad.isEmpty()) return;
         if (pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
-        // The table, the sweep, and the bar chart as picture and drawing.
-        auto* ansicht = findChild<QChartView*>(QStringLiteral("Balken"));
+        // The table and the sweep, and both charts as picture and drawing.
+        auto* balken = findChild<QChartView*>(QStringLiteral("Balken"));
+        auto* kurve = findChild<QChartView*>(QStringLiteral("Kurve"));
+        // The chart on the page not shown is drawn at the size of the one shown (a page
+        // never shown has not been laid out yet).
+        if (!balken->isVisible() && kurve->isVisible()) balken->resize(kurve->size());
+        if (!kurve->isVisible() && balken->isVisible()) kurve->resize(balken->size());
         const std::pair<QString, QByteArray> dateien[] = {
             {pfad + QStringLiteral(".csv"), Csv().toUtf8()},
             {pfad + QStringLiteral("_variation.csv"), VariationCsv().toUtf8()},
-            {pfad + QStringLiteral(".png"), diagrammbild::Png(*ansicht)},
-            {pfad + QStringLiteral(".svg"), diagrammbild::Svg(*ansicht, Balken->title())}};
+            {pfad + QStringLiteral(".png"), diagrammbild::Png(*balken)},
+            {pfad + QStringLiteral(".svg"), diagrammbild::Svg(*balken, Balken->title())},
+            {pfad + QStringLiteral("_variation.png"), diagrammbild::Png(*kurve)},
+            {pfad + QStringLiteral("_variation.svg"), diagrammbild::Svg(*kurve, Kurve->title())}};
         if (const QString datei = diagrammbild::Schreibe(dateien); !datei.isEmpty())
             dialoge::Meldung(this, tr("Jahresverschattung"),
                              tr("In %1 kann nicht geschrieben werden").arg(datei));
@@ -217,6 +295,7 @@ void TFormJahresverschattung::Rechne() {
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
     thread_ = std::thread([this, e, schritt] {
+        Nachrangig();
         jahresstudie::Ergebnis r =
             jahresstudie::Rechne(e, schritt, &abbruch_, [this](int t) { tage_ = t; });
         fertig_ = true;
@@ -225,7 +304,10 @@ void TFormJahresverschattung::Rechne() {
             [this, r = std::move(r)] {
                 if (!r.abgebrochen) ergebnis_ = r;
                 Ende();
-                if (!r.abgebrochen) Zeige();
+                if (!r.abgebrochen) {
+                    Zeige();
+                    Seiten->setCurrentIndex(0);
+                }
             },
             Qt::QueuedConnection);
     });
@@ -264,11 +346,13 @@ void TFormJahresverschattung::Variiere() {
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
     const auto feld = Variablen[std::max(0, Groesse->currentIndex())].feld;
+    variationsGroesse_ = Groesse->currentText();
     thread_ = std::thread([this, e, schritt, feld, werte] {
         // Every core takes the next value.
         std::vector<std::pair<double, Summe>> ergebnis(werte.size());
         std::atomic<std::size_t> naechster{0};
         const auto arbeite = [&] {
+            Nachrangig();
             for (std::size_t i; (i = naechster++) < werte.size() && !abbruch_;) {
                 RechenlaufEingabe x = e;
                 x.*feld = werte[i];
@@ -288,7 +372,10 @@ void TFormJahresverschattung::Variiere() {
             [this, ergebnis = std::move(ergebnis), abgebrochen] {
                 if (!abgebrochen) variation_ = ergebnis;
                 Ende();
-                if (!abgebrochen) ZeigeVariation();
+                if (!abgebrochen) {
+                    ZeigeVariation();
+                    Seiten->setCurrentIndex(1);
+                }
             },
             Qt::QueuedConnection);
     });
@@ -322,7 +409,7 @@ void TFormJahresverschattung::Zeige() {
         {tr("mit Backtracking"), &jahresstudie::Drei::mitBacktracking},
         {tr("ohne Fehler"), &jahresstudie::Drei::ohneFehler},
         {tr("ohne Backtracking"), &jahresstudie::Drei::ohneBacktracking}};
-    double hoechster = 1;
+    double hoechster = 0;
     for (const auto& [name, art] : arten) {
         auto* satz = new QBarSet(name);
         for (const jahresstudie::Drei& m : ergebnis_.monate) {
@@ -333,13 +420,9 @@ void TFormJahresverschattung::Zeige() {
     }
     Balken->addSeries(reihe);
     auto* monate = new QBarCategoryAxis;
-    for (const char* m : Monate) monate->append(QString::fromUtf8(m));
+    for (const char* m : Monate) monate->append(tr(m));
     auto* prozent = new QValueAxis;
-    const double stufe = hoechster > 20 ? 10 : hoechster > 5 ? 5 : 1;
-    const double oben = std::ceil(hoechster / stufe) * stufe;
-    prozent->setRange(0, oben);
-    prozent->setTickCount(static_cast<int>(oben / stufe) + 1);
-    prozent->setLabelFormat(QStringLiteral("%.0f"));
+    ProzentAchse(*prozent, hoechster);
     Balken->addAxis(monate, Qt::AlignBottom);
     Balken->addAxis(prozent, Qt::AlignLeft);
     reihe->attachAxis(monate);
@@ -373,13 +456,33 @@ void TFormJahresverschattung::ZeigeVariation() {
         const QString texte[] = {QString::number(wert), QString::number(s.VerlustProzent(), 'f', 3),
                                  QString::number(s.Unverschattet(), 'f', 1),
                                  QString::number(s.teilverschattet, 'f', 1)};
-        for (int k = 0; k < 4; ++k)
-            Variationstabelle->setItem(static_cast<int>(i), k, new QTableWidgetItem(texte[k]));
+        for (int k = 0; k < 4; ++k) {
+            auto* zelle = new QTableWidgetItem(texte[k]);
+            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Variationstabelle->setItem(static_cast<int>(i), k, zelle);
+        }
         reihe->append(wert, s.VerlustProzent());
     }
     Kurve->removeAllSeries();
+    for (QAbstractAxis* a : Kurve->axes()) Kurve->removeAxis(a);
     Kurve->addSeries(reihe);
-    Kurve->createDefaultAxes();
+    // Both axes with what they count and its unit.
+    auto* wert = new QValueAxis;
+    wert->setTitleText(variationsGroesse_);
+    wert->setLabelFormat(QStringLiteral("%g"));
+    auto* verlust = new QValueAxis;
+    verlust->setTitleText(tr("Verlust %"));
+    Kurve->addAxis(wert, Qt::AlignBottom);
+    Kurve->addAxis(verlust, Qt::AlignLeft);
+    reihe->attachAxis(wert);
+    reihe->attachAxis(verlust);
+    if (!variation_.empty()) {
+        const double von = variation_.front().first, bis = variation_.back().first;
+        wert->setRange(von, von < bis ? bis : von + 1);
+        double hoechster = 0;
+        for (const auto& [w, s] : variation_) hoechster = std::max(hoechster, s.VerlustProzent());
+        ProzentAchse(*verlust, hoechster);
+    }
 }
 
 // The four figures as heliowendler-calc prints them (hours to four decimals).

@@ -21,6 +21,7 @@ class QLineSeries;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 
 class TFormJahresverschattung : public QDialog {
@@ -54,6 +55,7 @@ private:
     RechenlaufEingabe eingabe_;
     jahresstudie::Ergebnis ergebnis_;
     std::vector<std::pair<double, jahresstudie::Summe>> variation_;
+    QString variationsGroesse_; // the swept input's caption, for the chart's axis
     std::thread thread_;
     std::atomic<bool> abbruch_{false}, fertig_{true};
     std::atomic<int> tage_{0};
@@ -66,5 +68,6 @@ private:
     QComboBox* Groesse = nullptr;
     QLineEdit *Von = nullptr, *Bis = nullptr, *Weite = nullptr;
     QChart *Balken = nullptr, *Kurve = nullptr;
+    QTabWidget* Seiten = nullptr; // "Monate", "Empfindlichkeit"
     QLabel* Extreme = nullptr;
 };
