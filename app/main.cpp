@@ -1,23 +1,18 @@
 // Heliowendler-Simulation: tracker simulation and service of the tracker controller.
 #include "app/anwendung.h"
 #include "basis/produkt.h"
+#include "basis/sprache.h"
 #include "workspace/SDIMAIN.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(produkt::Titel());
-    // The interface is German whatever the user's locale: the toolkit's own texts (the buttons
-    // of message boxes, the file dialogs) too.
-    QTranslator toolkit;
-    if (toolkit.load(QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkit);
+    // German, or English for an English locale; the toolkit's own texts follow.
+    sprache::Installiere(app);
 
     Anwendung fenster;
     // --protokoll F (or --protokoll=F): every byte of the serial link into F, as the service
@@ -33,10 +28,11 @@ int main(int argc, char** argv) {
             continue;
         QString fehler;
         if (pfad.isEmpty() || !fenster.Protokolliere(pfad, fehler)) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(QCoreApplication::translate(
-                                        "main", "Das Protokoll %1 kann nicht geschrieben werden: %2")
-                                        .arg(pfad, fehler)));
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(QCoreApplication::translate(
+                               "main", "Das Protokoll %1 kann nicht geschrieben werden: %2")
+                               .arg(pfad, fehler)));
             return 2;
         }
     }

@@ -1,5 +1,6 @@
 #include "basis/zahltext.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <atomic>
@@ -231,7 +232,8 @@ bool VersucheGanzzahl(const QString& text, int& wert) {
 }
 
 KonvertierFehler GanzzahlFehler(const QString& text) {
-    return KonvertierFehler(QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text));
+    return KonvertierFehler(
+        QCoreApplication::translate("zahltext", "''%1'' ist kein gültiger Integer-Wert").arg(text));
 }
 
 int AlsGanzzahl(const QString& text) {
@@ -315,7 +317,8 @@ std::optional<double> Naechste(const Dezimalzahl& z, long verschiebung) {
 }
 
 KonvertierFehler GleitkommaFehler(const QString& text) {
-    return KonvertierFehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+    return KonvertierFehler(
+        QCoreApplication::translate("zahltext", "'%1' ist kein gültiger Gleitkommawert").arg(text));
 }
 
 } // namespace

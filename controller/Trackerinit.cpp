@@ -22,7 +22,7 @@ using namespace messages;
 TFormTrackerInit::TFormTrackerInit(QWidget* parent)
     : QWidget(parent, Qt::Window), uhr_([] { return QDateTime::currentDateTime(); }) {
     setObjectName(QStringLiteral("FormTrackerInit"));
-    setWindowTitle(QStringLiteral("Tracker Parametrierung"));
+    setWindowTitle(tr("Tracker Parametrierung"));
     setFont(schriften::Fenster());
     // The controls stand at fixed places.
     setFixedSize(586, 576);

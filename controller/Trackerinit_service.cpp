@@ -19,9 +19,9 @@ void TFormTrackerInit::SendePosition() {
 
 void TFormTrackerInit::ButtonSETPOSClick() {
     const dialoge::Nachricht warnung{
-        QStringLiteral("WARNUNG"),
-        QStringLiteral("Der Tracker wird nun versuchen die gewünschte Position anzufahren.\n"
-                       "Sind Sie sicher?"),
+        tr("WARNUNG"),
+        tr("Der Tracker wird nun versuchen die gewünschte Position anzufahren.\n"
+           "Sind Sie sicher?"),
         QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel};
     if (dialoge::Frage(this, warnung) != QMessageBox::Ok) return;
     SendePosition();
@@ -34,9 +34,8 @@ void TFormTrackerInit::ButtonSetAutomaticClick() {
 void TFormTrackerInit::ButtonGetWinkelSpeedxClick() {
     const dialoge::Nachricht frage{
         produkt::Titel(),
-        QStringLiteral(
-            "Wollen Sie die Trackgeschwindigkeit ausmessen?\n"
-            "Dazu wird erst nach WEST und dann nach OST gedreht und die Zeit ermittelt."),
+        tr("Wollen Sie die Trackgeschwindigkeit ausmessen?\n"
+           "Dazu wird erst nach WEST und dann nach OST gedreht und die Zeit ermittelt."),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel};
     if (dialoge::Frage(this, frage) != QMessageBox::Yes) return;
     messung_.Zuruecksetzen();

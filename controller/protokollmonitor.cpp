@@ -55,11 +55,19 @@ void TFormProtokollmonitor::Baue() {
     Filter->setObjectName(QStringLiteral("Filter"));
     Filter->addItem(tr("Alle Kommandos"), Alle);
     const std::pair<int, const char*> kommandos[] = {
-        {1, "SET Parameter"}, {2, "Parameter"},     {3, "SET Time"},       {4, "Uhrzeit"},
-        {5, "aktuelle Daten"}, {6, "SET Position"}, {7, "SET Automatik"}, {8, "Get Status"},
-        {9, "Status"},        {10, "GET Info"},     {11, "Info"}};
+        {1, "SET Parameter"},
+        {2, "Parameter"},
+        {3, "SET Time"},
+        {4, QT_TRANSLATE_NOOP("TFormProtokollmonitor", "Uhrzeit")},
+        {5, QT_TRANSLATE_NOOP("TFormProtokollmonitor", "aktuelle Daten")},
+        {6, "SET Position"},
+        {7, "SET Automatik"},
+        {8, "Get Status"},
+        {9, "Status"},
+        {10, "GET Info"},
+        {11, "Info"}};
     for (const auto& [nr, name] : kommandos)
-        Filter->addItem(QStringLiteral("%1: %2").arg(nr).arg(QString::fromLatin1(name)), nr);
+        Filter->addItem(QStringLiteral("%1: %2").arg(nr).arg(tr(name)), nr);
     Filter->addItem(tr("Bootloaderzeilen"), NurZeilen);
     Filter->addItem(tr("Rauschen und Prüfsummenfehler"), Gestoert);
     auto* filterText = new QLabel(tr("&Filter:"), this);
@@ -182,15 +190,13 @@ QStringList TFormProtokollmonitor::Zeilen() const {
 }
 
 void TFormProtokollmonitor::Speichern() {
-    const QString pfad = dialoge::DateiSpeichern(this, tr("Protokoll speichern"),
-                                                 QStringLiteral("protokoll.txt"),
-                                                 QStringLiteral("*.txt"));
+    const QString pfad = dialoge::DateiSpeichern(
+        this, tr("Protokoll speichern"), QStringLiteral("protokoll.txt"), QStringLiteral("*.txt"));
     if (pfad.isEmpty()) return;
     // Every entry kept, whatever the filter shows: the record's own format.
     QByteArray inhalt;
     for (const Mitschnitt::Eintrag& e : eintraege_)
         inhalt += (protokoll::Zeile(e, anfang_) + u'\n').toUtf8();
     if (!dateizugriff::Ersetze(pfad, [&](const QByteArray&) { return inhalt; }))
-        dialoge::Meldung(this, tr("Protokollmonitor"),
-                         SchreibFehler(pfad).meldung());
+        dialoge::Meldung(this, tr("Protokollmonitor"), SchreibFehler(pfad).meldung());
 }

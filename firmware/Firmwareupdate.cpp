@@ -5,6 +5,7 @@
 #include "geraet/bootloaderhinweise.h"
 #include "widgets/dialoge.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -19,42 +20,65 @@
 
 namespace {
 
-const QString Achtung = QStringLiteral("A C H T U N G");
-const QString Warnung = QStringLiteral("WARNUNG");
+QString Achtung() {
+    return QCoreApplication::translate("TFormFirmwareupdate", "A C H T U N G");
+}
+QString Warnung() {
+    return QCoreApplication::translate("TFormFirmwareupdate", "WARNUNG");
+}
 
-const QString Anleitung =
-    QStringList{
-        QStringLiteral("  1. Schalten Sie nun die Trackersteuerung ab."),
-        QStringLiteral(
+QString Anleitung() {
+    return QStringList{
+        QCoreApplication::translate("TFormFirmwareupdate",
+                                    "  1. Schalten Sie nun die Trackersteuerung ab."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
             "  2. Schalten Sie die Schaltwippe für manuelles Tracken auf OST oder WEST."),
-        QStringLiteral("  3. Halten den Servicetaster gedrückt."),
-        QStringLiteral(
+        QCoreApplication::translate("TFormFirmwareupdate",
+                                    "  3. Halten den Servicetaster gedrückt."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
             "  4. Starten Sie nun die Trackersteuerung durch anlegen der Versorgungsspannung."),
-        QStringLiteral("  5. Die Trackersteuerung meldet sich im Monitorfenster mit der Version "
-                       "des Bootloaders."),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
+            "  5. Die Trackersteuerung meldet sich im Monitorfenster mit der Version "
+            "des Bootloaders."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
             "  6. Nun lösen Sie den Servicetaster, laden eine neue Programmdatei und beginnen "
             "mit START."),
     }
         .join(QStringLiteral("\r\n"));
+}
 
-const QString Erfolg =
-    QStringList{
-        QStringLiteral("Die Programmierung war erfolgreich"),
-        QStringLiteral(
+QString Erfolg() {
+    return QStringList{
+        QCoreApplication::translate("TFormFirmwareupdate", "Die Programmierung war erfolgreich"),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
             "       Bitte stellen Sie die Schalterwippe zum manuellem Tracken in neutralle "
             "Mittelstellung"),
-        QStringLiteral("       und unterbrechen die Spannungsversorgung der Trackersteuerung."),
-        QStringLiteral("       Nach 2-3s schalten Sie die Versorgungsspannung wieder ein."),
-        QStringLiteral("       Die Trackersteuerung sollte jetzt mit der neuen Software starten."),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
+            "       und unterbrechen die Spannungsversorgung der Trackersteuerung."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
+            "       Nach 2-3s schalten Sie die Versorgungsspannung wieder ein."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
+            "       Die Trackersteuerung sollte jetzt mit der neuen Software starten."),
+        QCoreApplication::translate(
+            "TFormFirmwareupdate",
             "\t   Die Versionsnummer können Sie oben im Fenster \"Tracker Parametrierung "
             "ablesen\"."),
     }
         .join(QStringLiteral("\r\n"));
+}
 
-const QString KeinImage =
-    QStringLiteral("Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)");
+QString KeinImage() {
+    return QCoreApplication::translate(
+        "TFormFirmwareupdate", "Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)");
+}
 
 } // namespace
 
@@ -113,7 +137,7 @@ void TFormFirmwareupdate::FormShow() {
 
 void TFormFirmwareupdate::TimerStartmeldungTimer() {
     TimerStartmeldung->stop();
-    dialoge::Meldung(this, Achtung, Anleitung, QMessageBox::NoIcon);
+    dialoge::Meldung(this, Achtung(), Anleitung(), QMessageBox::NoIcon);
     // From here on the monitor shows what the bootloader reports once it is switched on.
     RichEditRxBootloader->clear();
     // The next step is Start, from the keyboard too.
@@ -121,15 +145,15 @@ void TFormFirmwareupdate::TimerStartmeldungTimer() {
 }
 
 void TFormFirmwareupdate::Datei1Click() {
-    QString gewaehlt = dialoge::DateiOeffnen(this, QStringLiteral("TI HEX Format"), letzteDatei_,
-                                             QStringLiteral("*.txt"));
+    QString gewaehlt =
+        dialoge::DateiOeffnen(this, tr("TI HEX Format"), letzteDatei_, QStringLiteral("*.txt"));
     if (gewaehlt.isEmpty()) return;
     if (const QFileInfo info(gewaehlt); !info.fileName().contains(u'.') && !info.exists())
         gewaehlt += QStringLiteral(".txt");
     const std::optional<QByteArray> inhalt = dateizugriff::Lies(gewaehlt);
     if (!inhalt)
-        throw BenutzerFehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
-                                 .arg(QDir::toNativeSeparators(gewaehlt)));
+        throw BenutzerFehler(
+            tr("Die Datei %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(gewaehlt)));
     letzteDatei_ = gewaehlt;
     // Whatever an earlier load passed, this one decides alone.
     dateiGueltig_ = false;
@@ -148,8 +172,8 @@ void TFormFirmwareupdate::Datei1Click() {
     LabelAnzalSeg->setText(QString::number(p.segmente));
     dateiGueltig_ = p.gueltig;
     if (!p.gueltig)
-        dialoge::Meldung(this, Warnung,
-                         QStringLiteral("Diese Datei kann nicht übertragen werden:\r\n") +
+        dialoge::Meldung(this, Warnung(),
+                         tr("Diese Datei kann nicht übertragen werden:") + QStringLiteral("\r\n") +
                              QString::fromUtf8(p.fehler),
                          QMessageBox::NoIcon);
 }
@@ -160,7 +184,7 @@ void TFormFirmwareupdate::Button1Click() {
     LabelClearOK->setText(QStringLiteral("??"));
     RichEditRxBootloader->clear();
     if (!dateiGueltig_) {
-        dialoge::Meldung(this, Warnung, KeinImage, QMessageBox::NoIcon);
+        dialoge::Meldung(this, Warnung(), KeinImage(), QMessageBox::NoIcon);
         return;
     }
     ProgressBar1->setRange(0, static_cast<int>(image_.size()) - 1);
@@ -217,7 +241,7 @@ void TFormFirmwareupdate::Panel(const std::string& text) {
 }
 
 void TFormFirmwareupdate::ClearOK() {
-    LabelClearOK->setText(QStringLiteral("OK"));
+    LabelClearOK->setText(tr("OK"));
 }
 
 void TFormFirmwareupdate::Fortschritt(bool an) {
@@ -228,6 +252,6 @@ void TFormFirmwareupdate::Fortschritt(bool an) {
 }
 
 void TFormFirmwareupdate::Fertig() {
-    dialoge::Meldung(this, Achtung, Erfolg, QMessageBox::NoIcon);
+    dialoge::Meldung(this, Achtung(), Erfolg(), QMessageBox::NoIcon);
     accept();
 }

@@ -36,13 +36,13 @@ QPlainTextEdit* Textansicht(QWidget* eltern, const char* name, int y, int hoehe)
 } // namespace
 
 void TFormFirmwareupdate::BaueOberflaeche() {
-    setWindowTitle(QStringLiteral("Firmwareupdate"));
+    setWindowTitle(tr("Firmwareupdate"));
     setFont(schriften::Fenster());
 
     auto* menue = new QMenuBar(this);
     menue->setObjectName(QStringLiteral("MainMenu1"));
     // Reachable from the keyboard: Alt+D in the menu bar, Ctrl+O anywhere in the window.
-    QAction* datei = menue->addAction(QStringLiteral("&Datei"));
+    QAction* datei = menue->addAction(tr("&Datei"));
     datei->setObjectName(QStringLiteral("Datei1"));
     datei->setShortcut(QKeySequence::Open);
     datei->setShortcutContext(Qt::WindowShortcut);
@@ -55,22 +55,22 @@ void TFormFirmwareupdate::BaueOberflaeche() {
     c->setGeometry(0, menueHoehe, ClientBreite, ClientHoehe);
     setFixedSize(ClientBreite, menueHoehe + ClientHoehe);
 
-    Button1 = Platziere(new QPushButton(QStringLiteral("Start"), c), "Button1", 8, 8, 75, 25);
+    Button1 = Platziere(new QPushButton(tr("Start"), c), "Button1", 8, 8, 75, 25);
     Button1->setAutoDefault(false);
-    Beschriftung(QStringLiteral("Clear Flash:"), c, 104, 14);
+    Beschriftung(tr("Clear Flash:"), c, 104, 14);
     LabelClearOK = Platziere(new QLabel(QStringLiteral("??"), c), "LabelClearOK", 168, 14, 40, 14);
-    Beschriftung(QStringLiteral("sende Zeile:"), c, 232, 14);
+    Beschriftung(tr("sende Zeile:"), c, 232, 14);
     LabelSendeZeile =
         Platziere(new QLabel(QStringLiteral("0"), c), "LabelSendeZeile", 296, 14, 100, 14);
 
-    Beschriftung(QStringLiteral("Datei:"), c, 8, 44);
+    Beschriftung(tr("Datei:"), c, 8, 44);
     LabelDatei = Platziere(new QLabel(QStringLiteral(" "), c), "LabelDatei", 44, 46, 357, 12);
     QFont klein = schriften::Fenster();
     klein.setPixelSize(8);
     LabelDatei->setFont(klein);
-    Beschriftung(QStringLiteral("Anzahl Zeilen:"), c, 8, 64);
+    Beschriftung(tr("Anzahl Zeilen:"), c, 8, 64);
     LabelZeilen = Platziere(new QLabel(QStringLiteral("??"), c), "LabelZeilen", 88, 64, 60, 14);
-    Beschriftung(QStringLiteral("Anzal Segmente:"), c, 176, 64);
+    Beschriftung(tr("Anzal Segmente:"), c, 176, 64);
     LabelAnzalSeg =
         Platziere(new QLabel(QStringLiteral("??"), c), "LabelAnzalSeg", 264, 64, 60, 14);
 

@@ -56,7 +56,7 @@ TPagesDlg::TPagesDlg(QWidget* parent)
       einstellungsdatei_(programmdateien::Einstellungsdatei()),
       sysKlasse_(QStringLiteral("/sys/class/tty")), lauf_(new Handlerlauf(this)) {
     setObjectName(QStringLiteral("PagesDlg"));
-    setWindowTitle(QStringLiteral("Schnittstelleneinstellungen"));
+    setWindowTitle(tr("Schnittstelleneinstellungen"));
     setFont(schriften::Fenster());
     setFixedSize(454, 355);
 
@@ -64,23 +64,23 @@ TPagesDlg::TPagesDlg(QWidget* parent)
     PageControl1->resize(438, 302);
     auto* seite = new QWidget;
     seite->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(seite, QStringLiteral("Schnitstelle zum Tracker"));
+    PageControl1->addTab(seite, tr("Schnitstelle zum Tracker"));
 
     constexpr int LabelX = 12, FeldX = 120, Feldbreite = 130;
     ComboBoxPortS1 = Platziere(new QComboBox(seite), "ComboBoxPortS1", FeldX, 10, Feldbreite);
-    Beschriftung(QStringLiteral("&Schnittstelle"), LabelX, 14, seite, ComboBoxPortS1);
+    Beschriftung(tr("&Schnittstelle"), LabelX, 14, seite, ComboBoxPortS1);
     LabelGeraet = Platziere(new QLabel(seite), "LabelGeraet", FeldX, 36);
     LabelGeraet->resize(300, LabelGeraet->sizeHint().height());
 
     ComboBoxBaudrateS1 =
         Platziere(new QComboBox(seite), "ComboBoxBaudrateS1", FeldX, 60, Feldbreite);
-    Beschriftung(QStringLiteral("&Übertragungsrate"), LabelX, 64, seite, ComboBoxBaudrateS1);
+    Beschriftung(tr("&Übertragungsrate"), LabelX, 64, seite, ComboBoxBaudrateS1);
     ComboBoxDatabitS1 = Platziere(new QComboBox(seite), "ComboBoxDatabitS1", FeldX, 88, Feldbreite);
-    Beschriftung(QStringLiteral("&Datenbit"), LabelX, 92, seite, ComboBoxDatabitS1);
+    Beschriftung(tr("&Datenbit"), LabelX, 92, seite, ComboBoxDatabitS1);
     ComboBoxParityS1 = Platziere(new QComboBox(seite), "ComboBoxParityS1", FeldX, 116, Feldbreite);
-    Beschriftung(QStringLiteral("&Paritätsbit"), LabelX, 120, seite, ComboBoxParityS1);
+    Beschriftung(tr("&Paritätsbit"), LabelX, 120, seite, ComboBoxParityS1);
     ComboBoxStopS1 = Platziere(new QComboBox(seite), "ComboBoxStopS1", FeldX, 144, Feldbreite);
-    Beschriftung(QStringLiteral("Sto&ppbits"), LabelX, 148, seite, ComboBoxStopS1);
+    Beschriftung(tr("Sto&ppbits"), LabelX, 148, seite, ComboBoxStopS1);
     for (QComboBox* c : {ComboBoxBaudrateS1, ComboBoxDatabitS1, ComboBoxParityS1, ComboBoxStopS1})
         c->setEnabled(false);
 
@@ -93,33 +93,31 @@ TPagesDlg::TPagesDlg(QWidget* parent)
         knopf->resize(18, edit->height());
         Beschriftung(text, LabelX, y + 4, seite, edit);
     };
-    puffer("EditBufRS1", "CSpinButtonBufRS1", QStringLiteral("&Empfangspuffer"), 184, EditBufRS1,
+    puffer("EditBufRS1", "CSpinButtonBufRS1", tr("&Empfangspuffer"), 184, EditBufRS1,
            CSpinButtonBufRS1);
-    puffer("EditBufTS1", "CSpinButtonBufTS1", QStringLiteral("S&endepuffer"), 212, EditBufTS1,
+    puffer("EditBufTS1", "CSpinButtonBufTS1", tr("S&endepuffer"), 212, EditBufTS1,
            CSpinButtonBufTS1);
 
     auto* handshake =
-        Platziere(new QGroupBox(QStringLiteral("Handshake"), seite), "GroupBoxHandshake", 268, 60);
+        Platziere(new QGroupBox(tr("Handshake"), seite), "GroupBoxHandshake", 268, 60);
     handshake->resize(156, 104);
-    CheckBoxRTSCTSS1 = Platziere(new QCheckBox(QStringLiteral("&RTS/CTS-Handshake"), handshake),
+    CheckBoxRTSCTSS1 = Platziere(new QCheckBox(tr("&RTS/CTS-Handshake"), handshake),
                                  "CheckBoxRTSCTSS1", 10, 22, 140);
     CheckBoxRTSCTSS1->setEnabled(false);
-    CheckBoxDTRDSRS1 = Platziere(new QCheckBox(QStringLiteral("D&TR/DSR-Handshake"), handshake),
+    CheckBoxDTRDSRS1 = Platziere(new QCheckBox(tr("D&TR/DSR-Handshake"), handshake),
                                  "CheckBoxDTRDSRS1", 10, 48, 140);
-    CheckBoxSoftS1 = Platziere(new QCheckBox(QStringLiteral("&XOn/XOff-Protokoll"), handshake),
+    CheckBoxSoftS1 = Platziere(new QCheckBox(tr("&XOn/XOff-Protokoll"), handshake),
                                "CheckBoxSoftS1", 10, 74, 140);
     CheckBoxSoftS1->setEnabled(false);
 
-    CheckBoxCOMS1Enabled =
-        Platziere(new QCheckBox(QStringLiteral("Schnittstelle initialisieren"), seite),
-                  "CheckBoxCOMS1Enabled", LabelX, 250, 200);
+    CheckBoxCOMS1Enabled = Platziere(new QCheckBox(tr("Schnittstelle initialisieren"), seite),
+                                     "CheckBoxCOMS1Enabled", LabelX, 250, 200);
     CheckBoxCOMS1Enabled->setChecked(true);
 
-    OKBtn = Platziere(new QPushButton(QStringLiteral("OK"), this), "OKBtn", 290, 320);
+    OKBtn = Platziere(new QPushButton(tr("OK"), this), "OKBtn", 290, 320);
     OKBtn->resize(75, 25);
     OKBtn->setDefault(true);
-    CancelBtn =
-        Platziere(new QPushButton(QStringLiteral("Abbrechen"), this), "CancelBtn", 371, 320);
+    CancelBtn = Platziere(new QPushButton(tr("Abbrechen"), this), "CancelBtn", 371, 320);
     CancelBtn->resize(75, 25);
 
     connect(OKBtn, &QPushButton::clicked, this,
@@ -311,5 +309,5 @@ void TPagesDlg::ZeigePuffer() {
 
 void TPagesDlg::ZeigeGeraet() {
     const QString geraet = ComboBoxPortS1->currentData().toString();
-    LabelGeraet->setText(geraet.isEmpty() ? QString() : QStringLiteral("Gerät: ") + geraet);
+    LabelGeraet->setText(geraet.isEmpty() ? QString() : tr("Gerät: ") + geraet);
 }

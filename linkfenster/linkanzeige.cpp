@@ -2,6 +2,8 @@
 
 #include "widgets/dialoge.h"
 
+#include <QCoreApplication>
+
 Linkanzeige::Linkanzeige(SioVerbindung& link, QObject* parent) : QObject(parent) {
     connect(&link, &SioVerbindung::ereignis, this, &Linkanzeige::Zeige);
 }
@@ -14,7 +16,8 @@ Linkanzeige::Texte Linkanzeige::Fuer(const Linkereignis& e) {
         t = {1, QStringLiteral("not initialize"), false, {}, false};
         break;
     case A::Geoeffnet:
-        t = {1, QStringLiteral("Online com%1 %2 Baud").arg(e.port).arg(e.baudtext), true, {}, false};
+        t = {
+            1, QStringLiteral("Online com%1 %2 Baud").arg(e.port).arg(e.baudtext), true, {}, false};
         break;
     case A::OeffnenGescheitert:
     case A::PortVerloren:
@@ -27,10 +30,14 @@ Linkanzeige::Texte Linkanzeige::Fuer(const Linkereignis& e) {
         t = {1, QStringLiteral("Error in close!"), false, {}, true};
         break;
     case A::Rahmen:
-        t = {0, QStringLiteral("Protokolle: %1").arg(e.zahl), false, {}, false};
+        t = {0,
+             QCoreApplication::translate("Linkanzeige", "Protokolle: %1").arg(e.zahl),
+             false,
+             {},
+             false};
         break;
     case A::Pruefsummenfehler:
-        t = {3, QStringLiteral("CS FEHLER !"), false, {}, false};
+        t = {3, QCoreApplication::translate("Linkanzeige", "CS FEHLER !"), false, {}, false};
         break;
     case A::Systemfehler:
         break;

@@ -1,5 +1,6 @@
 #include "seriallink/Serial.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSerialPort>
 #include <QSocketNotifier>
@@ -48,15 +49,19 @@ void Gruppenrechte(const QByteArray& pfad, Oeffnungsfehler& f) {
 }
 
 QString Einstellungsfehler(const Porteinstellungen& e, int empfang, int senden) {
-    if (e.BaudRate == 0) return QStringLiteral("Baudrate 0");
+    if (e.BaudRate == 0) return QCoreApplication::translate("Serial", "Baudrate 0");
     if (e.ByteSize < 5 || e.ByteSize > 8)
-        return QStringLiteral("%1 Datenbits").arg(static_cast<int>(e.ByteSize));
-    if (e.Parity > Porteinstellungen::Space) return QStringLiteral("unbekannte Parität");
+        return QCoreApplication::translate("Serial", "%1 Datenbits")
+            .arg(static_cast<int>(e.ByteSize));
+    if (e.Parity > Porteinstellungen::Space)
+        return QCoreApplication::translate("Serial", "unbekannte Parität");
     // termios knows one or two stop bits; 1.5 would silently become 2.
     if (e.StopBits == Porteinstellungen::AnderthalbStopbits)
-        return QStringLiteral("1,5 Stoppbits gibt es unter Linux nicht");
-    if (e.StopBits > Porteinstellungen::ZweiStopbits) return QStringLiteral("unbekannte Stoppbits");
-    if (empfang < 1 || senden < 1) return QStringLiteral("Puffergröße unter 1 Byte");
+        return QCoreApplication::translate("Serial", "1,5 Stoppbits gibt es unter Linux nicht");
+    if (e.StopBits > Porteinstellungen::ZweiStopbits)
+        return QCoreApplication::translate("Serial", "unbekannte Stoppbits");
+    if (empfang < 1 || senden < 1)
+        return QCoreApplication::translate("Serial", "Puffergröße unter 1 Byte");
     return {};
 }
 
@@ -285,17 +290,21 @@ QString Ursache(const Oeffnungsfehler& f, const QString& geraet) {
     case Art::Keiner:
         return {};
     case Art::KeinGeraet:
-        return QStringLiteral("Kein Gerät angegeben");
+        return QCoreApplication::translate("Serial", "Kein Gerät angegeben");
     case Art::Fehlt:
-        return QStringLiteral("%1 ist nicht vorhanden (Gerät angeschlossen?)").arg(geraet);
+        return QCoreApplication::translate("Serial",
+                                           "%1 ist nicht vorhanden (Gerät angeschlossen?)")
+            .arg(geraet);
     case Art::KeineBerechtigung:
         if (f.gruppeDarf && !f.inGruppe)
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "Serial",
                        "Keine Berechtigung für %1: Benutzer in die Gruppe %2 aufnehmen (danach "
                        "neu anmelden)")
                 .arg(geraet, f.gruppe);
-        return QStringLiteral("Keine Berechtigung für %1: die Zugriffsrechte des Geräts erlauben "
-                              "diesem Benutzer kein Lesen und Schreiben")
+        return QCoreApplication::translate(
+                   "Serial", "Keine Berechtigung für %1: die Zugriffsrechte des Geräts erlauben "
+                             "diesem Benutzer kein Lesen und Schreiben")
             .arg(geraet);
     case Art::Belegt:
         return QStringLiteral("%1 ist belegt: ein anderes Programm benutzt die Schnittstelle "

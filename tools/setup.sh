@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pakete=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n libgl1-mesa-dev
+pakete=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libgl1-mesa-dev
         libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo
         xvfb xauth fonts-dejavu-core fonts-liberation openbox x11-utils xdotool srecord ccache)
 fehlend=()

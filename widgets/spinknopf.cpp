@@ -1,5 +1,6 @@
 #include "widgets/spinknopf.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -19,8 +20,8 @@ TCSpinButton::TCSpinButton(QWidget* parent) : QWidget(parent) {
         spalte->addWidget(b);
         return b;
     };
-    auf_ = knopf(Qt::UpArrow, "Auf", QStringLiteral("größer"));
-    ab_ = knopf(Qt::DownArrow, "Ab", QStringLiteral("kleiner"));
+    auf_ = knopf(Qt::UpArrow, "Auf", QCoreApplication::translate("Spinknopf", "größer"));
+    ab_ = knopf(Qt::DownArrow, "Ab", QCoreApplication::translate("Spinknopf", "kleiner"));
     connect(auf_, &QToolButton::clicked, this, &TCSpinButton::UpClick);
     connect(ab_, &QToolButton::clicked, this, &TCSpinButton::DownClick);
 }

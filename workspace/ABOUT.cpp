@@ -45,7 +45,7 @@ TAboutBox::TAboutBox(QWidget* parent, const std::string& programm)
     : QDialog(parent), programm_(programm) {
     Q_INIT_RESOURCE(bilder); // the picture lives in a static library
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Programm Info"));
+    setWindowTitle(tr("Programm Info"));
     setFont(schriften::Fenster());
     setFixedSize(547, 298);
 
@@ -78,23 +78,19 @@ TAboutBox::TAboutBox(QWidget* parent, const std::string& programm)
     ProductName->setGeometry(208, 16, 422 - 208, ProductName->height());
     ProductName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Version = NeuesLabel(Panel1, "Version", VersionVorgabe, {208, 64}, true);
-    Copyright =
-        NeuesLabel(Panel1, "Copyright", QStringLiteral("© Die Entwickler von ") + produkt::Titel(),
-                   {208, 118}, true);
-    Label2 =
-        NeuesLabel(Panel1, "Label2", QStringLiteral("Quelltext: im Projektarchiv"), {208, 136});
-    Label3 = NeuesLabel(Panel1, "Label3",
-                        QStringLiteral("Lizenz: siehe Lizenzdatei im Projektarchiv"), {208, 152});
-    Label4 = NeuesLabel(Panel1, "Label4",
-                        QStringLiteral("Fehler melden: Issue-Tracker des Projekts"), {208, 168});
-    Label5 =
-        NeuesLabel(Panel1, "Label5",
-                   QStringLiteral("Fragen und Vorschläge: ebenfalls im Issue-Tracker"), {208, 184});
-    Label6 = NeuesLabel(Panel1, "Label6", QStringLiteral("Mitwirken: Hinweise im Projektarchiv"),
-                        {208, 200});
+    Copyright = NeuesLabel(Panel1, "Copyright", tr("© Die Entwickler von ") + produkt::Titel(),
+                           {208, 118}, true);
+    Label2 = NeuesLabel(Panel1, "Label2", tr("Quelltext: im Projektarchiv"), {208, 136});
+    Label3 =
+        NeuesLabel(Panel1, "Label3", tr("Lizenz: siehe Lizenzdatei im Projektarchiv"), {208, 152});
+    Label4 =
+        NeuesLabel(Panel1, "Label4", tr("Fehler melden: Issue-Tracker des Projekts"), {208, 168});
+    Label5 = NeuesLabel(Panel1, "Label5", tr("Fragen und Vorschläge: ebenfalls im Issue-Tracker"),
+                        {208, 184});
+    Label6 = NeuesLabel(Panel1, "Label6", tr("Mitwirken: Hinweise im Projektarchiv"), {208, 200});
     Label7 = NeuesLabel(Panel1, "Label7",
-                        QStringLiteral("Die Ergebnisse der Simulation ersetzen keine Planung "
-                                       "und Prüfung der Anlage vor Ort."),
+                        tr("Die Ergebnisse der Simulation ersetzen keine Planung "
+                           "und Prüfung der Anlage vor Ort."),
                         {0, 219});
     Label7->setGeometry(0, 219, Panel1->width(), Label7->height());
     Label7->setAlignment(Qt::AlignCenter);

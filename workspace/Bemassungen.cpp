@@ -2,6 +2,7 @@
 
 #include "widgets/schriften.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,9 +13,15 @@
 
 namespace {
 
-const QString LegendeTitel = QStringLiteral("Legende");
-const QStringList LegendeZeilen = {QStringLiteral("A= Modulhöhe"), QStringLiteral("B=Neigung"),
-                                   QStringLiteral("C=lichter Modulabstand")};
+// Translated when drawn: the translator is installed after static initialisation.
+QString LegendeTitel() {
+    return QCoreApplication::translate("TFormHilfe", "Legende");
+}
+QStringList LegendeZeilen() {
+    return {QCoreApplication::translate("TFormHilfe", "A= Modulhöhe"),
+            QCoreApplication::translate("TFormHilfe", "B=Neigung"),
+            QCoreApplication::translate("TFormHilfe", "C=lichter Modulabstand")};
+}
 
 constexpr int BildBreite = 308;
 constexpr int BildHoehe = 131;
@@ -107,17 +114,17 @@ void Zeichne(QPainter& p) {
 
     // Legend in the top right corner.
     const QFontMetricsF fm(schrift);
-    double breite = fm.horizontalAdvance(LegendeTitel);
-    for (const QString& z : LegendeZeilen)
+    double breite = fm.horizontalAdvance(LegendeTitel());
+    for (const QString& z : LegendeZeilen())
         breite = std::max(breite, fm.horizontalAdvance(z));
     const double x = BildBreite - 4 - breite;
     double y = 4 + fm.ascent();
     QFont unterstrichen = schrift;
     unterstrichen.setUnderline(true);
     p.setFont(unterstrichen);
-    p.drawText(QPointF(x, y), LegendeTitel);
+    p.drawText(QPointF(x, y), LegendeTitel());
     p.setFont(schrift);
-    for (const QString& z : LegendeZeilen) {
+    for (const QString& z : LegendeZeilen()) {
         y += fm.height();
         p.drawText(QPointF(x, y), z);
     }
@@ -135,7 +142,7 @@ QPixmap Bemassungsbild() {
 
 TFormHilfe::TFormHilfe(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FormHilfe"));
-    setWindowTitle(QStringLiteral("Bemaßungen"));
+    setWindowTitle(tr("Bemaßungen"));
     setFont(schriften::Fenster());
     resize(347, 168);
 
@@ -146,6 +153,6 @@ TFormHilfe::TFormHilfe(QWidget* parent) : QWidget(parent) {
     Image1->setPixmap(Bemassungsbild());
     // The legend in words, for screen readers.
     Image1->setAccessibleName(windowTitle());
-    Image1->setAccessibleDescription(LegendeTitel + QStringLiteral(": ") +
-                                     LegendeZeilen.join(QStringLiteral(", ")));
+    Image1->setAccessibleDescription(LegendeTitel() + QStringLiteral(": ") +
+                                     LegendeZeilen().join(QStringLiteral(", ")));
 }

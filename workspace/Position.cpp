@@ -42,7 +42,7 @@ TPositionDlg::TPositionDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("PositionDlg"));
-    setWindowTitle(QStringLiteral("Position Editieren"));
+    setWindowTitle(tr("Position Editieren"));
     setFont(schriften::Fenster());
     setFixedSize(384, 179);
 
@@ -50,18 +50,18 @@ TPositionDlg::TPositionDlg(QWidget* parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->resize(281, 161);
 
-    Label1 = Beschriftung("Label1", QStringLiteral("Ortsbezeichnung"), 24, 16, this);
+    Label1 = Beschriftung("Label1", tr("Ortsbezeichnung"), 24, 16, this);
     EditOrt = Eingabefeld("EditOrt", QString(), 24, 32, Label1, this);
-    Label2 = Beschriftung("Label2", QStringLiteral("Breitengrad °"), 24, 64, this);
+    Label2 = Beschriftung("Label2", tr("Breitengrad °"), 24, 64, this);
     EditBreite = Eingabefeld("EditBreite", QStringLiteral("0"), 24, 80, Label2, this);
-    Label3 = Beschriftung("Label3", QStringLiteral("Längengrad ° (östliche Länge ist negativ!)"),
-                          24, 112, this);
+    Label3 =
+        Beschriftung("Label3", tr("Längengrad ° (östliche Länge ist negativ!)"), 24, 112, this);
     EditLaenge = Eingabefeld("EditLaenge", QStringLiteral("0"), 24, 128, Label3, this);
 
     // Esc rejects through QDialog itself; Enter presses the default button.
-    OKBtn = Knopf("OKBtn", QStringLiteral("OK"), 300, 8, this);
+    OKBtn = Knopf("OKBtn", tr("OK"), 300, 8, this);
     OKBtn->setDefault(true);
-    CancelBtn = Knopf("CancelBtn", QStringLiteral("Abbrechen"), 300, 38, this);
+    CancelBtn = Knopf("CancelBtn", tr("Abbrechen"), 300, 38, this);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

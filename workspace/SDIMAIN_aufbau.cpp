@@ -45,50 +45,70 @@ QLabel* NeuesLabel(const QString& text, QWidget* eltern, const char* name = null
     return l;
 }
 
-const char* const HinweisModulH = "Höhe des Moduls im senkrechtem Zustand";
-const char* const HinweisModulA = "Abstand der geneigten Modulreihen incl. einer Modulstärke.";
-const char* const HinweisModulN = "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe "
-                                  "für den Schattenwurf berechnet.";
-const char* const HinweisStart = "Winkelposition des Ostanschlag.";
+const char* const HinweisModulH =
+    QT_TRANSLATE_NOOP("TSDIAppForm", "Höhe des Moduls im senkrechtem Zustand");
+const char* const HinweisModulA =
+    QT_TRANSLATE_NOOP("TSDIAppForm", "Abstand der geneigten Modulreihen incl. einer Modulstärke.");
+const char* const HinweisModulN = QT_TRANSLATE_NOOP(
+    "TSDIAppForm", "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe "
+                   "für den Schattenwurf berechnet.");
+const char* const HinweisStart =
+    QT_TRANSLATE_NOOP("TSDIAppForm", "Winkelposition des Ostanschlag.");
 
 } // namespace
 
 void TSDIAppForm::BaueOberflaeche() {
     // Design-time values of every edit, in the order they stand in the window.
     static const EditVorgabe Edits[] = {
-        {&TSDIAppForm::EditJahr, "EditJahr", "Jahr", "2008", 2000, 2100, 1, "", 0},
-        {&TSDIAppForm::EditMonat, "EditMonat", "Monat", "7", 1, 12, 1, "", 0},
-        {&TSDIAppForm::EditTag, "EditTag", "Tag", "7", 1, 31, 1, "", 0},
-        {&TSDIAppForm::EditStunde, "EditStunde", "Stunde", "11", 0, 23, 1, "", 0},
-        {&TSDIAppForm::EditMinute, "EditMinute", "Minute", "0", 0, 59, 5, "", 0},
-        {&TSDIAppForm::EditPhi, "EditPhi", "Breitengrad °", "51", -90, 90, 1,
-         "Geographische Breite der Trackerposition", 0},
-        {&TSDIAppForm::EditLam, "EditLam", "Längengrad °", "-13", -180, 180, 1,
-         "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!",
+        {&TSDIAppForm::EditJahr, "EditJahr", QT_TRANSLATE_NOOP("TSDIAppForm", "Jahr"), "2008", 2000,
+         2100, 1, "", 0},
+        {&TSDIAppForm::EditMonat, "EditMonat", QT_TRANSLATE_NOOP("TSDIAppForm", "Monat"), "7", 1,
+         12, 1, "", 0},
+        {&TSDIAppForm::EditTag, "EditTag", QT_TRANSLATE_NOOP("TSDIAppForm", "Tag"), "7", 1, 31, 1,
+         "", 0},
+        {&TSDIAppForm::EditStunde, "EditStunde", QT_TRANSLATE_NOOP("TSDIAppForm", "Stunde"), "11",
+         0, 23, 1, "", 0},
+        {&TSDIAppForm::EditMinute, "EditMinute", QT_TRANSLATE_NOOP("TSDIAppForm", "Minute"), "0", 0,
+         59, 5, "", 0},
+        {&TSDIAppForm::EditPhi, "EditPhi", QT_TRANSLATE_NOOP("TSDIAppForm", "Breitengrad °"), "51",
+         -90, 90, 1, QT_TRANSLATE_NOOP("TSDIAppForm", "Geographische Breite der Trackerposition"),
          0},
-        {&TSDIAppForm::EditModulH, "EditModulH", "Modulhöhe in cm", "160", 1, 500, 1, HinweisModulH,
+        {&TSDIAppForm::EditLam, "EditLam", QT_TRANSLATE_NOOP("TSDIAppForm", "Längengrad °"), "-13",
+         -180, 180, 1,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Geographische Länge der Trackerposition. Östliche Länge "
+                                          "muß negativ eingegeben werden!"),
          0},
-        {&TSDIAppForm::EditModulL, "EditModulL", "Modubreite in cm", "1500", 1, 2500, 1,
-         "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte "
-         "Breite anzugeben.",
+        {&TSDIAppForm::EditModulH, "EditModulH",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Modulhöhe in cm"), "160", 1, 500, 1, HinweisModulH, 0},
+        {&TSDIAppForm::EditModulL, "EditModulL",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Modubreite in cm"), "1500", 1, 2500, 1,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Breite des Moduls. Bei mehreren nebeneinander "
+                                          "angeortneten Modulen ist hier die gesammte "
+                                          "Breite anzugeben."),
          0},
-        {&TSDIAppForm::EditModulA, "EditModulA", "Lichter Modulabstand in cm", "150", 1, 1000, 1,
+        {&TSDIAppForm::EditModulA, "EditModulA",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Lichter Modulabstand in cm"), "150", 1, 1000, 1,
          HinweisModulA, 0},
-        {&TSDIAppForm::EditModulN, "EditModulN", "Modulneigung in °", "30", 0, 90, 1, HinweisModulN,
+        {&TSDIAppForm::EditModulN, "EditModulN",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Modulneigung in °"), "30", 0, 90, 1, HinweisModulN, 0},
+        {&TSDIAppForm::EditScale, "EditScale",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Anzeige Scalierung in cm"), "2000", 20, 5000, 1,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Darstellungsmaßstab auf der PC-Oberfläche"), 0},
+        {&TSDIAppForm::EditIntervall, "EditIntervall",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Intervall in min"), "15", 1, 60, 5,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Zeitabstände in denen die Tracker Steuerung eine neue "
+                                          "Sonnenposition berechnet und eine "
+                                          "Nachführung durchführt."),
          0},
-        {&TSDIAppForm::EditScale, "EditScale", "Anzeige Scalierung in cm", "2000", 20, 5000, 1,
-         "Darstellungsmaßstab auf der PC-Oberfläche", 0},
-        {&TSDIAppForm::EditIntervall, "EditIntervall", "Intervall in min", "15", 1, 60, 5,
-         "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine "
-         "Nachführung durchführt.",
-         0},
-        {&TSDIAppForm::EditEndlageStart, "EditEndlageStart", "STOP OST in °", "75", 0, 180, 5,
-         HinweisStart, 3},
+        {&TSDIAppForm::EditEndlageStart, "EditEndlageStart",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "STOP OST in °"), "75", 0, 180, 5, HinweisStart, 3},
         // The west stop's up/down runs from 360 down to 180: its up arrow decreases the value.
-        {&TSDIAppForm::EditEndlageStop, "EditEndlageStop", "STOP WEST in °", "285", 360, 180, 5,
-         "Position des Westanschlag.", 0},
-        {&TSDIAppForm::EditModulpos, "EditModulpos", "Modulpos. auf Tracker in °", "-90", -180, 180,
-         1, "aktuelle Trackerposition zu diesem Zeitpunkt", 0},
+        {&TSDIAppForm::EditEndlageStop, "EditEndlageStop",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "STOP WEST in °"), "285", 360, 180, 5,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Position des Westanschlag."), 0},
+        {&TSDIAppForm::EditModulpos, "EditModulpos",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Modulpos. auf Tracker in °"), "-90", -180, 180, 1,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "aktuelle Trackerposition zu diesem Zeitpunkt"), 0},
         {&TSDIAppForm::EditModulHErr, "EditModulHErr", "", "0", -50, 50, 1, HinweisModulH, 0},
         {&TSDIAppForm::EditModulAErr, "EditModulAErr", "", "0", -80, 80, 1, HinweisModulA, 0},
         {&TSDIAppForm::EditModulNErr, "EditModulNErr", "", "0", -30, 30, 1, HinweisModulN, 0},
@@ -126,7 +146,7 @@ void TSDIAppForm::BaueOberflaeche() {
         e->setObjectName(QString::fromLatin1(v.name));
         e->setBereich(v.min, v.max, v.schritt);
         e->setText(QString::fromUtf8(v.text));
-        if (*v.hinweis) e->setToolTip(QString::fromUtf8(v.hinweis));
+        if (*v.hinweis) e->setToolTip(tr(v.hinweis));
         if (v.maxLaenge) e->setMaxLaenge(v.maxLaenge);
         this->*(v.feld) = e;
     }
@@ -137,7 +157,7 @@ void TSDIAppForm::BaueOberflaeche() {
         if (!l)
             for (const auto& v : Edits)
                 if (this->*(v.feld) == e) {
-                    l = NeuesLabel(QString::fromUtf8(v.beschriftung), eltern);
+                    l = NeuesLabel(tr(v.beschriftung), eltern);
                     l->setObjectName(QStringLiteral("Label") + e->objectName().mid(4));
                     l->setBuddy(e);
                 }
@@ -145,7 +165,7 @@ void TSDIAppForm::BaueOberflaeche() {
     };
 
     // Date and time.
-    auto* zeit = new QGroupBox(QStringLiteral("UTC Zeit (GMT Winter in Deutschland)"), panel);
+    auto* zeit = new QGroupBox(tr("UTC Zeit (GMT Winter in Deutschland)"), panel);
     zeit->setObjectName(QStringLiteral("GroupBoxZeit"));
     auto* zg = new QGridLayout(zeit);
     zg->setContentsMargins(6, 4, 6, 6);
@@ -161,7 +181,7 @@ void TSDIAppForm::BaueOberflaeche() {
     rechts->addWidget(zeit);
 
     // Site, geometry, stops and the error column.
-    auto* daten = new QGroupBox(QStringLiteral("Trackerdaten für Simulation"), panel);
+    auto* daten = new QGroupBox(tr("Trackerdaten für Simulation"), panel);
     daten->setObjectName(QStringLiteral("GroupBoxDaten"));
     auto* dg = new QGridLayout(daten);
     dg->setContentsMargins(6, 4, 6, 6);
@@ -172,21 +192,24 @@ void TSDIAppForm::BaueOberflaeche() {
         new Standortwahl(this, daten, lauf_, [this](const QString& breite, const QString& laenge) {
             UebernimmSimEingaben({{SimFeld::Phi, breite}, {SimFeld::Lam, laenge}});
         });
-    auto* lp = NeuesLabel(QStringLiteral("Positionen"), daten, "LabelPositionen");
+    auto* lp = NeuesLabel(tr("Positionen"), daten, "LabelPositionen");
     lp->setBuddy(standortwahl_->Auswahl());
 
     int zeile = 0;
     dg->addWidget(lp, zeile, 0);
     dg->addWidget(standortwahl_->Auswahl(), zeile++, 1, 1, 2);
 
-    const char* const fehlerKopf[] = {"Simulation", "möglicher", "Fehler", "mit Differenz",
-                                      "zur Realität"};
+    const char* const fehlerKopf[] = {QT_TRANSLATE_NOOP("TSDIAppForm", "Simulation"),
+                                      QT_TRANSLATE_NOOP("TSDIAppForm", "möglicher"),
+                                      QT_TRANSLATE_NOOP("TSDIAppForm", "Fehler"),
+                                      QT_TRANSLATE_NOOP("TSDIAppForm", "mit Differenz"),
+                                      QT_TRANSLATE_NOOP("TSDIAppForm", "zur Realität")};
     auto* kopf = new QWidget(daten);
     auto* kl = new QVBoxLayout(kopf);
     kl->setContentsMargins(0, 0, 0, 0);
     kl->setSpacing(0);
     for (const char* k : fehlerKopf)
-        kl->addWidget(NeuesLabel(QString::fromUtf8(k), kopf));
+        kl->addWidget(NeuesLabel(tr(k), kopf));
 
     struct Zeile {
         UpDownEdit* wert;
@@ -210,8 +233,7 @@ void TSDIAppForm::BaueOberflaeche() {
         if (z.fehler) {
             dg->addWidget(z.fehler, zeile, 2);
             // The error edit's accessible name is its row's caption.
-            z.fehler->setAccessibleName(QStringLiteral("Fehler ") +
-                                        beschrifte(z.wert, daten)->text());
+            z.fehler->setAccessibleName(tr("Fehler ") + beschrifte(z.wert, daten)->text());
         }
         ++zeile;
     }
@@ -224,19 +246,19 @@ void TSDIAppForm::BaueOberflaeche() {
     for (UpDownEdit* e : {EditModulHErr, EditModulAErr, EditModulNErr, EditEndlageStartErr})
         e->setFixedWidth(52);
 
-    CheckBoxOstTracken = new QCheckBox(QStringLiteral("Backtrack immer nach Osten"), daten);
+    CheckBoxOstTracken = new QCheckBox(tr("Backtrack immer nach Osten"), daten);
     CheckBoxOstTracken->setObjectName(QStringLiteral("CheckBoxOstTracken"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Anschläge verwenden"), daten);
+    CheckBox1 = new QCheckBox(tr("Anschläge verwenden"), daten);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     dg->addWidget(CheckBoxOstTracken, zeile++, 0, 1, 3);
     dg->addWidget(CheckBox1, zeile++, 0, 1, 3);
 
     auto* knoepfe = new QHBoxLayout;
-    ButtonBerechnen = new QPushButton(QStringLiteral("Berechnen"), daten);
+    ButtonBerechnen = new QPushButton(tr("Berechnen"), daten);
     ButtonBerechnen->setObjectName(QStringLiteral("ButtonBerechnen"));
-    ButtonSIMstart = new QPushButton(QStringLiteral("Start SIM"), daten);
+    ButtonSIMstart = new QPushButton(tr("Start SIM"), daten);
     ButtonSIMstart->setObjectName(QStringLiteral("ButtonSIMstart"));
-    ButtonSIMstop = new QPushButton(QStringLiteral("Stop SIM"), daten);
+    ButtonSIMstop = new QPushButton(tr("Stop SIM"), daten);
     ButtonSIMstop->setObjectName(QStringLiteral("ButtonSIMstop"));
     for (QPushButton* b : {ButtonBerechnen, ButtonSIMstart, ButtonSIMstop}) {
         b->setAutoDefault(false);
@@ -258,19 +280,25 @@ void TSDIAppForm::BaueOberflaeche() {
         const char* beschriftung;
     };
     const Ergebniszeile ergebnisse[] = {
-        {&TSDIAppForm::LabelAOstMax, "LabelAOstMax", "max.STOP Ost="},
-        {&TSDIAppForm::LabelAWestMax, "LabelAWestMax", "max. STOP West="},
-        {&TSDIAppForm::LabelAzimut, "LabelAzimut", "Azimut="},
-        {&TSDIAppForm::LabelHoehe, "LabelHoehe", " Elevation="},
-        {&TSDIAppForm::LabelSchatten, "LabelSchatten", "Schatten="},
-        {&TSDIAppForm::LabelWinkelZurSonne, "LabelWinkelZurSonne", "Winkelkorrektur="},
-        {&TSDIAppForm::LabelTrackerPos, "LabelTrackerPos", "Trackerposition="},
-        {&TSDIAppForm::LabelSonnenwende, "LabelSonnenwende", "Sonnenwende="},
+        {&TSDIAppForm::LabelAOstMax, "LabelAOstMax",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "max.STOP Ost=")},
+        {&TSDIAppForm::LabelAWestMax, "LabelAWestMax",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "max. STOP West=")},
+        {&TSDIAppForm::LabelAzimut, "LabelAzimut", QT_TRANSLATE_NOOP("TSDIAppForm", "Azimut=")},
+        {&TSDIAppForm::LabelHoehe, "LabelHoehe", QT_TRANSLATE_NOOP("TSDIAppForm", " Elevation=")},
+        {&TSDIAppForm::LabelSchatten, "LabelSchatten",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Schatten=")},
+        {&TSDIAppForm::LabelWinkelZurSonne, "LabelWinkelZurSonne",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Winkelkorrektur=")},
+        {&TSDIAppForm::LabelTrackerPos, "LabelTrackerPos",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Trackerposition=")},
+        {&TSDIAppForm::LabelSonnenwende, "LabelSonnenwende",
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Sonnenwende=")},
     };
     int ez = 0;
     for (const auto& r : ergebnisse) {
         auto* wert = NeuesLabel(QStringLiteral("0"), ergebnis, r.name);
-        auto* cap = NeuesLabel(QString::fromUtf8(r.beschriftung), ergebnis);
+        auto* cap = NeuesLabel(tr(r.beschriftung), ergebnis);
         cap->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Caption"));
         cap->setBuddy(wert);
         // A screen reader hears the value as the label's name (its text, kept current by
@@ -289,7 +317,7 @@ void TSDIAppForm::BaueOberflaeche() {
     linie->setFrameShadow(QFrame::Sunken);
     eh->addWidget(linie);
     auto* verschattung = new QVBoxLayout;
-    auto* vk = NeuesLabel(QStringLiteral("Verschattung"), ergebnis, "LabelVerschattung");
+    auto* vk = NeuesLabel(tr("Verschattung"), ergebnis, "LabelVerschattung");
     LabelSchattenErr = NeuesLabel(QStringLiteral("0"), ergebnis, "LabelSchattenErr");
     LabelSchattenErr->setAccessibleDescription(vk->text());
     vk->setBuddy(LabelSchattenErr);
@@ -305,12 +333,15 @@ void TSDIAppForm::BaueOberflaeche() {
     Terminal->hide();
 
     // What each panel reports, for screen readers; the panel's text is its name.
-    const char* const panelInhalt[] = {"Empfangene Protokolle", "Zustand der Schnittstelle",
-                                       "Schnittstelleneinstellung", "Letzte Meldung"};
+    const char* const panelInhalt[] = {
+        QT_TRANSLATE_NOOP("TSDIAppForm", "Empfangene Protokolle"),
+        QT_TRANSLATE_NOOP("TSDIAppForm", "Zustand der Schnittstelle"),
+        QT_TRANSLATE_NOOP("TSDIAppForm", "Schnittstelleneinstellung"),
+        QT_TRANSLATE_NOOP("TSDIAppForm", "Letzte Meldung")};
     for (int i = 0; i < 4; ++i) {
         StatusPanel[i] = new QLabel(this);
         StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        StatusPanel[i]->setAccessibleDescription(QString::fromUtf8(panelInhalt[i]));
+        StatusPanel[i]->setAccessibleDescription(tr(panelInhalt[i]));
         StatusPanel[i]->setFixedWidth(150);
         StatusPanel[i]->installEventFilter(this);
         StatusPanel[i]->setFrameShape(QFrame::Panel);
@@ -335,35 +366,31 @@ void TSDIAppForm::BaueMenues() {
         addAction(a);
         return a;
     };
-    FileNew1 = neu(QStringLiteral("&Neu"), "FileNew1", QKeySequence(QStringLiteral("Ctrl+N")));
-    FileOpen1 = neu(QStringLiteral("Ö&ffnen"), "FileOpen1", QKeySequence(QStringLiteral("Ctrl+O")));
-    FileSave1 =
-        neu(QStringLiteral("&Speichern"), "FileSave1", QKeySequence(QStringLiteral("Ctrl+S")));
-    FileSaveAs1 = neu(QStringLiteral("Speichern &unter..."), "FileSaveAs1");
-    FileExit1 = neu(QStringLiteral("&Beenden"), "FileExit1");
-    EditCut1 =
-        neu(QStringLiteral("&Ausschneiden"), "EditCut1", QKeySequence(QStringLiteral("Ctrl+X")));
-    EditCopy1 =
-        neu(QStringLiteral("&Kopieren"), "EditCopy1", QKeySequence(QStringLiteral("Ctrl+C")));
-    EditPaste1 =
-        neu(QStringLiteral("&Einfügen"), "EditPaste1", QKeySequence(QStringLiteral("Ctrl+V")));
+    FileNew1 = neu(tr("&Neu"), "FileNew1", QKeySequence(QStringLiteral("Ctrl+N")));
+    FileOpen1 = neu(tr("Ö&ffnen"), "FileOpen1", QKeySequence(QStringLiteral("Ctrl+O")));
+    FileSave1 = neu(tr("&Speichern"), "FileSave1", QKeySequence(QStringLiteral("Ctrl+S")));
+    FileSaveAs1 = neu(tr("Speichern &unter..."), "FileSaveAs1");
+    FileExit1 = neu(tr("&Beenden"), "FileExit1");
+    EditCut1 = neu(tr("&Ausschneiden"), "EditCut1", QKeySequence(QStringLiteral("Ctrl+X")));
+    EditCopy1 = neu(tr("&Kopieren"), "EditCopy1", QKeySequence(QStringLiteral("Ctrl+C")));
+    EditPaste1 = neu(tr("&Einfügen"), "EditPaste1", QKeySequence(QStringLiteral("Ctrl+V")));
     // The service menu from the keyboard too: Alt+T, then S, P, F or M.
-    Schnittstelle2 = neu(QStringLiteral("&Schnittstelle"), "Schnittstelle2");
-    Initialisieren1 = neu(QStringLiteral("&Parametrierung"), "Initialisieren1");
-    Firmwareupdate1 = neu(QStringLiteral("&Firmwareupdate"), "Firmwareupdate1");
+    Schnittstelle2 = neu(tr("&Schnittstelle"), "Schnittstelle2");
+    Initialisieren1 = neu(tr("&Parametrierung"), "Initialisieren1");
+    Firmwareupdate1 = neu(tr("&Firmwareupdate"), "Firmwareupdate1");
     Protokollmonitor1 = neu(tr("Protokoll&monitor"), "Protokollmonitor1");
-    HelpAbout1 = neu(QStringLiteral("&Info..."), "HelpAbout1");
-    Bema1 = neu(QStringLiteral("Bemaßungen"), "Bema1");
+    HelpAbout1 = neu(tr("&Info..."), "HelpAbout1");
+    Bema1 = neu(tr("Bemaßungen"), "Bema1");
     Tagesverlauf1 = neu(tr("&Tagesverlauf"), "Tagesverlauf1");
     Jahresverschattung1 = neu(tr("&Jahresverschattung"), "Jahresverschattung1");
 
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("D&atei"));
+    QMenu* datei = menuBar()->addMenu(tr("D&atei"));
     datei->addAction(FileOpen1);
     datei->addAction(FileSave1);
     datei->addAction(FileSaveAs1);
     datei->addSeparator();
     datei->addAction(FileExit1);
-    QMenu* tracker = menuBar()->addMenu(QStringLiteral("&Tracker"));
+    QMenu* tracker = menuBar()->addMenu(tr("&Tracker"));
     tracker->addAction(Schnittstelle2);
     tracker->addAction(Initialisieren1);
     tracker->addAction(Firmwareupdate1);
@@ -371,7 +398,7 @@ void TSDIAppForm::BaueMenues() {
     QMenu* ansicht = menuBar()->addMenu(tr("A&nsicht"));
     ansicht->addAction(Tagesverlauf1);
     ansicht->addAction(Jahresverschattung1);
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     hilfe->addAction(HelpAbout1);
     hilfe->addAction(Bema1);
     // Menus are windows of their own and do not take the window's font by themselves.
@@ -406,8 +433,7 @@ void TSDIAppForm::Verbinde() {
     connect(Schnittstelle2, &QAction::triggered, this, &TSDIAppForm::schnittstelleGewaehlt);
     connect(Initialisieren1, &QAction::triggered, this, &TSDIAppForm::parametrierungGewaehlt);
     connect(Firmwareupdate1, &QAction::triggered, this, &TSDIAppForm::firmwareupdateGewaehlt);
-    connect(Protokollmonitor1, &QAction::triggered, this,
-            &TSDIAppForm::protokollmonitorGewaehlt);
+    connect(Protokollmonitor1, &QAction::triggered, this, &TSDIAppForm::protokollmonitorGewaehlt);
     connect(Tagesverlauf1, &QAction::triggered, this, &TSDIAppForm::tagesverlaufGewaehlt);
     connect(Jahresverschattung1, &QAction::triggered, this,
             &TSDIAppForm::jahresverschattungGewaehlt);

@@ -34,19 +34,18 @@ namespace {
 
 using jahresstudie::Summe;
 
-const char* const Monate[] = {
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jan"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Feb"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mär"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Apr"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mai"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jun"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jul"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Aug"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Sep"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Okt"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Nov"),
-    QT_TRANSLATE_NOOP("TFormJahresverschattung", "Dez")};
+const char* const Monate[] = {QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jan"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Feb"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mär"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Apr"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Mai"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jun"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jul"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Aug"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Sep"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Okt"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Nov"),
+                              QT_TRANSLATE_NOOP("TFormJahresverschattung", "Dez")};
 
 // Puts the calling thread in the idle scheduling class: the study's threads then take only
 // what the GUI thread leaves. With every core computing at normal priority the main window's
@@ -63,8 +62,16 @@ void ProzentAchse(QValueAxis& achse, double hoechster) {
     // The finest of the steps 1, 2, 5 times a power of ten that needs at most 8 of them.
     double stufe = 20;
     int stellen = 0;
-    for (const auto& [s, n] : {std::pair{0.01, 2}, {0.02, 2}, {0.05, 2}, {0.1, 1}, {0.2, 1},
-                               {0.5, 1}, {1.0, 0}, {2.0, 0}, {5.0, 0}, {10.0, 0}})
+    for (const auto& [s, n] : {std::pair{0.01, 2},
+                               {0.02, 2},
+                               {0.05, 2},
+                               {0.1, 1},
+                               {0.2, 1},
+                               {0.5, 1},
+                               {1.0, 0},
+                               {2.0, 0},
+                               {5.0, 0},
+                               {10.0, 0}})
         if (std::ceil(hoechster / s - 1e-9) <= 8) {
             stufe = s;
             stellen = n;
@@ -145,7 +152,8 @@ void TFormJahresverschattung::Baue() {
     Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Tabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QStringList zeilen;
-    for (const char* m : Monate) zeilen << tr(m);
+    for (const char* m : Monate)
+        zeilen << tr(m);
     zeilen << tr("Jahr");
     Tabelle->setVerticalHeaderLabels(zeilen);
     Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -159,7 +167,8 @@ void TFormJahresverschattung::Baue() {
 
     Groesse = new QComboBox(this);
     Groesse->setObjectName(QStringLiteral("Groesse"));
-    for (const Variable& v : Variablen) Groesse->addItem(tr(v.text));
+    for (const Variable& v : Variablen)
+        Groesse->addItem(tr(v.text));
     Von = new QLineEdit(QStringLiteral("-20"), this);
     Von->setObjectName(QStringLiteral("Von"));
     Bis = new QLineEdit(QStringLiteral("20"), this);
@@ -202,7 +211,8 @@ void TFormJahresverschattung::Baue() {
     groesseText->setBuddy(Groesse);
     variation->addWidget(groesseText);
     variation->addWidget(Groesse);
-    for (auto [text, feld] : {std::pair{tr("vo&n"), Von}, {tr("b&is"), Bis}, {tr("Schri&tt"), Weite}}) {
+    for (auto [text, feld] :
+         {std::pair{tr("vo&n"), Von}, {tr("b&is"), Bis}, {tr("Schri&tt"), Weite}}) {
         auto* l = new QLabel(text, this);
         l->setBuddy(feld);
         variation->addWidget(l);
@@ -356,7 +366,8 @@ void TFormJahresverschattung::Variiere() {
             for (std::size_t i; (i = naechster++) < werte.size() && !abbruch_;) {
                 RechenlaufEingabe x = e;
                 x.*feld = werte[i];
-                ergebnis[i] = {werte[i], jahresstudie::Rechne(x, schritt, &abbruch_).jahr.mitBacktracking};
+                ergebnis[i] = {werte[i],
+                               jahresstudie::Rechne(x, schritt, &abbruch_).jahr.mitBacktracking};
                 ++tage_;
             }
         };
@@ -364,7 +375,8 @@ void TFormJahresverschattung::Variiere() {
         for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
             helfer.emplace_back(arbeite);
         arbeite();
-        for (std::thread& t : helfer) t.join();
+        for (std::thread& t : helfer)
+            t.join();
         const bool abgebrochen = abbruch_;
         fertig_ = true;
         QMetaObject::invokeMethod(
@@ -399,11 +411,13 @@ void TFormJahresverschattung::Zeige() {
                 Tabelle->setItem(z, s++, zelle);
             }
     };
-    for (int m = 0; m < 12; ++m) zeile(m, ergebnis_.monate[static_cast<std::size_t>(m)]);
+    for (int m = 0; m < 12; ++m)
+        zeile(m, ergebnis_.monate[static_cast<std::size_t>(m)]);
     zeile(12, ergebnis_.jahr);
 
     Balken->removeAllSeries();
-    for (QAbstractAxis* a : Balken->axes()) Balken->removeAxis(a);
+    for (QAbstractAxis* a : Balken->axes())
+        Balken->removeAxis(a);
     auto* reihe = new QBarSeries;
     const std::pair<QString, Summe jahresstudie::Drei::*> arten[] = {
         {tr("mit Backtracking"), &jahresstudie::Drei::mitBacktracking},
@@ -420,7 +434,8 @@ void TFormJahresverschattung::Zeige() {
     }
     Balken->addSeries(reihe);
     auto* monate = new QBarCategoryAxis;
-    for (const char* m : Monate) monate->append(tr(m));
+    for (const char* m : Monate)
+        monate->append(tr(m));
     auto* prozent = new QValueAxis;
     ProzentAchse(*prozent, hoechster);
     Balken->addAxis(monate, Qt::AlignBottom);
@@ -464,7 +479,8 @@ void TFormJahresverschattung::ZeigeVariation() {
         reihe->append(wert, s.VerlustProzent());
     }
     Kurve->removeAllSeries();
-    for (QAbstractAxis* a : Kurve->axes()) Kurve->removeAxis(a);
+    for (QAbstractAxis* a : Kurve->axes())
+        Kurve->removeAxis(a);
     Kurve->addSeries(reihe);
     // Both axes with what they count and its unit.
     auto* wert = new QValueAxis;
@@ -480,7 +496,8 @@ void TFormJahresverschattung::ZeigeVariation() {
         const double von = variation_.front().first, bis = variation_.back().first;
         wert->setRange(von, von < bis ? bis : von + 1);
         double hoechster = 0;
-        for (const auto& [w, s] : variation_) hoechster = std::max(hoechster, s.VerlustProzent());
+        for (const auto& [w, s] : variation_)
+            hoechster = std::max(hoechster, s.VerlustProzent());
         ProzentAchse(*verlust, hoechster);
     }
 }

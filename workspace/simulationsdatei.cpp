@@ -19,7 +19,6 @@ namespace simulationsdatei {
 namespace {
 
 const QString Abschnitt = QStringLiteral("Parameter");
-const QString Filter = QStringLiteral("Alle Dateien (*.TRD)");
 const QString Endung = QStringLiteral(".TRD");
 const QString Trackspeed = QStringLiteral("Trackspeed");
 const QString Trackergruppe = QStringLiteral("Trackergruppe");
@@ -88,8 +87,9 @@ Simulationsdatei::Simulationsdatei(QWidget* fenster, SimDaten& daten)
     : fenster_(fenster), daten_(daten) {}
 
 void Simulationsdatei::FileOpen1Execute() {
-    const QString gewaehlt = dialoge::DateiOeffnen(fenster_, QStringLiteral("Öffnen"), nameOeffnen_,
-                                                   simulationsdatei::Filter);
+    const QString gewaehlt = dialoge::DateiOeffnen(
+        fenster_, QCoreApplication::translate("Simulationsdatei", "Öffnen"), nameOeffnen_,
+        QCoreApplication::translate("Simulationsdatei", "Alle Dateien (*.TRD)"));
     if (gewaehlt.isEmpty()) return;
     const QString pfad = simulationsdatei::MitEndung(gewaehlt, true);
     // A file that is not there would load as zeros without a word.
@@ -110,15 +110,17 @@ void Simulationsdatei::FileOpen1Execute() {
     // Each edit whose text changes recalculates; a failure there ends the load.
     daten_.UebernimmSimEingaben(inhalt.eingaben);
     if (werte_) werte_->UebernimmAusDatei(inhalt.winkelSpeed, inhalt.gruppe);
-    fenster_->setWindowTitle(produkt::Titel() + QStringLiteral(" File: ") +
+    fenster_->setWindowTitle(produkt::Titel() +
+                             QCoreApplication::translate("Simulationsdatei", " File: ") +
                              QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()));
     daten_.Berechne();
     if (werte_) werte_->HoleSimDaten();
 }
 
 void Simulationsdatei::FileSave1Execute() {
-    const QString gewaehlt = dialoge::DateiSpeichern(fenster_, QStringLiteral("Speichern unter"),
-                                                     nameSpeichern_, simulationsdatei::Filter);
+    const QString gewaehlt = dialoge::DateiSpeichern(
+        fenster_, QCoreApplication::translate("Simulationsdatei", "Speichern unter"),
+        nameSpeichern_, QCoreApplication::translate("Simulationsdatei", "Alle Dateien (*.TRD)"));
     if (gewaehlt.isEmpty()) return;
     const QString pfad = simulationsdatei::MitEndung(gewaehlt, false);
     nameSpeichern_ = pfad;

@@ -3,6 +3,8 @@
 #include "basis/inidatei.h"
 #include "basis/zahltext.h"
 
+#include <QCoreApplication>
+
 namespace standorte {
 
 namespace {
@@ -48,23 +50,28 @@ void Schreibe(const QString& datei, const QString& name, const Koordinaten& k) {
 }
 
 QString NamensFehler(const QString& name) {
-    if (name.trimmed().isEmpty()) return QStringLiteral("Bitte eine Ortsbezeichnung eingeben.");
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("Standorte", "Bitte eine Ortsbezeichnung eingeben.");
     QList<char32_t> zeichen;
     for (const auto c : name.toUcs4())
         zeichen << static_cast<char32_t>(c);
     for (char32_t c : zeichen)
         if (IstSteuerzeichen(c))
-            return QStringLiteral("Die Ortsbezeichnung darf keinen Zeilenumbruch, Tabulator "
-                                  "oder andere Steuerzeichen enthalten.");
+            return QCoreApplication::translate(
+                "Standorte", "Die Ortsbezeichnung darf keinen Zeilenumbruch, Tabulator "
+                             "oder andere Steuerzeichen enthalten.");
     if (name.contains(u']'))
-        return QStringLiteral("Die Ortsbezeichnung darf das Zeichen \"]\" nicht enthalten.");
+        return QCoreApplication::translate(
+            "Standorte", "Die Ortsbezeichnung darf das Zeichen \"]\" nicht enthalten.");
     if (name != name.trimmed())
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Standorte",
             "Die Ortsbezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.");
     for (char32_t c : zeichen)
         if (!InCodepage(c))
-            return QStringLiteral("Die Ortsbezeichnung enthält das Zeichen \"%1\", das in der "
-                                  "Positionsdatei nicht gespeichert werden kann.")
+            return QCoreApplication::translate(
+                       "Standorte", "Die Ortsbezeichnung enthält das Zeichen \"%1\", das in der "
+                                    "Positionsdatei nicht gespeichert werden kann.")
                 .arg(QString::fromUcs4(&c, 1));
     return {};
 }

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <optional>
 
@@ -19,7 +20,9 @@ using zahltext::Allgemein;
 
 namespace {
 
-const QString Unbekannt = QStringLiteral("--unbekannt---");
+QString Unbekannt() {
+    return QCoreApplication::translate("Standortwahl", "--unbekannt---");
+}
 
 // The list entry the combo box shows, or -1: once the text shows something else (the
 // coordinates were changed, or the user typed over it) no site counts as chosen.
@@ -42,7 +45,9 @@ std::optional<DialogEintrag> LeseDialog(QWidget* eltern, const TPositionDlg& dlg
         dialoge::Meldung(eltern, produkt::Titel(), f);
     const QString name = gelesen.Name;
     const QString namensFehler = standorte::NamensFehler(name);
-    if (!namensFehler.isEmpty()) dialoge::Meldung(eltern, QStringLiteral("WARNUNG"), namensFehler);
+    if (!namensFehler.isEmpty())
+        dialoge::Meldung(eltern, QCoreApplication::translate("Standortwahl", "WARNUNG"),
+                         namensFehler);
     if (!eingabe.fehler.isEmpty() || !namensFehler.isEmpty()) {
         dialoge::Piep();
         return std::nullopt;
@@ -90,7 +95,7 @@ void Standortwahl::LadeStandorte() {
 
 void Standortwahl::ZeigeUnbekannt() {
     ComboBoxPosition->setCurrentIndex(-1);
-    ComboBoxPosition->setEditText(Unbekannt);
+    ComboBoxPosition->setEditText(Unbekannt());
 }
 
 void Standortwahl::Heimatstandort() {

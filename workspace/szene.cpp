@@ -5,6 +5,7 @@
 #include "widgets/schriften.h"
 #include "workspace/simlauf.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -419,10 +420,12 @@ void ZeichneKompass(const Simulationszustand& z, Zeichenflaeche& f, double cx, d
     f.StiftFarbe(Schwarz);
     Ellipse(f, {Spalte(w, 0), Zeile(w, groesse / 2 + cy)},
             {Spalte(w, groesse / 2 + cx), Zeile(w, 0)});
-    Text(f, {Spalte(w, 0) + 1, Zeile(w, cy)}, QStringLiteral("W=270°"));
-    Text(f, {Spalte(w, groesse / 2 + cx) - 40, Zeile(w, cy)}, QStringLiteral("O=90°"));
-    Text(f, {Spalte(w, cx) - 10, Zeile(w, groesse / 2 + cy) + 10}, QStringLiteral("N=0°"));
-    Text(f, {Spalte(w, cx) - 10, Zeile(w, 0) - 20}, QStringLiteral("S=180°"));
+    Text(f, {Spalte(w, 0) + 1, Zeile(w, cy)}, QCoreApplication::translate("Szene", "W=270°"));
+    Text(f, {Spalte(w, groesse / 2 + cx) - 40, Zeile(w, cy)},
+         QCoreApplication::translate("Szene", "O=90°"));
+    Text(f, {Spalte(w, cx) - 10, Zeile(w, groesse / 2 + cy) + 10},
+         QCoreApplication::translate("Szene", "N=0°"));
+    Text(f, {Spalte(w, cx) - 10, Zeile(w, 0) - 20}, QCoreApplication::translate("Szene", "S=180°"));
     f.StiftBreite(4);
     const double r1 = groesse / 2 - 0.1 * groesse, r2 = groesse / 2 + 0.1 * groesse;
     for (double a : {z.EndlageStart, z.EndlageStop})

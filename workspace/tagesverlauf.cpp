@@ -13,8 +13,8 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -78,7 +78,8 @@ TFormTagesverlauf::TFormTagesverlauf(QWidget* parent) : QDialog(parent) {
 
     // The marks are named below the chart; the legend keeps to the curves.
     for (QLineSeries* r : {aufgang_, untergang_, wende_})
-        for (QLegendMarker* m : chart_->legend()->markers(r)) m->setVisible(false);
+        for (QLegendMarker* m : chart_->legend()->markers(r))
+            m->setVisible(false);
 
     ansicht_ = new QChartView(chart_, this);
     ansicht_->setObjectName(QStringLiteral("Diagramm"));
@@ -146,7 +147,8 @@ void TFormTagesverlauf::Zeichne() {
     grad_->setTickCount(static_cast<int>((hi - lo) / 45) + 1); // every 45 degrees
     double m = 1;
     for (const auto* v : {&tag_.schatten, &tag_.verschattung})
-        for (double x : *v) m = std::max(m, std::min(x, 20.0));
+        for (double x : *v)
+            m = std::max(m, std::min(x, 20.0));
     const double meter = std::ceil(m / 5) * 5;
     meter_->setRange(0, meter);
     meter_->setTickCount(static_cast<int>(meter / 5) + 1);
@@ -181,8 +183,8 @@ void TFormTagesverlauf::Zeichne() {
 
 QString TFormTagesverlauf::Hinweis(double stunden) const {
     if (tag_.stunden.empty()) return {};
-    const auto i = static_cast<std::size_t>(std::clamp(
-        std::lround(stunden * 60 / Schritt), 0L, static_cast<long>(tag_.stunden.size() - 1)));
+    const auto i = static_cast<std::size_t>(std::clamp(std::lround(stunden * 60 / Schritt), 0L,
+                                                       static_cast<long>(tag_.stunden.size() - 1)));
     return tr("%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, "
               "Verschattung %7 m")
         .arg(Zeit(tag_.stunden[i]))
@@ -195,7 +197,8 @@ QString TFormTagesverlauf::Hinweis(double stunden) const {
 }
 
 QString TFormTagesverlauf::Csv() const {
-    QString t = QStringLiteral("Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung\n");
+    QString t =
+        QStringLiteral("Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung\n");
     for (std::size_t i = 0; i < tag_.stunden.size(); ++i)
         t += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
                  .arg(Zeit(tag_.stunden[i]))
@@ -218,9 +221,9 @@ bool TFormTagesverlauf::Speichere(const QString& basis, QString& fehler) {
 }
 
 void TFormTagesverlauf::Speichern() {
-    QString pfad = dialoge::DateiSpeichern(this, tr("Tagesverlauf speichern"),
-                                           QStringLiteral("tagesverlauf.png"),
-                                           QStringLiteral("*.png"));
+    QString pfad =
+        dialoge::DateiSpeichern(this, tr("Tagesverlauf speichern"),
+                                QStringLiteral("tagesverlauf.png"), QStringLiteral("*.png"));
     if (pfad.isEmpty()) return;
     // One name for the three files: the picture, the drawing and the values.
     for (const char* endung : {".png", ".svg", ".csv"})

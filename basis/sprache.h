@@ -1,0 +1,23 @@
+#pragma once
+// The interface's language: German, or English when the user's locale asks for it. The texts
+// in the code are German; an English user gets them through the translation built from
+// uebersetzung/heliowendler_en.ts. Nothing stored depends on the language: only what is shown.
+#include <QString>
+
+class QCoreApplication;
+
+namespace sprache {
+
+// True when the messages' locale is English: the first set of LANGUAGE (its first entry),
+// LC_ALL, LC_MESSAGES and LANG starts with "en". LANGUAGE counts only when the locale is not
+// "C"/"POSIX", as gettext has it.
+bool Englisch();
+// The same rule on given values, for tests.
+bool Englisch(const QString& language, const QString& lcAll, const QString& lcMessages,
+              const QString& lang);
+
+// Installs the translators for the process's lifetime: English, this program's translation;
+// German, the toolkit's own German texts (message box buttons, file dialogs).
+void Installiere(QCoreApplication& app);
+
+} // namespace sprache

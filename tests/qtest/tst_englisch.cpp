@@ -1,0 +1,199 @@
+// The interface in English: with an English locale every window shows the English texts,
+// none of the German source texts is left (but those that read the same in both languages),
+// every caption has room for its English text, and nothing the windows store changes.
+#include "app/anwendung.h"
+#include "basis/sprache.h"
+#include "controller/Trackerinit.h"
+#include "controller/protokollmonitor.h"
+#include "firmware/Firmwareupdate.h"
+#include "linkfenster/InitSIO.h"
+#include "support/bedienung.h"
+#include "support/ordnertestfall.h"
+#include "support/platz.h"
+#include "support/testantworter.h"
+#include "workspace/ABOUT.h"
+#include "workspace/Bemassungen.h"
+#include "workspace/Position.h"
+#include "workspace/SDIMAIN.h"
+#include "workspace/jahresverschattung.h"
+#include "widgets/updownedit.h"
+#include "workspace/tagesverlauf.h"
+
+#include <QAbstractAxis>
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QHeaderView>
+#include <QLegendMarker>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// The German source texts of the translation, read from the file in the tree.
+QSet<QString> DeutscheTexte() {
+    QSet<QString> texte;
+    QFile f(QStringLiteral(HW_TS));
+    if (!f.open(QIODevice::ReadOnly)) return texte;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+            texte.insert(xml.readElementText());
+    return texte;
+}
+
+// Texts that read the same in both languages.
+const QSet<QString> Gleich = {
+    QStringLiteral("OK"),        QStringLiteral("Start"),     QStringLiteral("Handshake"),
+    QStringLiteral("Minute"),    QStringLiteral("Simulation"), QStringLiteral("Start SIM"),
+    QStringLiteral("Stop SIM"),  QStringLiteral("STOP WEST in °"), QStringLiteral("Speed"),
+    QStringLiteral("Version:"),  QStringLiteral("GET &Param"), QStringLiteral("SET P&aram"),
+    QStringLiteral(" SET T&ime"), QStringLiteral("GET Ti&me"), QStringLiteral("GET &Version"),
+    QStringLiteral("GET P&osition"), QStringLiteral("SET Po&sition"), QStringLiteral("Auto"),
+    QStringLiteral("ELW"),       QStringLiteral("Tracking"),  QStringLiteral("RxT"),
+    QStringLiteral("TxT"),       QStringLiteral("&Filter:"),  QStringLiteral("&Tracker"),
+    QStringLiteral("W=270°"),    QStringLiteral("N=0°"),      QStringLiteral("S=180°"),
+    QStringLiteral("Jan"),       QStringLiteral("Feb"),       QStringLiteral("Apr"),
+    QStringLiteral("Jun"),       QStringLiteral("Jul"),       QStringLiteral("Aug"),
+    QStringLiteral("Sep"),       QStringLiteral("Nov"),       QStringLiteral(" min"),
+    QStringLiteral("\nkWh/m²"),  QStringLiteral("Status"),    QStringLiteral("Parameter"),
+    QStringLiteral("Info"),      QStringLiteral(" Elevation="), QStringLiteral("MotorW"),
+};
+
+// Every text a window shows: captions, titles, hints, menus, tabs, list entries, table
+// headers, chart titles, axes and legends.
+QStringList Texte(QWidget* fenster) {
+    QStringList t{fenster->windowTitle()};
+    QList<QWidget*> alle = fenster->findChildren<QWidget*>();
+    alle.prepend(fenster);
+    for (QWidget* w : alle) {
+        t << w->toolTip() << w->accessibleName();
+        if (auto* l = qobject_cast<QLabel*>(w)) t << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) t << b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) t << g->title();
+        if (auto* r = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < r->count(); ++i) t << r->tabText(i);
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+        if (auto* m = qobject_cast<QMenu*>(w)) t << m->title();
+        if (auto* tab = qobject_cast<QTableWidget*>(w)) {
+            for (int i = 0; i < tab->columnCount(); ++i)
+                if (auto* k = tab->horizontalHeaderItem(i)) t << k->text();
+            for (int i = 0; i < tab->rowCount(); ++i)
+                if (auto* k = tab->verticalHeaderItem(i)) t << k->text();
+        }
+        if (auto* v = qobject_cast<QChartView*>(w)) {
+            QChart* c = v->chart();
+            t << c->title();
+            for (QAbstractAxis* a : c->axes()) t << a->titleText();
+            for (QLegendMarker* m : c->legend()->markers()) t << m->label();
+        }
+        for (QAction* a : w->actions()) t << a->text() << a->toolTip();
+    }
+    t.removeAll(QString());
+    return t;
+}
+
+// A text still German: one of the source texts (unless it reads the same in English), or a
+// text with a German letter or word that never went through the translation.
+bool Deutsch(const QString& text, const QSet<QString>& quellen) {
+    if (Gleich.contains(text)) return false;
+    if (quellen.contains(text)) return true;
+    static const QRegularExpression wort(
+        QStringLiteral("[äöüÄÖÜß]|\\b(der|die|das|und|nicht|mit|für|ein|eine|ist|zum|zur|wird|"
+                       "Bitte|Datei|Zeile|Fehler|aktuell|Schnittstelle|Verbindung)\\b"));
+    return wort.match(text).hasMatch();
+}
+
+} // namespace
+
+class TestEnglisch : public OrdnerTestfall {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The messages' locale English, the numbers' as the other tests have it.
+        qunsetenv("LC_ALL");
+        qunsetenv("LANGUAGE");
+        qputenv("LANG", "C.UTF-8");
+        qputenv("LC_MESSAGES", "en_US.UTF-8");
+        QVERIFY(sprache::Englisch());
+        sprache::Installiere(*qApp);
+    }
+
+    // Which locale variables decide, as gettext orders them.
+    void spracheWaehlen_data() {
+        QTest::addColumn<QStringList>("umgebung"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<bool>("englisch");
+        QTest::newRow("nichts") << QStringList{"", "", "", ""} << false;
+        QTest::newRow("LANG en") << QStringList{"", "", "", "en_GB.UTF-8"} << true;
+        QTest::newRow("LANG de") << QStringList{"", "", "", "de_DE.UTF-8"} << false;
+        QTest::newRow("LC_MESSAGES vor LANG") << QStringList{"", "", "en_US", "de_DE"} << true;
+        QTest::newRow("LC_ALL vor allem") << QStringList{"", "de_DE", "en_US", "en_US"} << false;
+        QTest::newRow("LANGUAGE zuerst") << QStringList{"en:de", "", "", "de_DE"} << true;
+        QTest::newRow("LANGUAGE de") << QStringList{"de", "", "", "en_US"} << false;
+        QTest::newRow("LANGUAGE in C nicht") << QStringList{"en", "C.UTF-8", "", ""} << false;
+        QTest::newRow("fr bleibt deutsch") << QStringList{"", "", "", "fr_FR.UTF-8"} << false;
+    }
+    void spracheWaehlen() {
+        QFETCH(QStringList, umgebung);
+        QFETCH(bool, englisch);
+        QCOMPARE(sprache::Englisch(umgebung[0], umgebung[1], umgebung[2], umgebung[3]), englisch);
+    }
+
+    // Every window of the application: no German left, every caption with room for its text.
+    void fensterSindEnglisch() {
+        TestAntworter antworter;
+        const QSet<QString> quellen = DeutscheTexte();
+        QVERIFY(quellen.size() > 200);
+        Anwendung a;
+        a.Zeige();
+        a.SDIAppForm->Berechne();
+        const QList<QWidget*> fenster = {
+            a.SDIAppForm.get(),          a.PagesDlg.get(),       a.FormTrackerInit.get(),
+            a.PositionDlg.get(),         a.FormFirmwareupdate.get(),
+            a.FormProtokollmonitor.get(), a.FormTagesverlauf.get(),
+            a.FormJahresverschattung.get(), a.FormHilfe.get(),   a.AboutBox.get()};
+        QStringList deutsch, platz;
+        for (QWidget* f : fenster) {
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f));
+            for (const QString& t : Texte(f))
+                if (Deutsch(t, quellen)) deutsch << f->objectName() + QStringLiteral(": ") + t;
+            for (const QString& p : Platzprobleme(f)) platz << f->objectName() + QStringLiteral(": ") + p;
+            f->hide();
+        }
+        deutsch.removeDuplicates();
+        QVERIFY2(deutsch.isEmpty(), qPrintable(deutsch.join(QStringLiteral("\n"))));
+        QVERIFY2(platz.isEmpty(), qPrintable(platz.join(QStringLiteral("\n"))));
+        // The menus' own texts.
+        QStringList menue;
+        for (QAction* m : a.SDIAppForm->menuBar()->actions()) {
+            menue << m->text();
+            if (m->menu())
+                for (QAction* e : m->menu()->actions()) menue << e->text();
+        }
+        for (const QString& t : menue) QVERIFY2(!Deutsch(t, quellen), qPrintable(t));
+        QVERIFY(menue.contains(QStringLiteral("&File")));
+        QVERIFY(menue.contains(QStringLiteral("&Yearly shading")));
+
+        // A message: a wrong number in the main window.
+        auto* jahr = a.SDIAppForm->findChild<UpDownEdit*>(QStringLiteral("EditJahr"));
+        QVERIFY(jahr);
+        jahr->setText(QStringLiteral("x"));
+        a.SDIAppForm->findChild<QPushButton*>(QStringLiteral("ButtonBerechnen"))->click();
+        QVERIFY(!antworter.meldungen.isEmpty());
+        for (const auto& m : antworter.meldungen)
+            QVERIFY2(!Deutsch(m.text, quellen) && !Deutsch(m.titel, quellen), qPrintable(m.text));
+        QCOMPARE(antworter.meldungen.last().text, QStringLiteral("''x'' is not a valid integer value"));
+    }
+};
+
+QTEST_MAIN(TestEnglisch)
+#include "tst_englisch.moc"

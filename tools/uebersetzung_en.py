@@ -1,0 +1,268 @@
+#!/usr/bin/env python3
+# Fills uebersetzung/heliowendler_en.ts from the table below (German source -> English), so
+# the translations live in one reviewable place; run tools/uebersetzung.sh first to take in
+# new texts. A context-qualified key "Context|text" wins over the plain text. Texts without an
+# entry stay unfinished and show in German; the English test names them.
+import sys
+import xml.etree.ElementTree as ET
+
+EN = {
+    # Main window
+    "D&atei": "&File", "&Tracker": "&Tracker", "A&nsicht": "&View", "&Hilfe": "&Help",
+    "&Neu": "&New", "Ö&ffnen": "&Open", "&Speichern": "&Save", "Speichern &unter...": "Save &As...",
+    "&Beenden": "E&xit", "&Ausschneiden": "Cu&t", "&Kopieren": "&Copy", "&Einfügen": "&Paste",
+    "&Schnittstelle": "&Interface", "&Parametrierung": "&Parametrization",
+    "&Firmwareupdate": "&Firmware update", "Protokoll&monitor": "Traffic &monitor",
+    "&Info...": "&About...", "Bemaßungen": "Dimensions", "&Tagesverlauf": "&Day chart",
+    "&Jahresverschattung": "&Yearly shading",
+    "UTC Zeit (GMT Winter in Deutschland)": "UTC time (GMT, winter time in Germany)",
+    "Trackerdaten für Simulation": "Tracker data for the simulation",
+    "Positionen": "Sites", "Simulation": "Simulation", "möglicher": "of possible",
+    "Fehler": "errors", "mit Differenz": "with difference", "zur Realität": "to reality",
+    "Fehler ": "Error ", "Backtrack immer nach Osten": "Always backtrack to the east",
+    "Anschläge verwenden": "Use the stops", "Berechnen": "Calculate", "Start SIM": "Start SIM",
+    "Stop SIM": "Stop SIM", "max.STOP Ost=": "max. STOP east=", "max. STOP West=": "max. STOP west=",
+    "Azimut=": "Azimuth=", " Elevation=": " Elevation=", "Schatten=": "Shadow=",
+    "Winkelkorrektur=": "Angle correction=", "Trackerposition=": "Tracker position=",
+    "Sonnenwende=": "Solar noon=", "Verschattung": "Shading",
+    "Empfangene Protokolle": "Frames received", "Zustand der Schnittstelle": "Interface state",
+    "Schnittstelleneinstellung": "Interface settings", "Letzte Meldung": "Last message",
+    "Jahr": "Year", "Monat": "Month", "Tag": "Day", "Stunde": "Hour", "Minute": "Minute",
+    "Sekunde": "Second",
+    "Breitengrad °": "Latitude °", "Längengrad °": "Longitude °",
+    "Geographische Breite der Trackerposition": "Geographic latitude of the tracker's site",
+    "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!":
+        "Geographic longitude of the tracker's site. East longitudes must be entered as negative!",
+    "Modulhöhe in cm": "Module height in cm", "Modubreite in cm": "Module width in cm",
+    "Höhe des Moduls im senkrechtem Zustand": "Height of the module standing upright",
+    "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.":
+        "Width of the module. For several modules side by side, enter their whole width.",
+    "Lichter Modulabstand in cm": "Clear module gap in cm",
+    "Abstand der geneigten Modulreihen incl. einer Modulstärke.":
+        "Distance between the tilted module rows, including one module's thickness.",
+    "Modulneigung in °": "Module tilt in °",
+    "Neigung der Module in Grad. Daraus wird die tatsächliche Höhe für den Schattenwurf berechnet.":
+        "Tilt of the modules in degrees. The real height that casts the shadow follows from it.",
+    "Anzeige Scalierung in cm": "Display scale in cm",
+    "Darstellungsmaßstab auf der PC-Oberfläche": "Scale of the drawing on the screen",
+    "Intervall in min": "Interval in min",
+    "Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine Nachführung durchführt.":
+        "Interval at which the tracker controller calculates a new sun position and turns the tracker.",
+    "STOP OST in °": "STOP EAST in °", "STOP WEST in °": "STOP WEST in °",
+    "Winkelposition des Ostanschlag.": "Angular position of the east stop.",
+    "Position des Westanschlag.": "Position of the west stop.",
+    "Modulpos. auf Tracker in °": "Module pos. on tracker in °",
+    "aktuelle Trackerposition zu diesem Zeitpunkt": "tracker position at this time",
+    # Dimensions and about
+    "Legende": "Legend", "A= Modulhöhe": "A= module height", "B=Neigung": "B=tilt",
+    "C=lichter Modulabstand": "C=clear module gap",
+    "Programm Info": "About", "© Die Entwickler von ": "© The developers of ",
+    "Quelltext: im Projektarchiv": "Source code: in the project repository",
+    "Lizenz: siehe Lizenzdatei im Projektarchiv": "Licence: see the licence file in the project repository",
+    "Fehler melden: Issue-Tracker des Projekts": "Report bugs: the project's issue tracker",
+    "Fragen und Vorschläge: ebenfalls im Issue-Tracker": "Questions and suggestions: the issue tracker as well",
+    "Mitwirken: Hinweise im Projektarchiv": "Contributing: see the project repository",
+    "Die Ergebnisse der Simulation ersetzen keine Planung und Prüfung der Anlage vor Ort.":
+        "The simulation's results do not replace planning and inspecting the plant on site.",
+    # Site dialog and sites
+    "Position Editieren": "Edit site", "Ortsbezeichnung": "Site name",
+    "Längengrad ° (östliche Länge ist negativ!)": "Longitude ° (east longitude is negative!)",
+    "OK": "OK", "Abbrechen": "Cancel", "WARNUNG": "WARNING", "--unbekannt---": "--unknown---",
+    "Bitte eine Ortsbezeichnung eingeben.": "Please enter a site name.",
+    "Die Ortsbezeichnung darf keinen Zeilenumbruch, Tabulator oder andere Steuerzeichen enthalten.":
+        "The site name must not contain a line break, a tab or other control characters.",
+    "Die Ortsbezeichnung darf das Zeichen \"]\" nicht enthalten.":
+        "The site name must not contain the character \"]\".",
+    "Die Ortsbezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.":
+        "The site name must not begin or end with a space.",
+    "Die Ortsbezeichnung enthält das Zeichen \"%1\", das in der Positionsdatei nicht gespeichert werden kann.":
+        "The site name contains the character \"%1\", which the site file cannot store.",
+    # Scene
+    "W=270°": "W=270°", "O=90°": "E=90°", "N=0°": "N=0°", "S=180°": "S=180°",
+    "größer": "larger", "kleiner": "smaller",
+    # Numbers
+    "''%1'' ist kein gültiger Integer-Wert": "''%1'' is not a valid integer value",
+    "'%1' ist kein gültiger Gleitkommawert": "'%1' is not a valid floating-point value",
+    # Simulation file
+    "Die Datei %1 gibt es nicht.": "The file %1 does not exist.",
+    "Die Datei %1 gibt es nicht (auch nicht mit der Endung .TRD).":
+        "The file %1 does not exist (not with the extension .TRD either).",
+    "Öffnen": "Open", "Alle Dateien (*.TRD)": "All files (*.TRD)", " File: ": " File: ",
+    "Speichern unter": "Save as",
+    # Interface dialog and link
+    "Schnittstelleneinstellungen": "Interface settings",
+    "Schnitstelle zum Tracker": "Interface to the tracker",
+    "TPagesDlg|&Schnittstelle": "&Port", "&Übertragungsrate": "&Baud rate",
+    "&Datenbit": "&Data bits", "&Paritätsbit": "P&arity", "Sto&ppbits": "&Stop bits",
+    "&Empfangspuffer": "Recei&ve buffer", "S&endepuffer": "Se&nd buffer",
+    "Handshake": "Handshake", "&RTS/CTS-Handshake": "&RTS/CTS handshake",
+    "D&TR/DSR-Handshake": "D&TR/DSR handshake", "&XOn/XOff-Protokoll": "&XOn/XOff protocol",
+    "Schnittstelle initialisieren": "Initialise the interface", "Gerät: ": "Device: ",
+    "Protokolle: %1": "Frames: %1", "CS FEHLER !": "CHECKSUM ERROR !",
+    "Baudrate 0": "Baud rate 0", "%1 Datenbits": "%1 data bits",
+    "unbekannte Parität": "unknown parity",
+    "1,5 Stoppbits gibt es unter Linux nicht": "1.5 stop bits do not exist on Linux",
+    "unbekannte Stoppbits": "unknown stop bits", "Puffergröße unter 1 Byte": "Buffer size below 1 byte",
+    "Kein Gerät angegeben": "No device given",
+    "%1 ist nicht vorhanden (Gerät angeschlossen?)": "%1 does not exist (is the device plugged in?)",
+    "Keine Berechtigung für %1: Benutzer in die Gruppe %2 aufnehmen (danach neu anmelden)":
+        "No permission for %1: add the user to the group %2 (then log in again)",
+    "Keine Berechtigung für %1: die Zugriffsrechte des Geräts erlauben diesem Benutzer kein Lesen und Schreiben":
+        "No permission for %1: the device's access rights do not let this user read and write",
+    "Für das Senden an %1 lässt sich kein Thread starten: %2": "No thread can be started for sending to %1: %2",
+    "Für den Empfang von %1 lässt sich kein Thread starten: %2": "No thread can be started for receiving from %1: %2",
+    "Empfang überlastet: %1 Protokolle verworfen": "Reception overloaded: %1 frames dropped",
+    "Das Protokoll %1 kann nicht geschrieben werden: %2": "The record %1 cannot be written: %2",
+    # Parametrization window
+    "Tracker Parametrierung": "Tracker parametrization",
+    "gehört zur Trackergruppe": "belongs to tracker group", "Version:": "Version:",
+    "Tracktime": "Track time", "Speed": "Speed", "nächstes Tracking in": "next tracking in",
+    "Der Tracker wird nun versuchen die gewünschte Position anzufahren.\nSind Sie sicher?":
+        "The tracker will now try to move to the position requested.\nAre you sure?",
+    "Wollen Sie die Trackgeschwindigkeit ausmessen?\nDazu wird erst nach WEST und dann nach OST gedreht und die Zeit ermittelt.":
+        "Do you want to measure the tracking speed?\nThe tracker turns to the WEST first, then to the EAST, and the time is taken.",
+    "Nur UTC Zeit eingeben!": "Enter UTC time only!", "aktuelle Systemwerte": "current values",
+    "Softwareversion": "Software version", "Servicemode": "Service mode",
+    "TFormTrackerInit|Schnittstelle": "Interface", "Tracker Parameter": "Tracker parameters",
+    "Breitengrad in °": "Latitude in °", "Trackintervall in min": "Track interval in min",
+    "Winkelgeschw. in °/s x1000 ": "Angular speed in °/s x1000 ",
+    "Geschwindigkeit des Trackers in m°/s": "Speed of the tracker in m°/s",
+    "Winkel des Anschlag Ost in °": "Angle of the east stop in °",
+    "Winkel des Anschlag West in °": "Angle of the west stop in °",
+    "Winkelkorrektur-Faktor in x1000": "Angle correction factor x1000",
+    "Faktor zur Überkorrektur des Backtracking um Fehler in der Bestimmung des absoluten Anschlages zu kompensieren.":
+        "Factor that overcorrects the backtracking to make up for errors in determining the absolute stop.",
+    "GET Sim &Daten ": "GET Sim &Data ", "SET Sim Date&n ": "SET Sim Da&ta ",
+    "übernimmt die Daten der Simmulation in die Tracker Parametrierung":
+        "takes the simulation's data into the tracker parametrization",
+    "überträgt die Daten des Trackers in die Simmulation": "takes the tracker's data into the simulation",
+    "GET &Param": "GET &Param", "SET P&aram": "SET P&aram",
+    "lesen aller Initialisierungsdaten aus dem Tracker.": "reads all initialisation data from the tracker.",
+    "Sendet die Tracker-Initialisierung zum Tracker, dieser speichert diese dann intern bleibend ab.":
+        "Sends the tracker initialisation to the tracker, which stores it permanently.",
+    " SET T&ime": " SET T&ime", "GET Ti&me": "GET Ti&me", "GET &Version": "GET &Version",
+    "setzt die Zeit in der Trackersteuerung": "sets the time in the tracker controller",
+    "Lade die Zeit aus der Trackersteuerung": "loads the time from the tracker controller",
+    "Position aktuell in °": "Current position in °", "Schatten aktuell in cm": "Current shadow in cm",
+    "Stand der Sonne in °": "Sun elevation in °", "Azimut in °": "Azimuth in °",
+    "Grenzwinkel in °": "Limit angle in °", "Korrektur in °": "Correction in °",
+    "GET P&osition": "GET P&osition", "Holt die aktuellen Positionsdaten vom Tracker":
+        "Fetches the current position data from the tracker",
+    "Winkel in °": "Angle in °", "SET Po&sition": "SET Po&sition",
+    "Zum manuellen positionieren des Trackers auf einen Winkel. Dabei wird der Automatik Mode verlassen!":
+        "Moves the tracker to an angle by hand. This leaves the automatic mode!",
+    "SET A&utomatiK": "SET A&utomatic",
+    "Versetzt die Trackersteuerung in den Automatik Mode ": "Puts the tracker controller into automatic mode ",
+    "m&esse Speed": "m&easure speed",
+    "Schaltet den Tracker in den manuellen Modus, fährt zum West Anschlag und misst die Zeit zum Durchlaufen von W nach O. Der ermittelte Wert muß anschließend mit Hand für die Trackerinitialisierung übernommen werden!":
+        "Switches the tracker to manual mode, moves to the west stop and measures the time to turn from W to E. The value found must then be entered by hand for the tracker initialisation!",
+    "Auto": "Auto", "ELW": "ELW", "MotorW": "MotorW", "MotorO": "MotorE", "ELO": "ELE",
+    "Tracking": "Tracking", "RxT": "RxT", "TxT": "TxT",
+    # Traffic monitor
+    "Protokollmonitor": "Traffic monitor", "Alle Kommandos": "All commands",
+    "Bootloaderzeilen": "Bootloader lines", "Rauschen und Prüfsummenfehler": "Noise and checksum errors",
+    "&Filter:": "&Filter:", "&Anhalten": "&Pause", "&Leeren": "&Clear",
+    "%1 Einträge, %2 weggefallen": "%1 entries, %2 dropped", "Protokoll speichern": "Save the record",
+    "Uhrzeit": "Time", "aktuelle Daten": "current data",
+    # Firmware
+    "Firmwareupdate": "Firmware update", "&Datei": "&File", "Start": "Start",
+    "Clear Flash:": "Clear flash:", "sende Zeile:": "sending line:", "Datei:": "File:",
+    "Anzahl Zeilen:": "Lines:", "Anzal Segmente:": "Segments:",
+    "A C H T U N G": "A T T E N T I O N",
+    "  1. Schalten Sie nun die Trackersteuerung ab.": "  1. Now switch the tracker controller off.",
+    "  2. Schalten Sie die Schaltwippe für manuelles Tracken auf OST oder WEST.":
+        "  2. Set the rocker switch for manual tracking to EAST or WEST.",
+    "  3. Halten den Servicetaster gedrückt.": "  3. Hold the service button down.",
+    "  4. Starten Sie nun die Trackersteuerung durch anlegen der Versorgungsspannung.":
+        "  4. Now start the tracker controller by switching its supply on.",
+    "  5. Die Trackersteuerung meldet sich im Monitorfenster mit der Version des Bootloaders.":
+        "  5. The tracker controller reports the bootloader's version in the monitor window.",
+    "  6. Nun lösen Sie den Servicetaster, laden eine neue Programmdatei und beginnen mit START.":
+        "  6. Now release the service button, load a new program file and begin with START.",
+    "Die Programmierung war erfolgreich": "Programming succeeded",
+    "       Bitte stellen Sie die Schalterwippe zum manuellem Tracken in neutralle Mittelstellung":
+        "       Please set the rocker switch for manual tracking to its neutral middle position",
+    "       und unterbrechen die Spannungsversorgung der Trackersteuerung.":
+        "       and switch the tracker controller's supply off.",
+    "       Nach 2-3s schalten Sie die Versorgungsspannung wieder ein.":
+        "       After 2-3 s switch the supply on again.",
+    "       Die Trackersteuerung sollte jetzt mit der neuen Software starten.":
+        "       The tracker controller should now start with the new software.",
+    "\t   Die Versionsnummer können Sie oben im Fenster \"Tracker Parametrierung ablesen\".":
+        "\t   You can read the version number at the top of the window \"Tracker parametrization\".",
+    "Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)":
+        "Please load a valid *.txt file first (TI hex format!)",
+    "TI HEX Format": "TI HEX format", "Die Datei %1 kann nicht gelesen werden.": "The file %1 cannot be read.",
+    "Diese Datei kann nicht übertragen werden:": "This file cannot be transferred:",
+    "Empfang überlastet: %1 Zeilen des Bootloaders verworfen. Gerät und Schnittstelle prüfen und Start drücken.":
+        "Reception overloaded: %1 bootloader lines dropped. Check the device and the interface and press Start.",
+    "Keine Antwort des Bootloaders seit 5 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen und Start drücken.":
+        "No answer from the bootloader for 5 s: the connection to the interface is lost. Check the device and the cable, confirm the interface again and press Start.",
+    "Keine Antwort des Bootloaders seit 5 s auf das Löschen. Läuft die Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.":
+        "No answer from the bootloader for 5 s to the erase. Is the controller running its bootloader (service button held at power-on and the toggle switch on east or west)? Is the right interface chosen? Start begins again.",
+    # Parameter file
+    "Zeile %1: unbekannter Abschnitt %2": "Line %1: unknown section %2",
+    "Zeile %1: \"Schlüssel=Wert\" erwartet: %2": "Line %1: \"key=value\" expected: %2",
+    "Zeile %1: %2 steht zweimal in der Datei": "Line %1: %2 is in the file twice",
+    "Zeile %1 (%2): %3": "Line %1 (%2): %3",
+    "Zeile %1: das Trackintervall steht zweimal in der Datei": "Line %1: the track interval is in the file twice",
+    "Zeile %1: Rest=%2 ist keine Hexadezimalzahl mit acht Ziffern (0x00000000)":
+        "Line %1: Rest=%2 is not a hexadecimal number of eight digits (0x00000000)",
+    "Zeile %1: unbekannter Schlüssel %2": "Line %1: unknown key %2", "Es fehlt: %1": "Missing: %1",
+    # Day chart
+    "Tagesverlauf": "Day chart", "Zeit (UTC) in h": "Time (UTC) in h", "Winkel in °": "Angle in °",
+    "Länge in m": "Length in m", "Sonnenhöhe": "Sun elevation", "Azimut": "Azimuth",
+    "Trackerposition": "Tracker position", "WinkelZurSonne": "Angle to the sun",
+    "Schatten (m)": "Shadow (m)", "Verschattung (m)": "Shading (m)", "Zeit der Eingabe": "Time entered",
+    "Sonnenaufgang": "Sunrise", "Sonnenuntergang": "Sunset", "Sonnenwende": "Solar noon",
+    "%1-%2-%3 (UTC), Breite %4°, Länge %5°": "%1-%2-%3 (UTC), latitude %4°, longitude %5°",
+    "Gepunktet: Sonnenwende %1": "Dotted: solar noon %1",
+    "Gepunktet: Sonnenaufgang %1, Sonnenwende %2, Sonnenuntergang %3":
+        "Dotted: sunrise %1, solar noon %2, sunset %3",
+    "%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, Verschattung %7 m":
+        "%1 UTC: elevation %2°, azimuth %3°, position %4°, angle to the sun %5°, shadow %6 m, shading %7 m",
+    "Tagesverlauf speichern": "Save the day chart", "In %1 kann nicht geschrieben werden": "%1 cannot be written",
+    # Year study
+    "Jan": "Jan", "Feb": "Feb", "Mär": "Mar", "Apr": "Apr", "Mai": "May", "Jun": "Jun",
+    "Jul": "Jul", "Aug": "Aug", "Sep": "Sep", "Okt": "Oct", "Nov": "Nov", "Dez": "Dec",
+    "Fehler Anschlag Ost in °": "East stop error in °", "Fehler Modulhöhe in cm": "Module height error in cm",
+    "Fehler Modulabstand in cm": "Module gap error in cm", "Fehler Modulneigung in °": "Module tilt error in °",
+    "Jahresverschattung": "Yearly shading", " min": " min", "&Rechnen": "&Compute",
+    "A&bbrechen": "C&ancel", "mit BT": "with BT", "ohne Fehler": "no errors", "ohne BT": "no BT",
+    "\nkWh/m²": "\nkWh/m²", "\nVerlust %": "\nloss %", "\nunversch.": "\nunshaded", "\nteilv. h": "\npart. h",
+    "Verlust durch Verschattung je Monat in %": "Loss to shading per month in %",
+    "&Variieren": "&Vary", "Wert": "Value", "Verlust %": "Loss %", "unversch.\nkWh/m²": "unshaded\nkWh/m²",
+    "teilv. h": "part. h", "Jahresverlust mit Backtracking in %": "Yearly loss with backtracking in %",
+    "S&chritt:": "Ste&p:", "&Größe:": "&Input:", "vo&n": "fro&m", "b&is": "&to", "Schri&tt": "st&ep",
+    "&Monate": "M&onths", "&Empfindlichkeit": "Se&nsitivity",
+    "Jahresverschattung speichern": "Save the yearly shading",
+    "Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte":
+        "From, to and step: from <= to, step > 0, at most 1000 values",
+    "mit Backtracking": "with backtracking", "ohne Backtracking": "without backtracking",
+    "Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im Jahr %7°":
+        "Tracker position in the year: largest %1° (%2 UTC), smallest %3° (%4 UTC); from the solstice days: max. STOP west %5°, max. STOP east %6°; travel in the year %7°",
+}
+
+
+def main(pfad):
+    baum = ET.parse(pfad)
+    offen = []
+    for ctx in baum.getroot().findall("context"):
+        name = ctx.find("name").text
+        for m in ctx.findall("message"):
+            quelle = m.find("source").text or ""
+            ziel = m.find("translation")
+            text = EN.get(name + "|" + quelle, EN.get(quelle))
+            if text is None:
+                offen.append(name + ": " + quelle)
+                continue
+            ziel.text = text
+            ziel.attrib.pop("type", None)
+    baum.write(pfad, encoding="utf-8", xml_declaration=True)
+    for o in offen:
+        print("ohne Übersetzung:", o.replace("\n", "\\n"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "uebersetzung/heliowendler_en.ts"))

@@ -1,0 +1,1466 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Empfang überlastet: %1 Protokolle verworfen</source>
+        <translation>Reception overloaded: %1 frames dropped</translation>
+    </message>
+</context>
+<context>
+    <name>Bootloader</name>
+    <message>
+        <source>Keine Antwort des Bootloaders seit 5 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen und Start drücken.</source>
+        <translation>No answer from the bootloader for 5 s: the connection to the interface is lost. Check the device and the cable, confirm the interface again and press Start.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit 5 s auf das Löschen. Läuft die Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.</source>
+        <translation>No answer from the bootloader for 5 s to the erase. Is the controller running its bootloader (service button held at power-on and the toggle switch on east or west)? Is the right interface chosen? Start begins again.</translation>
+    </message>
+</context>
+<context>
+    <name>Linkanzeige</name>
+    <message>
+        <source>Protokolle: %1</source>
+        <translation>Frames: %1</translation>
+    </message>
+    <message>
+        <source>CS FEHLER !</source>
+        <translation>CHECKSUM ERROR !</translation>
+    </message>
+</context>
+<context>
+    <name>Parameterdatei</name>
+    <message>
+        <source>Zeile %1: unbekannter Abschnitt %2</source>
+        <translation>Line %1: unknown section %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: "Schlüssel=Wert" erwartet: %2</source>
+        <translation>Line %1: "key=value" expected: %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2 steht zweimal in der Datei</source>
+        <translation>Line %1: %2 is in the file twice</translation>
+    </message>
+    <message>
+        <source>Zeile %1 (%2): %3</source>
+        <translation>Line %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1: das Trackintervall steht zweimal in der Datei</source>
+        <translation>Line %1: the track interval is in the file twice</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Rest=%2 ist keine Hexadezimalzahl mit acht Ziffern (0x00000000)</source>
+        <translation>Line %1: Rest=%2 is not a hexadecimal number of eight digits (0x00000000)</translation>
+    </message>
+    <message>
+        <source>Zeile %1: unbekannter Schlüssel %2</source>
+        <translation>Line %1: unknown key %2</translation>
+    </message>
+    <message>
+        <source>Es fehlt: %1</source>
+        <translation>Missing: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Serial</name>
+    <message>
+        <source>Baudrate 0</source>
+        <translation>Baud rate 0</translation>
+    </message>
+    <message>
+        <source>%1 Datenbits</source>
+        <translation>%1 data bits</translation>
+    </message>
+    <message>
+        <source>unbekannte Parität</source>
+        <translation>unknown parity</translation>
+    </message>
+    <message>
+        <source>1,5 Stoppbits gibt es unter Linux nicht</source>
+        <translation>1.5 stop bits do not exist on Linux</translation>
+    </message>
+    <message>
+        <source>unbekannte Stoppbits</source>
+        <translation>unknown stop bits</translation>
+    </message>
+    <message>
+        <source>Puffergröße unter 1 Byte</source>
+        <translation>Buffer size below 1 byte</translation>
+    </message>
+    <message>
+        <source>Kein Gerät angegeben</source>
+        <translation>No device given</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht vorhanden (Gerät angeschlossen?)</source>
+        <translation>%1 does not exist (is the device plugged in?)</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: Benutzer in die Gruppe %2 aufnehmen (danach neu anmelden)</source>
+        <translation>No permission for %1: add the user to the group %2 (then log in again)</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für %1: die Zugriffsrechte des Geräts erlauben diesem Benutzer kein Lesen und Schreiben</source>
+        <translation>No permission for %1: the device's access rights do not let this user read and write</translation>
+    </message>
+</context>
+<context>
+    <name>Simulationsdatei</name>
+    <message>
+        <source>Die Datei %1 gibt es nicht.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht (auch nicht mit der Endung .TRD).</source>
+        <translation>The file %1 does not exist (not with the extension .TRD either).</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*.TRD)</source>
+        <translation>All files (*.TRD)</translation>
+    </message>
+    <message>
+        <source> File: </source>
+        <translation> File: </translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
+    </message>
+</context>
+<context>
+    <name>SioVerbindung</name>
+    <message>
+        <source>Für das Senden an %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for sending to %1: %2</translation>
+    </message>
+    <message>
+        <source>Für den Empfang von %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for receiving from %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Spinknopf</name>
+    <message>
+        <source>größer</source>
+        <translation>larger</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation>smaller</translation>
+    </message>
+</context>
+<context>
+    <name>Standorte</name>
+    <message>
+        <source>Bitte eine Ortsbezeichnung eingeben.</source>
+        <translation>Please enter a site name.</translation>
+    </message>
+    <message>
+        <source>Die Ortsbezeichnung darf keinen Zeilenumbruch, Tabulator oder andere Steuerzeichen enthalten.</source>
+        <translation>The site name must not contain a line break, a tab or other control characters.</translation>
+    </message>
+    <message>
+        <source>Die Ortsbezeichnung darf das Zeichen "]" nicht enthalten.</source>
+        <translation>The site name must not contain the character "]".</translation>
+    </message>
+    <message>
+        <source>Die Ortsbezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.</source>
+        <translation>The site name must not begin or end with a space.</translation>
+    </message>
+    <message>
+        <source>Die Ortsbezeichnung enthält das Zeichen "%1", das in der Positionsdatei nicht gespeichert werden kann.</source>
+        <translation>The site name contains the character "%1", which the site file cannot store.</translation>
+    </message>
+</context>
+<context>
+    <name>Standortwahl</name>
+    <message>
+        <source>--unbekannt---</source>
+        <translation>--unknown---</translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
+        <translation>WARNING</translation>
+    </message>
+</context>
+<context>
+    <name>Szene</name>
+    <message>
+        <source>W=270°</source>
+        <translation>W=270°</translation>
+    </message>
+    <message>
+        <source>O=90°</source>
+        <translation>E=90°</translation>
+    </message>
+    <message>
+        <source>N=0°</source>
+        <translation>N=0°</translation>
+    </message>
+    <message>
+        <source>S=180°</source>
+        <translation>S=180°</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Programm Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>© Die Entwickler von </source>
+        <translation>© The developers of </translation>
+    </message>
+    <message>
+        <source>Quelltext: im Projektarchiv</source>
+        <translation>Source code: in the project repository</translation>
+    </message>
+    <message>
+        <source>Lizenz: siehe Lizenzdatei im Projektarchiv</source>
+        <translation>Licence: see the licence file in the project repository</translation>
+    </message>
+    <message>
+        <source>Fehler melden: Issue-Tracker des Projekts</source>
+        <translation>Report bugs: the project's issue tracker</translation>
+    </message>
+    <message>
+        <source>Fragen und Vorschläge: ebenfalls im Issue-Tracker</source>
+        <translation>Questions and suggestions: the issue tracker as well</translation>
+    </message>
+    <message>
+        <source>Mitwirken: Hinweise im Projektarchiv</source>
+        <translation>Contributing: see the project repository</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse der Simulation ersetzen keine Planung und Prüfung der Anlage vor Ort.</source>
+        <translation>The simulation's results do not replace planning and inspecting the plant on site.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormFirmwareupdate</name>
+    <message>
+        <source>Empfang überlastet: %1 Zeilen des Bootloaders verworfen. Gerät und Schnittstelle prüfen und Start drücken.</source>
+        <translation>Reception overloaded: %1 bootloader lines dropped. Check the device and the interface and press Start.</translation>
+    </message>
+    <message>
+        <source>A C H T U N G</source>
+        <translation>A T T E N T I O N</translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>  1. Schalten Sie nun die Trackersteuerung ab.</source>
+        <translation>  1. Now switch the tracker controller off.</translation>
+    </message>
+    <message>
+        <source>  2. Schalten Sie die Schaltwippe für manuelles Tracken auf OST oder WEST.</source>
+        <translation>  2. Set the rocker switch for manual tracking to EAST or WEST.</translation>
+    </message>
+    <message>
+        <source>  3. Halten den Servicetaster gedrückt.</source>
+        <translation>  3. Hold the service button down.</translation>
+    </message>
+    <message>
+        <source>  4. Starten Sie nun die Trackersteuerung durch anlegen der Versorgungsspannung.</source>
+        <translation>  4. Now start the tracker controller by switching its supply on.</translation>
+    </message>
+    <message>
+        <source>  5. Die Trackersteuerung meldet sich im Monitorfenster mit der Version des Bootloaders.</source>
+        <translation>  5. The tracker controller reports the bootloader's version in the monitor window.</translation>
+    </message>
+    <message>
+        <source>  6. Nun lösen Sie den Servicetaster, laden eine neue Programmdatei und beginnen mit START.</source>
+        <translation>  6. Now release the service button, load a new program file and begin with START.</translation>
+    </message>
+    <message>
+        <source>Die Programmierung war erfolgreich</source>
+        <translation>Programming succeeded</translation>
+    </message>
+    <message>
+        <source>       Bitte stellen Sie die Schalterwippe zum manuellem Tracken in neutralle Mittelstellung</source>
+        <translation>       Please set the rocker switch for manual tracking to its neutral middle position</translation>
+    </message>
+    <message>
+        <source>       und unterbrechen die Spannungsversorgung der Trackersteuerung.</source>
+        <translation>       and switch the tracker controller's supply off.</translation>
+    </message>
+    <message>
+        <source>       Nach 2-3s schalten Sie die Versorgungsspannung wieder ein.</source>
+        <translation>       After 2-3 s switch the supply on again.</translation>
+    </message>
+    <message>
+        <source>       Die Trackersteuerung sollte jetzt mit der neuen Software starten.</source>
+        <translation>       The tracker controller should now start with the new software.</translation>
+    </message>
+    <message>
+        <source>	   Die Versionsnummer können Sie oben im Fenster "Tracker Parametrierung ablesen".</source>
+        <translation>	   You can read the version number at the top of the window "Tracker parametrization".</translation>
+    </message>
+    <message>
+        <source>Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)</source>
+        <translation>Please load a valid *.txt file first (TI hex format!)</translation>
+    </message>
+    <message>
+        <source>TI HEX Format</source>
+        <translation>TI HEX format</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Firmwareupdate</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Clear Flash:</source>
+        <translation>Clear flash:</translation>
+    </message>
+    <message>
+        <source>sende Zeile:</source>
+        <translation>sending line:</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Anzahl Zeilen:</source>
+        <translation>Lines:</translation>
+    </message>
+    <message>
+        <source>Anzal Segmente:</source>
+        <translation>Segments:</translation>
+    </message>
+    <message>
+        <source>Diese Datei kann nicht übertragen werden:</source>
+        <translation>This file cannot be transferred:</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHilfe</name>
+    <message>
+        <source>Legende</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>A= Modulhöhe</source>
+        <translation>A= module height</translation>
+    </message>
+    <message>
+        <source>B=Neigung</source>
+        <translation>B=tilt</translation>
+    </message>
+    <message>
+        <source>C=lichter Modulabstand</source>
+        <translation>C=clear module gap</translation>
+    </message>
+    <message>
+        <source>Bemaßungen</source>
+        <translation>Dimensions</translation>
+    </message>
+</context>
+<context>
+    <name>TFormJahresverschattung</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>Fehler Anschlag Ost in °</source>
+        <translation>East stop error in °</translation>
+    </message>
+    <message>
+        <source>Fehler Modulhöhe in cm</source>
+        <translation>Module height error in cm</translation>
+    </message>
+    <message>
+        <source>Fehler Modulabstand in cm</source>
+        <translation>Module gap error in cm</translation>
+    </message>
+    <message>
+        <source>Fehler Modulneigung in °</source>
+        <translation>Module tilt error in °</translation>
+    </message>
+    <message>
+        <source>Jahresverschattung</source>
+        <translation>Yearly shading</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Rechnen</source>
+        <translation>&amp;Compute</translation>
+    </message>
+    <message>
+        <source>A&amp;bbrechen</source>
+        <translation>C&amp;ancel</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>mit BT</source>
+        <translation>with BT</translation>
+    </message>
+    <message>
+        <source>ohne Fehler</source>
+        <translation>no errors</translation>
+    </message>
+    <message>
+        <source>ohne BT</source>
+        <translation>no BT</translation>
+    </message>
+    <message>
+        <source>
+kWh/m²</source>
+        <translation>
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>
+Verlust %</source>
+        <translation>
+loss %</translation>
+    </message>
+    <message>
+        <source>
+unversch.</source>
+        <translation>
+unshaded</translation>
+    </message>
+    <message>
+        <source>
+teilv. h</source>
+        <translation>
+part. h</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Verlust durch Verschattung je Monat in %</source>
+        <translation>Loss to shading per month in %</translation>
+    </message>
+    <message>
+        <source>&amp;Variieren</source>
+        <translation>&amp;Vary</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Verlust %</source>
+        <translation>Loss %</translation>
+    </message>
+    <message>
+        <source>unversch.
+kWh/m²</source>
+        <translation>unshaded
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>teilv. h</source>
+        <translation>part. h</translation>
+    </message>
+    <message>
+        <source>Jahresverlust mit Backtracking in %</source>
+        <translation>Yearly loss with backtracking in %</translation>
+    </message>
+    <message>
+        <source>S&amp;chritt:</source>
+        <translation>Ste&amp;p:</translation>
+    </message>
+    <message>
+        <source>&amp;Größe:</source>
+        <translation>&amp;Input:</translation>
+    </message>
+    <message>
+        <source>vo&amp;n</source>
+        <translation>fro&amp;m</translation>
+    </message>
+    <message>
+        <source>b&amp;is</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>Schri&amp;tt</source>
+        <translation>st&amp;ep</translation>
+    </message>
+    <message>
+        <source>&amp;Monate</source>
+        <translation>M&amp;onths</translation>
+    </message>
+    <message>
+        <source>&amp;Empfindlichkeit</source>
+        <translation>Se&amp;nsitivity</translation>
+    </message>
+    <message>
+        <source>Jahresverschattung speichern</source>
+        <translation>Save the yearly shading</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Von, bis und Schritt: von &lt;= bis, Schritt &gt; 0, höchstens 1000 Werte</source>
+        <translation>From, to and step: from &lt;= to, step &gt; 0, at most 1000 values</translation>
+    </message>
+    <message>
+        <source>mit Backtracking</source>
+        <translation>with backtracking</translation>
+    </message>
+    <message>
+        <source>ohne Backtracking</source>
+        <translation>without backtracking</translation>
+    </message>
+    <message>
+        <source>Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im Jahr %7°</source>
+        <translation>Tracker position in the year: largest %1° (%2 UTC), smallest %3° (%4 UTC); from the solstice days: max. STOP west %5°, max. STOP east %6°; travel in the year %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TFormProtokollmonitor</name>
+    <message>
+        <source>Protokollmonitor</source>
+        <translation>Traffic monitor</translation>
+    </message>
+    <message>
+        <source>Alle Kommandos</source>
+        <translation>All commands</translation>
+    </message>
+    <message>
+        <source>Bootloaderzeilen</source>
+        <translation>Bootloader lines</translation>
+    </message>
+    <message>
+        <source>Rauschen und Prüfsummenfehler</source>
+        <translation>Noise and checksum errors</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>&amp;Anhalten</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Leeren</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>%1 Einträge, %2 weggefallen</source>
+        <translation>%1 entries, %2 dropped</translation>
+    </message>
+    <message>
+        <source>Protokoll speichern</source>
+        <translation>Save the record</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>aktuelle Daten</source>
+        <translation>current data</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTagesverlauf</name>
+    <message>
+        <source>Tagesverlauf</source>
+        <translation>Day chart</translation>
+    </message>
+    <message>
+        <source>Zeit (UTC) in h</source>
+        <translation>Time (UTC) in h</translation>
+    </message>
+    <message>
+        <source>Winkel in °</source>
+        <translation>Angle in °</translation>
+    </message>
+    <message>
+        <source>Länge in m</source>
+        <translation>Length in m</translation>
+    </message>
+    <message>
+        <source>Sonnenhöhe</source>
+        <translation>Sun elevation</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Trackerposition</source>
+        <translation>Tracker position</translation>
+    </message>
+    <message>
+        <source>WinkelZurSonne</source>
+        <translation>Angle to the sun</translation>
+    </message>
+    <message>
+        <source>Schatten (m)</source>
+        <translation>Shadow (m)</translation>
+    </message>
+    <message>
+        <source>Verschattung (m)</source>
+        <translation>Shading (m)</translation>
+    </message>
+    <message>
+        <source>Zeit der Eingabe</source>
+        <translation>Time entered</translation>
+    </message>
+    <message>
+        <source>Sonnenaufgang</source>
+        <translation>Sunrise</translation>
+    </message>
+    <message>
+        <source>Sonnenuntergang</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Sonnenwende</source>
+        <translation>Solar noon</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3 (UTC), Breite %4°, Länge %5°</source>
+        <translation>%1-%2-%3 (UTC), latitude %4°, longitude %5°</translation>
+    </message>
+    <message>
+        <source>Gepunktet: Sonnenwende %1</source>
+        <translation>Dotted: solar noon %1</translation>
+    </message>
+    <message>
+        <source>Gepunktet: Sonnenaufgang %1, Sonnenwende %2, Sonnenuntergang %3</source>
+        <translation>Dotted: sunrise %1, solar noon %2, sunset %3</translation>
+    </message>
+    <message>
+        <source>%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, Verschattung %7 m</source>
+        <translation>%1 UTC: elevation %2°, azimuth %3°, position %4°, angle to the sun %5°, shadow %6 m, shading %7 m</translation>
+    </message>
+    <message>
+        <source>Tagesverlauf speichern</source>
+        <translation>Save the day chart</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTrackerInit</name>
+    <message>
+        <source>Tracker Parametrierung</source>
+        <translation>Tracker parametrization</translation>
+    </message>
+    <message>
+        <source>gehört zur Trackergruppe</source>
+        <translation>belongs to tracker group</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Tracktime</source>
+        <translation>Track time</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>nächstes Tracking in</source>
+        <translation>next tracking in</translation>
+    </message>
+    <message>
+        <source>WARNUNG</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Der Tracker wird nun versuchen die gewünschte Position anzufahren.
+Sind Sie sicher?</source>
+        <translation>The tracker will now try to move to the position requested.
+Are you sure?</translation>
+    </message>
+    <message>
+        <source>Nur UTC Zeit eingeben!</source>
+        <translation>Enter UTC time only!</translation>
+    </message>
+    <message>
+        <source>aktuelle Systemwerte</source>
+        <translation>current values</translation>
+    </message>
+    <message>
+        <source>Softwareversion</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>Servicemode</source>
+        <translation>Service mode</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Breitengrad in °</source>
+        <translation>Latitude in °</translation>
+    </message>
+    <message>
+        <source>Geographische Breite der Trackerposition</source>
+        <translation>Geographic latitude of the tracker's site</translation>
+    </message>
+    <message>
+        <source>Längengrad °</source>
+        <translation>Longitude °</translation>
+    </message>
+    <message>
+        <source>Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!</source>
+        <translation>Geographic longitude of the tracker's site. East longitudes must be entered as negative!</translation>
+    </message>
+    <message>
+        <source>Modulhöhe in cm</source>
+        <translation>Module height in cm</translation>
+    </message>
+    <message>
+        <source>Höhe des Moduls im senkrechtem Zustand</source>
+        <translation>Height of the module standing upright</translation>
+    </message>
+    <message>
+        <source>Modubreite in cm</source>
+        <translation>Module width in cm</translation>
+    </message>
+    <message>
+        <source>Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.</source>
+        <translation>Width of the module. For several modules side by side, enter their whole width.</translation>
+    </message>
+    <message>
+        <source>Lichter Modulabstand in cm</source>
+        <translation>Clear module gap in cm</translation>
+    </message>
+    <message>
+        <source>Abstand der geneigten Modulreihen incl. einer Modulstärke.</source>
+        <translation>Distance between the tilted module rows, including one module's thickness.</translation>
+    </message>
+    <message>
+        <source>Modulneigung in °</source>
+        <translation>Module tilt in °</translation>
+    </message>
+    <message>
+        <source>Neigung der Module in Grad. Daraus wird die tatsächliche Höhe für den Schattenwurf berechnet.</source>
+        <translation>Tilt of the modules in degrees. The real height that casts the shadow follows from it.</translation>
+    </message>
+    <message>
+        <source>Trackintervall in min</source>
+        <translation>Track interval in min</translation>
+    </message>
+    <message>
+        <source>Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine Nachführung durchführt.</source>
+        <translation>Interval at which the tracker controller calculates a new sun position and turns the tracker.</translation>
+    </message>
+    <message>
+        <source>Winkelgeschw. in °/s x1000 </source>
+        <translation>Angular speed in °/s x1000 </translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit des Trackers in m°/s</source>
+        <translation>Speed of the tracker in m°/s</translation>
+    </message>
+    <message>
+        <source>Winkel des Anschlag Ost in °</source>
+        <translation>Angle of the east stop in °</translation>
+    </message>
+    <message>
+        <source>Winkelposition des Ostanschlag.</source>
+        <translation>Angular position of the east stop.</translation>
+    </message>
+    <message>
+        <source>Winkel des Anschlag West in °</source>
+        <translation>Angle of the west stop in °</translation>
+    </message>
+    <message>
+        <source>Position des Westanschlag.</source>
+        <translation>Position of the west stop.</translation>
+    </message>
+    <message>
+        <source>Winkelkorrektur-Faktor in x1000</source>
+        <translation>Angle correction factor x1000</translation>
+    </message>
+    <message>
+        <source>Faktor zur Überkorrektur des Backtracking um Fehler in der Bestimmung des absoluten Anschlages zu kompensieren.</source>
+        <translation>Factor that overcorrects the backtracking to make up for errors in determining the absolute stop.</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Sekunde</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>GET Sim &amp;Daten </source>
+        <translation>GET Sim &amp;Data </translation>
+    </message>
+    <message>
+        <source>übernimmt die Daten der Simmulation in die Tracker Parametrierung</source>
+        <translation>takes the simulation's data into the tracker parametrization</translation>
+    </message>
+    <message>
+        <source>SET Sim Date&amp;n </source>
+        <translation>SET Sim Da&amp;ta </translation>
+    </message>
+    <message>
+        <source>überträgt die Daten des Trackers in die Simmulation</source>
+        <translation>takes the tracker's data into the simulation</translation>
+    </message>
+    <message>
+        <source>GET &amp;Param</source>
+        <translation>GET &amp;Param</translation>
+    </message>
+    <message>
+        <source>lesen aller Initialisierungsdaten aus dem Tracker.</source>
+        <translation>reads all initialisation data from the tracker.</translation>
+    </message>
+    <message>
+        <source>SET P&amp;aram</source>
+        <translation>SET P&amp;aram</translation>
+    </message>
+    <message>
+        <source>Sendet die Tracker-Initialisierung zum Tracker, dieser speichert diese dann intern bleibend ab.</source>
+        <translation>Sends the tracker initialisation to the tracker, which stores it permanently.</translation>
+    </message>
+    <message>
+        <source> SET T&amp;ime</source>
+        <translation> SET T&amp;ime</translation>
+    </message>
+    <message>
+        <source>setzt die Zeit in der Trackersteuerung</source>
+        <translation>sets the time in the tracker controller</translation>
+    </message>
+    <message>
+        <source>GET Ti&amp;me</source>
+        <translation>GET Ti&amp;me</translation>
+    </message>
+    <message>
+        <source>Lade die Zeit aus der Trackersteuerung</source>
+        <translation>loads the time from the tracker controller</translation>
+    </message>
+    <message>
+        <source>GET &amp;Version</source>
+        <translation>GET &amp;Version</translation>
+    </message>
+    <message>
+        <source>Position aktuell in °</source>
+        <translation>Current position in °</translation>
+    </message>
+    <message>
+        <source>Schatten aktuell in cm</source>
+        <translation>Current shadow in cm</translation>
+    </message>
+    <message>
+        <source>Stand der Sonne in °</source>
+        <translation>Sun elevation in °</translation>
+    </message>
+    <message>
+        <source>Azimut in °</source>
+        <translation>Azimuth in °</translation>
+    </message>
+    <message>
+        <source>Grenzwinkel in °</source>
+        <translation>Limit angle in °</translation>
+    </message>
+    <message>
+        <source>Korrektur in °</source>
+        <translation>Correction in °</translation>
+    </message>
+    <message>
+        <source>GET P&amp;osition</source>
+        <translation>GET P&amp;osition</translation>
+    </message>
+    <message>
+        <source>Holt die aktuellen Positionsdaten vom Tracker</source>
+        <translation>Fetches the current position data from the tracker</translation>
+    </message>
+    <message>
+        <source>Winkel in °</source>
+        <translation>Angle in °</translation>
+    </message>
+    <message>
+        <source>SET Po&amp;sition</source>
+        <translation>SET Po&amp;sition</translation>
+    </message>
+    <message>
+        <source>Zum manuellen positionieren des Trackers auf einen Winkel. Dabei wird der Automatik Mode verlassen!</source>
+        <translation>Moves the tracker to an angle by hand. This leaves the automatic mode!</translation>
+    </message>
+    <message>
+        <source>SET A&amp;utomatiK</source>
+        <translation>SET A&amp;utomatic</translation>
+    </message>
+    <message>
+        <source>Versetzt die Trackersteuerung in den Automatik Mode </source>
+        <translation>Puts the tracker controller into automatic mode </translation>
+    </message>
+    <message>
+        <source>m&amp;esse Speed</source>
+        <translation>m&amp;easure speed</translation>
+    </message>
+    <message>
+        <source>Schaltet den Tracker in den manuellen Modus, fährt zum West Anschlag und misst die Zeit zum Durchlaufen von W nach O. Der ermittelte Wert muß anschließend mit Hand für die Trackerinitialisierung übernommen werden!</source>
+        <translation>Switches the tracker to manual mode, moves to the west stop and measures the time to turn from W to E. The value found must then be entered by hand for the tracker initialisation!</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>ELW</source>
+        <translation>ELW</translation>
+    </message>
+    <message>
+        <source>MotorW</source>
+        <translation>MotorW</translation>
+    </message>
+    <message>
+        <source>MotorO</source>
+        <translation>MotorE</translation>
+    </message>
+    <message>
+        <source>ELO</source>
+        <translation>ELE</translation>
+    </message>
+    <message>
+        <source>Tracking</source>
+        <translation>Tracking</translation>
+    </message>
+    <message>
+        <source>RxT</source>
+        <translation>RxT</translation>
+    </message>
+    <message>
+        <source>TxT</source>
+        <translation>TxT</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Trackgeschwindigkeit ausmessen?
+Dazu wird erst nach WEST und dann nach OST gedreht und die Zeit ermittelt.</source>
+        <translation>Do you want to measure the tracking speed?
+The tracker turns to the WEST first, then to the EAST, and the time is taken.</translation>
+    </message>
+</context>
+<context>
+    <name>TPagesDlg</name>
+    <message>
+        <source>Schnittstelleneinstellungen</source>
+        <translation>Interface settings</translation>
+    </message>
+    <message>
+        <source>Schnitstelle zum Tracker</source>
+        <translation>Interface to the tracker</translation>
+    </message>
+    <message>
+        <source>&amp;Schnittstelle</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>&amp;Übertragungsrate</source>
+        <translation>&amp;Baud rate</translation>
+    </message>
+    <message>
+        <source>&amp;Datenbit</source>
+        <translation>&amp;Data bits</translation>
+    </message>
+    <message>
+        <source>&amp;Paritätsbit</source>
+        <translation>P&amp;arity</translation>
+    </message>
+    <message>
+        <source>Sto&amp;ppbits</source>
+        <translation>&amp;Stop bits</translation>
+    </message>
+    <message>
+        <source>&amp;Empfangspuffer</source>
+        <translation>Recei&amp;ve buffer</translation>
+    </message>
+    <message>
+        <source>S&amp;endepuffer</source>
+        <translation>Se&amp;nd buffer</translation>
+    </message>
+    <message>
+        <source>Handshake</source>
+        <translation>Handshake</translation>
+    </message>
+    <message>
+        <source>&amp;RTS/CTS-Handshake</source>
+        <translation>&amp;RTS/CTS handshake</translation>
+    </message>
+    <message>
+        <source>D&amp;TR/DSR-Handshake</source>
+        <translation>D&amp;TR/DSR handshake</translation>
+    </message>
+    <message>
+        <source>&amp;XOn/XOff-Protokoll</source>
+        <translation>&amp;XOn/XOff protocol</translation>
+    </message>
+    <message>
+        <source>Schnittstelle initialisieren</source>
+        <translation>Initialise the interface</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gerät: </source>
+        <translation>Device: </translation>
+    </message>
+</context>
+<context>
+    <name>TPositionDlg</name>
+    <message>
+        <source>Position Editieren</source>
+        <translation>Edit site</translation>
+    </message>
+    <message>
+        <source>Ortsbezeichnung</source>
+        <translation>Site name</translation>
+    </message>
+    <message>
+        <source>Breitengrad °</source>
+        <translation>Latitude °</translation>
+    </message>
+    <message>
+        <source>Längengrad ° (östliche Länge ist negativ!)</source>
+        <translation>Longitude ° (east longitude is negative!)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TSDIAppForm</name>
+    <message>
+        <source>Protokoll&amp;monitor</source>
+        <translation>Traffic &amp;monitor</translation>
+    </message>
+    <message>
+        <source>&amp;Tagesverlauf</source>
+        <translation>&amp;Day chart</translation>
+    </message>
+    <message>
+        <source>&amp;Jahresverschattung</source>
+        <translation>&amp;Yearly shading</translation>
+    </message>
+    <message>
+        <source>A&amp;nsicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Höhe des Moduls im senkrechtem Zustand</source>
+        <translation>Height of the module standing upright</translation>
+    </message>
+    <message>
+        <source>Abstand der geneigten Modulreihen incl. einer Modulstärke.</source>
+        <translation>Distance between the tilted module rows, including one module's thickness.</translation>
+    </message>
+    <message>
+        <source>Neigung der Module in Grad. Daraus wird die tatsächliche Höhe für den Schattenwurf berechnet.</source>
+        <translation>Tilt of the modules in degrees. The real height that casts the shadow follows from it.</translation>
+    </message>
+    <message>
+        <source>Winkelposition des Ostanschlag.</source>
+        <translation>Angular position of the east stop.</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Breitengrad °</source>
+        <translation>Latitude °</translation>
+    </message>
+    <message>
+        <source>Geographische Breite der Trackerposition</source>
+        <translation>Geographic latitude of the tracker's site</translation>
+    </message>
+    <message>
+        <source>Längengrad °</source>
+        <translation>Longitude °</translation>
+    </message>
+    <message>
+        <source>Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!</source>
+        <translation>Geographic longitude of the tracker's site. East longitudes must be entered as negative!</translation>
+    </message>
+    <message>
+        <source>Modulhöhe in cm</source>
+        <translation>Module height in cm</translation>
+    </message>
+    <message>
+        <source>Modubreite in cm</source>
+        <translation>Module width in cm</translation>
+    </message>
+    <message>
+        <source>Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.</source>
+        <translation>Width of the module. For several modules side by side, enter their whole width.</translation>
+    </message>
+    <message>
+        <source>Lichter Modulabstand in cm</source>
+        <translation>Clear module gap in cm</translation>
+    </message>
+    <message>
+        <source>Modulneigung in °</source>
+        <translation>Module tilt in °</translation>
+    </message>
+    <message>
+        <source>Anzeige Scalierung in cm</source>
+        <translation>Display scale in cm</translation>
+    </message>
+    <message>
+        <source>Darstellungsmaßstab auf der PC-Oberfläche</source>
+        <translation>Scale of the drawing on the screen</translation>
+    </message>
+    <message>
+        <source>Intervall in min</source>
+        <translation>Interval in min</translation>
+    </message>
+    <message>
+        <source>Zeitabstände in denen die Tracker Steuerung eine neue Sonnenposition berechnet und eine Nachführung durchführt.</source>
+        <translation>Interval at which the tracker controller calculates a new sun position and turns the tracker.</translation>
+    </message>
+    <message>
+        <source>STOP OST in °</source>
+        <translation>STOP EAST in °</translation>
+    </message>
+    <message>
+        <source>STOP WEST in °</source>
+        <translation>STOP WEST in °</translation>
+    </message>
+    <message>
+        <source>Position des Westanschlag.</source>
+        <translation>Position of the west stop.</translation>
+    </message>
+    <message>
+        <source>Modulpos. auf Tracker in °</source>
+        <translation>Module pos. on tracker in °</translation>
+    </message>
+    <message>
+        <source>aktuelle Trackerposition zu diesem Zeitpunkt</source>
+        <translation>tracker position at this time</translation>
+    </message>
+    <message>
+        <source>UTC Zeit (GMT Winter in Deutschland)</source>
+        <translation>UTC time (GMT, winter time in Germany)</translation>
+    </message>
+    <message>
+        <source>Trackerdaten für Simulation</source>
+        <translation>Tracker data for the simulation</translation>
+    </message>
+    <message>
+        <source>Positionen</source>
+        <translation>Sites</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>möglicher</source>
+        <translation>of possible</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>errors</translation>
+    </message>
+    <message>
+        <source>mit Differenz</source>
+        <translation>with difference</translation>
+    </message>
+    <message>
+        <source>zur Realität</source>
+        <translation>to reality</translation>
+    </message>
+    <message>
+        <source>Fehler </source>
+        <translation>Error </translation>
+    </message>
+    <message>
+        <source>Backtrack immer nach Osten</source>
+        <translation>Always backtrack to the east</translation>
+    </message>
+    <message>
+        <source>Anschläge verwenden</source>
+        <translation>Use the stops</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Start SIM</source>
+        <translation>Start SIM</translation>
+    </message>
+    <message>
+        <source>Stop SIM</source>
+        <translation>Stop SIM</translation>
+    </message>
+    <message>
+        <source>max.STOP Ost=</source>
+        <translation>max. STOP east=</translation>
+    </message>
+    <message>
+        <source>max. STOP West=</source>
+        <translation>max. STOP west=</translation>
+    </message>
+    <message>
+        <source>Azimut=</source>
+        <translation>Azimuth=</translation>
+    </message>
+    <message>
+        <source> Elevation=</source>
+        <translation> Elevation=</translation>
+    </message>
+    <message>
+        <source>Schatten=</source>
+        <translation>Shadow=</translation>
+    </message>
+    <message>
+        <source>Winkelkorrektur=</source>
+        <translation>Angle correction=</translation>
+    </message>
+    <message>
+        <source>Trackerposition=</source>
+        <translation>Tracker position=</translation>
+    </message>
+    <message>
+        <source>Sonnenwende=</source>
+        <translation>Solar noon=</translation>
+    </message>
+    <message>
+        <source>Verschattung</source>
+        <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Empfangene Protokolle</source>
+        <translation>Frames received</translation>
+    </message>
+    <message>
+        <source>Zustand der Schnittstelle</source>
+        <translation>Interface state</translation>
+    </message>
+    <message>
+        <source>Schnittstelleneinstellung</source>
+        <translation>Interface settings</translation>
+    </message>
+    <message>
+        <source>Letzte Meldung</source>
+        <translation>Last message</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Ausschneiden</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Schnittstelle</source>
+        <translation>&amp;Interface</translation>
+    </message>
+    <message>
+        <source>&amp;Parametrierung</source>
+        <translation>&amp;Parametrization</translation>
+    </message>
+    <message>
+        <source>&amp;Firmwareupdate</source>
+        <translation>&amp;Firmware update</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Bemaßungen</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>D&amp;atei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Tracker</source>
+        <translation>&amp;Tracker</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Das Protokoll %1 kann nicht geschrieben werden: %2</source>
+        <translation>The record %1 cannot be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zahltext</name>
+    <message>
+        <source>''%1'' ist kein gültiger Integer-Wert</source>
+        <translation>''%1'' is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>'%1' ist kein gültiger Gleitkommawert</source>
+        <translation>'%1' is not a valid floating-point value</translation>
+    </message>
+</context>
+</TS>
