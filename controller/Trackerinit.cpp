@@ -236,7 +236,8 @@ void TFormTrackerInit::Sende(Kommando k, const Bytes& rahmen) {
     // the request goes out on an open port.
     if (k != Kommando::GetStatus) TimerGetStatus->stop();
     const bool gesendet = sender_ && sender_(rahmen);
-    emit panelText(3, gesendet ? StatusText(k) : SendeFehler);
+    static_assert(rahmen::SendeFehlerText == "FEHLER beim senden!");
+    emit panelText(3, gesendet ? StatusText(k) : tr("FEHLER beim senden!"));
     LEDTxT->Show(!LEDTxT->on());
 }
 
@@ -361,7 +362,7 @@ void TFormTrackerInit::Dekodiere(const Antwort& a) {
         const bool passt = v.befund == Versionsbefund::Passend;
         ButtonParSET->setEnabled(passt);
         ButtonParGET->setEnabled(passt);
-        LabelVersionsError->setText(passt ? QString() : FalscheVersion);
+        LabelVersionsError->setText(passt ? QString() : tr("Falsche Version!"));
         break;
     }
     default: // acknowledgements and unknown commands only blink LEDRxT

@@ -87,7 +87,7 @@ void TFormTrackerInit::BaueOberflaeche() {
     fett.setBold(true);
 
     auto* param =
-        Gruppenkasten(this, "GroupBoxParam", "Trackerinitialisierung", {8, 8, 272, 352}, Silber);
+        Gruppenkasten(this, "GroupBoxParam", QT_TRANSLATE_NOOP("TFormTrackerInit", "Trackerinitialisierung"), {8, 8, 272, 352}, Silber);
     auto* zeit = Gruppenkasten(this, "GroupBoxTime",
                                QT_TRANSLATE_NOOP("TFormTrackerInit", "Nur UTC Zeit eingeben!"),
                                {296, 4, 273, 177}, Silber);

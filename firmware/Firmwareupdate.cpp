@@ -232,12 +232,37 @@ bool TFormFirmwareupdate::Sende(std::span<const std::uint8_t> rahmen) {
     return ok;
 }
 
+namespace {
+
+// The transfer (no Qt) says its steps in German; they are translated here, where they are
+// shown: each known beginning of a line in the reader's language, the rest (an address, a
+// count) as it is.
+QString Uebersetzt(const std::string& text) {
+    static const char* const Anfaenge[] = {
+        QT_TRANSLATE_NOOP("Uebertragung", "Starte Programmierung"),
+        QT_TRANSLATE_NOOP("Uebertragung", "Empfangsfehler! Wiederhole"),
+        QT_TRANSLATE_NOOP("Uebertragung", "Schreibe Adresszeiger im Flash "),
+        QT_TRANSLATE_NOOP("Uebertragung", "Programmierung fertig.\n Bitte trennen Sie die "
+                                          "Spannung und starten Sie das Gerät neu!"),
+        QT_TRANSLATE_NOOP("Uebertragung", "FEHLER beim senden!"),
+    };
+    const QString t = QString::fromUtf8(text);
+    for (const char* a : Anfaenge) {
+        const QString anfang = QString::fromUtf8(a);
+        if (t.startsWith(anfang))
+            return QCoreApplication::translate("Uebertragung", a) + t.mid(anfang.size());
+    }
+    return t;
+}
+
+} // namespace
+
 void TFormFirmwareupdate::Monitor(const std::string& text) {
-    MonitorZeile(QString::fromUtf8(text));
+    MonitorZeile(Uebersetzt(text));
 }
 
 void TFormFirmwareupdate::Panel(const std::string& text) {
-    emit panelText(3, QString::fromUtf8(text));
+    emit panelText(3, Uebersetzt(text));
 }
 
 void TFormFirmwareupdate::ClearOK() {

@@ -38,8 +38,6 @@ constexpr std::uint8_t Byte(Kommando k) {
 
 // The status text a request shows in panel 3 when it was handed to the port.
 QString StatusText(Kommando k); // "SET Parameter", "GET Parameter", ..., "Get Status", "GET Info"
-inline const QString SendeFehler =
-    QString::fromLatin1(rahmen::SendeFehlerText.data(), qsizetype(rahmen::SendeFehlerText.size()));
 
 // The controller's parameter set, 40 bytes.
 struct TrackerParameter {
@@ -145,7 +143,6 @@ struct Version {
     int SoftwareVersion = 0; // for Passend and ZuAlt
 };
 Version PruefeVersion(const QString& text);
-inline const QString FalscheVersion = QStringLiteral("Falsche Version!");
 
 // --- The window's texts ---------------------------------------------------------------------
 // Integers are read with the strict conversion, decimal numbers with the user's separator

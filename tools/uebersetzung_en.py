@@ -241,6 +241,14 @@ EN = {
     "mit Backtracking": "with backtracking", "ohne Backtracking": "without backtracking",
     "Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im Jahr %7°":
         "Tracker position in the year: largest %1° (%2 UTC), smallest %3° (%4 UTC); from the solstice days: max. STOP west %5°, max. STOP east %6°; travel in the year %7°",
+    # Link and transfer status
+    "FEHLER beim senden!": "ERROR while sending!", "Falsche Version!": "Wrong version!",
+    "Trackerinitialisierung": "Tracker initialisation",
+    "Starte Programmierung": "Starting to program",
+    "Empfangsfehler! Wiederhole": "Receive error! Repeating",
+    "Schreibe Adresszeiger im Flash ": "Writing the address pointer in flash ",
+    "Programmierung fertig.\n Bitte trennen Sie die Spannung und starten Sie das Gerät neu!":
+        "Programming finished.\n Please disconnect the supply and restart the device!",
 }
 
 

@@ -1047,6 +1047,18 @@ Dazu wird erst nach WEST und dann nach OST gedreht und die Zeit ermittelt.</sour
         <translation>Do you want to measure the tracking speed?
 The tracker turns to the WEST first, then to the EAST, and the time is taken.</translation>
     </message>
+    <message>
+        <source>FEHLER beim senden!</source>
+        <translation>ERROR while sending!</translation>
+    </message>
+    <message>
+        <source>Falsche Version!</source>
+        <translation>Wrong version!</translation>
+    </message>
+    <message>
+        <source>Trackerinitialisierung</source>
+        <translation>Tracker initialisation</translation>
+    </message>
 </context>
 <context>
     <name>TPagesDlg</name>
@@ -1443,6 +1455,31 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>Uebertragung</name>
+    <message>
+        <source>Starte Programmierung</source>
+        <translation>Starting to program</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler! Wiederhole</source>
+        <translation>Receive error! Repeating</translation>
+    </message>
+    <message>
+        <source>Schreibe Adresszeiger im Flash </source>
+        <translation>Writing the address pointer in flash </translation>
+    </message>
+    <message>
+        <source>Programmierung fertig.
+ Bitte trennen Sie die Spannung und starten Sie das Gerät neu!</source>
+        <translation>Programming finished.
+ Please disconnect the supply and restart the device!</translation>
+    </message>
+    <message>
+        <source>FEHLER beim senden!</source>
+        <translation>ERROR while sending!</translation>
     </message>
 </context>
 <context>
