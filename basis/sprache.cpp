@@ -23,12 +23,17 @@ bool Englisch() {
                     qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
 }
 
-void Installiere(QCoreApplication& app) {
+QTranslator* Installiere(QCoreApplication& app) {
     auto* t = new QTranslator(&app);
     const bool geladen = Englisch() ? t->load(QStringLiteral(":/i18n/heliowendler_en.qm"))
                                     : t->load(QStringLiteral("qtbase_de"),
                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (geladen) QCoreApplication::installTranslator(t);
+    if (!geladen) {
+        delete t;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(t);
+    return t;
 }
 
 } // namespace sprache

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace sprache {
 
@@ -16,8 +17,9 @@ bool Englisch();
 bool Englisch(const QString& language, const QString& lcAll, const QString& lcMessages,
               const QString& lang);
 
-// Installs the translators for the process's lifetime: English, this program's translation;
-// German, the toolkit's own German texts (message box buttons, file dialogs).
-void Installiere(QCoreApplication& app);
+// Installs the translator for the process's lifetime: English, this program's translation;
+// German, the toolkit's own German texts (message box buttons, file dialogs). Returns it (owned
+// by app), or nullptr when none could be loaded.
+QTranslator* Installiere(QCoreApplication& app);
 
 } // namespace sprache

@@ -2,6 +2,7 @@
 // none of the German source texts is left (but those that read the same in both languages),
 // every caption has room for its English text, and nothing the windows store changes.
 #include "app/anwendung.h"
+#include "basis/programmdateien.h"
 #include "basis/sprache.h"
 #include "controller/Trackerinit.h"
 #include "controller/protokollmonitor.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLegendMarker>
@@ -32,6 +34,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QXmlStreamReader>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -116,6 +119,34 @@ bool Deutsch(const QString& text, const QSet<QString>& quellen) {
 class TestEnglisch : public OrdnerTestfall {
     Q_OBJECT
 
+    QTranslator* englisch = nullptr;
+
+    // What the main window stores: the simulation file "Speichern unter" writes and the
+    // settings file its close writes, after the same inputs.
+    QByteArray Gespeichert() {
+        TestAntworter antworter;
+        const QString datei = ordner->filePath(QStringLiteral("sim.TRD"));
+        QFile::remove(datei);
+        QFile::remove(programmdateien::Einstellungsdatei());
+        QByteArray bytes;
+        {
+            TSDIAppForm haupt;
+            haupt.show();
+            haupt.findChild<UpDownEdit*>(QStringLiteral("EditPhi"))->setText(QStringLiteral("47"));
+            haupt.findChild<QPushButton*>(QStringLiteral("ButtonBerechnen"))->click();
+            antworter.dateinamen << datei;
+            haupt.findChild<QAction*>(QStringLiteral("FileSaveAs1"))->trigger();
+            for (int i = 0; i < 100 && !QFile::exists(datei); ++i) QTest::qWait(20);
+            haupt.close();
+        }
+        for (const QString& pfad : {datei, programmdateien::Einstellungsdatei()}) {
+            QFile f(pfad);
+            if (!f.open(QIODevice::ReadOnly)) return "fehlt: " + pfad.toUtf8();
+            bytes += f.readAll() + "\n--\n";
+        }
+        return bytes;
+    }
+
 private slots:
     void initTestCase() {
         // The messages' locale English, the numbers' as the other tests have it.
@@ -124,7 +155,20 @@ private slots:
         qputenv("LANG", "C.UTF-8");
         qputenv("LC_MESSAGES", "en_US.UTF-8");
         QVERIFY(sprache::Englisch());
-        sprache::Installiere(*qApp);
+        englisch = sprache::Installiere(*qApp);
+        QVERIFY(englisch);
+    }
+
+    // Nothing stored depends on the language: the same inputs give the same bytes in the
+    // simulation file and the settings file in English and in German.
+    void gespeichertWieAufDeutsch() {
+        const QByteArray englischGespeichert = Gespeichert();
+        QVERIFY2(englischGespeichert.contains("Modulbreite"), englischGespeichert.constData());
+        QCoreApplication::removeTranslator(englisch);
+        const QByteArray deutschGespeichert = Gespeichert();
+        QCoreApplication::installTranslator(englisch);
+        QVERIFY(!deutschGespeichert.isEmpty());
+        QCOMPARE(englischGespeichert, deutschGespeichert);
     }
 
     // Which locale variables decide, as gettext orders them.
@@ -167,6 +211,9 @@ private slots:
             for (const QString& t : Texte(f))
                 if (Deutsch(t, quellen)) deutsch << f->objectName() + QStringLiteral(": ") + t;
             for (const QString& p : Platzprobleme(f)) platz << f->objectName() + QStringLiteral(": ") + p;
+            // HW_BILDER=folder leaves a picture of each window there, to look at.
+            if (const QString bilder = qEnvironmentVariable("HW_BILDER"); !bilder.isEmpty())
+                f->grab().save(bilder + u'/' + f->objectName() + QStringLiteral("_en.png"));
             f->hide();
         }
         deutsch.removeDuplicates();
