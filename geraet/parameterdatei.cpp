@@ -69,13 +69,10 @@ constexpr const char* Intervall = "Trackintervall";
 constexpr const char* IntervallZehntel = "TrackintervallZehntelsekunden";
 constexpr const char* Rest = "Rest";
 
-QString T(const char* text) {
-    return QCoreApplication::translate("Parameterdatei", text);
-}
-
 // The line and key are put in front by the caller.
 QString Bereichsfehler(const QString& wert, const QString& min, const QString& max) {
-    return T("%1 liegt nicht zwischen %2 und %3").arg(wert, min, max);
+    return QCoreApplication::translate("Parameterdatei", "%1 liegt nicht zwischen %2 und %3")
+        .arg(wert, min, max);
 }
 QString Bereichsfehler(const QString& wert, long long min, long long max) {
     return Bereichsfehler(wert, QString::number(min), QString::number(max));
@@ -128,19 +125,25 @@ TrackerParameter Lies(const QString& text) {
         if (zeile.isEmpty() || zeile.startsWith(u';') || zeile.startsWith(u'#')) continue;
         if (zeile.startsWith(u'[')) {
             if (zeile.compare(QLatin1String("[Parameter]"), Qt::CaseInsensitive) != 0)
-                throw BenutzerFehler(
-                    QCoreApplication::translate("Parameterdatei", "Zeile %1: unbekannter Abschnitt %2").arg(nr).arg(zeile));
+                throw BenutzerFehler(QCoreApplication::translate(
+                                         "Parameterdatei", "Zeile %1: unbekannter Abschnitt %2")
+                                         .arg(nr)
+                                         .arg(zeile));
             continue;
         }
         const qsizetype gleich = zeile.indexOf(u'=');
         if (gleich <= 0)
-            throw BenutzerFehler(
-                QCoreApplication::translate("Parameterdatei", "Zeile %1: \"Schlüssel=Wert\" erwartet: %2").arg(nr).arg(zeile));
+            throw BenutzerFehler(QCoreApplication::translate(
+                                     "Parameterdatei", "Zeile %1: \"Schlüssel=Wert\" erwartet: %2")
+                                     .arg(nr)
+                                     .arg(zeile));
         const QString schluessel = zeile.left(gleich).trimmed();
         const QString wert = zeile.mid(gleich + 1).trimmed();
         if (gesehen.contains(schluessel, Qt::CaseInsensitive))
-            throw BenutzerFehler(
-                QCoreApplication::translate("Parameterdatei", "Zeile %1: %2 steht zweimal in der Datei").arg(nr).arg(schluessel));
+            throw BenutzerFehler(QCoreApplication::translate(
+                                     "Parameterdatei", "Zeile %1: %2 steht zweimal in der Datei")
+                                     .arg(nr)
+                                     .arg(schluessel));
         gesehen << schluessel;
         const auto ist = [&](const char* name) {
             return schluessel.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
@@ -151,7 +154,9 @@ TrackerParameter Lies(const QString& text) {
                 lies();
             } catch (const BenutzerFehler& f) {
                 throw BenutzerFehler(
-                    QCoreApplication::translate("Parameterdatei", "Zeile %1 (%2): %3").arg(nr).arg(schluessel, f.meldung()));
+                    QCoreApplication::translate("Parameterdatei", "Zeile %1 (%2): %3")
+                        .arg(nr)
+                        .arg(schluessel, f.meldung()));
             }
         };
         bool bekannt = false;
@@ -173,8 +178,7 @@ TrackerParameter Lies(const QString& text) {
                 if (v < std::numeric_limits<std::int16_t>::min() ||
                     v > std::numeric_limits<std::int16_t>::max())
                     throw BenutzerFehler(
-                        Bereichsfehler(wert, QStringLiteral("-327.68"),
-                                       QStringLiteral("327.67")));
+                        Bereichsfehler(wert, QStringLiteral("-327.68"), QStringLiteral("327.67")));
                 p.*f.feld = static_cast<std::int16_t>(v);
             });
         }
@@ -200,42 +204,49 @@ TrackerParameter Lies(const QString& text) {
             mitZeile([&] {
                 const int v = zahltext::AlsGanzzahl(wert);
                 const int max = minuten ? 60 : 65535;
-                if (v < 0 || v > max)
-                    throw BenutzerFehler(Bereichsfehler(wert, 0, max));
+                if (v < 0 || v > max) throw BenutzerFehler(Bereichsfehler(wert, 0, max));
                 p.ParIntervall = static_cast<std::uint16_t>(minuten ? v * 600 : v);
             });
         }
         if (ist(Rest)) {
             bekannt = true;
-            bool ok = wert.size() == 10 && wert.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+            bool ok =
+                wert.size() == 10 && wert.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
             const uint v = ok ? wert.mid(2).toUInt(&ok, 16) : 0;
             if (!ok)
-                throw BenutzerFehler(QCoreApplication::translate(
-                                     "Parameterdatei", "Zeile %1: Rest=%2 ist keine "
-                                                       "Hexadezimalzahl mit acht Ziffern "
-                                                       "(0x00000000)")
+                throw BenutzerFehler(QCoreApplication::translate("Parameterdatei",
+                                                                 "Zeile %1: Rest=%2 ist keine "
+                                                                 "Hexadezimalzahl mit acht Ziffern "
+                                                                 "(0x00000000)")
                                          .arg(nr)
                                          .arg(wert));
             for (int k = 0; k < 4; ++k)
-                p.ParRest[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v >> (24 - 8 * k));
+                p.ParRest[static_cast<std::size_t>(k)] =
+                    static_cast<std::uint8_t>(v >> (24 - 8 * k));
         }
         if (!bekannt)
             throw BenutzerFehler(
-                QCoreApplication::translate("Parameterdatei", "Zeile %1: unbekannter Schlüssel %2").arg(nr).arg(schluessel));
+                QCoreApplication::translate("Parameterdatei", "Zeile %1: unbekannter Schlüssel %2")
+                    .arg(nr)
+                    .arg(schluessel));
     }
     // Every field must be given: a forgotten key must not send a zero.
     QStringList fehlend;
     const auto pruefe = [&](const QString& name) {
         if (!gesehen.contains(name, Qt::CaseInsensitive)) fehlend << name;
     };
-    for (const Gradfeld& f : Gradfelder) pruefe(QString::fromLatin1(f.schluessel));
-    for (const Ganzfeld& f : Ganzfelder) pruefe(QString::fromLatin1(f.schluessel));
-    for (const Tausendstelfeld& f : Tausendstelfelder) pruefe(QString::fromLatin1(f.schluessel));
+    for (const Gradfeld& f : Gradfelder)
+        pruefe(QString::fromLatin1(f.schluessel));
+    for (const Ganzfeld& f : Ganzfelder)
+        pruefe(QString::fromLatin1(f.schluessel));
+    for (const Tausendstelfeld& f : Tausendstelfelder)
+        pruefe(QString::fromLatin1(f.schluessel));
     if (!gesehen.contains(QLatin1String(Intervall), Qt::CaseInsensitive) &&
         !gesehen.contains(QLatin1String(IntervallZehntel), Qt::CaseInsensitive))
         fehlend << QString::fromLatin1(Intervall);
     if (!fehlend.isEmpty())
-        throw BenutzerFehler(QCoreApplication::translate("Parameterdatei", "Es fehlt: %1").arg(fehlend.join(QStringLiteral(", "))));
+        throw BenutzerFehler(QCoreApplication::translate("Parameterdatei", "Es fehlt: %1")
+                                 .arg(fehlend.join(QStringLiteral(", "))));
     return p;
 }
 

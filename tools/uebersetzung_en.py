@@ -249,7 +249,49 @@ EN = {
     "Schreibe Adresszeiger im Flash ": "Writing the address pointer in flash ",
     "Programmierung fertig.\n Bitte trennen Sie die Spannung und starten Sie das Gerät neu!":
         "Programming finished.\n Please disconnect the supply and restart the device!",
+    # heliowendler-service
+    "%1 liegt nicht zwischen %2 und %3": "%1 is not between %2 and %3",
+    "%1 % Zeile %2/%3 %4 B/s noch %5 s": "%1 % line %2/%3 %4 B/s %5 s left",
+    " (löscht)": " (erasing)", "fertig": "done", "FEHLER": "ERROR",
+    "%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s (Zeit auf der Leitung bei 4800 Baud: %6 s)":
+        "%1: done, %2 lines, %3 bytes sent, %4 repetitions, %5 s (time on the wire at 4800 baud: %6 s)",
+    "Senden fehlgeschlagen": "Sending failed", "flash: ein Image erwartet": "flash: an image expected",
+    "--port fehlt": "--port is missing",
+    "Diese Datei kann nicht übertragen werden:\n%1": "This file cannot be transferred:\n%1",
+    "Nicht jede Übertragung ist gelungen.": "Not every transfer succeeded.",
+    "--%1 braucht einen Wert": "--%1 needs a value", "--%1 nimmt keinen Wert": "--%1 takes no value",
+    "unbekannte Option --%1": "unknown option --%1", "--%1=%2 ist kein gültiger Wert": "--%1=%2 is not a valid value",
+    "eingetragen": "pinned", "eingebaut": "built-in", "Keine Schnittstelle gefunden.\n": "No interface found.\n",
+    "Seriennummer %1": "serial number %1", "belegt": "in use", "frei": "free",
+    "Dieser Befehl nimmt ein --port": "This command takes one --port",
+    "%1: Senden fehlgeschlagen": "%1: sending failed", "Version: %1\n": "Version: %1\n",
+    "an": "on", "aus": "off",
+    "Position aktuell: %1 °\nSchatten aktuell: %2 cm\nStand der Sonne: %3 °\nAzimut: %4 °\nGrenzwinkel: %5 °\nKorrektur: %6 °\n":
+        "Current position: %1 °\nCurrent shadow: %2 cm\nSun elevation: %3 °\nAzimuth: %4 °\nLimit angle: %5 °\nCorrection: %6 °\n",
+    "%1 UTC, Gruppe %2\n": "%1 UTC, group %2\n",
+    "--setzen %1: JJJJ-MM-TTTHH:MM[:SS] erwartet": "--setzen %1: YYYY-MM-DDTHH:MM[:SS] expected",
+    "--setzen %1: das Jahr muss zwischen 2000 und 2255 liegen": "--setzen %1: the year must lie between 2000 and 2255",
+    "Die Uhr liest %1 UTC, Gruppe %2 zurück; gesetzt war %3 UTC, Gruppe %4":
+        "The clock reads back %1 UTC, group %2; set was %3 UTC, group %4",
+    "Parametersatz gesetzt und zurückgelesen: gleich.\n": "Parameter set written and read back: the same.\n",
+    "Der zurückgelesene Satz weicht ab (- gesendet, + gelesen):\n%1": "The set read back differs (- sent, + read):\n%1",
+    "position: ein Winkel in ganzen Grad erwartet": "position: an angle in whole degrees expected",
+    "position bewegt den Tracker: mit --ja bestätigen": "position moves the tracker: confirm with --ja",
+    "Gesendet. Status: %1, Countdown %2\n": "Sent. Status: %1, countdown %2\n",
+    "speed bewegt den Tracker nach West und Ost: mit --ja bestätigen": "speed moves the tracker west and east: confirm with --ja",
+    "Fahrt nach West ...": "Moving west ...", "West": "West", "Ost": "East", "Fahrt nach Ost ...": "Moving east ...",
+    "Trackgeschwindigkeit: %1\n": "Tracking speed: %1\n", "unbekannter Befehl %1": "unknown command %1",
+    "(--help zeigt die Befehle)": "(--help shows the commands)", "kein Befehl": "no command",
+    "Kein Adapter mit der Seriennummer %1 ist angeschlossen": "No adapter with the serial number %1 is plugged in",
+    "Mehrere Adapter haben die Seriennummer %1: %2": "Several adapters have the serial number %1: %2",
+    "--port %1: COM<n>, ein Gerätepfad oder SN:<Seriennummer> erwartet": "--port %1: COM<n>, a device path or SN:<serial number> expected",
+    "%1 lässt sich nicht öffnen: %2": "%1 cannot be opened: %2", "%1: %2": "%1: %2",
+    "%1: keine gültige Antwort auf \"%2\" nach %3 Versuchen (%4 Prüfsummenfehler)":
+        "%1: no valid answer to \"%2\" after %3 attempts (%4 checksum errors)",
+    "Aufruf: heliowendler-service BEFEHL [Optionen]\nWartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne\nFenster. --opt=wert oder --opt wert; Zahlen mit Punkt.\n\nBefehle:\n  ports                     jede Schnittstelle COM<n> mit Gerät, Art, bei USB\n                            Hersteller, Produkt und Seriennummer, und ob ein\n                            anderes Programm sie hält\n  info                      Versionstext der Steuerung (\"GET Info\")\n  status                    die sechs Statuslampen und der Countdown\n  werte                     die sechs aktuellen Systemwerte mit Einheiten\n  zeit                      die Uhr der Steuerung (UTC)\n  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]\n                            stellt die Uhr und liest sie zurück\n  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die\n                            Standardausgabe)\n  param --setzen F          prüft F mit den Regeln des Fensters, sendet\n                            \"SET Parameter\", liest den Satz zurück und vergleicht\n  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)\n  automatik                 zurück in den Automatikbetrieb\n  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,\n                            dann nach Ost; bewegt die Mechanik)\n  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit\n                            mehreren --port an mehrere Steuerungen zugleich\n\nOptionen:\n  --port P                  COM<n> (wie im Schnittstellendialog: [Ports] der\n                            Einstellungsdatei, dann die Geräte des Systems), ein\n                            Gerätepfad oder SN:<Seriennummer> eines USB-Adapters;\n                            bei flash auch mehrfach\n  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im\n                            Ordner der Anwendung)\n  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F\n                            (bei mehreren Ports: F.COM<n>)\n  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)\n  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal\n                            wiederholt (2)\n  --help                    diese Hilfe\n\nEnde: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder\nverloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,\n4 Datei oder Image abgelehnt.\n":
+        "Usage: heliowendler-service COMMAND [options]\nService of a tracker controller over the serial line (4800 baud, 8N1), without\nwindows. --opt=value or --opt value; numbers with a point.\n\nCommands:\n  ports                     every interface COM<n> with its device, kind, for USB\n                            vendor, product and serial number, and whether\n                            another program holds it\n  info                      the controller's version text (\"GET Info\")\n  status                    the six status lamps and the countdown\n  werte                     the six current values with their units\n  zeit                      the controller's clock (UTC)\n  zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]\n                            sets the clock and reads it back\n  param [--datei F]         the parameter set as INI text (without --datei on\n                            standard output)\n  param --setzen F          checks F with the window's rules, sends\n                            \"SET Parameter\", reads the set back and compares\n  position ANGLE --ja       moves the tracker to ANGLE (moves the mechanics)\n  automatik                 back to automatic mode\n  speed [--ja]              measures the tracking speed (turns west, then east;\n                            moves the mechanics)\n  flash IMAGE               transfers a TI-TXT image to the bootloader; with\n                            several --port to several controllers at once\n\nOptions:\n  --port P                  COM<n> (as in the interface dialog: [Ports] of the\n                            settings file, then the system's devices), a device\n                            path or SN:<serial number> of a USB adapter; for\n                            flash also several times\n  --einstellungen F         settings file with [Ports] (heliowendler.INI in the\n                            application's folder)\n  --protokoll F             every byte of both directions with its time as a\n                            line in F (with several ports: F.COM<n>)\n  --frist S                 seconds until the answer (2; flash: 5 as in the window)\n  --wiederholungen N        a request without a valid answer is repeated up to\n                            N times (2)\n  --help                    this help\n\nExit: 0 success, 1 wrong call, 2 interface cannot be opened or lost,\n3 no or wrong answer or a difference on reading back, 4 file or image refused.\n",
 }
+
 
 
 def main(pfad):

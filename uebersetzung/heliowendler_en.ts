@@ -63,6 +63,10 @@
         <source>Es fehlt: %1</source>
         <translation>Missing: %1</translation>
     </message>
+    <message>
+        <source>%1 liegt nicht zwischen %2 und %3</source>
+        <translation>%1 is not between %2 and %3</translation>
+    </message>
 </context>
 <context>
     <name>Serial</name>
@@ -1480,6 +1484,336 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     <message>
         <source>FEHLER beim senden!</source>
         <translation>ERROR while sending!</translation>
+    </message>
+</context>
+<context>
+    <name>heliowendler-service</name>
+    <message>
+        <source>%1 % Zeile %2/%3 %4 B/s noch %5 s</source>
+        <translation>%1 % line %2/%3 %4 B/s %5 s left</translation>
+    </message>
+    <message>
+        <source> (löscht)</source>
+        <translation> (erasing)</translation>
+    </message>
+    <message>
+        <source>fertig</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>FEHLER</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s (Zeit auf der Leitung bei 4800 Baud: %6 s)</source>
+        <translation>%1: done, %2 lines, %3 bytes sent, %4 repetitions, %5 s (time on the wire at 4800 baud: %6 s)</translation>
+    </message>
+    <message>
+        <source>Senden fehlgeschlagen</source>
+        <translation>Sending failed</translation>
+    </message>
+    <message>
+        <source>flash: ein Image erwartet</source>
+        <translation>flash: an image expected</translation>
+    </message>
+    <message>
+        <source>--port fehlt</source>
+        <translation>--port is missing</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Diese Datei kann nicht übertragen werden:
+%1</source>
+        <translation>This file cannot be transferred:
+%1</translation>
+    </message>
+    <message>
+        <source>Nicht jede Übertragung ist gelungen.</source>
+        <translation>Not every transfer succeeded.</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-service BEFEHL [Optionen]
+Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne
+Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.
+
+Befehle:
+  ports                     jede Schnittstelle COM&lt;n&gt; mit Gerät, Art, bei USB
+                            Hersteller, Produkt und Seriennummer, und ob ein
+                            anderes Programm sie hält
+  info                      Versionstext der Steuerung ("GET Info")
+  status                    die sechs Statuslampen und der Countdown
+  werte                     die sechs aktuellen Systemwerte mit Einheiten
+  zeit                      die Uhr der Steuerung (UTC)
+  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]
+                            stellt die Uhr und liest sie zurück
+  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die
+                            Standardausgabe)
+  param --setzen F          prüft F mit den Regeln des Fensters, sendet
+                            "SET Parameter", liest den Satz zurück und vergleicht
+  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)
+  automatik                 zurück in den Automatikbetrieb
+  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,
+                            dann nach Ost; bewegt die Mechanik)
+  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit
+                            mehreren --port an mehrere Steuerungen zugleich
+
+Optionen:
+  --port P                  COM&lt;n&gt; (wie im Schnittstellendialog: [Ports] der
+                            Einstellungsdatei, dann die Geräte des Systems), ein
+                            Gerätepfad oder SN:&lt;Seriennummer&gt; eines USB-Adapters;
+                            bei flash auch mehrfach
+  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im
+                            Ordner der Anwendung)
+  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F
+                            (bei mehreren Ports: F.COM&lt;n&gt;)
+  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)
+  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal
+                            wiederholt (2)
+  --help                    diese Hilfe
+
+Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder
+verloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,
+4 Datei oder Image abgelehnt.
+</source>
+        <translation>Usage: heliowendler-service COMMAND [options]
+Service of a tracker controller over the serial line (4800 baud, 8N1), without
+windows. --opt=value or --opt value; numbers with a point.
+
+Commands:
+  ports                     every interface COM&lt;n&gt; with its device, kind, for USB
+                            vendor, product and serial number, and whether
+                            another program holds it
+  info                      the controller's version text ("GET Info")
+  status                    the six status lamps and the countdown
+  werte                     the six current values with their units
+  zeit                      the controller's clock (UTC)
+  zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]
+                            sets the clock and reads it back
+  param [--datei F]         the parameter set as INI text (without --datei on
+                            standard output)
+  param --setzen F          checks F with the window's rules, sends
+                            "SET Parameter", reads the set back and compares
+  position ANGLE --ja       moves the tracker to ANGLE (moves the mechanics)
+  automatik                 back to automatic mode
+  speed [--ja]              measures the tracking speed (turns west, then east;
+                            moves the mechanics)
+  flash IMAGE               transfers a TI-TXT image to the bootloader; with
+                            several --port to several controllers at once
+
+Options:
+  --port P                  COM&lt;n&gt; (as in the interface dialog: [Ports] of the
+                            settings file, then the system's devices), a device
+                            path or SN:&lt;serial number&gt; of a USB adapter; for
+                            flash also several times
+  --einstellungen F         settings file with [Ports] (heliowendler.INI in the
+                            application's folder)
+  --protokoll F             every byte of both directions with its time as a
+                            line in F (with several ports: F.COM&lt;n&gt;)
+  --frist S                 seconds until the answer (2; flash: 5 as in the window)
+  --wiederholungen N        a request without a valid answer is repeated up to
+                            N times (2)
+  --help                    this help
+
+Exit: 0 success, 1 wrong call, 2 interface cannot be opened or lost,
+3 no or wrong answer or a difference on reading back, 4 file or image refused.
+</translation>
+    </message>
+    <message>
+        <source>--%1 braucht einen Wert</source>
+        <translation>--%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--%1 nimmt keinen Wert</source>
+        <translation>--%1 takes no value</translation>
+    </message>
+    <message>
+        <source>unbekannte Option --%1</source>
+        <translation>unknown option --%1</translation>
+    </message>
+    <message>
+        <source>--%1=%2 ist kein gültiger Wert</source>
+        <translation>--%1=%2 is not a valid value</translation>
+    </message>
+    <message>
+        <source>eingetragen</source>
+        <translation>pinned</translation>
+    </message>
+    <message>
+        <source>eingebaut</source>
+        <translation>built-in</translation>
+    </message>
+    <message>
+        <source>Keine Schnittstelle gefunden.
+</source>
+        <translation>No interface found.
+</translation>
+    </message>
+    <message>
+        <source>Seriennummer %1</source>
+        <translation>serial number %1</translation>
+    </message>
+    <message>
+        <source>belegt</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>Dieser Befehl nimmt ein --port</source>
+        <translation>This command takes one --port</translation>
+    </message>
+    <message>
+        <source>%1: Senden fehlgeschlagen</source>
+        <translation>%1: sending failed</translation>
+    </message>
+    <message>
+        <source>Version: %1
+</source>
+        <translation>Version: %1
+</translation>
+    </message>
+    <message>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Position aktuell: %1 °
+Schatten aktuell: %2 cm
+Stand der Sonne: %3 °
+Azimut: %4 °
+Grenzwinkel: %5 °
+Korrektur: %6 °
+</source>
+        <translation>Current position: %1 °
+Current shadow: %2 cm
+Sun elevation: %3 °
+Azimuth: %4 °
+Limit angle: %5 °
+Correction: %6 °
+</translation>
+    </message>
+    <message>
+        <source>%1 UTC, Gruppe %2
+</source>
+        <translation>%1 UTC, group %2
+</translation>
+    </message>
+    <message>
+        <source>--setzen %1: JJJJ-MM-TTTHH:MM[:SS] erwartet</source>
+        <translation>--setzen %1: YYYY-MM-DDTHH:MM[:SS] expected</translation>
+    </message>
+    <message>
+        <source>--setzen %1: das Jahr muss zwischen 2000 und 2255 liegen</source>
+        <translation>--setzen %1: the year must lie between 2000 and 2255</translation>
+    </message>
+    <message>
+        <source>Die Uhr liest %1 UTC, Gruppe %2 zurück; gesetzt war %3 UTC, Gruppe %4</source>
+        <translation>The clock reads back %1 UTC, group %2; set was %3 UTC, group %4</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Parametersatz gesetzt und zurückgelesen: gleich.
+</source>
+        <translation>Parameter set written and read back: the same.
+</translation>
+    </message>
+    <message>
+        <source>Der zurückgelesene Satz weicht ab (- gesendet, + gelesen):
+%1</source>
+        <translation>The set read back differs (- sent, + read):
+%1</translation>
+    </message>
+    <message>
+        <source>position: ein Winkel in ganzen Grad erwartet</source>
+        <translation>position: an angle in whole degrees expected</translation>
+    </message>
+    <message>
+        <source>position bewegt den Tracker: mit --ja bestätigen</source>
+        <translation>position moves the tracker: confirm with --ja</translation>
+    </message>
+    <message>
+        <source>Gesendet. Status: %1, Countdown %2
+</source>
+        <translation>Sent. Status: %1, countdown %2
+</translation>
+    </message>
+    <message>
+        <source>speed bewegt den Tracker nach West und Ost: mit --ja bestätigen</source>
+        <translation>speed moves the tracker west and east: confirm with --ja</translation>
+    </message>
+    <message>
+        <source>Fahrt nach West ...</source>
+        <translation>Moving west ...</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Ost</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Fahrt nach Ost ...</source>
+        <translation>Moving east ...</translation>
+    </message>
+    <message>
+        <source>Trackgeschwindigkeit: %1
+</source>
+        <translation>Tracking speed: %1
+</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>(--help zeigt die Befehle)</source>
+        <translation>(--help shows the commands)</translation>
+    </message>
+    <message>
+        <source>kein Befehl</source>
+        <translation>no command</translation>
+    </message>
+    <message>
+        <source>Kein Adapter mit der Seriennummer %1 ist angeschlossen</source>
+        <translation>No adapter with the serial number %1 is plugged in</translation>
+    </message>
+    <message>
+        <source>Mehrere Adapter haben die Seriennummer %1: %2</source>
+        <translation>Several adapters have the serial number %1: %2</translation>
+    </message>
+    <message>
+        <source>--port %1: COM&lt;n&gt;, ein Gerätepfad oder SN:&lt;Seriennummer&gt; erwartet</source>
+        <translation>--port %1: COM&lt;n&gt;, a device path or SN:&lt;serial number&gt; expected</translation>
+    </message>
+    <message>
+        <source>Das Protokoll %1 kann nicht geschrieben werden: %2</source>
+        <translation>The record %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: keine gültige Antwort auf "%2" nach %3 Versuchen (%4 Prüfsummenfehler)</source>
+        <translation>%1: no valid answer to "%2" after %3 attempts (%4 checksum errors)</translation>
     </message>
 </context>
 <context>

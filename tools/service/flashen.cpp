@@ -16,10 +16,6 @@ namespace dienst {
 
 namespace {
 
-QString T(const char* text) {
-    return QCoreApplication::translate("heliowendler-service", text);
-}
-
 // One port's transfer: the window's part, played by the tool.
 class Flash : public uebertragung::Umgebung {
 public:
@@ -36,7 +32,8 @@ public:
                              if (e.art == Linkereignis::Art::PortVerloren)
                                  Ende(PortFehler, e.ursache);
                          });
-        for (const std::string& z : image_) bytes_ += static_cast<qint64>(z.size());
+        for (const std::string& z : image_)
+            bytes_ += static_cast<qint64>(z.size());
     }
 
     void Starte() {
@@ -64,14 +61,19 @@ public:
             const int voll = static_cast<int>(anteil * 30);
             z += u'[' + QString(voll, u'#') + QString(30 - voll, u' ') + QStringLiteral("] ");
         }
-        z += T("%1 % Zeile %2/%3 %4 B/s noch %5 s")
-                 .arg(static_cast<int>(anteil * 100), 3)
-                 .arg(i)
-                 .arg(n)
-                 .arg(static_cast<int>(proSekunde))
-                 .arg(static_cast<int>(rest + 0.5));
-        if (!transfer_.LoeschenBestaetigt() && !ende_) z += T(" (löscht)");
-        if (ende_) z += u' ' + (*ende_ == Erfolg ? T("fertig") : T("FEHLER"));
+        z +=
+            QCoreApplication::translate("heliowendler-service", "%1 % Zeile %2/%3 %4 B/s noch %5 s")
+                .arg(static_cast<int>(anteil * 100), 3)
+                .arg(i)
+                .arg(n)
+                .arg(static_cast<int>(proSekunde))
+                .arg(static_cast<int>(rest + 0.5));
+        if (!transfer_.LoeschenBestaetigt() && !ende_)
+            z += QCoreApplication::translate("heliowendler-service", " (löscht)");
+        if (ende_)
+            z += u' ' + (*ende_ == Erfolg
+                             ? QCoreApplication::translate("heliowendler-service", "fertig")
+                             : QCoreApplication::translate("heliowendler-service", "FEHLER"));
         return z;
     }
 
@@ -79,8 +81,10 @@ public:
         if (ende_ && *ende_ != Erfolg) return QStringLiteral("%1: %2").arg(Name(), meldung_);
         // On the wire: 10 bits a byte at 4800 baud, in both directions.
         const double leitung = (gesendeteBytes_ + empfangeneBytes_) * 10.0 / 4800.0;
-        return T("%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s "
-                 "(Zeit auf der Leitung bei 4800 Baud: %6 s)")
+        return QCoreApplication::translate(
+                   "heliowendler-service",
+                   "%1: fertig, %2 Zeilen, %3 Bytes gesendet, %4 Wiederholungen, %5 s "
+                   "(Zeit auf der Leitung bei 4800 Baud: %6 s)")
             .arg(Name())
             .arg(image_.size())
             .arg(gesendeteBytes_)
@@ -97,7 +101,8 @@ private:
             gesendeteBytes_ += static_cast<qint64>(rahmen.size());
             frist_.start();
         } else {
-            Ende(PortFehler, T("Senden fehlgeschlagen"));
+            Ende(PortFehler,
+                 QCoreApplication::translate("heliowendler-service", "Senden fehlgeschlagen"));
         }
         return ok;
     }
@@ -114,7 +119,8 @@ private:
         if (ende_) return;
         empfangeneBytes_ += z.size() + 1;
         frist_.stop();
-        transfer_.BootloaderZeile(std::string_view(z.constData(), static_cast<std::size_t>(z.size())));
+        transfer_.BootloaderZeile(
+            std::string_view(z.constData(), static_cast<std::size_t>(z.size())));
         // A frame still waits for its reply (an erase's "Flash clear start" came first).
         if (!ende_ && (transfer_.Loescht() || transfer_.WartetAufAntwort())) frist_.start();
     }
@@ -157,25 +163,30 @@ private:
 int Flashe(const QStringList& argumente, const QStringList& ports, const QString& einstellungen,
            const QString& protokoll, double frist, Fehler& f) {
     if (argumente.size() != 1) {
-        f = {Aufruf, T("flash: ein Image erwartet")};
+        f = {Aufruf,
+             QCoreApplication::translate("heliowendler-service", "flash: ein Image erwartet")};
         return Aufruf;
     }
     if (ports.isEmpty()) {
-        f = {Aufruf, T("--port fehlt")};
+        f = {Aufruf, QCoreApplication::translate("heliowendler-service", "--port fehlt")};
         return Aufruf;
     }
     const QString& pfad = argumente[0];
     const std::optional<QByteArray> inhalt = dateizugriff::Lies(pfad);
     if (!inhalt) {
-        f = {DateiFehler, T("Die Datei %1 kann nicht gelesen werden.").arg(pfad)};
+        f = {DateiFehler, QCoreApplication::translate("heliowendler-service",
+                                                      "Die Datei %1 kann nicht gelesen werden.")
+                              .arg(pfad)};
         return DateiFehler;
     }
-    std::vector<std::string> image =
-        titxt::Zeilen(std::string_view(inhalt->constData(), static_cast<std::size_t>(inhalt->size())));
+    std::vector<std::string> image = titxt::Zeilen(
+        std::string_view(inhalt->constData(), static_cast<std::size_t>(inhalt->size())));
     const titxt::Pruefung p = titxt::Pruefe(image);
     if (!p.gueltig) {
-        f = {DateiFehler, T("Diese Datei kann nicht übertragen werden:\n%1")
-                              .arg(QString::fromUtf8(p.fehler))};
+        f = {DateiFehler,
+             QCoreApplication::translate("heliowendler-service",
+                                         "Diese Datei kann nicht übertragen werden:\n%1")
+                 .arg(QString::fromUtf8(p.fehler))};
         return DateiFehler;
     }
 
@@ -190,8 +201,7 @@ int Flashe(const QStringList& argumente, const QStringList& ports, const QString
         if (!protokoll.isEmpty()) {
             // One record per port when there are several.
             QString datei = protokoll;
-            if (ports.size() > 1)
-                datei += u'.' + QString(port->text).replace(u'/', u'_');
+            if (ports.size() > 1) datei += u'.' + QString(port->text).replace(u'/', u'_');
             e = v->Protokolliere(datei);
         }
         if (!e) e = v->Oeffne();
@@ -212,7 +222,8 @@ int Flashe(const QStringList& argumente, const QStringList& ports, const QString
         if (terminal) {
             QString text;
             if (gezeigt > 0) text += QStringLiteral("\x1b[%1A").arg(gezeigt);
-            for (const auto& fl : flashes) text += QStringLiteral("\r\x1b[K") + fl->Fortschrittszeile(true) + u'\n';
+            for (const auto& fl : flashes)
+                text += QStringLiteral("\r\x1b[K") + fl->Fortschrittszeile(true) + u'\n';
             gezeigt = static_cast<int>(flashes.size());
             std::fputs(text.toUtf8().constData(), stderr);
             return;
@@ -231,23 +242,29 @@ int Flashe(const QStringList& argumente, const QStringList& ports, const QString
     QObject::connect(&anzeige, &QTimer::timeout, &schleife, [&] {
         zeige();
         bool alle = true;
-        for (const auto& fl : flashes) alle = alle && !fl->Laeuft();
+        for (const auto& fl : flashes)
+            alle = alle && !fl->Laeuft();
         if (alle) schleife.quit();
     });
     if (!flashes.empty()) {
-        for (const auto& fl : flashes) fl->Starte();
+        for (const auto& fl : flashes)
+            fl->Starte();
         anzeige.start(terminal ? 200 : 100);
         schleife.exec();
         zeige();
     }
     for (const auto& fl : flashes) {
         ergebnisse << fl->Zusammenfassung();
-        if (fl->Ergebnis() != Erfolg && erstesFehlerende == Erfolg) erstesFehlerende = fl->Ergebnis();
+        if (fl->Ergebnis() != Erfolg && erstesFehlerende == Erfolg)
+            erstesFehlerende = fl->Ergebnis();
     }
-    for (const QString& e : ergebnisse) std::printf("%s\n", e.toUtf8().constData());
+    for (const QString& e : ergebnisse)
+        std::printf("%s\n", e.toUtf8().constData());
     std::fflush(stdout);
     if (erstesFehlerende != Erfolg)
-        f = {static_cast<Ende>(erstesFehlerende), T("Nicht jede Übertragung ist gelungen.")};
+        f = {static_cast<Ende>(erstesFehlerende),
+             QCoreApplication::translate("heliowendler-service",
+                                         "Nicht jede Übertragung ist gelungen.")};
     return erstesFehlerende;
 }
 

@@ -5,19 +5,15 @@
 #include "seriallink/portliste.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QSerialPortInfo>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 #include <QTimer>
 
 namespace dienst {
 
-namespace {
-QString T(const char* text) {
-    return QCoreApplication::translate("heliowendler-service", text);
-}
-} // namespace
+namespace {} // namespace
 
 std::optional<Portangabe> LiesPort(const QString& text, const QString& einstellungen, Fehler& f) {
     static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,5})$"),
@@ -33,12 +29,20 @@ std::optional<Portangabe> LiesPort(const QString& text, const QString& einstellu
                 geraete << p.Geraet;
         if (geraete.size() == 1) return Portangabe{text, 0, geraete[0]};
         f = geraete.isEmpty()
-                ? Fehler{PortFehler, T("Kein Adapter mit der Seriennummer %1 ist angeschlossen").arg(nummer)}
-                : Fehler{Aufruf, T("Mehrere Adapter haben die Seriennummer %1: %2")
+                ? Fehler{PortFehler, QCoreApplication::translate(
+                                         "heliowendler-service",
+                                         "Kein Adapter mit der Seriennummer %1 ist angeschlossen")
+                                         .arg(nummer)}
+                : Fehler{Aufruf, QCoreApplication::translate(
+                                     "heliowendler-service",
+                                     "Mehrere Adapter haben die Seriennummer %1: %2")
                                      .arg(nummer, geraete.join(QStringLiteral(", ")))};
         return std::nullopt;
     }
-    f = {Aufruf, T("--port %1: COM<n>, ein Gerätepfad oder SN:<Seriennummer> erwartet").arg(text)};
+    f = {Aufruf, QCoreApplication::translate(
+                     "heliowendler-service",
+                     "--port %1: COM<n>, ein Gerätepfad oder SN:<Seriennummer> erwartet")
+                     .arg(text)};
     return std::nullopt;
 }
 
@@ -74,7 +78,9 @@ QString Verbindung::Name() const {
 std::optional<Fehler> Verbindung::Protokolliere(const QString& pfad) {
     auto datei = std::make_unique<QFile>(pfad);
     if (!datei->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return Fehler{DateiFehler, T("Das Protokoll %1 kann nicht geschrieben werden: %2")
+        return Fehler{DateiFehler, QCoreApplication::translate(
+                                       "heliowendler-service",
+                                       "Das Protokoll %1 kann nicht geschrieben werden: %2")
                                        .arg(pfad, datei->errorString())};
     datei_ = std::move(datei);
     anfang_ = Mitschnitt::Uhr::now();
@@ -94,7 +100,9 @@ std::optional<Fehler> Verbindung::Oeffne() {
     WendeEinstellstringAn(o.Einstellungen, "baud=4800 parity=N data=8 stop=1");
     link_.SioInit(o);
     if (link_.PortOffen()) return std::nullopt;
-    return Fehler{PortFehler, T("%1 lässt sich nicht öffnen: %2").arg(port_.text, oeffnungsfehler_)};
+    return Fehler{PortFehler, QCoreApplication::translate("heliowendler-service",
+                                                          "%1 lässt sich nicht öffnen: %2")
+                                  .arg(port_.text, oeffnungsfehler_)};
 }
 
 bool Verbindung::Sende(const rahmen::Bytes& rahmen) {
@@ -113,11 +121,10 @@ std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
             ergebnis = std::move(a);
             schleife.quit();
         });
-    const auto verlust = QObject::connect(&link_, &SioVerbindung::ereignis, &schleife,
-                                          [&](const Linkereignis& e) {
-                                              if (e.art == Linkereignis::Art::PortVerloren)
-                                                  schleife.quit();
-                                          });
+    const auto verlust =
+        QObject::connect(&link_, &SioVerbindung::ereignis, &schleife, [&](const Linkereignis& e) {
+            if (e.art == Linkereignis::Art::PortVerloren) schleife.quit();
+        });
     QTimer uhr;
     uhr.setSingleShot(true);
     uhr.setTimerType(Qt::PreciseTimer);
@@ -125,7 +132,9 @@ std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
     for (int versuch = 0; versuch < versuche && !ergebnis && !verloren_; ++versuch) {
         if (versuch > 0) ++wiederholungen_;
         if (!Sende(anfrage)) {
-            fehler = {PortFehler, T("%1: Senden fehlgeschlagen").arg(Name())};
+            fehler = {PortFehler, QCoreApplication::translate("heliowendler-service",
+                                                              "%1: Senden fehlgeschlagen")
+                                      .arg(Name())};
             break;
         }
         uhr.start(frist);
@@ -135,16 +144,18 @@ std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
     QObject::disconnect(verlust);
     if (ergebnis) return ergebnis;
     if (verloren_)
-        fehler = {PortFehler, T("%1: %2").arg(port_.text, verlustursache_)};
+        fehler = {PortFehler, QCoreApplication::translate("heliowendler-service", "%1: %2")
+                                  .arg(port_.text, verlustursache_)};
     else if (fehler.meldung.isEmpty())
-        fehler = {KeineAntwort,
-                  T("%1: keine gültige Antwort auf \"%2\" nach %3 Versuchen (%4 Prüfsummenfehler)")
-                      .arg(Name(),
-                           messages::StatusText(static_cast<messages::Kommando>(anfrage.size() > 1
-                                                                                   ? anfrage[1]
-                                                                                   : 0)))
-                      .arg(versuche)
-                      .arg(link_.Pruefsummenfehler())};
+        fehler = {
+            KeineAntwort,
+            QCoreApplication::translate(
+                "heliowendler-service",
+                "%1: keine gültige Antwort auf \"%2\" nach %3 Versuchen (%4 Prüfsummenfehler)")
+                .arg(Name(), messages::StatusText(static_cast<messages::Kommando>(
+                                 anfrage.size() > 1 ? anfrage[1] : 0)))
+                .arg(versuche)
+                .arg(link_.Pruefsummenfehler())};
     return std::nullopt;
 }
 
