@@ -6,11 +6,35 @@
 
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <system_error>
 
+// Marks a text for the translation without Qt here: heliowendler-calc translates it when it
+// prints (Uebersetze), this header and its tests stay free of Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(kontext, text) text
+#endif
+
 namespace calc {
+
+// The translation of a text marked above; German unless heliowendler-calc installs Qt's.
+inline std::string (*Uebersetze)(const char* text) = [](const char* text) {
+    return std::string(text);
+};
+
+// The translated format with %1, %2, ... replaced by the arguments in order.
+inline std::string Text(const char* format,
+                        std::initializer_list<std::string_view> argumente = {}) {
+    std::string t = Uebersetze(format);
+    int n = 1;
+    for (const std::string_view a : argumente) {
+        const std::string platz = "%" + std::to_string(n++);
+        if (const auto i = t.find(platz); i != std::string::npos) t.replace(i, platz.size(), a);
+    }
+    return t;
+}
 
 struct Optionen {
     RechenlaufEingabe eingabe;
@@ -23,27 +47,30 @@ struct Optionen {
     double von = 0, bis = 0, weite = 0;
 };
 
-inline const char* Hilfetext() {
-    return "Aufruf: heliowendler-calc [Optionen]\n"
-           "Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\n"
-           "Zahlen immer mit Punkt; --opt=wert oder --opt wert.\n"
-           "  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n"
-           "  --stunde X --minute N           UTC (11, 0)\n"
-           "  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)\n"
-           "  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n"
-           "  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n"
-           "  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n"
-           "  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n"
-           "  --ost                           Backtrack immer nach Osten\n"
-           "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
-           "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
-           "  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n"
-           "                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n"
-           "                                  ohne Backtracking; danach die Extreme (Name=Wert)\n"
-           "  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n"
-           "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,\n"
-           "                                  modulaerr, modulnerr, endlagestarterr) als CSV\n"
-           "  --help                          diese Hilfe\n";
+inline std::string Hilfetext() {
+    return Text(QT_TRANSLATE_NOOP(
+        "heliowendler-calc",
+        "Aufruf: heliowendler-calc [Optionen]\n"
+        "Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\n"
+        "Zahlen immer mit Punkt; --opt=wert oder --opt wert.\n"
+        "  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n"
+        "  --stunde X --minute N           UTC (11, 0)\n"
+        "  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)\n"
+        "  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n"
+        "  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n"
+        "  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n"
+        "  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n"
+        "  --ost                           Backtrack immer nach Osten\n"
+        "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
+        "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
+        "  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n"
+        "                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n"
+        "                                  ohne Backtracking; danach die Extreme (Name=Wert)\n"
+        "  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n"
+        "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,\n"
+        "                                  modulaerr, modulnerr, endlagestarterr) als CSV\n"
+        "  --help                          diese Hilfe\n"
+        "Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n"));
 }
 
 namespace detail {
@@ -145,7 +172,8 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.substr(0, 2) != "--" || arg.size() == 2) {
-            fehler = "unerwartetes Argument '" + std::string(arg) + "'";
+            fehler =
+                Text(QT_TRANSLATE_NOOP("heliowendler-calc", "unerwartetes Argument '%1'"), {arg});
             return false;
         }
         std::string_view name = arg.substr(2);
@@ -161,12 +189,13 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
             if (name == d.name) def = &d;
         const std::string opt = "--" + std::string(name);
         if (!def) {
-            fehler = "unbekannte Option '" + opt + "'";
+            fehler = Text(QT_TRANSLATE_NOOP("heliowendler-calc", "unbekannte Option '%1'"), {opt});
             return false;
         }
         if (def->art == Art::Schalter) {
             if (mitWert) {
-                fehler = "Option '" + opt + "' nimmt keinen Wert";
+                fehler = Text(
+                    QT_TRANSLATE_NOOP("heliowendler-calc", "Option '%1' nimmt keinen Wert"), {opt});
                 return false;
             }
             if (name == "ost")
@@ -179,28 +208,33 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         }
         if (!mitWert) {
             if (i + 1 >= argc) {
-                fehler = "Option '" + opt + "' braucht einen Wert";
+                fehler =
+                    Text(QT_TRANSLATE_NOOP("heliowendler-calc", "Option '%1' braucht einen Wert"),
+                         {opt});
                 return false;
             }
             wert = argv[++i];
         }
-        const std::string falsch = "'" + std::string(wert) + "' ist fuer " + opt;
+        const auto falsch = [&](const char* was) { return Text(was, {wert, opt}); };
         switch (def->art) {
         case Art::Ganzzahl: {
             int v = 0;
             if (!detail::LeseGanzzahl(wert, v)) {
-                fehler = falsch + " keine ganze Zahl";
+                fehler = falsch(
+                    QT_TRANSLATE_NOOP("heliowendler-calc", "'%1' ist fuer %2 keine ganze Zahl"));
                 return false;
             }
             if (name == "tabelle") {
                 if (v < 1 || v > 1440) {
-                    fehler = falsch + " keine Minutenzahl von 1 bis 1440";
+                    fehler = falsch(QT_TRANSLATE_NOOP(
+                        "heliowendler-calc", "'%1' ist fuer %2 keine Minutenzahl von 1 bis 1440"));
                     return false;
                 }
                 o.tabelleMinuten = v;
             } else if (name == "schritt") {
                 if (v < 1 || v > 60) {
-                    fehler = falsch + " keine Minutenzahl von 1 bis 60";
+                    fehler = falsch(QT_TRANSLATE_NOOP(
+                        "heliowendler-calc", "'%1' ist fuer %2 keine Minutenzahl von 1 bis 60"));
                     return false;
                 }
                 o.schritt = v;
@@ -211,21 +245,26 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         }
         case Art::GanzeZahl:
             if (!detail::LeseGanzeZahl(wert, o.eingabe.*(def->zahl))) {
-                fehler = falsch + " keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)";
+                fehler = falsch(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                                  "'%1' ist fuer %2 keine ganze Zahl (die Suchen "
+                                                  "lesen die Geometrie ganzzahlig)"));
                 return false;
             }
             break;
         case Art::Zahl:
             if (!detail::LeseZahl(wert, o.eingabe.*(def->zahl))) {
-                fehler = falsch + " keine Zahl (Dezimalpunkt verwenden)";
+                fehler = falsch(QT_TRANSLATE_NOOP(
+                    "heliowendler-calc", "'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)"));
                 return false;
             }
             break;
         case Art::Text:
             if (!detail::LeseVariation(wert, o)) {
-                fehler = falsch + " nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, "
-                                  "modulnerr oder endlagestarterr; VON <= BIS, SCHRITT > 0, "
-                                  "hoechstens 1000 Werte)";
+                fehler = falsch(QT_TRANSLATE_NOOP(
+                    "heliowendler-calc",
+                    "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, "
+                    "modulnerr oder endlagestarterr; VON <= BIS, SCHRITT > 0, hoechstens 1000 "
+                    "Werte)"));
                 return false;
             }
             break;

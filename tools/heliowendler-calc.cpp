@@ -1,12 +1,16 @@
 // Runs the main window's whole calculation from the command line and prints its results as
-// Name=value lines, or a CSV table over one UTC day. Output stays in the C locale (no
-// setlocale), so numbers always carry a point.
+// Name=value lines, or a CSV table over one UTC day. Numbers are printed in the C locale's
+// format, so they always carry a point.
+#include "basis/sprache.h"
 #include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
 #include "tools/calc_optionen.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <atomic>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -103,9 +107,11 @@ void DruckeVariation(const calc::Optionen& o) {
     };
     std::vector<std::thread> helfer;
     const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
-    for (unsigned k = 1; k < kerne; ++k) helfer.emplace_back(arbeite);
+    for (unsigned k = 1; k < kerne; ++k)
+        helfer.emplace_back(arbeite);
     arbeite();
-    for (std::thread& t : helfer) t.join();
+    for (std::thread& t : helfer)
+        t.join();
     std::printf("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,Teilverschattet_h\n");
     for (std::size_t i = 0; i < werte.size(); ++i) {
         std::printf("%.6g", werte[i]);
@@ -117,15 +123,27 @@ void DruckeVariation(const calc::Optionen& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Qt only for the translation of the help and the messages: English for an English
+    // locale, as the windows. The numbers are printed by the C library, with a point.
+    QCoreApplication app(argc, argv);
+    // The application object takes the user's locale for the C library; the numbers keep
+    // the point.
+    std::setlocale(LC_NUMERIC, "C");
+    sprache::Installiere(app);
+    calc::Uebersetze = [](const char* text) {
+        return QCoreApplication::translate("heliowendler-calc", text).toStdString();
+    };
     calc::Optionen o;
     std::string fehler;
     if (!calc::LeseOptionen(argc, argv, o, fehler)) {
-        std::fprintf(stderr, "heliowendler-calc: %s\n(--help zeigt die Optionen)\n",
-                     fehler.c_str());
+        std::fprintf(
+            stderr, "heliowendler-calc: %s\n%s\n", fehler.c_str(),
+            calc::Text(QT_TRANSLATE_NOOP("heliowendler-calc", "(--help zeigt die Optionen)"))
+                .c_str());
         return 2;
     }
     if (o.hilfe) {
-        std::fputs(calc::Hilfetext(), stdout);
+        std::fputs(calc::Hilfetext().c_str(), stdout);
         return 0;
     }
     try {

@@ -1487,6 +1487,99 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     </message>
 </context>
 <context>
+    <name>heliowendler-calc</name>
+    <message>
+        <source>Aufruf: heliowendler-calc [Optionen]
+Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
+Zahlen immer mit Punkt; --opt=wert oder --opt wert.
+  --jahr N --monat N --tag N      Datum (2008, 7, 7)
+  --stunde X --minute N           UTC (11, 0)
+  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)
+  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
+  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
+  --ost                           Backtrack immer nach Osten
+  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
+  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
+  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
+                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
+                                  ohne Backtracking; danach die Extreme (Name=Wert)
+  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
+  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,
+                                  modulaerr, modulnerr, endlagestarterr) als CSV
+  --help                          diese Hilfe
+Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.
+</source>
+        <translation>Usage: heliowendler-calc [options]
+Calculates the sun position, backtracking and shading as the main window does.
+Numbers always with a point; --opt=value or --opt value.
+  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
+  --stunde X --minute N           UTC: hour, minute (11, 0)
+  --phi X --lam X                 latitude, longitude east negative (50.53, -14.48)
+  --modull N --modulh N           module width, module height in cm (1500, 160)
+  --modula N --moduln N           clear gap in cm, tilt in degrees (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   errors (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
+  --ost                           always backtrack to the east
+  --wendestunde N                 solar noon hour of the previous calculation (12)
+  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
+  --jahresstudie                  beam and shading of the year --jahr as CSV per
+                                  month and year: with backtracking, without errors,
+                                  without backtracking; then the extremes (Name=value)
+  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
+  --variiere NAME:VON:BIS:SCHRITT year study per value of one error (modulherr,
+                                  modulaerr, modulnerr, endlagestarterr) as CSV
+  --help                          this help
+Exit: 0 calculated, 2 wrong call or the calculation failed.
+</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument '%1'</source>
+        <translation>unexpected argument '%1'</translation>
+    </message>
+    <message>
+        <source>unbekannte Option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message>
+        <source>Option '%1' nimmt keinen Wert</source>
+        <translation>option '%1' takes no value</translation>
+    </message>
+    <message>
+        <source>Option '%1' braucht einen Wert</source>
+        <translation>option '%1' needs a value</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 keine ganze Zahl</source>
+        <translation>'%1' is not a whole number for %2</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 keine Minutenzahl von 1 bis 1440</source>
+        <translation>'%1' is not a number of minutes from 1 to 1440 for %2</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 keine Minutenzahl von 1 bis 60</source>
+        <translation>'%1' is not a number of minutes from 1 to 60 for %2</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)</source>
+        <translation>'%1' is not a whole number for %2 (the searches read the geometry as whole numbers)</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)</source>
+        <translation>'%1' is not a number for %2 (use a decimal point)</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, modulnerr oder endlagestarterr; VON &lt;= BIS, SCHRITT &gt; 0, hoechstens 1000 Werte)</source>
+        <translation>'%1' is not NAME:FROM:TO:STEP for %2 (NAME modulherr, modulaerr, modulnerr or endlagestarterr; FROM &lt;= TO, STEP &gt; 0, at most 1000 values)</translation>
+    </message>
+    <message>
+        <source>(--help zeigt die Optionen)</source>
+        <translation>(--help shows the options)</translation>
+    </message>
+</context>
+<context>
     <name>heliowendler-service</name>
     <message>
         <source>%1 % Zeile %2/%3 %4 B/s noch %5 s</source>
