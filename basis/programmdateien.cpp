@@ -42,11 +42,22 @@ QString OrdnerFuer(const QString& programmordner) {
     return AusweichOrdner();
 }
 
+QString Datenordner(const QString& programmordner) {
+    return QDir::cleanPath(programmordner + QStringLiteral("/../share/heliowendler"));
+}
+
 QString OrdnerFuerProgramm(const QString& programmdatei) {
     const QString programmordner = QFileInfo(programmdatei).absolutePath();
-    const QString ordner = OrdnerFuer(programmordner);
-    if (ordner != programmordner)
+    const QString daten = Datenordner(programmordner);
+    // An installed program never writes beside itself, not even when it could (run by root):
+    // files of its own under /usr belong to no package.
+    const bool installiert = QFileInfo(daten).isDir();
+    const QString ordner = installiert ? AusweichOrdner() : OrdnerFuer(programmordner);
+    if (ordner != programmordner) {
+        // An administrator's file beside the program goes before the package's.
         UebernimmVorlagen(programmordner, ordner, Basisname(programmdatei));
+        if (installiert) UebernimmVorlagen(daten, ordner, Basisname(programmdatei));
+    }
     return ordner;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // Where the settings file (".INI") and the site file (".POS") live: beside the executable,
-// named after it with the suffix appended; where that folder cannot be written (an
-// installed package), the same names in $XDG_CONFIG_HOME/heliowendler (default
-// ~/.config/heliowendler). A file that stands beside such a program (put there by the package
-// or an administrator) is copied into that folder when the copy there does not exist yet,
-// so it is the user's starting point; later changes beside the program are not taken over.
+// named after it with the suffix appended; where that folder cannot be written, or the
+// program is installed (its data folder <prefix>/share/heliowendler exists beside
+// <prefix>/bin), the same names in $XDG_CONFIG_HOME/heliowendler (default
+// ~/.config/heliowendler). A file that stands beside such a program (put there by an
+// administrator), else one in the package's data folder, is copied into that folder when the
+// copy there does not exist yet, so it is the user's starting point; later changes beside the
+// program or in the package are not taken over.
 #include <QString>
 
 namespace programmdateien {
@@ -24,7 +26,11 @@ QString Programmdatei();
 QString Basisname(const QString& programmdatei);
 // programmordner when a file can be created in it, else AusweichOrdner();
 QString OrdnerFuer(const QString& programmordner);
-// OrdnerFuer() the executable's folder; when that is the fallback, UebernimmVorlagen() first;
+// the package's data folder for a program in programmordner: ../share/heliowendler;
+QString Datenordner(const QString& programmordner);
+// AusweichOrdner() for an installed program (its Datenordner() exists), else OrdnerFuer() the
+// executable's folder; when that is the fallback, UebernimmVorlagen() from the executable's
+// folder and then from the data folder first;
 QString OrdnerFuerProgramm(const QString& programmdatei);
 // copies <programmordner>/<basis>.INI and .POS to ordner where ordner has none yet;
 void UebernimmVorlagen(const QString& programmordner, const QString& ordner, const QString& basis);

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 pakete=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libgl1-mesa-dev
         libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo
-        xvfb xauth fonts-dejavu-core fonts-liberation openbox x11-utils xdotool srecord ccache)
+        xvfb xauth fonts-dejavu-core fonts-liberation openbox x11-utils xdotool srecord ccache
+        dpkg-dev help2man lintian appstream desktop-file-utils man-db file)
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs all tests: a normal build, then the same suite built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the serial link's tests and the
-# composed application's tests against the simulated controller built with ThreadSanitizer.
+# composed application's tests against the simulated controller built with ThreadSanitizer;
+# after the normal build's tests, its Debian package (tools/pakettest.sh).
 # Fails when any test or report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +10,8 @@ export QT_QPA_PLATFORM=offscreen
 
 bash tools/setup.sh build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The Debian package made from that tree, unpacked into a scratch root and started.
+bash tools/pakettest.sh build
 
 bash tools/setup.sh build-asan -DHW_SANITIZE=ON -DHW_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

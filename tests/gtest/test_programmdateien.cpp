@@ -149,6 +149,78 @@ TEST_F(OrdnerTest, VorlagenNurWoNochKeineKopieIst) {
               (QStringList{QStringLiteral("h.INI"), QStringLiteral("h.POS")}));
 }
 
+// An installed program (<prefix>/bin beside <prefix>/share/heliowendler) keeps its files in
+// the config folder even where it could write beside itself (run by root, a scratch-root
+// install). Each file there is seeded once: from beside the program, else from the package's
+// data folder; a copy the user has is never replaced, and a later package file is not taken.
+struct Vorlage {
+    const char* neben;  // beside the program; nullptr: none
+    const char* paket;  // in <prefix>/share/heliowendler; nullptr: none
+    const char* eigene; // the user's copy before the start; nullptr: none
+    const char* danach; // the user's copy after the start; nullptr: none
+};
+struct VorlagenFall {
+    const char* name;
+    Vorlage ini, pos;
+};
+
+void PrintTo(const VorlagenFall& fall, std::ostream* os) {
+    *os << fall.name;
+}
+
+class InstalliertTest : public OrdnerTest, public testing::WithParamInterface<VorlagenFall> {};
+
+TEST_P(InstalliertTest, KonfigurationsordnerMitVorlagenAusDemPaket) {
+    const QString bin = tmp_.filePath(QStringLiteral("usr/bin"));
+    const QString daten = tmp_.filePath(QStringLiteral("usr/share/heliowendler"));
+    const QString ordner = tmp_.filePath(QStringLiteral("xdg/heliowendler"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(daten));
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const std::pair<QString, Vorlage> dateien[] = {
+        {QStringLiteral("/heliowendler.INI"), GetParam().ini},
+        {QStringLiteral("/heliowendler.POS"), GetParam().pos}};
+    for (const auto& [name, v] : dateien) {
+        if (v.neben) SchreibDatei(bin + name, v.neben);
+        if (v.paket) SchreibDatei(daten + name, v.paket);
+        if (v.eigene) SchreibDatei(ordner + name, v.eigene);
+    }
+    const QStringList imProgrammordner =
+        QDir(bin).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    for (const char* start : {"erster Start", "zweiter Start mit neuer Paketdatei"}) {
+        EXPECT_EQ(OrdnerFuerProgramm(bin + QStringLiteral("/heliowendler")), ordner) << start;
+        for (const auto& [name, v] : dateien)
+            EXPECT_EQ(LiesDatei(ordner + name), QByteArray(v.danach ? v.danach : "<fehlt>"))
+                << start << ": " << name.toStdString();
+        EXPECT_EQ(QDir(bin).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  imProgrammordner)
+            << start;
+        for (const auto& [name, v] : dateien)
+            if (v.paket) SchreibDatei(daten + name, "[Neu]\r\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Vorlagen, InstalliertTest,
+    testing::Values(
+        VorlagenFall{"AusDemPaket",
+                     {nullptr, "[COMs]\r\nSender1=1\r\n", nullptr, "[COMs]\r\nSender1=1\r\n"},
+                     {nullptr, "[Werk]\r\nBreite=1\r\n", nullptr, "[Werk]\r\nBreite=1\r\n"}},
+        VorlagenFall{"PaketOhneStandorte",
+                     {nullptr, "[COMs]\r\nSender1=1\r\n", nullptr, "[COMs]\r\nSender1=1\r\n"},
+                     {nullptr, nullptr, nullptr, nullptr}},
+        VorlagenFall{"LeererDatenordner", {}, {}},
+        VorlagenFall{"EigeneBleibtFehlendeKommt",
+                     {nullptr, "[COMs]\r\nSender1=1\r\n", "[COMs]\r\nSender1=7\r\n",
+                      "[COMs]\r\nSender1=7\r\n"},
+                     {nullptr, "[Werk]\r\nBreite=1\r\n", nullptr, "[Werk]\r\nBreite=1\r\n"}},
+        VorlagenFall{"NebenDemProgrammGehtVor",
+                     {"[COMs]\r\nSender1=3\r\n", "[COMs]\r\nSender1=1\r\n", nullptr,
+                      "[COMs]\r\nSender1=3\r\n"},
+                     {nullptr, "[Werk]\r\nBreite=1\r\n", nullptr, "[Werk]\r\nBreite=1\r\n"}}),
+    [](const testing::TestParamInfo<VorlagenFall>& info) { return std::string(info.param.name); });
+
 TEST(Programmdatei, OhneAnwendungsobjektDasLaufendeProgramm) {
     const QFileInfo programm(Programmdatei());
     EXPECT_TRUE(programm.isAbsolute());
