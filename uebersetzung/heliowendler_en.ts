@@ -1915,6 +1915,226 @@ Correction: %6 °
         <source>Das Protokoll %1 kann nicht geschrieben werden: %2</source>
         <translation>The record %1 cannot be written: %2</translation>
     </message>
+    <message>
+        <source>Aufruf: heliowendler [Optionen]
+Simuliert Drehtisch-Solartracker eines Standorts und spricht über die serielle
+Leitung mit der Trackersteuerung (Parametrierung, Firmwareupdate).
+  --protokoll F       jedes Byte der seriellen Leitung mit Zeit als Zeile in F
+                      (angehängt; auch --protokoll=F)
+  --help              diese Hilfe
+  --version           die Version
+Dazu die Optionen von Qt (etwa -platform, -style, -geometry).
+
+Einstellungen und Standorte: heliowendler.INI und heliowendler.POS neben dem
+Programm; installiert oder wo der Ordner nicht beschreibbar ist, in
+$XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).
+
+Ende: 0 Fenster geschlossen, 2 das Protokoll kann nicht geschrieben werden.
+</source>
+        <translation>Usage: heliowendler [options]
+Simulates a site's turntable solar trackers and talks over the serial line to
+the tracker controller (parametrization, firmware update).
+  --protokoll F       every byte of the serial line with its time as a line in F
+                      (appended; also --protokoll=F)
+  --help              this help
+  --version           the version
+And Qt's options (such as -platform, -style, -geometry).
+
+Settings and sites: heliowendler.INI and heliowendler.POS beside the program;
+installed, or where that folder cannot be written, in
+$XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).
+
+Exit: 0 window closed, 2 the record cannot be written.
+</translation>
+    </message>
+</context>
+<context>
+    <name>trackersim</name>
+    <message>
+        <source>(--help zeigt die Optionen)</source>
+        <translation>(--help shows the options)</translation>
+    </message>
+    <message>
+        <source>Aufruf: trackersim [Optionen]
+Spielt die Trackersteuerung oder ihren Bootloader an einem Pseudo-Terminal. Gibt
+den Pfad des Geraets als eine Zeile aus und laeuft bis SIGINT oder SIGTERM.
+--opt=wert oder --opt wert; Zahlen mit Punkt.
+  --link PFAD                 symbolischer Link PFAD -&gt; Geraet; ersetzt einen alten
+                              Link, nie eine Datei; beim Ende entfernt
+  --baud N                    sendet im Takt von N Baud, 10 Bit je Byte
+                              (ohne: so schnell wie das Pseudo-Terminal)
+  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud an,
+                              wie eine Leitung sie liefert (ohne: sofort)
+Steuerung (Standard):
+  --version TEXT              Versionstext der Antwort auf "GET Info" (01.20)
+  --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)
+  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)
+  --ack-set                   beantwortet SET-Anfragen mit dem Status
+                              (ohne: SET-Anfragen bleiben unbeantwortet)
+  --param-falsch              speichert "SET Parameter" mit einer um 1 cm
+                              groesseren Modulhoehe (Fehler beim Zuruecklesen)
+Bootloader:
+  --bootloader                spielt den Bootloader statt der Steuerung
+  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)
+  --flash-dump DATEI          schreibt den Flash (64 KiB) beim Ende und bei
+                              SIGUSR1 nach DATEI
+  --notakn N,M,...            "NotAKN" auf die Rahmen N, M (ab 1, ohne Loeschen)
+  --notakn-rate P             "NotAKN" mit der Wahrscheinlichkeit P (0 bis 1)
+  --akn-blank N,M,...         schreibt die Rahmen N, M und antwortet "AKN " (mit
+                              Leerzeichen am Ende, also keine Quittung)
+  --early-akn                 antwortet beim Loeschen "AKN" vor "Flash clear OK"
+  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr
+Stoerungen:
+  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)
+  --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als
+                              eigene Zeile vor jeder Antwortzeile)
+  --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:
+                              nicht ausgefuehrt, nicht beantwortet
+  --seed N                    Startwert fuer --noise und --notakn-rate (1)
+  --flut S                    sendet S Sekunden lang gueltige Statusantworten so
+                              schnell, wie das Pseudo-Terminal sie nimmt (ein
+                              USB-Adapter, der die Baudrate nicht einhaelt);
+                              danach die Zeile "Flut vorbei &lt;ns&gt;" auf stdout,
+                              sobald das letzte Byte der Flut uebergeben ist
+                              (ns: CLOCK_MONOTONIC in Nanosekunden)
+  --flut-ab S                 die Flut beginnt S Sekunden nach dem Start (0)
+  --flut-falsch               die Antworten der Flut tragen eine falsche
+                              Pruefsumme
+  --help                      diese Hilfe
+Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den
+Bootloader neu ein (er meldet seine Version).
+Ende: 0 nach SIGINT oder SIGTERM, 1 Fehler beim Lauf, 2 falscher Aufruf.
+</source>
+        <translation>Usage: trackersim [options]
+Plays the tracker controller or its bootloader on a pseudo-terminal. Prints the
+device's path as one line and runs until SIGINT or SIGTERM.
+--opt=value or --opt value; numbers with a point.
+  --link PFAD                 symbolic link PFAD -&gt; device; replaces an old link,
+                              never a file; removed at the end
+  --baud N                    sends at the pace of N baud, 10 bits per byte
+                              (without: as fast as the pseudo-terminal)
+  --rx-baud N                 takes the application's bytes at the pace of N baud,
+                              as a line delivers them (without: at once)
+Controller (default):
+  --version TEXT              version text of the answer to "GET Info" (01.20)
+  --clock JJJJ-MM-TTTHH:MM:SS clock (UTC) at the start (without: now)
+  --speedup F                 clock, tracking and motor run F times as fast (1)
+  --ack-set                   answers SET requests with the status
+                              (without: SET requests stay unanswered)
+  --param-falsch              stores "SET Parameter" with a module height 1 cm
+                              larger (a difference on reading back)
+Bootloader:
+  --bootloader                plays the bootloader instead of the controller
+  --bootloader-version TEXT   line at power-on (Bootloader V1.00)
+  --flash-dump DATEI          writes the flash (64 KiB) to DATEI at the end and
+                              on SIGUSR1
+  --notakn N,M,...            "NotAKN" to the frames N, M (from 1, without erase)
+  --notakn-rate P             "NotAKN" with the probability P (0 to 1)
+  --akn-blank N,M,...         writes the frames N, M and answers "AKN " (with a
+                              space at the end, so no acknowledgement)
+  --early-akn                 answers the erase with "AKN" before "Flash clear OK"
+  --log                       every frame and its answer as a line on stderr
+Faults:
+  --bad-checksum N,M,...      wrong checksum in the answers N, M (from 1)
+  --noise N                   N noise bytes before every answer (bootloader: as a
+                              line of its own before every answer line)
+  --silent N,M,...            requests (bootloader: frames) N, M get lost:
+                              not carried out, not answered
+  --seed N                    seed for --noise and --notakn-rate (1)
+  --flut S                    sends valid status answers for S seconds as fast as
+                              the pseudo-terminal takes them (a USB adapter that
+                              does not keep the baud rate); then the line
+                              "Flut vorbei &lt;ns&gt;" on stdout once the flood's last
+                              byte is handed over (ns: CLOCK_MONOTONIC in
+                              nanoseconds)
+  --flut-ab S                 the flood begins S seconds after the start (0)
+  --flut-falsch               the flood's answers carry a wrong checksum
+  --help                      this help
+Signals: SIGUSR1 writes the flash (--flash-dump); SIGUSR2 powers the bootloader
+on again (it reports its version).
+Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
+</translation>
+    </message>
+    <message>
+        <source>ein Pfad</source>
+        <translation>a path</translation>
+    </message>
+    <message>
+        <source>eine Baudrate von 50 bis 4000000</source>
+        <translation>a baud rate from 50 to 4000000</translation>
+    </message>
+    <message>
+        <source>eine Zahl von Sekunden von 1 bis 3600</source>
+        <translation>a number of seconds from 1 to 3600</translation>
+    </message>
+    <message>
+        <source>eine Zahl von Sekunden von 0 bis 3600</source>
+        <translation>a number of seconds from 0 to 3600</translation>
+    </message>
+    <message>
+        <source>ein Text aus 1 bis 64 druckbaren Zeichen</source>
+        <translation>a text of 1 to 64 printable characters</translation>
+    </message>
+    <message>
+        <source>eine Zeit JJJJ-MM-TTTHH:MM:SS</source>
+        <translation>a time YYYY-MM-DDTHH:MM:SS</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument '%1'</source>
+        <translation>unexpected argument '%1'</translation>
+    </message>
+    <message>
+        <source>Option '%1' nimmt keinen Wert</source>
+        <translation>option '%1' takes no value</translation>
+    </message>
+    <message>
+        <source>Option '%1' braucht einen Wert</source>
+        <translation>option '%1' needs a value</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 nicht %3</source>
+        <translation>'%1' is not %3 for %2</translation>
+    </message>
+    <message>
+        <source>unbekannte Option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message>
+        <source>--flut-falsch gilt nur mit --flut</source>
+        <translation>--flut-falsch only applies with --flut</translation>
+    </message>
+    <message>
+        <source>--flash-dump, --notakn und --notakn-rate gelten nur mit --bootloader</source>
+        <translation>--flash-dump, --notakn and --notakn-rate only apply with --bootloader</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit --bootloader</source>
+        <translation>%1 only applies with --bootloader</translation>
+    </message>
+    <message>
+        <source>--bad-checksum gilt nur fuer die Steuerung (der Bootloader antwortet mit Text)</source>
+        <translation>--bad-checksum only applies to the controller (the bootloader answers with text)</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 0.001 bis 1000000</source>
+        <translation>a number from 0.001 to 1000000</translation>
+    </message>
+    <message>
+        <source>eine Liste N,M,... von Zahlen ab 1</source>
+        <translation>a list N,M,... of numbers from 1</translation>
+    </message>
+    <message>
+        <source>eine Wahrscheinlichkeit von 0 bis 1</source>
+        <translation>a probability from 0 to 1</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 0 bis 1000</source>
+        <translation>a number from 0 to 1000</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 0 bis 4294967295</source>
+        <translation>a number from 0 to 4294967295</translation>
+    </message>
 </context>
 <context>
     <name>zahltext</name>

@@ -3,6 +3,7 @@
 // answers until SIGINT or SIGTERM. With --flut it prints a second line once the pseudo-terminal
 // has taken the flood's last byte: "Flut vorbei <ns>", the steady clock's nanoseconds
 // (CLOCK_MONOTONIC), so that a measuring tool can time the draining of the backlog.
+#include "basis/sprache.h"
 #include "seriallink/rahmen.h"
 #include "tools/trackersim/bootloader.h"
 #include "tools/trackersim/optionen.h"
@@ -10,6 +11,7 @@
 #include "tools/trackersim/steuerung.h"
 #include "tools/trackersim/terminal.h"
 
+#include <QCoreApplication>
 #include <poll.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -175,12 +177,21 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
 int main(int argc, char** argv) {
     Optionen o;
     std::string fehler;
-    if (!LeseOptionen(argc, argv, o, fehler)) {
-        std::fprintf(stderr, "trackersim: %s\n(--help zeigt die Optionen)\n", fehler.c_str());
-        return 2;
-    }
-    if (o.hilfe) {
-        std::fputs(Hilfetext(), stdout);
+    const bool gelesen = LeseOptionen(argc, argv, o, fehler);
+    if (!gelesen || o.hilfe) {
+        // Help and a wrong call in the user's language: the core alone translates, read again.
+        QCoreApplication kern(argc, argv);
+        sprache::Installiere(kern);
+        o = Optionen{};
+        fehler.clear();
+        if (!LeseOptionen(argc, argv, o, fehler)) {
+            std::fprintf(stderr, "trackersim: %s\n%s\n", fehler.c_str(),
+                         QCoreApplication::translate("trackersim", "(--help zeigt die Optionen)")
+                             .toUtf8()
+                             .constData());
+            return 2;
+        }
+        std::fputs(Hilfetext().c_str(), stdout);
         return 0;
     }
     if (!o.uhrGesetzt) o.steuerung.uhr = static_cast<std::int64_t>(std::time(nullptr));

@@ -23,7 +23,7 @@ struct Optionen {
     BootloaderEinstellungen bootloaderEinstellungen;
 };
 
-const char* Hilfetext();
+std::string Hilfetext();
 
 // Reads argv[1 ... argc-1] into o (the fault plan into both devices' settings). On failure
 // returns false with a message naming the option or the value.
