@@ -1,10 +1,21 @@
 #include "geraet/titxt.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+#include <initializer_list>
 
 namespace titxt {
 
 namespace {
+
+// A message in the reader's language: the translated format with %1, %2, ... filled in order
+// (German without a translation, as in the tests).
+std::string T(const char* format, std::initializer_list<std::string> argumente = {}) {
+    QString t = QCoreApplication::translate("titxt", format);
+    for (const std::string& a : argumente)
+        t = t.arg(QString::fromStdString(a));
+    return t.toStdString();
+}
 
 bool IstHex(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -25,18 +36,19 @@ char Zeichen(std::string_view zeile, std::size_t i) {
 std::string Gezeigt(char c) {
     const auto code = static_cast<unsigned char>(c);
     if (code >= 0x21 && code < 0x7F) return std::string("\"") + c + '"';
-    if (c == ' ') return "das Leerzeichen";
-    char text[24];
-    std::snprintf(text, sizeof text, "das Zeichen 0x%02X", code);
-    return text;
+    if (c == ' ') return T(QT_TRANSLATE_NOOP("titxt", "das Leerzeichen"));
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%02X", code);
+    return T(QT_TRANSLATE_NOOP("titxt", "das Zeichen 0x%1"), {hex});
 }
 
 std::string Zeile(std::size_t i) {
-    return "Zeile " + std::to_string(i + 1);
+    return T(QT_TRANSLATE_NOOP("titxt", "Zeile %1"), {std::to_string(i + 1)});
 }
 
 std::string Stelle(std::size_t i, std::size_t spalte) {
-    return Zeile(i) + ", Spalte " + std::to_string(spalte + 1);
+    return T(QT_TRANSLATE_NOOP("titxt", "Zeile %1, Spalte %2"),
+             {std::to_string(i + 1), std::to_string(spalte + 1)});
 }
 
 // The fault of a data line, or empty; n receives its number of bytes.
@@ -46,23 +58,29 @@ std::string PruefeDaten(std::string_view z, std::size_t i, std::size_t& n) {
     for (;;) {
         for (std::size_t k = p; k < p + 2; ++k) {
             if (k == z.size())
-                return Zeile(i) + ": Das letzte Byte hat nur eine Hexadezimalziffer.";
+                return T(QT_TRANSLATE_NOOP("titxt",
+                                           "%1: Das letzte Byte hat nur eine Hexadezimalziffer."),
+                         {Zeile(i)});
             if (z[k] == ' ')
-                return Stelle(i, k) + ": Die Bytes sind durch genau ein Leerzeichen getrennt.";
+                return T(QT_TRANSLATE_NOOP(
+                             "titxt", "%1: Die Bytes sind durch genau ein Leerzeichen getrennt."),
+                         {Stelle(i, k)});
             if (!IstHex(z[k]))
-                return Stelle(i, k) + ": " + Gezeigt(z[k]) + " ist keine Hexadezimalziffer.";
+                return T(QT_TRANSLATE_NOOP("titxt", "%1: %2 ist keine Hexadezimalziffer."),
+                         {Stelle(i, k), Gezeigt(z[k])});
         }
         ++n;
         p += 2;
         if (p == z.size() || (p + 1 == z.size() && z[p] == ' ')) break;
         if (z[p] != ' ')
-            return Stelle(i, p) + ": Zwischen zwei Bytes steht genau ein Leerzeichen, nicht " +
-                   Gezeigt(z[p]) + ".";
+            return T(QT_TRANSLATE_NOOP(
+                         "titxt", "%1: Zwischen zwei Bytes steht genau ein Leerzeichen, nicht %2."),
+                     {Stelle(i, p), Gezeigt(z[p])});
         ++p;
     }
     if (n > GroessteZeile)
-        return Zeile(i) + " hat " + std::to_string(n) + " Bytes; ein Rahmen fasst höchstens " +
-               std::to_string(GroessteZeile) + ".";
+        return T(QT_TRANSLATE_NOOP("titxt", "%1 hat %2 Bytes; ein Rahmen fasst höchstens %3."),
+                 {Zeile(i), std::to_string(n), std::to_string(GroessteZeile)});
     return {};
 }
 
@@ -120,54 +138,72 @@ Pruefung Pruefe(const std::vector<std::string>& zeilen) {
     unsigned long adresse = 0;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         const std::string& z = zeilen[i];
-        if (z.empty()) return fehler(i, Zeile(i) + " ist leer.");
+        if (z.empty()) return fehler(i, T(QT_TRANSLATE_NOOP("titxt", "%1 ist leer."), {Zeile(i)}));
         switch (Art(z)) {
         case Zeilenart::Adresse: {
             bool gut = z.size() == 5;
             for (std::size_t k = 1; gut && k < 5; ++k)
                 gut = IstHex(z[k]);
             if (!gut)
-                return fehler(i, Zeile(i) +
-                                     ": Eine Adresszeile ist \"@\" und genau vier "
-                                     "Hexadezimalziffern (\"@F000\"), nicht \"" +
-                                     z + "\".");
+                return fehler(i, T(QT_TRANSLATE_NOOP(
+                                       "titxt", "%1: Eine Adresszeile ist \"@\" und genau vier "
+                                                "Hexadezimalziffern (\"@F000\"), nicht \"%2\"."),
+                                   {Zeile(i), z}));
             adresseGesehen = true;
             adresse = Adresse(z);
             break;
         }
         case Zeilenart::Ende:
             if (const std::size_t danach = zeilen.size() - i - 1; danach > 0)
-                return fehler(i, Zeile(i) + ": \"q\" beendet das Image, danach " +
-                                     (danach == 1 ? std::string("steht aber noch eine Zeile.")
-                                                  : "stehen aber noch " + std::to_string(danach) +
-                                                        " Zeilen."));
+                return fehler(
+                    i,
+                    danach == 1
+                        ? T(QT_TRANSLATE_NOOP("titxt", "%1: \"q\" beendet das Image, danach steht "
+                                                       "aber noch eine Zeile."),
+                            {Zeile(i)})
+                        : T(QT_TRANSLATE_NOOP("titxt", "%1: \"q\" beendet das Image, danach "
+                                                       "stehen aber noch %2 Zeilen."),
+                            {Zeile(i), std::to_string(danach)}));
             if (z != "q")
-                return fehler(i, Zeile(i) + ": Die letzte Zeile ist genau \"q\", nicht \"" + z +
-                                     "\".");
+                return fehler(
+                    i, T(QT_TRANSLATE_NOOP("titxt",
+                                           "%1: Die letzte Zeile ist genau \"q\", nicht \"%2\"."),
+                         {Zeile(i), z}));
             break;
         case Zeilenart::Daten: {
-            if (!adresseGesehen) return fehler(i, Zeile(i) + ": Daten vor der ersten Adresszeile.");
+            if (!adresseGesehen)
+                return fehler(i,
+                              T(QT_TRANSLATE_NOOP("titxt", "%1: Daten vor der ersten Adresszeile."),
+                                {Zeile(i)}));
             std::size_t n = 0;
             std::string f = PruefeDaten(z, i, n);
             if (!f.empty()) return fehler(i, std::move(f));
             if (adresse + n > 0x10000)
-                return fehler(i, Zeile(i) + ": Die Daten reichen über die Adresse FFFF hinaus.");
+                return fehler(
+                    i, T(QT_TRANSLATE_NOOP("titxt",
+                                           "%1: Die Daten reichen über die Adresse FFFF hinaus."),
+                         {Zeile(i)}));
             adresse += n;
             break;
         }
         }
     }
     if (zeilen.empty()) {
-        p.fehler = "Die Datei ist leer.";
+        p.fehler = T(QT_TRANSLATE_NOOP("titxt", "Die Datei ist leer."));
         return p;
     }
     if (zeilen.back() != "q")
         return fehler(zeilen.size() - 1,
-                      "Die letzte Zeile (" + Zeile(zeilen.size() - 1) + ") ist nicht \"q\".");
+                      T(QT_TRANSLATE_NOOP("titxt", "Die letzte Zeile (%1) ist nicht \"q\"."),
+                        {Zeile(zeilen.size() - 1)}));
     if (p.segmente < 3) {
-        p.fehler = "Das Image hat " + std::to_string(p.segmente) +
-                   (p.segmente == 1 ? " Adresszeile" : " Adresszeilen") +
-                   "; ein gültiges hat mindestens drei.";
+        p.fehler =
+            p.segmente == 1
+                ? T(QT_TRANSLATE_NOOP("titxt", "Das Image hat 1 Adresszeile; ein gültiges hat "
+                                               "mindestens drei."))
+                : T(QT_TRANSLATE_NOOP("titxt", "Das Image hat %1 Adresszeilen; ein gültiges "
+                                               "hat mindestens drei."),
+                    {std::to_string(p.segmente)});
         return p;
     }
     p.gueltig = true;

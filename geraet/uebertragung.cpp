@@ -2,6 +2,7 @@
 
 #include "seriallink/rahmen.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace uebertragung {
@@ -105,18 +106,26 @@ void Uebertragung::Beende() {
 
 std::string Uebertragung::KeineAntwort() const {
     const int zeile = zeilenIndex_; // the line sent last, counted from 1
-    std::string wo;
+    // In the reader's language (German without a translation, as in the tests).
+    const auto T = [](const char* format) {
+        return QCoreApplication::translate("Uebertragung", format);
+    };
+    QString wo;
     if (zeile >= 1 && zeile <= static_cast<int>(image_.size())) {
         const std::string& z = image_[static_cast<std::size_t>(zeile - 1)];
         wo = titxt::Art(z) == titxt::Zeilenart::Adresse
-                 ? " (Adresszeiger " + Hex4(titxt::Adresse(z)) + ")"
-                 : " (" + std::to_string(titxt::Datenbytes(z).size()) + " Bytes ab Adresse " +
-                       Hex4(adresseVorher_) + ")";
+                 ? T(QT_TRANSLATE_NOOP("Uebertragung", " (Adresszeiger %1)"))
+                       .arg(QString::fromStdString(Hex4(titxt::Adresse(z))))
+                 : T(QT_TRANSLATE_NOOP("Uebertragung", " (%1 Bytes ab Adresse %2)"))
+                       .arg(titxt::Datenbytes(z).size())
+                       .arg(QString::fromStdString(Hex4(adresseVorher_)));
     }
-    return "Keine Antwort des Bootloaders seit " +
-           std::to_string(std::chrono::duration_cast<std::chrono::seconds>(AntwortFrist).count()) +
-           " s auf Zeile " + std::to_string(zeile) + wo +
-           ". Die Übertragung wartet; Start beginnt neu.";
+    return T(QT_TRANSLATE_NOOP("Uebertragung", "Keine Antwort des Bootloaders seit %1 s auf Zeile "
+                                               "%2%3. Die Übertragung wartet; Start beginnt neu."))
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(AntwortFrist).count())
+        .arg(zeile)
+        .arg(wo)
+        .toStdString();
 }
 
 void Uebertragung::SendeZeile() {

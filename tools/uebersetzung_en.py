@@ -343,6 +343,53 @@ EN = {
         "%1 only applies with --bootloader",
     "--bad-checksum gilt nur fuer die Steuerung (der Bootloader antwortet mit Text)":
         "--bad-checksum only applies to the controller (the bootloader answers with text)",
+    # Firmware image check and transfer
+    "Uebertragung| (Adresszeiger %1)":
+        " (address pointer %1)",
+    "Uebertragung| (%1 Bytes ab Adresse %2)":
+        " (%1 bytes from address %2)",
+    "Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Die Übertragung wartet; Start beginnt neu.":
+        "No answer from the bootloader for %1 s to line %2%3. The transfer waits; Start begins again.",
+    "das Leerzeichen":
+        "the space",
+    "das Zeichen 0x%1":
+        "the character 0x%1",
+    "titxt|Zeile %1":
+        "Line %1",
+    "Zeile %1, Spalte %2":
+        "Line %1, column %2",
+    "%1: Das letzte Byte hat nur eine Hexadezimalziffer.":
+        "%1: The last byte has only one hexadecimal digit.",
+    "%1: Die Bytes sind durch genau ein Leerzeichen getrennt.":
+        "%1: The bytes are separated by exactly one space.",
+    "%1: %2 ist keine Hexadezimalziffer.":
+        "%1: %2 is not a hexadecimal digit.",
+    "%1: Zwischen zwei Bytes steht genau ein Leerzeichen, nicht %2.":
+        "%1: Between two bytes stands exactly one space, not %2.",
+    "%1 hat %2 Bytes; ein Rahmen fasst höchstens %3.":
+        "%1 has %2 bytes; a frame holds at most %3.",
+    "%1 ist leer.":
+        "%1 is empty.",
+    "%1: Eine Adresszeile ist \"@\" und genau vier Hexadezimalziffern (\"@F000\"), nicht \"%2\".":
+        "%1: An address line is \"@\" and exactly four hexadecimal digits (\"@F000\"), not \"%2\".",
+    "%1: \"q\" beendet das Image, danach steht aber noch eine Zeile.":
+        "%1: \"q\" ends the image, but one more line follows.",
+    "%1: \"q\" beendet das Image, danach stehen aber noch %2 Zeilen.":
+        "%1: \"q\" ends the image, but %2 more lines follow.",
+    "%1: Die letzte Zeile ist genau \"q\", nicht \"%2\".":
+        "%1: The last line is exactly \"q\", not \"%2\".",
+    "%1: Daten vor der ersten Adresszeile.":
+        "%1: Data before the first address line.",
+    "%1: Die Daten reichen über die Adresse FFFF hinaus.":
+        "%1: The data reach beyond the address FFFF.",
+    "Die Datei ist leer.":
+        "The file is empty.",
+    "Die letzte Zeile (%1) ist nicht \"q\".":
+        "The last line (%1) is not \"q\".",
+    "Das Image hat 1 Adresszeile; ein gültiges hat mindestens drei.":
+        "The image has 1 address line; a valid one has at least three.",
+    "Das Image hat %1 Adresszeilen; ein gültiges hat mindestens drei.":
+        "The image has %1 address lines; a valid one has at least three.",
 }
 
 

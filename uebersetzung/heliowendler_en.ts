@@ -1485,6 +1485,18 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
         <source>FEHLER beim senden!</source>
         <translation>ERROR while sending!</translation>
     </message>
+    <message>
+        <source> (Adresszeiger %1)</source>
+        <translation> (address pointer %1)</translation>
+    </message>
+    <message>
+        <source> (%1 Bytes ab Adresse %2)</source>
+        <translation> (%1 bytes from address %2)</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Die Übertragung wartet; Start beginnt neu.</source>
+        <translation>No answer from the bootloader for %1 s to line %2%3. The transfer waits; Start begins again.</translation>
+    </message>
 </context>
 <context>
     <name>heliowendler-calc</name>
@@ -1946,6 +1958,89 @@ $XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).
 
 Exit: 0 window closed, 2 the record cannot be written.
 </translation>
+    </message>
+</context>
+<context>
+    <name>titxt</name>
+    <message>
+        <source>das Leerzeichen</source>
+        <translation>the space</translation>
+    </message>
+    <message>
+        <source>das Zeichen 0x%1</source>
+        <translation>the character 0x%1</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2</source>
+        <translation>Line %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1: Das letzte Byte hat nur eine Hexadezimalziffer.</source>
+        <translation>%1: The last byte has only one hexadecimal digit.</translation>
+    </message>
+    <message>
+        <source>%1: Die Bytes sind durch genau ein Leerzeichen getrennt.</source>
+        <translation>%1: The bytes are separated by exactly one space.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine Hexadezimalziffer.</source>
+        <translation>%1: %2 is not a hexadecimal digit.</translation>
+    </message>
+    <message>
+        <source>%1: Zwischen zwei Bytes steht genau ein Leerzeichen, nicht %2.</source>
+        <translation>%1: Between two bytes stands exactly one space, not %2.</translation>
+    </message>
+    <message>
+        <source>%1 hat %2 Bytes; ein Rahmen fasst höchstens %3.</source>
+        <translation>%1 has %2 bytes; a frame holds at most %3.</translation>
+    </message>
+    <message>
+        <source>%1 ist leer.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1: Eine Adresszeile ist "@" und genau vier Hexadezimalziffern ("@F000"), nicht "%2".</source>
+        <translation>%1: An address line is "@" and exactly four hexadecimal digits ("@F000"), not "%2".</translation>
+    </message>
+    <message>
+        <source>%1: "q" beendet das Image, danach steht aber noch eine Zeile.</source>
+        <translation>%1: "q" ends the image, but one more line follows.</translation>
+    </message>
+    <message>
+        <source>%1: "q" beendet das Image, danach stehen aber noch %2 Zeilen.</source>
+        <translation>%1: "q" ends the image, but %2 more lines follow.</translation>
+    </message>
+    <message>
+        <source>%1: Die letzte Zeile ist genau "q", nicht "%2".</source>
+        <translation>%1: The last line is exactly "q", not "%2".</translation>
+    </message>
+    <message>
+        <source>%1: Daten vor der ersten Adresszeile.</source>
+        <translation>%1: Data before the first address line.</translation>
+    </message>
+    <message>
+        <source>%1: Die Daten reichen über die Adresse FFFF hinaus.</source>
+        <translation>%1: The data reach beyond the address FFFF.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die letzte Zeile (%1) ist nicht "q".</source>
+        <translation>The last line (%1) is not "q".</translation>
+    </message>
+    <message>
+        <source>Das Image hat 1 Adresszeile; ein gültiges hat mindestens drei.</source>
+        <translation>The image has 1 address line; a valid one has at least three.</translation>
+    </message>
+    <message>
+        <source>Das Image hat %1 Adresszeilen; ein gültiges hat mindestens drei.</source>
+        <translation>The image has %1 address lines; a valid one has at least three.</translation>
     </message>
 </context>
 <context>
