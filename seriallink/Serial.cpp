@@ -307,15 +307,17 @@ QString Ursache(const Oeffnungsfehler& f, const QString& geraet) {
                              "diesem Benutzer kein Lesen und Schreiben")
             .arg(geraet);
     case Art::Belegt:
-        return QStringLiteral("%1 ist belegt: ein anderes Programm benutzt die Schnittstelle "
-                              "bereits")
+        return QCoreApplication::translate("Serial", "%1 ist belegt: ein anderes Programm benutzt "
+                                                     "die Schnittstelle bereits")
             .arg(geraet);
     case Art::Einstellungen:
-        return QStringLiteral("%1 nimmt die Einstellungen nicht an (%2)").arg(geraet, f.systemtext);
+        return QCoreApplication::translate("Serial", "%1 nimmt die Einstellungen nicht an (%2)")
+            .arg(geraet, f.systemtext);
     case Art::Sonstiges:
         break;
     }
-    return QStringLiteral("%1 lässt sich nicht öffnen (%2)").arg(geraet, f.systemtext);
+    return QCoreApplication::translate("Serial", "%1 lässt sich nicht öffnen (%2)")
+        .arg(geraet, f.systemtext);
 }
 
 QString Systemtext(int fehlernummer) {

@@ -390,6 +390,9 @@ EN = {
         "The image has 1 address line; a valid one has at least three.",
     "Das Image hat %1 Adresszeilen; ein gültiges hat mindestens drei.":
         "The image has %1 address lines; a valid one has at least three.",
+    "%1 ist belegt: ein anderes Programm benutzt die Schnittstelle bereits": "%1 is busy: another program is already using the interface",
+    "%1 nimmt die Einstellungen nicht an (%2)": "%1 does not take the settings (%2)",
+    "%1 lässt sich nicht öffnen (%2)": "%1 cannot be opened (%2)",
 }
 
 

@@ -110,6 +110,18 @@
         <source>Keine Berechtigung für %1: die Zugriffsrechte des Geräts erlauben diesem Benutzer kein Lesen und Schreiben</source>
         <translation>No permission for %1: the device's access rights do not let this user read and write</translation>
     </message>
+    <message>
+        <source>%1 ist belegt: ein anderes Programm benutzt die Schnittstelle bereits</source>
+        <translation>%1 is busy: another program is already using the interface</translation>
+    </message>
+    <message>
+        <source>%1 nimmt die Einstellungen nicht an (%2)</source>
+        <translation>%1 does not take the settings (%2)</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht öffnen (%2)</source>
+        <translation>%1 cannot be opened (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Simulationsdatei</name>
