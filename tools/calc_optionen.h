@@ -14,7 +14,7 @@
 // Marks a text for the translation without Qt here: heliowendler-calc translates it when it
 // prints (Uebersetze), this header and its tests stay free of Qt.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(kontext, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace calc {
