@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         if (argument == "--help") {
             // The core alone is enough for the translation.
             QCoreApplication kern(argc, argv);
-            sprache::Installiere(kern);
+            sprache::Installiere(kern, false);
             std::fputs(Hilfetext().toUtf8().constData(), stdout);
             return 0;
         }

@@ -23,17 +23,27 @@ bool Englisch() {
                     qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
 }
 
-QTranslator* Installiere(QCoreApplication& app) {
+QTranslator* Installiere(QCoreApplication& app, bool toolkit) {
+    const bool englisch = Englisch();
+    if (!englisch && !toolkit) return nullptr;
     auto* t = new QTranslator(&app);
-    const bool geladen = Englisch() ? t->load(QStringLiteral(":/i18n/heliowendler_en.qm"))
-                                    : t->load(QStringLiteral("qtbase_de"),
-                                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool geladen = englisch ? t->load(QStringLiteral(":/i18n/heliowendler_en.qm"))
+                                  : t->load(QStringLiteral("qtbase_de"),
+                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (!geladen) {
         delete t;
         return nullptr;
     }
     QCoreApplication::installTranslator(t);
     return t;
+}
+
+std::string Text(const char* kontext, const char* format,
+                 std::initializer_list<std::string_view> argumente) {
+    QString t = QCoreApplication::translate(kontext, format);
+    for (const std::string_view a : argumente)
+        t = t.arg(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())));
+    return t.toStdString();
 }
 
 } // namespace sprache

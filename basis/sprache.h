@@ -3,6 +3,9 @@
 // in the code are German; an English user gets them through the translation built from
 // uebersetzung/heliowendler_en.ts. Nothing stored depends on the language: only what is shown.
 #include <QString>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
 class QCoreApplication;
 class QTranslator;
@@ -18,8 +21,14 @@ bool Englisch(const QString& language, const QString& lcAll, const QString& lcMe
               const QString& lang);
 
 // Installs the translator for the process's lifetime: English, this program's translation;
-// German, the toolkit's own German texts (message box buttons, file dialogs). Returns it (owned
-// by app), or nullptr when none could be loaded.
-QTranslator* Installiere(QCoreApplication& app);
+// German, with toolkit the toolkit's own German texts (message box buttons, file dialogs; the
+// command-line tools show none and load nothing). Returns it (owned by app), or nullptr when
+// none was loaded.
+QTranslator* Installiere(QCoreApplication& app, bool toolkit = true);
+
+// For code that speaks std::string: the format translated in kontext, with %1, %2, ... filled
+// by the arguments in order (German where no translation is installed).
+std::string Text(const char* kontext, const char* format,
+                 std::initializer_list<std::string_view> argumente = {});
 
 } // namespace sprache

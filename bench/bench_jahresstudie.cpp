@@ -8,9 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <atomic>
 #include <ctime>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -62,24 +60,15 @@ void BM_JahresstudieMinutenschritt(benchmark::State& state) {
 }
 BENCHMARK(BM_JahresstudieMinutenschritt)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// 41 values of the east-stop error at 5-minute steps, on every core.
+// 41 values of the east-stop error at 5-minute steps, on every core: the sweep the window and
+// heliowendler-calc --variiere run.
 void BM_Variation41(benchmark::State& state) {
-    for (auto _ : state) {
-        std::atomic<int> naechster{0};
-        const auto arbeite = [&] {
-            for (int i; (i = naechster++) < 41;) {
-                RechenlaufEingabe e;
-                e.Jahr = Jahr;
-                e.EndlageStartErr = -20 + i;
-                benchmark::DoNotOptimize(jahresstudie::Rechne(e, 5));
-            }
-        };
-        std::vector<std::thread> helfer;
-        for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
-            helfer.emplace_back(arbeite);
-        arbeite();
-        for (auto& t : helfer) t.join();
-    }
+    RechenlaufEingabe e;
+    e.Jahr = Jahr;
+    const std::vector<double> werte = jahresstudie::Werte(-20, 20, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            jahresstudie::Variiere(e, &RechenlaufEingabe::EndlageStartErr, werte, 5));
 }
 BENCHMARK(BM_Variation41)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace jahresstudie {
 
@@ -47,8 +48,7 @@ void Addiere(Summe& ziel, const Summe& s) {
 class Lauf {
 public:
     explicit Lauf(const RechenlaufEingabe& e)
-        : e_(e),
-          mit_(KomplettAus(e, 0, 0, 12)),
+        : e_(e), mit_(KomplettAus(e, 0, 0, 12)),
           fehlerfrei_(e.ModulHErr == 0 && e.ModulAErr == 0 && e.ModulNErr == 0 &&
                       e.EndlageStartErr == 0) {
         ohne_ = mit_;
@@ -131,8 +131,7 @@ double Direktstrahlung(double z) {
     return DirektstrahlungAus(z, std::cos(z * zuRad));
 }
 
-double Einfallskosinus(double sonneAzimut, double sonneHoehe, double modulAzimut,
-                       double neigung) {
+double Einfallskosinus(double sonneAzimut, double sonneHoehe, double modulAzimut, double neigung) {
     const double e = sonneHoehe * zuRad, n = neigung * zuRad;
     return Einfall(std::sin(e), std::cos(e), std::sin(n), std::cos(n),
                    std::cos((sonneAzimut - modulAzimut) * zuRad));
@@ -185,8 +184,8 @@ Ergebnis Rechne(const RechenlaufEingabe& eingabe, int schritt, const std::atomic
             double posVorher = 0;
             for (int minute = 0; minute < 24 * 60; minute += schritt) {
                 const double stunden = minute / 60.0;
-                const Augenblick a =
-                    lauf.Rechne(ort.Position(e.Jahr, monat, tag, stunden), stunden, s.wende.WendeStunde);
+                const Augenblick a = lauf.Rechne(ort.Position(e.Jahr, monat, tag, stunden), stunden,
+                                                 s.wende.WendeStunde);
                 if (a.dni <= 0) {
                     sonneVorher = false;
                     continue;
@@ -214,6 +213,41 @@ Ergebnis Rechne(const RechenlaufEingabe& eingabe, int schritt, const std::atomic
     return r;
 }
 
+std::vector<double> Werte(double von, double bis, double weite) {
+    std::vector<double> werte;
+    for (int i = 0;; ++i) {
+        const double w = von + i * weite;
+        if (w > bis + 1e-9 * weite) break;
+        werte.push_back(w);
+    }
+    return werte;
+}
+
+std::vector<Summe> Variiere(const RechenlaufEingabe& e, double RechenlaufEingabe::*feld,
+                            const std::vector<double>& werte, int schritt,
+                            const std::atomic<bool>* abbruch, const std::function<void()>& arbeiter,
+                            const std::function<void()>& jeWert) {
+    std::vector<Summe> ergebnis(werte.size());
+    std::atomic<std::size_t> naechster{0};
+    const auto arbeite = [&] {
+        if (arbeiter) arbeiter();
+        for (std::size_t i; (i = naechster++) < werte.size() &&
+                            !(abbruch && abbruch->load(std::memory_order_relaxed));) {
+            RechenlaufEingabe x = e;
+            x.*feld = werte[i];
+            ergebnis[i] = Rechne(x, schritt, abbruch).jahr.mitBacktracking;
+            if (jeWert) jeWert();
+        }
+    };
+    std::vector<std::thread> helfer;
+    for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
+        helfer.emplace_back(arbeite);
+    arbeite();
+    for (std::thread& t : helfer)
+        t.join();
+    return ergebnis;
+}
+
 Tag BerechneTag(const RechenlaufEingabe& eingabe, int schritt, bool anschlaege) {
     schritt = std::clamp(schritt, 1, 60);
     Tag t;
@@ -230,7 +264,9 @@ Tag BerechneTag(const RechenlaufEingabe& eingabe, int schritt, bool anschlaege) 
         } else {
             if (t.aufgang < 0) t.aufgang = stunden;
             t.untergang = stunden;
-            if (anschlaege) p = std::clamp(p, eingabe.EndlageStart, std::max(eingabe.EndlageStart, eingabe.EndlageStop));
+            if (anschlaege)
+                p = std::clamp(p, eingabe.EndlageStart,
+                               std::max(eingabe.EndlageStart, eingabe.EndlageStop));
         }
         t.stunden.push_back(stunden);
         t.hoehe.push_back(r.Hoehe);

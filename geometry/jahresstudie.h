@@ -20,8 +20,7 @@ double Luftmasse(double zenit);
 double Direktstrahlung(double zenit);
 // cos of the angle between the sun (azimuth, elevation) and the normal of a module tilted by
 // neigung from the horizontal and facing the azimuth modulAzimut; degrees, compass angles.
-double Einfallskosinus(double sonneAzimut, double sonneHoehe, double modulAzimut,
-                       double neigung);
+double Einfallskosinus(double sonneAzimut, double sonneHoehe, double modulAzimut, double neigung);
 // The shaded share of the neighbouring module's face, from the overlap d (m) the shadow of
 // a row's top edge reaches past the next row's front foot across the rows, the clear gap a
 // (m) between the ground point below a top edge and the next front foot, and the horizontal
@@ -30,8 +29,8 @@ double VerschatteterAnteil(double d, double a, double c);
 
 // One way of running the tracker, summed over a month or the year.
 struct Summe {
-    double strahlung = 0;     // beam on the module, kWh/m^2
-    double verschattet = 0;   // of it on the shaded part, kWh/m^2
+    double strahlung = 0;       // beam on the module, kWh/m^2
+    double verschattet = 0;     // of it on the shaded part, kWh/m^2
     double teilverschattet = 0; // hours with a partly shaded module
     double Unverschattet() const { return strahlung - verschattet; }
     double VerlustProzent() const { return strahlung > 0 ? 100 * verschattet / strahlung : 0; }
@@ -58,7 +57,8 @@ struct Ergebnis {
 
 inline int TageImJahr(int jahr) {
     int tage = 0;
-    for (int m = 1; m <= 12; ++m) tage += TageImMonat(jahr, m);
+    for (int m = 1; m <= 12; ++m)
+        tage += TageImMonat(jahr, m);
     return tage;
 }
 
@@ -68,6 +68,19 @@ inline int TageImJahr(int jahr) {
 // abbruch is set the run stops at the next day; fortschritt gets the days done.
 Ergebnis Rechne(const RechenlaufEingabe& e, int schritt, const std::atomic<bool>* abbruch = nullptr,
                 const std::function<void(int tage)>& fortschritt = {});
+
+// The values von, von + weite, ... up to bis (a rounding of 1e-9 steps past bis still counts).
+std::vector<double> Werte(double von, double bis, double weite);
+
+// The year study for each value of one input (feld of e), every core taking the next value:
+// the year with backtracking per value, in the order of werte. Each worker thread calls
+// arbeiter first (the window lowers its priority there), jeWert after each value; abbruch
+// stops every worker at its next day.
+std::vector<Summe> Variiere(const RechenlaufEingabe& e, double RechenlaufEingabe::*feld,
+                            const std::vector<double>& werte, int schritt,
+                            const std::atomic<bool>* abbruch = nullptr,
+                            const std::function<void()>& arbeiter = {},
+                            const std::function<void()>& jeWert = {});
 
 // One instant of the three ways, for tests and the day chart: shaded share and beam factor.
 struct Augenblick {
@@ -85,7 +98,7 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
 // correction, the nominal shadow and the overlap (m). The Sonnenwende search runs once.
 struct Tag {
     std::vector<double> stunden, hoehe, azimut, position, winkel, schatten, verschattung;
-    std::vector<double> trackerPos; // as calculated: Azimut + WinkelZurSonne
+    std::vector<double> trackerPos;      // as calculated: Azimut + WinkelZurSonne
     double aufgang = -1, untergang = -1; // UTC hours of the first and last instant with the
                                          // sun up; -1 when it does not rise
     int wendeStunde = 12, wendeMinute = 0;

@@ -1,6 +1,8 @@
 #include "geraet/titxt.h"
 
-#include <QCoreApplication>
+#include "basis/sprache.h"
+
+#include <QCoreApplication> // QT_TRANSLATE_NOOP
 #include <cstdio>
 #include <initializer_list>
 
@@ -8,13 +10,9 @@ namespace titxt {
 
 namespace {
 
-// A message in the reader's language: the translated format with %1, %2, ... filled in order
-// (German without a translation, as in the tests).
-std::string T(const char* format, std::initializer_list<std::string> argumente = {}) {
-    QString t = QCoreApplication::translate("titxt", format);
-    for (const std::string& a : argumente)
-        t = t.arg(QString::fromStdString(a));
-    return t.toStdString();
+// A message in the reader's language (German without a translation, as in the tests).
+std::string T(const char* format, std::initializer_list<std::string_view> argumente = {}) {
+    return sprache::Text("titxt", format, argumente);
 }
 
 bool IstHex(char c) {

@@ -9,13 +9,11 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -90,28 +88,9 @@ void DruckeJahresstudie(const RechenlaufEingabe& e, int schritt) {
 // The yearly study for each value of one error input, on every core: the loss with
 // backtracking, the beam on the unshaded part and the partly shaded hours.
 void DruckeVariation(const calc::Optionen& o) {
-    std::vector<double> werte;
-    for (int i = 0;; ++i) {
-        const double w = o.von + i * o.weite;
-        if (w > o.bis + 1e-9 * o.weite) break;
-        werte.push_back(w);
-    }
-    std::vector<jahresstudie::Summe> ergebnis(werte.size());
-    std::atomic<std::size_t> naechster{0};
-    const auto arbeite = [&] {
-        for (std::size_t i; (i = naechster++) < werte.size();) {
-            RechenlaufEingabe e = o.eingabe;
-            e.*(o.variiert) = werte[i];
-            ergebnis[i] = jahresstudie::Rechne(e, o.schritt).jahr.mitBacktracking;
-        }
-    };
-    std::vector<std::thread> helfer;
-    const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
-    for (unsigned k = 1; k < kerne; ++k)
-        helfer.emplace_back(arbeite);
-    arbeite();
-    for (std::thread& t : helfer)
-        t.join();
+    const std::vector<double> werte = jahresstudie::Werte(o.von, o.bis, o.weite);
+    const std::vector<jahresstudie::Summe> ergebnis =
+        jahresstudie::Variiere(o.eingabe, o.variiert, werte, o.schritt);
     std::printf("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,Teilverschattet_h\n");
     for (std::size_t i = 0; i < werte.size(); ++i) {
         std::printf("%.6g", werte[i]);
@@ -129,7 +108,7 @@ int main(int argc, char** argv) {
     // The application object takes the user's locale for the C library; the numbers keep
     // the point.
     std::setlocale(LC_NUMERIC, "C");
-    sprache::Installiere(app);
+    sprache::Installiere(app, false);
     calc::Uebersetze = [](const char* text) {
         return QCoreApplication::translate("heliowendler-calc", text).toStdString();
     };

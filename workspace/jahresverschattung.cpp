@@ -294,14 +294,7 @@ void TFormJahresverschattung::Warte() {
 
 void TFormJahresverschattung::Rechne() {
     if (Laeuft()) return;
-    Warte();
-    abbruch_ = false;
-    fertig_ = false;
-    tage_ = 0;
-    Fortschritt->setRange(0, jahresstudie::TageImJahr(eingabe_.Jahr));
-    Start->setEnabled(false);
-    Variieren->setEnabled(false);
-    Abbrechen->setEnabled(true);
+    Beginne(jahresstudie::TageImJahr(eingabe_.Jahr));
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
     thread_ = std::thread([this, e, schritt] {
@@ -339,44 +332,18 @@ void TFormJahresverschattung::Variiere() {
                          tr("Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte"));
         return;
     }
-    Warte();
-    std::vector<double> werte;
-    for (int i = 0;; ++i) {
-        const double w = von + i * weite;
-        if (w > bis + 1e-9 * weite) break;
-        werte.push_back(w);
-    }
-    abbruch_ = false;
-    fertig_ = false;
-    tage_ = 0;
-    Fortschritt->setRange(0, static_cast<int>(werte.size()));
-    Start->setEnabled(false);
-    Variieren->setEnabled(false);
-    Abbrechen->setEnabled(true);
+    const std::vector<double> werte = jahresstudie::Werte(von, bis, weite);
+    Beginne(static_cast<int>(werte.size()));
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
     const auto feld = Variablen[std::max(0, Groesse->currentIndex())].feld;
     variationsGroesse_ = Groesse->currentText();
     thread_ = std::thread([this, e, schritt, feld, werte] {
-        // Every core takes the next value.
-        std::vector<std::pair<double, Summe>> ergebnis(werte.size());
-        std::atomic<std::size_t> naechster{0};
-        const auto arbeite = [&] {
-            Nachrangig();
-            for (std::size_t i; (i = naechster++) < werte.size() && !abbruch_;) {
-                RechenlaufEingabe x = e;
-                x.*feld = werte[i];
-                ergebnis[i] = {werte[i],
-                               jahresstudie::Rechne(x, schritt, &abbruch_).jahr.mitBacktracking};
-                ++tage_;
-            }
-        };
-        std::vector<std::thread> helfer;
-        for (unsigned k = 1; k < std::max(1u, std::thread::hardware_concurrency()); ++k)
-            helfer.emplace_back(arbeite);
-        arbeite();
-        for (std::thread& t : helfer)
-            t.join();
+        const std::vector<Summe> summen = jahresstudie::Variiere(e, feld, werte, schritt, &abbruch_,
+                                                                 Nachrangig, [this] { ++tage_; });
+        std::vector<std::pair<double, Summe>> ergebnis;
+        for (std::size_t i = 0; i < werte.size(); ++i)
+            ergebnis.emplace_back(werte[i], summen[i]);
         const bool abgebrochen = abbruch_;
         fertig_ = true;
         QMetaObject::invokeMethod(
@@ -391,6 +358,17 @@ void TFormJahresverschattung::Variiere() {
             },
             Qt::QueuedConnection);
     });
+}
+
+void TFormJahresverschattung::Beginne(int schritte) {
+    Warte();
+    abbruch_ = false;
+    fertig_ = false;
+    tage_ = 0;
+    Fortschritt->setRange(0, schritte);
+    Start->setEnabled(false);
+    Variieren->setEnabled(false);
+    Abbrechen->setEnabled(true);
 }
 
 void TFormJahresverschattung::Ende() {

@@ -48,6 +48,8 @@ signals:
 private:
     void Baue();
     void Warte();
+    // The thread's start: the state reset, the progress bar to schritte, the buttons.
+    void Beginne(int schritte);
     void Zeige();
     void ZeigeVariation();
     void Ende();
@@ -58,7 +60,7 @@ private:
     QString variationsGroesse_; // the swept input's caption, for the chart's axis
     std::thread thread_;
     std::atomic<bool> abbruch_{false}, fertig_{true};
-    std::atomic<int> tage_{0};
+    std::atomic<int> tage_{0}; // days (study) or values (sweep) done
 
     QSpinBox* Schritt = nullptr;
     QPushButton *Start = nullptr, *Abbrechen = nullptr, *Variieren = nullptr, *Sichern = nullptr;

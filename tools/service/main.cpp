@@ -531,7 +531,7 @@ int Befehl(Verbindung& v, const Optionen& o, Fehler& f) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // Its help and messages in English for an English locale, as the windows.
-    sprache::Installiere(app);
+    sprache::Installiere(app, false);
     // Numbers with a point on the command line and in every text the tool writes.
     zahltext::SetzeDezimaltrenner(u'.');
     Optionen o;

@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
     if (!gelesen || o.hilfe) {
         // Help and a wrong call in the user's language: the core alone translates, read again.
         QCoreApplication kern(argc, argv);
-        sprache::Installiere(kern);
+        sprache::Installiere(kern, false);
         o = Optionen{};
         fehler.clear();
         if (!LeseOptionen(argc, argv, o, fehler)) {

@@ -1,5 +1,7 @@
 #include "tools/trackersim/optionen.h"
 
+#include "basis/sprache.h"
+
 #include <QCoreApplication>
 #include <charconv>
 #include <chrono>
@@ -16,10 +18,7 @@ namespace {
 
 // The translated format (the messages' locale decides) with %1, %2, ... replaced in order.
 std::string Text(const char* format, std::initializer_list<std::string_view> argumente = {}) {
-    QString t = QCoreApplication::translate("trackersim", format);
-    for (const std::string_view a : argumente)
-        t = t.arg(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())));
-    return t.toStdString();
+    return sprache::Text("trackersim", format, argumente);
 }
 
 template <typename T> bool LeseZahl(std::string_view text, T& wert) {
