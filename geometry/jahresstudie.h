@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace jahresstudie {
@@ -63,19 +64,44 @@ inline int TageImJahr(int jahr) {
 }
 
 // The year e.Jahr at every schritt minutes (1 ... 60) from 00:00 UTC of 1 January, with e's
-// site, geometry, errors and "Backtrack immer nach Osten". The Sonnenwende search runs once
-// per day, as the main window runs it for a date, carrying its state from day to day. When
-// abbruch is set the run stops at the next day; fortschritt gets the days done.
+// site, geometry, errors and "Backtrack immer nach Osten". Each instant stands for its step,
+// the day's last for what is left of the day when the step does not divide it. The
+// Sonnenwende search runs once per solar day, as the main window runs it for a date, carrying
+// its state from day to day; an instant with the sun up in a neighbouring solar day (a site
+// whose daylight crosses 0:00 UTC) is signed by that day's. Positions (extremes, travel) are
+// taken on each day's continuous path (AufDemWeg). When abbruch is set the run stops at the
+// next day; fortschritt gets the days done.
 Ergebnis Rechne(const RechenlaufEingabe& e, int schritt, const std::atomic<bool>* abbruch = nullptr,
                 const std::function<void(int tage)>& fortschritt = {});
 
-// The values von, von + weite, ... up to bis (a rounding of 1e-9 steps past bis still counts).
+// A sweep's values that cannot be formed: why.
+class WerteFehler : public std::invalid_argument {
+public:
+    enum Art {
+        Ungueltig,   // not finite, or a step not above 0
+        KeinSchritt, // the step is below the resolution of the values: von + weite == von
+        ZuViele,     // more than GroessteWertezahl values
+    };
+    WerteFehler(Art art, const char* was);
+    Art art() const { return art_; }
+
+private:
+    Art art_;
+};
+constexpr int GroessteWertezahl = 1001;
+
+// The values von, von + weite, ... up to bis (a rounding of 1e-9 steps past bis still counts):
+// their number is counted first and exactly those are formed; none when bis < von. Throws
+// WerteFehler for a step that is not a positive finite number, one that does not change the
+// values, and more than GroessteWertezahl values.
 std::vector<double> Werte(double von, double bis, double weite);
 
-// The year study for each value of one input (feld of e), every core taking the next value:
-// the year with backtracking per value, in the order of werte. Each worker thread calls
-// arbeiter first (the window lowers its priority there), jeWert after each value; abbruch
-// stops every worker at its next day.
+// The year study for each value of one input (feld of e): the year with backtracking per
+// value, in the order of werte, each the sum Rechne gives to the last bit. For an installation
+// error the sun and the searches are formed once for all values and the cores take months;
+// for any other input every core takes the next value. Each worker thread calls arbeiter
+// first (the window lowers its priority there); jeWert is called once per value's worth of
+// work done, werte.size() times in all; abbruch stops every worker at its next day.
 std::vector<Summe> Variiere(const RechenlaufEingabe& e, double RechenlaufEingabe::*feld,
                             const std::vector<double>& werte, int schritt,
                             const std::atomic<bool>* abbruch = nullptr,
@@ -95,7 +121,9 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
 // One UTC day of the date in e at every schritt minutes, as the main window calculates and
 // draws it: the sun, the tracker position as drawn (with anschlaege clamped to the stops;
 // before sunrise and after sunset the morning position the tracker waits at), the signed
-// correction, the nominal shadow and the overlap (m). The Sonnenwende search runs once.
+// correction, the nominal shadow and the overlap (m). Positions with the sun up lie on the
+// day's continuous path. The date's Sonnenwende search runs once, a neighbouring day's when
+// the sun is up in its solar day (Tagessuchen).
 struct Tag {
     std::vector<double> stunden, hoehe, azimut, position, winkel, schatten, verschattung;
     std::vector<double> trackerPos;      // as calculated: Azimut + WinkelZurSonne

@@ -32,13 +32,38 @@ void SucheStopMax(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z) {
                              s.arbeit, z);
 }
 
-void SucheSonnenwende(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z) {
+void SucheSonnenwendeAm(const RechenlaufEingabe& e, int tage, Suchstand& s, SuchZaehler* z) {
     const SuchGeometrie g = SuchGeometrieAus(e);
     s.wende.WendeStunde = e.WendeStunde;
     s.wende.WendeMinute = e.WendeMinute;
     s.wende.MorgenPos = e.MorgenPos;
-    s.wendeSchritte =
-        BerechneSonnenwende(g, e.Jahr, e.Monat, e.Tag, e.Phi, e.Lam, s.wende, s.arbeit, z);
+    int jahr = e.Jahr, monat = e.Monat, tag = e.Tag;
+    VersetzeTag(jahr, monat, tag, tage);
+    s.wendeTag = tage;
+    s.wendeSchritte = BerechneSonnenwende(g, jahr, monat, tag, e.Phi, e.Lam, s.wende, s.arbeit, z);
+}
+
+namespace {
+
+// The solar day of an instant of e's date, in days from the date: the neighbouring one only
+// while the sun is up (the only time the sign matters), so that the night keeps its date.
+int TagDesAugenblicks(double mittag, double stunden, double hoehe) {
+    return hoehe > 0 ? Sonnentag(mittag, stunden) : 0;
+}
+
+} // namespace
+
+void SucheSonnenwende(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z) {
+    const double stunden = Augenblick(e);
+    const double mittag = SonnenMittag(e.Jahr, e.Monat, e.Tag, e.Phi, e.Lam).stunden;
+    int tage = Sonnentag(mittag, stunden);
+    if (tage != 0) {
+        double azimut, hoehe;
+        SonnenPosition(e.Jahr, e.Monat, e.Tag, stunden, e.Phi, e.Lam, azimut, hoehe);
+        if (z) ++z->sonnenPositionen;
+        tage = TagDesAugenblicks(mittag, stunden, hoehe);
+    }
+    SucheSonnenwendeAm(e, tage, s, z);
 }
 
 Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z) {
@@ -48,7 +73,8 @@ Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z) {
     return s;
 }
 
-KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende) {
+KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende,
+                            bool mittagNord) {
     KomplettEingabe k;
     k.ModulL = e.ModulL;
     k.ModulH = e.ModulH;
@@ -62,6 +88,7 @@ KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stu
     k.immerOst = e.OstTracken;
     k.stunden = stunden;
     k.WendeStunde = wende;
+    k.mittagNord = mittagNord;
     return k;
 }
 
@@ -70,7 +97,8 @@ RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstan
     RechenlaufErgebnis r;
     SonnenPosition(e.Jahr, e.Monat, e.Tag, stunden, e.Phi, e.Lam, r.Azimut, r.Hoehe);
 
-    const KomplettErgebnis t = BerechneKomplett(KomplettAus(e, r.Hoehe, stunden, s.wende.WendeStunde));
+    const KomplettErgebnis t = BerechneKomplett(KomplettAus(
+        e, r.Hoehe, stunden - 24.0 * s.wendeTag, s.wende.WendeStunde, s.wende.MittagNord));
     if (z) {
         ++z->sonnenPositionen;
         ++z->trackerRegeln;
@@ -100,4 +128,31 @@ RechenlaufErgebnis Rechenlauf(const RechenlaufEingabe& e) {
     RechenlaufErgebnis r = BerechneAugenblick(e, s, Augenblick(e), &z);
     r.zaehler = z;
     return r;
+}
+
+Tagessuchen::Tagessuchen(const RechenlaufEingabe& e)
+    : e_(e), mittag_(SonnenMittag(e.Jahr, e.Monat, e.Tag, e.Phi, e.Lam).stunden) {
+    SucheSonnenwendeAm(e_, 0, suche_[1]);
+}
+
+const Suchstand& Tagessuchen::Fuer(double stunden, double hoehe) {
+    const int tage = TagDesAugenblicks(mittag_, stunden, hoehe);
+    const std::size_t i = static_cast<std::size_t>(tage + 1);
+    if (!gesucht_[i]) {
+        // From the date's state, as the window would carry it into the neighbouring day.
+        RechenlaufEingabe n = e_;
+        n.WendeStunde = suche_[1].wende.WendeStunde;
+        n.WendeMinute = suche_[1].wende.WendeMinute;
+        n.MorgenPos = suche_[1].wende.MorgenPos;
+        SucheSonnenwendeAm(n, tage, suche_[i]);
+        gesucht_[i] = true;
+    }
+    return suche_[i];
+}
+
+RechenlaufErgebnis Tagessuchen::Augenblick(double stunden) {
+    if (Sonnentag(mittag_, stunden) == 0) return BerechneAugenblick(e_, suche_[1], stunden);
+    double azimut, hoehe;
+    SonnenPosition(e_.Jahr, e_.Monat, e_.Tag, stunden, e_.Phi, e_.Lam, azimut, hoehe);
+    return BerechneAugenblick(e_, Fuer(stunden, hoehe), stunden);
 }

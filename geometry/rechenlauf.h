@@ -42,6 +42,7 @@ struct RechenlaufErgebnis {
 struct Suchstand {
     StopMax stop;
     Sonnenwende wende;
+    int wendeTag = 0; // the solar day searched, in days from the input's date (-1, 0, +1)
     int wendeSchritte = 0;
     Arbeitswerte arbeit;
 };
@@ -53,19 +54,50 @@ SuchGeometrie SuchGeometrieAus(const RechenlaufEingabe& e);
 
 // The two searches one at a time, for a caller that reads the inputs of each just before
 // it (the main window): the stop search fills s.stop; the Sonnenwende search starts from
-// e's WendeStunde, WendeMinute and MorgenPos and fills s.wende and s.wendeSchritte. Both
-// work in s.arbeit.
+// e's WendeStunde, WendeMinute and MorgenPos and fills s.wende, s.wendeTag and
+// s.wendeSchritte. Both work in s.arbeit.
 void SucheStopMax(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z = nullptr);
+// The Sonnenwende of the solar day the instant of e (Stunde, Minute on its date) belongs to:
+// where the sun is up at that instant and the instant lies more than 12 hours from the noon
+// of its UTC date (sites whose daylight crosses 0:00 UTC), the neighbouring day's; otherwise
+// the date's own (at night the tracker waits for the morning of its date, as it always has).
 void SucheSonnenwende(const RechenlaufEingabe& e, Suchstand& s, SuchZaehler* z = nullptr);
+// The Sonnenwende of the solar day tage days from e's date.
+void SucheSonnenwendeAm(const RechenlaufEingabe& e, int tage, Suchstand& s,
+                        SuchZaehler* z = nullptr);
 // BerechneStopMax, then BerechneSonnenwende, as the driver orders them.
 Suchstand BerechneSuchen(const RechenlaufEingabe& e, SuchZaehler* z = nullptr);
-// Sun and complete tracker calculation for one instant of the date, signed with the
-// WendeStunde the searches found.
+// Sun and complete tracker calculation for one instant of the date (stunden: UTC hours from
+// the date's 0:00), signed with the Sonnenwende s found for the solar day it belongs to; its
+// hours count from that day for the sign rule.
 RechenlaufErgebnis BerechneAugenblick(const RechenlaufEingabe& e, const Suchstand& s,
                                       double stunden, SuchZaehler* z = nullptr);
 // What the complete calculation reads of e at an instant with the sun at hoehe, signed with
-// the Sonnenwende hour wende.
-KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende);
+// the Sonnenwende hour wende and the noon's side (stunden counted as the sign rule counts).
+KomplettEingabe KomplettAus(const RechenlaufEingabe& e, double hoehe, double stunden, int wende,
+                            bool mittagNord);
+
+// The searches the instants of one UTC date need, for a run over the date (the day chart, a
+// table, the simulated controller): the date's own, run at once from e's carried state, and
+// where the sun is up at an instant of a neighbouring solar day, that day's, each run once when
+// first needed and starting from the date's.
+class Tagessuchen {
+public:
+    explicit Tagessuchen(const RechenlaufEingabe& e);
+    const Suchstand& Datum() const { return suche_[1]; }
+    // The search for an instant of the date with the sun at hoehe.
+    const Suchstand& Fuer(double stunden, double hoehe);
+    // The whole calculation at that instant, as the main window gives it.
+    RechenlaufErgebnis Augenblick(double stunden);
+    double Mittag() const { return mittag_; } // the date's noon, UTC hours
+
+private:
+    RechenlaufEingabe e_;
+    double mittag_;
+    Suchstand suche_[3];
+    bool gesucht_[3] = {false, true, false};
+};
+
 // The instant of the edits: Stunde + Minute / 60.
 inline double Augenblick(const RechenlaufEingabe& e) {
     return e.Stunde + e.Minute / 60.0;

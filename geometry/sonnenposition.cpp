@@ -53,8 +53,8 @@ struct Richtung {
 };
 Richtung SonneRichtung(double T, double Ma, double sinMa, double sin2Ma) {
     // The bracket is in arcseconds; 1296000 of them make the full circle.
-    const double L =
-        zweiPi * Frac(0.7859453 + Ma / zweiPi + (6893 * sinMa + 72 * sin2Ma + 6191.2 * T) / 1296000);
+    const double L = zweiPi * Frac(0.7859453 + Ma / zweiPi +
+                                   (6893 * sinMa + 72 * sin2Ma + 6191.2 * T) / 1296000);
     const double eps = 23.43929111 * grad;
     return {std::cos(L), std::cos(eps) * std::sin(L), std::sin(eps) * std::sin(L)};
 }
@@ -116,9 +116,10 @@ void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite,
     const double sinZd = std::sin(Zd);
     // Sun in the zenith (or nadir): no direction is the sun's; south is where a tracker
     // stands at noon.
-    const double Az = sinZd == 0 ? pi
-                                 : Azimut(H, AzimutKosinus(H, sinZd, sinDelta, cosDelta,
-                                                           std::sin(phi), std::cos(phi)));
+    const double Az =
+        sinZd == 0
+            ? pi
+            : Azimut(H, AzimutKosinus(H, sinZd, sinDelta, cosDelta, std::sin(phi), std::cos(phi)));
 
     azimut = Az / grad;
     hoehe = (pi / 2 - Zd) / grad;
@@ -128,6 +129,29 @@ void SonnenPosition(int jahr, int monat, int tag, double stunden, double breite,
         azimut = 180;
         hoehe = -90;
     }
+}
+
+Mittag SonnenMittag(int jahr, int monat, int tag, double breite, double laenge) {
+    Mittag m;
+    const double L = laenge - 360 * std::floor((laenge + 180) / 360);
+    if (!std::isfinite(L)) return m;
+    // The hour angle grows by 15 degrees an hour, within a few parts in ten thousand; two
+    // corrections from the mean noon bring the culmination to well under a second.
+    double x = 12 + L / 15;
+    double deklination = 0;
+    for (int i = 0; i < 3; ++i) {
+        const double T = JahrhunderteSeitJ2000(JulianischerTag(jahr, monat, tag, x));
+        const Aequatorial q = SonneAequatorial(T);
+        double H = Stundenwinkel(T, laenge * grad, q.Rektaszension);
+        if (H > pi) H -= zweiPi;
+        const double y = x - H / grad / 15;
+        if (!std::isfinite(y)) return m;
+        x = y;
+        deklination = q.Deklination;
+    }
+    m.stunden = x;
+    m.nord = deklination > breite * grad;
+    return m;
 }
 
 Sonnenort::Sonnenort(double breite, double laenge)

@@ -36,6 +36,18 @@ private:
     double breite_, laenge_, sinPhi_, cosPhi_, lambda_;
 };
 
+// The sun's upper culmination (solar noon) that belongs to a UTC date at a site: the one
+// nearest to the mean noon 12 h + longitude / 15 h (the longitude taken into [-180, 180)), so
+// it lies within the equation of time (about 16 minutes) of that, in UTC hours from the date's
+// 0:00; nord when the sun then stands north of the zenith (its declination above the
+// latitude), where a tracker turning toward the meridian turns toward north. The date's solar
+// day runs from 12 hours before this noon to 12 hours after it.
+struct Mittag {
+    double stunden = 12;
+    bool nord = false;
+};
+Mittag SonnenMittag(int jahr, int monat, int tag, double breite, double laenge);
+
 // The steps, for checking their worked values.
 double JulianischerTag(int jahr, int monat, int tag, double stunden);
 double JahrhunderteSeitJ2000(double JD); // T

@@ -38,13 +38,14 @@ void DruckeErgebnis(const RechenlaufErgebnis& r) {
 
 // The searches run once for the date, as the simulation run's driver finds the same
 // Sonnenwende on every tick of one day: WendeStunde is the date's Sonnenwende for every row,
-// and the sign flips at the first whole hour after it.
+// and the sign flips at the first whole hour after it. Where the sun is up in a neighbouring
+// solar day (daylight crossing 0:00 UTC), that day's search signs the row.
 void DruckeTabelle(const RechenlaufEingabe& e, int schritt) {
-    const Suchstand s = BerechneSuchen(e);
+    Tagessuchen suchen(e);
     std::printf("Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung\n");
     for (int m = 0; m < 24 * 60; m += schritt) {
         const int stunde = m / 60, minute = m % 60;
-        const RechenlaufErgebnis r = BerechneAugenblick(e, s, stunde + minute / 60.0);
+        const RechenlaufErgebnis r = suchen.Augenblick(stunde + minute / 60.0);
         std::printf("%02d:%02d,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g\n", stunde, minute, r.Azimut,
                     r.Hoehe, r.Schatten, r.WinkelZurSonne, r.TrackerPos, r.Verschattung);
     }

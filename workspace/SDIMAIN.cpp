@@ -298,7 +298,8 @@ Suchstand TSDIAppForm::Suchbeginn() const {
     Suchstand s;
     s.arbeit =
         Arbeitswerte{z.Azimut, z.Hoehe, z.Schatten, z.WinkelZurSonne, z.ModulHEff, z.ModulNRad};
-    s.wende = Sonnenwende{z.WendeStunde, z.WendeMinute, z.MorgenPos};
+    s.wende = Sonnenwende{z.WendeStunde, z.WendeMinute, z.MorgenPos, z.MittagNord};
+    s.wendeTag = z.WendeTag;
     return s;
 }
 
@@ -313,6 +314,8 @@ void TSDIAppForm::UebernimmSuche(const Suchstand& s) {
     z.WendeStunde = s.wende.WendeStunde;
     z.WendeMinute = s.wende.WendeMinute;
     z.MorgenPos = s.wende.MorgenPos;
+    z.MittagNord = s.wende.MittagNord;
+    z.WendeTag = s.wendeTag;
 }
 
 void TSDIAppForm::BerechneStopMax() {
@@ -334,6 +337,19 @@ void TSDIAppForm::BerechneSonnenwende() {
     e.Tag = AlsGanzzahl(EditTag->text());
     e.Phi = AlsGleitkomma(EditPhi->text());
     e.Lam = AlsGleitkomma(EditLam->text());
+    // The time only picks the solar day (a site whose daylight crosses 0:00 UTC); it is not
+    // one of the search's inputs, so a time edit that does not convert leaves it to the date
+    // and fails where the calculation reads it.
+    double stunde = 0;
+    int minute = 0;
+    if (zahltext::VersucheGleitkomma(EditStunde->text(), stunde) &&
+        zahltext::VersucheGanzzahl(EditMinute->text(), minute)) {
+        e.Stunde = stunde;
+        e.Minute = minute;
+    } else {
+        e.Stunde = 12;
+        e.Minute = 0;
+    }
     Suchstand s = Suchbeginn();
     SucheSonnenwende(e, s);
     UebernimmSuche(s);

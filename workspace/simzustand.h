@@ -38,6 +38,10 @@ struct Simulationszustand {
     bool MoveActive = false;
     double Scale = 20.0; // EditScale * 0.01, side of the shown square in m
     int WendeStunde = 0, WendeMinute = 0;
+    // The solar day the Sonnenwende belongs to, in days from the date in the edits (its hours
+    // count from that day), and whether its noon lies to the north.
+    int WendeTag = 0;
+    bool MittagNord = false;
     bool SimActive = false;
     bool SimEnabled = false; // the window is fully created: the complete calculation may run
     Zeichenfenster Fenster;

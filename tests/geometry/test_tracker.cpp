@@ -133,7 +133,7 @@ class SignRule : public ::testing::TestWithParam<Vorzeichenfall> {};
 
 TEST_P(SignRule, WholeHourAgainstWendeStunde) {
     const Vorzeichenfall& f = GetParam();
-    EXPECT_EQ(VorzeichenKomplett(10, f.immerOst, f.stunden, f.WendeStunde), f.erwartet);
+    EXPECT_EQ(VorzeichenKomplett(10, f.immerOst, f.stunden, f.WendeStunde, false), f.erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Komplett, SignRule,
@@ -146,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(Komplett, SignRule,
                                            Vorzeichenfall{1e300, false, INT_MAX, -10}));
 
 TEST(SignRule, SearchIgnoresTheCheckBoxAndZeroStaysPositive) {
-    EXPECT_EQ(VorzeichenSuche(10, 11, 11), 10);
-    EXPECT_EQ(VorzeichenSuche(10, 12, 11), -10);
-    EXPECT_FALSE(std::signbit(VorzeichenKomplett(0, true, 18, 11)));
-    EXPECT_FALSE(std::signbit(VorzeichenSuche(0, 18, 11)));
+    EXPECT_EQ(VorzeichenSuche(10, 11, 11, false), 10);
+    EXPECT_EQ(VorzeichenSuche(10, 12, 11, false), -10);
+    EXPECT_FALSE(std::signbit(VorzeichenKomplett(0, true, 18, 11, false)));
+    EXPECT_FALSE(std::signbit(VorzeichenSuche(0, 18, 11, false)));
 }
 
 struct Verschattungsfall {

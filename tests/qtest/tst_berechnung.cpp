@@ -166,6 +166,31 @@ private slots:
                 e.Stunde = 4;
             },
             [](E& e) { e.Lam = -14.48; }, {});
+        // Sites whose daylight crosses 0:00 UTC: the evening after it belongs to the solar day
+        // before, the morning before it to the next one; the tracker turns toward the meridian.
+        zeile(
+            "Abend nach 0 Uhr UTC",
+            [](E& e) {
+                e.Jahr = 2009;
+                e.Monat = 6;
+                e.Tag = 21;
+                e.Stunde = 0;
+                e.Phi = 36.1;
+                e.Lam = 79.95;
+            },
+            [](E& e) { e.Stunde = 12; },
+            [](const E&, const R& r) { return r.Hoehe > 0 && r.WinkelZurSonne < 0; });
+        zeile(
+            "Morgen vor 0 Uhr UTC, Südhalbkugel",
+            [](E& e) {
+                e.Monat = 12;
+                e.Tag = 21;
+                e.Stunde = 20;
+                e.Phi = -33.87;
+                e.Lam = -151.21;
+            },
+            [](E& e) { e.Stunde = 2; },
+            [](const E&, const R& r) { return r.Hoehe > 0 && r.WinkelZurSonne < 0; });
         zeile(
             "andere Geometrie",
             [](E& e) {

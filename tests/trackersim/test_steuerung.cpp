@@ -144,6 +144,29 @@ TEST_F(SteuerungTest, AktuelleWerteAusDerGeometrieDerAnwendung) {
     }
 }
 
+// A site whose evening runs past 0:00 UTC (36.1 N, 79.95 W): at 00:00 UTC on 21 June the sun
+// stands low in the west-north-west, and the controller's tracker turns from it toward the
+// south, on the afternoon's side and inside the west stop, as the main window computes it.
+TEST_F(SteuerungTest, AbendNachMitternachtUtcAufDerNachmittagsseite) {
+    SteuerungsEinstellungen e;
+    e.uhr = UtcSekunden(2009, 6, 21, 0, 0, 0);
+    Starte(e);
+    messages::TrackerParameter p = Werksparameter();
+    p.ParBreite = 3610;
+    p.ParLaenge = 7995;
+    Sende(SetParam(p), 0);
+    // Time for the drive to get there at its speed.
+    const Bytes w = Nutzdaten(GetAktuelleDaten, 200, kommando::GetAktuelleDaten);
+    ASSERT_EQ(w.size(), 13u);
+    const int position = w[1] | w[2] << 8;
+    const int azimut = w[7] | w[8] << 8; // tenths of a degree
+    const auto korrektur = static_cast<std::int16_t>(w[11] | w[12] << 8);
+    EXPECT_GT(azimut, 2900);
+    EXPECT_LT(korrektur, 0);
+    EXPECT_GT(position, 180);
+    EXPECT_LE(position, 285);
+}
+
 TEST_F(SteuerungTest, ParameterKommenUnveraendertZurueck) {
     messages::TrackerParameter anders = Werksparameter();
     anders.ParModulL = 65535;

@@ -283,19 +283,18 @@ Steuerung::Augenblick Steuerung::Rechne(double utc) {
                a.Lam == b.Lam && a.ModulL == b.ModulL && a.ModulH == b.ModulH &&
                a.ModulA == b.ModulA && a.ModulN == b.ModulN;
     };
-    if (!sucheGueltig_ || !gleich(e, suchEingabe_)) {
-        suche_ = BerechneSuchen(e);
+    if (!suche_ || !gleich(e, suchEingabe_)) {
+        suche_.emplace(e);
         suchEingabe_ = e;
-        sucheGueltig_ = true;
     }
-    const RechenlaufErgebnis r = BerechneAugenblick(e, suche_, k.stunden);
+    const RechenlaufErgebnis r = suche_->Augenblick(k.stunden);
     Augenblick a;
     a.azimut = r.Azimut;
     a.hoehe = r.Hoehe;
     a.schatten = r.Schatten;
     a.grenzwinkel = Grenzwinkel(e.ModulA, e.ModulL);
     a.korrektur = r.WinkelZurSonne;
-    a.ziel = r.Hoehe > 0 ? r.TrackerPos : suche_.wende.MorgenPos;
+    a.ziel = r.Hoehe > 0 ? r.TrackerPos : suche_->Datum().wende.MorgenPos;
     return a;
 }
 

@@ -22,14 +22,15 @@
 //    Other command bytes and requests with a wrong checksum are ignored.
 //  - The current values saturate at the limits of their fields (a shadow longer than
 //    6553.5 cm reads 65535).
-#include "geraet/messages.h"
 #include "geometry/rechenlauf.h"
+#include "geraet/messages.h"
 #include "tools/trackersim/geraet.h"
 #include "tools/trackersim/rahmenleser.h"
 #include "tools/trackersim/stoerungen.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace trackersim {
@@ -128,8 +129,7 @@ private:
 
     // The day's searches, kept while date and geometry stay the same.
     RechenlaufEingabe suchEingabe_;
-    Suchstand suche_;
-    bool sucheGueltig_ = false;
+    std::optional<Tagessuchen> suche_; // the searches of suchEingabe_'s date
 };
 
 } // namespace trackersim
