@@ -327,12 +327,17 @@ void TFormJahresverschattung::Variiere() {
         dialoge::Meldung(this, tr("Jahresverschattung"), f.meldung());
         return;
     }
-    if (!(weite > 0) || von > bis || (bis - von) / weite > 1000) {
+    std::vector<double> werte;
+    try {
+        if (!(weite > 0) || von > bis || (bis - von) / weite > 1000)
+            throw jahresstudie::WerteFehler(jahresstudie::WerteFehler::ZuViele, "");
+        // Also refuses a step below the values' resolution, which never reaches bis.
+        werte = jahresstudie::Werte(von, bis, weite);
+    } catch (const jahresstudie::WerteFehler&) {
         dialoge::Meldung(this, tr("Jahresverschattung"),
                          tr("Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte"));
         return;
     }
-    const std::vector<double> werte = jahresstudie::Werte(von, bis, weite);
     Beginne(static_cast<int>(werte.size()));
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
