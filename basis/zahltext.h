@@ -49,8 +49,23 @@ long long AlsGanzzahlSkaliert(const QString& text, int zehnerpotenz);
 // The double nearest to the scaled value ("1001" at -3 gives the double nearest to 1.001):
 double AlsGleitkommaSkaliert(const QString& text, int zehnerpotenz);
 
-// Non-throwing forms for readers with a default (INI files).
+// Non-throwing forms: VersucheGanzzahl for readers with a default (INI files),
+// VersucheGleitkomma for a text typed under the user's separator.
 bool VersucheGanzzahl(const QString& text, int& wert);
 bool VersucheGleitkomma(const QString& text, double& wert);
+
+// A decimal number stored in a file. A file keeps the separator of the locale it was written
+// under, so a text that is no number under the user's separator is read with the other one
+// ('.' or ','), when it then is one by the grammar of AlsGleitkomma. What the user types
+// stays with AlsGleitkomma.
+enum class Dateizahl {
+    Zahl,      // wert holds it
+    KeineZahl, // no number with either separator; wert untouched
+    // A number once its points and commas are taken out, but with two or more of them
+    // ("1.234,5", "1,234.5", "1.234.567"): group separators, which no writer of these files
+    // puts there and whose meaning depends on who did. Refused, never guessed; wert untouched.
+    Gruppiert,
+};
+Dateizahl LeseDateizahl(const QString& text, double& wert);
 
 } // namespace zahltext
