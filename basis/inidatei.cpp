@@ -566,14 +566,15 @@ double IniDatei::LeseGleitkomma(const QString& abschnitt, const QString& schlues
     const auto text = LiesWert(abschnitt, schluessel);
     if (!text) return vorgabe;
     double wert = vorgabe;
-    if (zahltext::LeseDateizahl(*text, wert) == zahltext::Dateizahl::Gruppiert)
-        throw zahltext::KonvertierFehler(
-            QCoreApplication::translate(
-                "IniDatei", "In %1 ist %2=%3 im Abschnitt [%4] keine eindeutige Zahl "
-                            "(Tausendertrennzeichen oder Punkt und Komma zugleich); Zahlen stehen "
-                            "dort ohne Tausendertrennzeichen, etwa 1234,5 oder 1234.5.")
-                .arg(pfad_, schluessel, *text, abschnitt));
-    return wert;
+    if (zahltext::LeseDateizahl(*text, wert) != zahltext::Dateizahl::Gruppiert) return wert;
+    // Line by line: a message box keeps each line whole.
+    throw zahltext::KonvertierFehler(
+        QCoreApplication::translate("IniDatei",
+                                    "In %1\nist %2=%3 im Abschnitt [%4] keine eindeutige "
+                                    "Zahl:\nsie hat Tausendertrennzeichen oder Punkt und "
+                                    "Komma zugleich.\nZahlen stehen dort ohne "
+                                    "Tausendertrennzeichen, etwa 1234,5 oder 1234.5.")
+            .arg(pfad_, schluessel, *text, abschnitt));
 }
 
 bool IniDatei::LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const {

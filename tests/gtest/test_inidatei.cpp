@@ -190,9 +190,9 @@ TEST_F(IniTest, TausendertrennerWerdenAbgewiesen) {
                 ADD_FAILURE() << schluessel.toStdString() << " gelesen";
             } catch (const zahltext::KonvertierFehler& f) {
                 EXPECT_EQ(f.meldung(),
-                          QStringLiteral("In %1 ist %2=%3 im Abschnitt [Parameter] keine "
-                                         "eindeutige Zahl (Tausendertrennzeichen oder Punkt und "
-                                         "Komma zugleich); Zahlen stehen dort ohne "
+                          QStringLiteral("In %1\nist %2=%3 im Abschnitt [Parameter] keine "
+                                         "eindeutige Zahl:\nsie hat Tausendertrennzeichen oder "
+                                         "Punkt und Komma zugleich.\nZahlen stehen dort ohne "
                                          "Tausendertrennzeichen, etwa 1234,5 oder 1234.5.")
                               .arg(Pfad(), schluessel, text));
             }
