@@ -1,7 +1,8 @@
 #pragma once
 // Number texts as edits, labels and INI files show them: the user's decimal separator,
-// fixed-point patterns for results, the general format for stored values, and the strict
-// conversions whose failure aborts the running handler.
+// fixed-point patterns for results, the general format for stored values, the strict
+// conversions whose failure aborts the running handler, and the reading of a stored number
+// that may have been written under another locale.
 #include "basis/fehler.h"
 
 #include <QString>

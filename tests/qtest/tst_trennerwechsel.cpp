@@ -319,6 +319,26 @@ private slots:
         QCOMPARE(Standortliste(w)->currentText(), QStringLiteral("--unbekannt---"));
     }
 
+    // "Edit" on a site whose entry has since been changed to group separators: the message,
+    // no dialog, the edits as they were.
+    void bearbeitenMitTausendertrennern() {
+        const QString datei = programmdateien::Standortdatei();
+        SchreibeDatei(datei, "[Freiburg]\r\nBreite=47.99\r\nL\xE4nge=-7.85\r\n");
+        Starte("de_DE.UTF-8");
+        Anwendung a;
+        TSDIAppForm& w = *a.SDIAppForm;
+        Waehle(w, QStringLiteral("Freiburg"));
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("47,99"));
+        SchreibeDatei(datei, "[Freiburg]\r\nBreite=4.799,0\r\nL\xE4nge=-7.85\r\n");
+        Aktion(w, "E1")->trigger();
+        QCOMPARE(antworter->texte().size(), 1);
+        QVERIFY2(antworter->texte().front().contains(QStringLiteral("Breite=4.799,0")),
+                 qPrintable(Meldungen()));
+        QVERIFY(antworter->modaleDialoge.isEmpty());
+        QCOMPARE(Edit(w, "EditPhi")->text(), QStringLiteral("47,99"));
+        QCOMPARE(Edit(w, "EditLam")->text(), QStringLiteral("-7,85"));
+    }
+
     // The same in a simulation file: "Öffnen" shows the message and loads nothing.
     void simulationsdateiMitTausendertrennern_data() {
         QTest::addColumn<QByteArray>("leser");
