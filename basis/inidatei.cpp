@@ -3,6 +3,7 @@
 #include "basis/dateizugriff.h"
 #include "basis/zahltext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -562,9 +563,18 @@ int IniDatei::LeseGanzzahl(const QString& abschnitt, const QString& schluessel, 
 
 double IniDatei::LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
                                 double vorgabe) const {
-    double wert = 0;
     const auto text = LiesWert(abschnitt, schluessel);
-    return text && zahltext::VersucheGleitkomma(*text, wert) ? wert : vorgabe;
+    if (!text) return vorgabe;
+    double wert = vorgabe;
+    if (zahltext::LeseDateizahl(*text, wert) != zahltext::Dateizahl::Gruppiert) return wert;
+    // Line by line: a message box keeps each line whole.
+    throw zahltext::KonvertierFehler(
+        QCoreApplication::translate("IniDatei",
+                                    "In %1\nist %2=%3 im Abschnitt [%4] keine eindeutige "
+                                    "Zahl:\nsie hat Tausendertrennzeichen oder Punkt und "
+                                    "Komma zugleich.\nZahlen stehen dort ohne "
+                                    "Tausendertrennzeichen, etwa 1234,5 oder 1234.5.")
+            .arg(pfad_, schluessel, *text, abschnitt));
 }
 
 bool IniDatei::LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const {

@@ -43,7 +43,10 @@ public:
     // Whole number as the toolkit's INI reader takes it (decimal or "0x"/"0X" hex, no "$");
     // else vorgabe.
     int LeseGanzzahl(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
-    // Decimal number under the user's separator; else vorgabe.
+    // Decimal number as zahltext::LeseDateizahl reads it: under the user's separator or, as
+    // written under another locale, the other one; a text that is no number gives vorgabe.
+    // Group separators ("1.234,5") throw zahltext::KonvertierFehler naming the file, the key
+    // and the section.
     double LeseGleitkomma(const QString& abschnitt, const QString& schluessel,
                           double vorgabe) const;
     bool LeseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;

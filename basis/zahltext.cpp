@@ -254,8 +254,7 @@ struct Dezimalzahl {
 
 // The grammar of decimal numbers: [blanks] [sign] digits [separator digits] [E [sign] digits]
 // [blanks], at least one mantissa digit.
-std::optional<Dezimalzahl> Zerlege(const QString& text) {
-    const QChar trenner = Dezimaltrenner();
+std::optional<Dezimalzahl> Zerlege(const QString& text, QChar trenner) {
     qsizetype i = 0;
     qsizetype n = text.size();
     while (i < n && IstLeer(text[i]))
@@ -321,29 +320,58 @@ KonvertierFehler GleitkommaFehler(const QString& text) {
         QCoreApplication::translate("zahltext", "'%1' ist kein gültiger Gleitkommawert").arg(text));
 }
 
+std::optional<double> Gleitkomma(const QString& text, QChar trenner) {
+    const auto z = Zerlege(text, trenner);
+    return z ? Naechste(*z, 0) : std::nullopt;
+}
+
+bool IstTrenner(QChar c, QChar eigener) {
+    return c == u'.' || c == u',' || c == eigener;
+}
+
 } // namespace
 
 bool VersucheGleitkomma(const QString& text, double& wert) {
-    const auto z = Zerlege(text);
-    if (!z) return false;
-    const auto w = Naechste(*z, 0);
+    const auto w = Gleitkomma(text, Dezimaltrenner());
     if (!w) return false;
     wert = *w;
     return true;
+}
+
+Dateizahl LeseDateizahl(const QString& text, double& wert) {
+    const QChar eigener = Dezimaltrenner();
+    // A text with one separator reads with that one only, so whichever reads it gives the
+    // same value; the user's comes first as the one most files hold.
+    for (const QChar trenner : {eigener, QChar(u'.'), QChar(u',')}) {
+        if (const auto w = Gleitkomma(text, trenner)) {
+            wert = *w;
+            return Dateizahl::Zahl;
+        }
+    }
+    // Without its points and commas, is it a number?
+    QString ohne;
+    qsizetype trenner = 0;
+    for (const QChar c : text) {
+        if (IstTrenner(c, eigener))
+            ++trenner;
+        else
+            ohne += c;
+    }
+    return trenner >= 2 && Zerlege(ohne, eigener) ? Dateizahl::Gruppiert : Dateizahl::KeineZahl;
 }
 
 double AlsGleitkommaSkaliert(const QString& text, int zehnerpotenz) {
     double wert = 0;
     // Accepted exactly as AlsGleitkomma accepts it, whatever the scale does to its size.
     if (!VersucheGleitkomma(text, wert)) throw GleitkommaFehler(text);
-    const auto z = Zerlege(text);
+    const auto z = Zerlege(text, Dezimaltrenner());
     return Naechste(*z, zehnerpotenz).value_or(z->negativ ? -HUGE_VAL : HUGE_VAL);
 }
 
 long long AlsGanzzahlSkaliert(const QString& text, int zehnerpotenz) {
     double wert = 0;
     if (!VersucheGleitkomma(text, wert)) throw GleitkommaFehler(text);
-    const Dezimalzahl z = *Zerlege(text);
+    const Dezimalzahl z = *Zerlege(text, Dezimaltrenner());
     // The whole part of ziffern * 10^e, digit by digit: no binary rounding on the way.
     const long e = z.exponent + zehnerpotenz;
     std::string ganz = z.ziffern;

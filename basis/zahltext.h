@@ -1,7 +1,8 @@
 #pragma once
 // Number texts as edits, labels and INI files show them: the user's decimal separator,
-// fixed-point patterns for results, the general format for stored values, and the strict
-// conversions whose failure aborts the running handler.
+// fixed-point patterns for results, the general format for stored values, the strict
+// conversions whose failure aborts the running handler, and the reading of a stored number
+// that may have been written under another locale.
 #include "basis/fehler.h"
 
 #include <QString>
@@ -49,8 +50,23 @@ long long AlsGanzzahlSkaliert(const QString& text, int zehnerpotenz);
 // The double nearest to the scaled value ("1001" at -3 gives the double nearest to 1.001):
 double AlsGleitkommaSkaliert(const QString& text, int zehnerpotenz);
 
-// Non-throwing forms for readers with a default (INI files).
+// Non-throwing forms: VersucheGanzzahl for readers with a default (INI files),
+// VersucheGleitkomma for a text typed under the user's separator.
 bool VersucheGanzzahl(const QString& text, int& wert);
 bool VersucheGleitkomma(const QString& text, double& wert);
+
+// A decimal number stored in a file. A file keeps the separator of the locale it was written
+// under, so a text that is no number under the user's separator is read with the other one
+// ('.' or ','), when it then is one by the grammar of AlsGleitkomma. What the user types
+// stays with AlsGleitkomma.
+enum class Dateizahl {
+    Zahl,      // wert holds it
+    KeineZahl, // no number with either separator; wert untouched
+    // A number once its points and commas are taken out, but with two or more of them
+    // ("1.234,5", "1,234.5", "1.234.567"): group separators, which no writer of these files
+    // puts there and whose meaning depends on who did. Refused, never guessed; wert untouched.
+    Gruppiert,
+};
+Dateizahl LeseDateizahl(const QString& text, double& wert);
 
 } // namespace zahltext

@@ -83,6 +83,8 @@ EN = {
     # Numbers
     "''%1'' ist kein gültiger Integer-Wert": "''%1'' is not a valid integer value",
     "'%1' ist kein gültiger Gleitkommawert": "'%1' is not a valid floating-point value",
+    "In %1\nist %2=%3 im Abschnitt [%4] keine eindeutige Zahl:\nsie hat Tausendertrennzeichen oder Punkt und Komma zugleich.\nZahlen stehen dort ohne Tausendertrennzeichen, etwa 1234,5 oder 1234.5.":
+        "In %1\n%2=%3 in section [%4] is no unambiguous number:\nit has thousands separators or both a point and a comma.\nNumbers stand there without thousands separators, such as 1234.5 or 1234,5.",
     # Simulation file
     "Die Datei %1 gibt es nicht.": "The file %1 does not exist.",
     "Die Datei %1 gibt es nicht (auch nicht mit der Endung .TRD).":

@@ -19,6 +19,19 @@
     </message>
 </context>
 <context>
+    <name>IniDatei</name>
+    <message>
+        <source>In %1
+ist %2=%3 im Abschnitt [%4] keine eindeutige Zahl:
+sie hat Tausendertrennzeichen oder Punkt und Komma zugleich.
+Zahlen stehen dort ohne Tausendertrennzeichen, etwa 1234,5 oder 1234.5.</source>
+        <translation>In %1
+%2=%3 in section [%4] is no unambiguous number:
+it has thousands separators or both a point and a comma.
+Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</translation>
+    </message>
+</context>
+<context>
     <name>Linkanzeige</name>
     <message>
         <source>Protokolle: %1</source>

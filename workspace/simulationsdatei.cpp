@@ -106,6 +106,7 @@ void Simulationsdatei::FileOpen1Execute() {
     }
     nameOeffnen_ = pfad;
 
+    // Read whole before anything is taken: a value it refuses leaves the windows as they were.
     const simulationsdatei::Inhalt inhalt = simulationsdatei::Lies(pfad);
     // Each edit whose text changes recalculates; a failure there ends the load.
     daten_.UebernimmSimEingaben(inhalt.eingaben);

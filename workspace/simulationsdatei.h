@@ -21,8 +21,10 @@ struct Inhalt {
     int gruppe = 0; // as read; the parametrization window keeps its low 8 bits
 };
 
-// Reads the twelve keys. Nothing is verified: a missing file, section or key, and a text
-// that does not convert, read as 0; integers may be "0x" hexadecimal.
+// Reads the twelve keys. A missing file, section or key, and a text that does not convert,
+// read as 0; integers may be "0x" hexadecimal; a decimal number written under the other
+// decimal separator reads as written. A decimal number with group separators ("1.234,5")
+// throws zahltext::KonvertierFehler naming the file and the key (IniDatei::LeseGleitkomma).
 Inhalt Lies(const QString& pfad);
 
 // Converts every value first, in the order of the keys, and throws the conversion error of

@@ -15,7 +15,9 @@ struct Koordinaten {
 // Section names in the order they stand in the file; a missing file is an empty list.
 QStringList Namen(const QString& datei);
 
-// A missing section, key or unreadable value reads as 0.
+// A missing section or key, or a value that is no number, reads as 0. A value written under
+// the other decimal separator reads as written; one with group separators ("1.234,5") throws
+// zahltext::KonvertierFehler naming the file, the site and the key (IniDatei::LeseGleitkomma).
 Koordinaten Lese(const QString& datei, const QString& name);
 
 // Writes "Breite" and then "Länge" into the section of that name, creating file and section

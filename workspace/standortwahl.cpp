@@ -2,6 +2,7 @@
 // "Insert" with the site dialog, and the home-site preset.
 #include "workspace/standortwahl.h"
 
+#include "basis/fehler.h"
 #include "basis/produkt.h"
 #include "basis/programmdateien.h"
 #include "basis/zahltext.h"
@@ -107,7 +108,14 @@ void Standortwahl::ComboBoxPositionClick() {
     const int index = ComboBoxPosition->currentIndex();
     if (index < 0) return;
     const QString name = ComboBoxPosition->itemText(index);
-    const standorte::Koordinaten k = standorte::Lese(programmdateien::Standortdatei(), name);
+    standorte::Koordinaten k;
+    try {
+        k = standorte::Lese(programmdateien::Standortdatei(), name);
+    } catch (const BenutzerFehler&) {
+        // The edits keep the site they show, so the name chosen must not stand beside them.
+        ZeigeUnbekannt();
+        throw;
+    }
     schreibe_(Allgemein(k.Breite), Allgemein(k.Laenge));
     // The change handling has shown "--unbekannt---"; the edits now hold this site. Not
     // reached when a recalculation failed, so the name never stands beside other values.

@@ -141,7 +141,8 @@ TEST_F(IniTest, LesenMitVorgaben) {
                          "Leer=\r\n"
                          "[Positionen]\r\n"
                          "Breite=50,53\r\n"
-                         "Laenge=-14.48\r\n");
+                         "Laenge=-14.48\r\n"
+                         "Hoehe=abc\r\n");
     const IniDatei ini(Pfad());
     const QString form = QStringLiteral("Form");
     EXPECT_EQ(ini.LeseGanzzahl(form, QStringLiteral("Top"), 100), 120);
@@ -161,12 +162,42 @@ TEST_F(IniTest, LesenMitVorgaben) {
               QStringLiteral("v"));
     EXPECT_TRUE(ini.HatSchluessel(QStringLiteral("FORM"), QStringLiteral("leer")));
     EXPECT_FALSE(ini.HatSchluessel(form, QStringLiteral("Breite")));
+    // A decimal number under either separator, whichever the user's is.
     const QString pos = QStringLiteral("Positionen");
-    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 50.53);
-    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), 0);
-    zahltext::SetzeDezimaltrenner(u'.');
-    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 0);
-    EXPECT_DOUBLE_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), -14.48);
+    for (const QChar trenner : {u',', u'.'}) {
+        zahltext::SetzeDezimaltrenner(trenner);
+        EXPECT_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Breite"), 0), 50.53);
+        EXPECT_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Laenge"), 0), -14.48);
+        EXPECT_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Hoehe"), 7.5), 7.5);
+        EXPECT_EQ(ini.LeseGleitkomma(pos, QStringLiteral("Fehlt"), 7.5), 7.5);
+    }
+}
+
+// A number with group separators has no one meaning: refused with the file, key, text and
+// section, whatever the user's separator, never read as the default.
+TEST_F(IniTest, TausendertrennerWerdenAbgewiesen) {
+    SchreibDatei(Pfad(), "[Parameter]\r\nTrackspeed=1.234,5\r\nBreitengrad=1,234.5\r\n"
+                         "L\xE4ngengrad=-1.234.567\r\n");
+    const IniDatei ini(Pfad());
+    for (const QChar trenner : {u',', u'.'}) {
+        MitTrenner mit(trenner);
+        for (const auto& [schluessel, text] :
+             {std::pair{QStringLiteral("Trackspeed"), QStringLiteral("1.234,5")},
+              std::pair{QStringLiteral("Breitengrad"), QStringLiteral("1,234.5")},
+              std::pair{QStringLiteral("Längengrad"), QStringLiteral("-1.234.567")}}) {
+            try {
+                ini.LeseGleitkomma(QStringLiteral("Parameter"), schluessel, 0);
+                ADD_FAILURE() << schluessel.toStdString() << " gelesen";
+            } catch (const zahltext::KonvertierFehler& f) {
+                EXPECT_EQ(f.meldung(),
+                          QStringLiteral("In %1\nist %2=%3 im Abschnitt [Parameter] keine "
+                                         "eindeutige Zahl:\nsie hat Tausendertrennzeichen oder "
+                                         "Punkt und Komma zugleich.\nZahlen stehen dort ohne "
+                                         "Tausendertrennzeichen, etwa 1234,5 oder 1234.5.")
+                              .arg(Pfad(), schluessel, text));
+            }
+        }
+    }
 }
 
 // Texts at and beyond the ends of int read as the value or as the default, never wrapped.

@@ -203,8 +203,8 @@ TEST_F(SimDateiTest, NichtSchreibbarMeldetDenPfad) {
     EXPECT_EQ(LiesDatei(Pfad()), vorher);
 }
 
-// What a load takes from given bytes. Nothing is verified: what is missing or does not
-// convert reads as 0; integers may be hexadecimal; names match without regard to case.
+// What a load takes from given bytes. What is missing or does not convert reads as 0;
+// integers may be hexadecimal; names match without regard to case.
 struct Ladefall {
     const char* name;
     std::optional<QByteArray> inhalt; // nullopt: no file
@@ -259,27 +259,40 @@ INSTANTIATE_TEST_SUITE_P(
                  Geladen("0", "0", "0", "0", "0", "-14,48", "50", "0", "0", "0"), 2.236, 0}),
     [](const testing::TestParamInfo<Ladefall>& info) { return std::string(info.param.name); });
 
-// Saved under a comma, opened under a point (and the other way round): what has a fraction
-// loads as 0, whole numbers survive.
-TEST_F(SimDateiTest, AndererDezimaltrennerVerliertBrueche) {
+// Saved under a comma, opened under a point (and the other way round): the same values,
+// shown with the reader's separator.
+TEST_F(SimDateiTest, AndererDezimaltrennerGibtDieselbenWerte) {
     SimEingaben e = Vorgaben();
     e.Setze(SimFeld::Phi, "50,53");
     sd::Schreibe(Pfad(), e, 2.236, 0);
     {
         MitTrenner punkt(u'.');
         const sd::Inhalt inhalt = sd::Lies(Pfad());
-        EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Phi), QStringLiteral("0"));
+        EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Phi), QStringLiteral("50.53"));
         EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Lam), QStringLiteral("-13"));
-        EXPECT_EQ(inhalt.winkelSpeed, 0);
+        EXPECT_EQ(inhalt.winkelSpeed, 2.236);
         e.Setze(SimFeld::Phi, "50.53");
         e.Setze(SimFeld::Lam, "-14.48");
         sd::Schreibe(Pfad("punkt.TRD"), e, 2.5, 0);
     }
     const sd::Inhalt inhalt = sd::Lies(Pfad("punkt.TRD"));
-    EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Phi), QStringLiteral("0"));
-    EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Lam), QStringLiteral("0"));
-    EXPECT_EQ(inhalt.winkelSpeed, 0);
+    EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Phi), QStringLiteral("50,53"));
+    EXPECT_EQ(inhalt.eingaben.Text(SimFeld::Lam), QStringLiteral("-14,48"));
+    EXPECT_EQ(inhalt.winkelSpeed, 2.5);
     EXPECT_EQ(inhalt.eingaben.Text(SimFeld::ModulL), QStringLiteral("1500"));
+}
+
+// A decimal number with group separators stops the load with the file and the key.
+TEST_F(SimDateiTest, TausendertrennerWerdenAbgewiesen) {
+    SchreibDatei(Pfad(), "[Parameter]\r\nModulbreite=1500\r\nTrackspeed=2.236,5\r\n");
+    try {
+        sd::Lies(Pfad());
+        FAIL() << "gelesen";
+    } catch (const zahltext::KonvertierFehler& f) {
+        for (const QString& teil :
+             {Pfad(), QStringLiteral("Trackspeed=2.236,5"), QStringLiteral("[Parameter]")})
+            EXPECT_TRUE(f.meldung().contains(teil)) << f.meldung().toStdString();
+    }
 }
 
 TEST(SimDateiEndung, StandardendungTRD) {

@@ -38,7 +38,7 @@ TEST_F(StandortDatei, FehlendeDateiIstLeereListe) {
 
 TEST_F(StandortDatei, NamenInDateireihenfolgeUndWerteMitVorgabeNull) {
     // Cp1252 bytes: "Görlitz" and the key "Länge"; a section written by hand without
-    // "Länge", one with a value that does not parse and one with a point separator.
+    // "Länge", one with a value that does not parse and one written under a point.
     SchreibDatei(pfad_, "[B]\r\nBreite=1,5\r\nL\xE4nge=-2\r\n"
                         "[G\xF6rlitz]\r\nBreite=51,15\r\nL\xE4nge=-14,99\r\n"
                         "[A]\r\nBreite=52\r\n"
@@ -52,7 +52,7 @@ TEST_F(StandortDatei, NamenInDateireihenfolgeUndWerteMitVorgabeNull) {
     };
     for (const Fall& f :
          {Fall{"B", 1.5, -2}, Fall{QStringLiteral("Görlitz"), 51.15, -14.99}, Fall{"A", 52, 0},
-          Fall{"Kaputt", 0, 0}, Fall{"fehlt", 0, 0}, Fall{"b", 1.5, -2}}) {
+          Fall{"Kaputt", 0, 1.5}, Fall{"fehlt", 0, 0}, Fall{"b", 1.5, -2}}) {
         const auto k = standorte::Lese(pfad_, f.name);
         EXPECT_DOUBLE_EQ(k.Breite, f.breite) << f.name.toStdString();
         EXPECT_DOUBLE_EQ(k.Laenge, f.laenge) << f.name.toStdString();
@@ -74,11 +74,24 @@ TEST_F(StandortDatei, SchreibenMitPunktAlsTrenner) {
     zahltext::SetzeDezimaltrenner(u'.');
     standorte::Schreibe(pfad_, QStringLiteral("X"), {50.53, -14.48});
     EXPECT_EQ(LiesDatei(pfad_), QByteArray("[X]\r\nBreite=50.53\r\nL\xE4nge=-14.48\r\n"));
-    // The same file where the separator is a comma loses the fractions.
+    // The same file where the separator is a comma reads the same.
     zahltext::SetzeDezimaltrenner(u',');
     const auto k = standorte::Lese(pfad_, QStringLiteral("X"));
-    EXPECT_EQ(k.Breite, 0);
-    EXPECT_EQ(k.Laenge, 0);
+    EXPECT_EQ(k.Breite, 50.53);
+    EXPECT_EQ(k.Laenge, -14.48);
+}
+
+// A coordinate with group separators is refused with the file, the site and the key.
+TEST_F(StandortDatei, TausendertrennerWerdenAbgewiesen) {
+    SchreibDatei(pfad_, "[Gruppiert]\r\nBreite=47,99\r\nL\xE4nge=-1.234,5\r\n");
+    try {
+        standorte::Lese(pfad_, QStringLiteral("Gruppiert"));
+        FAIL() << "gelesen";
+    } catch (const zahltext::KonvertierFehler& f) {
+        for (const QString& teil :
+             {pfad_, QStringLiteral("Länge=-1.234,5"), QStringLiteral("[Gruppiert]")})
+            EXPECT_TRUE(f.meldung().contains(teil)) << f.meldung().toStdString();
+    }
 }
 
 // A write interrupted at the first or at a later replacement of the file leaves the site as

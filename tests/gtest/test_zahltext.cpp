@@ -199,6 +199,61 @@ INSTANTIATE_TEST_SUITE_P(
         GleitkommaFall{"-1E400", ',', std::nullopt}, GleitkommaFall{"0x10", ',', std::nullopt},
         GleitkommaFall{"2,5x", ',', std::nullopt}, GleitkommaFall{"\t2,5", ',', std::nullopt}));
 
+// A decimal number in a file: written under any locale, so read with either separator
+// whichever the user has; the typed number above stays with the user's. Group separators are
+// refused, and what is no number under either separator stays no number.
+struct DateizahlFall {
+    const char* text;
+    char trenner;
+    Dateizahl ergebnis;
+    double wert = 12345; // untouched unless read
+};
+
+class DateizahlTest : public testing::TestWithParam<DateizahlFall> {};
+
+TEST_P(DateizahlTest, MitJedemTrenner) {
+    const DateizahlFall& f = GetParam();
+    MitTrenner trenner(QLatin1Char(f.trenner));
+    double wert = 12345;
+    EXPECT_EQ(LeseDateizahl(QString::fromUtf8(f.text), wert), f.ergebnis)
+        << '"' << f.text << "\" unter '" << f.trenner << '\'';
+    EXPECT_EQ(wert, f.wert) << '"' << f.text << "\" unter '" << f.trenner << '\'';
+}
+
+constexpr auto Zahl = Dateizahl::Zahl;
+constexpr auto Keine = Dateizahl::KeineZahl;
+constexpr auto Gruppiert = Dateizahl::Gruppiert;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, DateizahlTest,
+    testing::Values(
+        // As each separator's writer writes them (15 significant digits, the exponent form).
+        DateizahlFall{"47,99", ',', Zahl, 47.99}, DateizahlFall{"47.99", ',', Zahl, 47.99},
+        DateizahlFall{"47,99", '.', Zahl, 47.99}, DateizahlFall{"47.99", '.', Zahl, 47.99},
+        DateizahlFall{"-7.85", ',', Zahl, -7.85}, DateizahlFall{"-7,85", '.', Zahl, -7.85},
+        DateizahlFall{"2.236", ',', Zahl, 2.236}, DateizahlFall{"2,236", '.', Zahl, 2.236},
+        DateizahlFall{"-151.209295531985", ',', Zahl, -151.209295531985},
+        DateizahlFall{"-151,209295531985", '.', Zahl, -151.209295531985},
+        DateizahlFall{"1.23456789012345E-7", ',', Zahl, 1.23456789012345e-7},
+        DateizahlFall{"1,23456789012345E-7", '.', Zahl, 1.23456789012345e-7},
+        DateizahlFall{"5E1", ',', Zahl, 50}, DateizahlFall{"-13", '.', Zahl, -13},
+        DateizahlFall{" 2.5 ", ',', Zahl, 2.5}, DateizahlFall{".5", ',', Zahl, 0.5},
+        DateizahlFall{"5,", '.', Zahl, 5},
+        // A separator that is neither: the files hold a point or a comma.
+        DateizahlFall{"2.5", '/', Zahl, 2.5}, DateizahlFall{"2,5", '/', Zahl, 2.5},
+        // Group separators, or both separators: refused under every separator.
+        DateizahlFall{"1.234,5", ',', Gruppiert}, DateizahlFall{"1.234,5", '.', Gruppiert},
+        DateizahlFall{"1,234.5", ',', Gruppiert}, DateizahlFall{"1,234.5", '.', Gruppiert},
+        DateizahlFall{"1.234.567", ',', Gruppiert}, DateizahlFall{"1.234.567", '.', Gruppiert},
+        DateizahlFall{"-1,234,567", ',', Gruppiert}, DateizahlFall{"-1,234,567", '.', Gruppiert},
+        DateizahlFall{"1.234,5E3", '.', Gruppiert}, DateizahlFall{" 1.234,5 ", ',', Gruppiert},
+        // No number with either separator, nor without its separators: the reader's default.
+        DateizahlFall{"", ',', Keine}, DateizahlFall{"abc", '.', Keine},
+        DateizahlFall{"2,5 m", '.', Keine}, DateizahlFall{"1 000", ',', Keine},
+        DateizahlFall{"0x10", ',', Keine}, DateizahlFall{",", '.', Keine},
+        DateizahlFall{".,", '.', Keine}, DateizahlFall{"1E400", '.', Keine},
+        DateizahlFall{"1.2.x", ',', Keine}));
+
 // A decimal text times a power of ten, on its digits: binary floating point made "8,45"
 // times 100 into 844 and "1,15" into 114.
 struct SkaliertFall {

@@ -281,7 +281,8 @@ private slots:
     }
 
     // Speed and group reach the parametrization window through its interface: 2,236 shows
-    // as "2236", -1 as 2^32 - 1000; a group of 300 keeps its low 8 bits.
+    // as "2236" (also when written under a point), -1 as 2^32 - 1000; a group of 300 keeps
+    // its low 8 bits.
     void oeffnenGeschwindigkeitUndGruppe_data() {
         QTest::addColumn<QByteArray>("speed");
         QTest::addColumn<QByteArray>("gruppe");
@@ -291,7 +292,7 @@ private slots:
         QTest::newRow("2,236") << QByteArray("2,236") << QByteArray("5") << 2.236 << "2236" << 5;
         QTest::newRow("-1") << QByteArray("-1") << QByteArray("300") << -1.0 << "4294966296" << 44;
         QTest::newRow("Punkt unter Komma")
-            << QByteArray("2.236") << QByteArray("0x1F") << 0.0 << "0" << 31;
+            << QByteArray("2.236") << QByteArray("0x1F") << 2.236 << "2236" << 31;
     }
     void oeffnenGeschwindigkeitUndGruppe() {
         QFETCH(QByteArray, speed);
