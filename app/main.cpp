@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(produkt::Titel());
+    QApplication::setDesktopFileName(QString::fromLatin1(HW_PAKET_ID)); // its entry (paket/)
     // German, or English for an English locale; the toolkit's own texts follow.
     sprache::Installiere(app);
 

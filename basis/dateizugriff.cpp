@@ -255,7 +255,9 @@ std::optional<QByteArray> Lies(const QString& pfad) {
     return LiesOffen(fd.fd());
 }
 
-bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArray&)>& aendern) {
+bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArray&)>& aendern,
+             bool* belegt) {
+    if (belegt) *belegt = false;
     const QString ziel = pfad.isEmpty() ? QString() : Ziel(pfad);
     const QFileInfo info(ziel);
     if (ziel.isEmpty() || info.fileName().isEmpty()) return false;
@@ -264,7 +266,10 @@ bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArra
     const QByteArray name = Lokal(info.fileName());
 
     const Sperre sperre(ordner);
-    if (sperre.belegt()) return false;
+    if (sperre.belegt()) {
+        if (belegt) *belegt = true;
+        return false;
+    }
     if (sperre.gesperrt()) RaeumeAuf(sperre.fd(), name);
     struct stat st {};
     const bool vorhanden = ::stat(zielLokal.constData(), &st) == 0;

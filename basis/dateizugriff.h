@@ -35,9 +35,11 @@ std::optional<QByteArray> Lies(const QString& pfad);
 
 // Replaces the file with aendern(old bytes); a missing file counts as empty and is created.
 // Returns false when the file was not replaced: its path cannot be written, it exists and
-// cannot be read, or the new bytes did not all reach the disk. Exceptions from aendern
-// leave the file as it is and pass on.
-bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArray&)>& aendern);
+// cannot be read, the new bytes did not all reach the disk, or another program held the
+// folder's lock for all of Sperrfrist (then *belegt is set, else cleared). Exceptions from
+// aendern leave the file as it is and pass on.
+bool Ersetze(const QString& pfad, const std::function<QByteArray(const QByteArray&)>& aendern,
+             bool* belegt = nullptr);
 
 // Writes a copy of quelle to ziel when ziel does not exist yet (under the same lock and with
 // the same checks as Ersetze). Returns whether a copy was made.

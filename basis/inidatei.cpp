@@ -600,9 +600,10 @@ void IniDatei::SchreibeTexte(const QString& abschnitt,
     inhalt_.reset();
     anfaenge_.clear();
     vorausGelesen_.clear();
+    bool belegt = false;
     const bool ersetzt = dateizugriff::Ersetze(
-        pfad_, [&](const QByteArray& alt) { return MitEintraegen(alt, bereich, zeilen); });
-    if (!ersetzt) throw SchreibFehler(pfad_);
+        pfad_, [&](const QByteArray& alt) { return MitEintraegen(alt, bereich, zeilen); }, &belegt);
+    if (!ersetzt) throw SchreibFehler(pfad_, belegt);
 }
 
 void IniDatei::SchreibeGanzzahl(const QString& abschnitt, const QString& schluessel, int wert) {

@@ -38,12 +38,32 @@ QTranslator* Installiere(QCoreApplication& app, bool toolkit) {
     return t;
 }
 
+QString Fuelle(const QString& format, const QStringList& argumente) {
+    QString t;
+    t.reserve(format.size());
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        qsizetype ende = i + 1;
+        int n = 0;
+        // Up to two digits, as QString::arg reads them.
+        while (c == u'%' && ende < format.size() && ende < i + 3 && format.at(ende).isDigit())
+            n = 10 * n + format.at(ende++).digitValue();
+        if (ende > i + 1 && n >= 1 && n <= argumente.size()) {
+            t += argumente.at(n - 1);
+            i = ende - 1;
+        } else {
+            t += c;
+        }
+    }
+    return t;
+}
+
 std::string Text(const char* kontext, const char* format,
                  std::initializer_list<std::string_view> argumente) {
-    QString t = QCoreApplication::translate(kontext, format);
+    QStringList texte;
     for (const std::string_view a : argumente)
-        t = t.arg(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())));
-    return t.toStdString();
+        texte << QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
+    return Fuelle(QCoreApplication::translate(kontext, format), texte).toStdString();
 }
 
 } // namespace sprache

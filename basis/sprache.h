@@ -3,6 +3,7 @@
 // in the code are German; an English user gets them through the translation built from
 // uebersetzung/heliowendler_en.ts. Nothing stored depends on the language: only what is shown.
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -26,8 +27,13 @@ bool Englisch(const QString& language, const QString& lcAll, const QString& lcMe
 // none was loaded.
 QTranslator* Installiere(QCoreApplication& app, bool toolkit = true);
 
+// The format with each placeholder %1 ... %99 replaced by that argument, in one pass: a
+// placeholder inside an argument (a user's "%2") stays as it is. A placeholder without an
+// argument stays too.
+QString Fuelle(const QString& format, const QStringList& argumente);
+
 // For code that speaks std::string: the format translated in kontext, with %1, %2, ... filled
-// by the arguments in order (German where no translation is installed).
+// by the arguments (Fuelle; German where no translation is installed).
 std::string Text(const char* kontext, const char* format,
                  std::initializer_list<std::string_view> argumente = {});
 

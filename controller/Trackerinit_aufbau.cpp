@@ -2,6 +2,7 @@
 // values and places, the timers, and the connection of every event to its handler.
 #include "controller/Trackerinit.h"
 
+#include "basis/zahltext.h"
 #include "widgets/Led1.h"
 #include "widgets/platzieren.h"
 #include "widgets/schriften.h"
@@ -86,8 +87,9 @@ void TFormTrackerInit::BaueOberflaeche() {
     QFont fett = normal;
     fett.setBold(true);
 
-    auto* param =
-        Gruppenkasten(this, "GroupBoxParam", QT_TRANSLATE_NOOP("TFormTrackerInit", "Trackerinitialisierung"), {8, 8, 272, 352}, Silber);
+    auto* param = Gruppenkasten(this, "GroupBoxParam",
+                                QT_TRANSLATE_NOOP("TFormTrackerInit", "Trackerinitialisierung"),
+                                {8, 8, 272, 352}, Silber);
     auto* zeit = Gruppenkasten(this, "GroupBoxTime",
                                QT_TRANSLATE_NOOP("TFormTrackerInit", "Nur UTC Zeit eingeben!"),
                                {296, 4, 273, 177}, Silber);
@@ -305,8 +307,8 @@ void TFormTrackerInit::BaueOberflaeche() {
     LabelZeit =
         Platziere(new QLabel(QStringLiteral("00:00:00"), service), "LabelZeit", 64, 92, 90, 14);
     Beschriftung(tr("Speed"), service, 8, 110);
-    LabelSpeed =
-        Platziere(new QLabel(QStringLiteral("0,000 °/s"), service), "LabelSpeed", 64, 110, 92, 14);
+    LabelSpeed = Platziere(new QLabel(zahltext::Fest(0, 3) + QStringLiteral(" °/s"), service),
+                           "LabelSpeed", 64, 110, 92, 14);
     ButtonGetWinkelSpeed = Knopf(
         service, "ButtonGetWinkelSpeed", QT_TRANSLATE_NOOP("TFormTrackerInit", "m&esse Speed"),
         {160, 88, 112, 34},

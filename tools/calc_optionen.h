@@ -3,10 +3,12 @@
 // Numbers always take a point as decimal separator, whatever the locale; "--opt=wert" and
 // "--opt wert" are both accepted, so "--lam -14.48" reads the negative value.
 #include "geometry/rechenlauf.h"
+#include "geometry/variationsgroessen.h"
 
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -24,14 +26,22 @@ inline std::string (*Uebersetze)(const char* text) = [](const char* text) {
     return std::string(text);
 };
 
-// The translated format with %1, %2, ... replaced by the arguments in order.
+// The translated format with each placeholder %1 ... %99 replaced by that argument, in one
+// pass: a placeholder inside an argument (a value the user typed) stays as it is.
 inline std::string Text(const char* format,
                         std::initializer_list<std::string_view> argumente = {}) {
-    std::string t = Uebersetze(format);
-    int n = 1;
-    for (const std::string_view a : argumente) {
-        const std::string platz = "%" + std::to_string(n++);
-        if (const auto i = t.find(platz); i != std::string::npos) t.replace(i, platz.size(), a);
+    const std::string f = Uebersetze(format);
+    std::string t;
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        std::size_t ende = i + 1, n = 0;
+        while (f[i] == '%' && ende < f.size() && ende < i + 3 && f[ende] >= '0' && f[ende] <= '9')
+            n = 10 * n + static_cast<std::size_t>(f[ende++] - '0');
+        if (ende > i + 1 && n >= 1 && n <= argumente.size()) {
+            t += argumente.begin()[n - 1];
+            i = ende - 1;
+        } else {
+            t += f[i];
+        }
     }
     return t;
 }
@@ -47,30 +57,44 @@ struct Optionen {
     double von = 0, bis = 0, weite = 0;
 };
 
+// The names --variiere takes, from the table of the sweepable inputs.
+inline std::string Variationsnamen() {
+    std::string namen;
+    for (const variation::Groesse& g : variation::Groessen)
+        namen += (namen.empty() ? "" : ", ") + std::string(g.name);
+    return namen;
+}
+
 inline std::string Hilfetext() {
-    return Text(QT_TRANSLATE_NOOP(
-        "heliowendler-calc",
-        "Aufruf: heliowendler-calc [Optionen]\n"
-        "Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\n"
-        "Zahlen immer mit Punkt; --opt=wert oder --opt wert.\n"
-        "  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n"
-        "  --stunde X --minute N           UTC (11, 0)\n"
-        "  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)\n"
-        "  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n"
-        "  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n"
-        "  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n"
-        "  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n"
-        "  --ost                           Backtrack immer nach Osten\n"
-        "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
-        "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
-        "  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n"
-        "                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n"
-        "                                  ohne Backtracking; danach die Extreme (Name=Wert)\n"
-        "  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n"
-        "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,\n"
-        "                                  modulaerr, modulnerr, endlagestarterr) als CSV\n"
-        "  --help                          diese Hilfe\n"
-        "Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n"));
+    return Text(
+        QT_TRANSLATE_NOOP(
+            "heliowendler-calc",
+            "Aufruf: heliowendler-calc [Optionen]\n"
+            "Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\n"
+            "Zahlen immer mit Punkt; --opt=wert oder --opt wert.\n"
+            "  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n"
+            "  --stunde X --minute N           UTC (11, 0)\n"
+            "  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis\n"
+            "                                  180) in Grad (50.53, -14.48)\n"
+            "  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n"
+            "  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n"
+            "  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n"
+            "  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n"
+            "  --ost                           Backtrack immer nach Osten\n"
+            "  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n"
+            "  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n"
+            "  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als "
+            "CSV\n"
+            "                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n"
+            "                                  ohne Backtracking; danach die Extreme (Name=Wert)\n"
+            "  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis "
+            "60)\n"
+            "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV\n"
+            "                                  (hoechstens 1001 Werte); NAME einer von\n"
+            "                                  %1\n"
+            "  --help                          diese Hilfe\n"
+            "Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n"),
+        {Variationsnamen()});
 }
 
 namespace detail {
@@ -106,7 +130,6 @@ enum class Art { Ganzzahl, Zahl, GanzeZahl, Schalter, Text };
 
 // "NAME:VON:BIS:SCHRITT" of --variiere.
 inline bool LeseVariation(std::string_view text, Optionen& o) {
-    using E = RechenlaufEingabe;
     std::string_view teile[4];
     for (int i = 0; i < 4; ++i) {
         const auto doppel = text.find(':');
@@ -114,19 +137,10 @@ inline bool LeseVariation(std::string_view text, Optionen& o) {
         teile[i] = text.substr(0, doppel);
         if (i < 3) text.remove_prefix(doppel + 1);
     }
-    const struct {
-        const char* name;
-        double E::*feld;
-    } namen[] = {{"modulherr", &E::ModulHErr},
-                 {"modulaerr", &E::ModulAErr},
-                 {"modulnerr", &E::ModulNErr},
-                 {"endlagestarterr", &E::EndlageStartErr}};
-    o.variiert = nullptr;
-    for (const auto& n : namen)
-        if (teile[0] == n.name) o.variiert = n.feld;
+    const variation::Groesse* g = variation::Finde(teile[0]);
+    o.variiert = g ? g->feld : nullptr;
     return o.variiert && LeseZahl(teile[1], o.von) && LeseZahl(teile[2], o.bis) &&
-           LeseZahl(teile[3], o.weite) && o.von <= o.bis && o.weite > 0 &&
-           (o.bis - o.von) / o.weite <= 1000;
+           LeseZahl(teile[3], o.weite) && variation::Bildbar(o.von, o.bis, o.weite);
 }
 
 } // namespace detail
@@ -141,6 +155,9 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         Art art;
         int E::*ganz;
         double E::*zahl;
+        // The range of a coordinate, as the main window's edits hold it.
+        double kleinster = -std::numeric_limits<double>::infinity();
+        double groesster = std::numeric_limits<double>::infinity();
     };
     static const Def defs[] = {
         {"jahr", Art::Ganzzahl, &E::Jahr, nullptr},
@@ -148,8 +165,8 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         {"tag", Art::Ganzzahl, &E::Tag, nullptr},
         {"stunde", Art::Zahl, nullptr, &E::Stunde},
         {"minute", Art::Ganzzahl, &E::Minute, nullptr},
-        {"phi", Art::Zahl, nullptr, &E::Phi},
-        {"lam", Art::Zahl, nullptr, &E::Lam},
+        {"phi", Art::Zahl, nullptr, &E::Phi, -90, 90},
+        {"lam", Art::Zahl, nullptr, &E::Lam, -180, 180},
         {"modull", Art::GanzeZahl, nullptr, &E::ModulL},
         {"modulh", Art::GanzeZahl, nullptr, &E::ModulH},
         {"modula", Art::GanzeZahl, nullptr, &E::ModulA},
@@ -251,20 +268,31 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
                 return false;
             }
             break;
-        case Art::Zahl:
-            if (!detail::LeseZahl(wert, o.eingabe.*(def->zahl))) {
+        case Art::Zahl: {
+            double v = 0;
+            if (!detail::LeseZahl(wert, v)) {
                 fehler = falsch(QT_TRANSLATE_NOOP(
                     "heliowendler-calc", "'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)"));
                 return false;
             }
+            if (v < def->kleinster || v > def->groesster) {
+                fehler = Text(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                                "'%1' liegt fuer %2 nicht zwischen %3 und %4"),
+                              {wert, opt, std::to_string(static_cast<int>(def->kleinster)),
+                               std::to_string(static_cast<int>(def->groesster))});
+                return false;
+            }
+            o.eingabe.*(def->zahl) = v;
             break;
+        }
         case Art::Text:
             if (!detail::LeseVariation(wert, o)) {
-                fehler = falsch(QT_TRANSLATE_NOOP(
-                    "heliowendler-calc",
-                    "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, "
-                    "modulnerr oder endlagestarterr; VON <= BIS, SCHRITT > 0, hoechstens 1000 "
-                    "Werte)"));
+                fehler = Text(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                                "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME "
+                                                "einer von %3; VON <= BIS, SCHRITT > 0 und gross "
+                                                "genug, den Wert zu aendern, hoechstens 1001 "
+                                                "Werte)"),
+                              {wert, opt, Variationsnamen()});
                 return false;
             }
             break;

@@ -2,6 +2,7 @@
 // Name=value lines, or a CSV table over one UTC day. Numbers are printed in the C locale's
 // format, so they always carry a point.
 #include "basis/sprache.h"
+#include "geometry/jahrescsv.h"
 #include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
 #include "tools/calc_optionen.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,53 +53,33 @@ void DruckeTabelle(const RechenlaufEingabe& e, int schritt) {
     }
 }
 
-void DruckeSumme(const jahresstudie::Summe& s) {
-    std::printf(",%.6f,%.6f,%.6f,%.4f", s.strahlung, s.VerlustProzent(), s.Unverschattet(),
-                s.teilverschattet);
-}
-
 // The month table and the year, three ways side by side; then the year's extremes.
 void DruckeJahresstudie(const RechenlaufEingabe& e, int schritt) {
-    const jahresstudie::Ergebnis r = jahresstudie::Rechne(e, schritt);
-    std::printf("Monat");
-    for (const char* art : {"Mit", "OhneFehler", "OhneBacktracking"})
-        std::printf(",%sStrahlung_kWh_m2,%sVerlust_Prozent,%sUnverschattet_kWh_m2,"
-                    "%sTeilverschattet_h",
-                    art, art, art, art);
-    std::printf("\n");
-    const auto zeile = [](const char* name, const jahresstudie::Drei& d) {
-        std::printf("%s", name);
-        DruckeSumme(d.mitBacktracking);
-        DruckeSumme(d.ohneFehler);
-        DruckeSumme(d.ohneBacktracking);
-        std::printf("\n");
-    };
-    for (int m = 0; m < 12; ++m)
-        zeile(std::to_string(m + 1).c_str(), r.monate[static_cast<std::size_t>(m)]);
-    zeile("Jahr", r.jahr);
-    const auto extrem = [&](const char* name, const jahresstudie::Extrem& x) {
-        const int minuten = static_cast<int>(std::lround(x.stunden * 60));
-        std::printf("%s=%.6f\n%sDatum=%04d-%02d-%02dT%02d:%02d\n", name, x.position, name, e.Jahr,
-                    x.monat, x.tag, minuten / 60, minuten % 60);
-    };
-    std::printf("\n");
-    extrem("GroesstePosition", r.groesste);
-    extrem("KleinstePosition", r.kleinste);
-    std::printf("AWestMax=%.6f\nAOstMax=%.6f\nWegImJahr=%.3f\n", r.stop.West, r.stop.Ost, r.weg);
+    std::fputs(jahrescsv::Jahresstudie(jahresstudie::Rechne(e, schritt), e.Jahr).c_str(), stdout);
 }
 
 // The yearly study for each value of one error input, on every core: the loss with
-// backtracking, the beam on the unshaded part and the partly shaded hours.
-void DruckeVariation(const calc::Optionen& o) {
-    const std::vector<double> werte = jahresstudie::Werte(o.von, o.bis, o.weite);
-    const std::vector<jahresstudie::Summe> ergebnis =
-        jahresstudie::Variiere(o.eingabe, o.variiert, werte, o.schritt);
-    std::printf("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,Teilverschattet_h\n");
-    for (std::size_t i = 0; i < werte.size(); ++i) {
-        std::printf("%.6g", werte[i]);
-        DruckeSumme(ergebnis[i]);
-        std::printf("\n");
+// backtracking, the beam on the unshaded part and the partly shaded hours. Values that cannot
+// be formed are refused before anything runs (exit 2).
+bool DruckeVariation(const calc::Optionen& o) {
+    std::vector<double> werte;
+    try {
+        werte = jahresstudie::Werte(o.von, o.bis, o.weite);
+    } catch (const std::invalid_argument&) {
     }
+    if (werte.empty()) {
+        std::fprintf(stderr, "heliowendler-calc: %s\n",
+                     calc::Text(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                                  "die Werte von --variiere lassen sich nicht "
+                                                  "bilden: hoechstens 1001, jeder Schritt muss "
+                                                  "den Wert aendern"))
+                         .c_str());
+        return false;
+    }
+    const std::vector<jahresstudie::Summe> summen =
+        jahresstudie::Variiere(o.eingabe, o.variiert, werte, o.schritt);
+    std::fputs(jahrescsv::Variation(werte, summen).c_str(), stdout);
+    return true;
 }
 
 } // namespace
@@ -127,9 +109,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        if (o.variiert)
-            DruckeVariation(o);
-        else if (o.jahresstudie)
+        if (o.variiert) {
+            if (!DruckeVariation(o)) return 2;
+        } else if (o.jahresstudie)
             DruckeJahresstudie(o.eingabe, o.schritt);
         else if (o.tabelleMinuten > 0)
             DruckeTabelle(o.eingabe, o.tabelleMinuten);

@@ -2,9 +2,10 @@
 # Tests the Debian package made from the normal build tree: unpacked into a scratch root
 # (dpkg -x; installed with dpkg -i only when running as root and HW_WEGWERFMASCHINE=1 says the
 # machine may be changed), each program answers --help, the manual pages document every option
-# --help names and render, the application started twice on an offscreen display seeds and then
-# writes its settings in the config folder and nothing under usr/, and lintian,
-# desktop-file-validate and appstreamcli find no error or warning.
+# --help names and render, in UTF-8 encoded once, the application started twice on an
+# offscreen display seeds and then writes its settings in the config folder and nothing under
+# usr/, the desktop entry is the one the application names, and lintian, desktop-file-validate
+# and appstreamcli find no error or warning.
 # Usage: tools/pakettest.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +35,11 @@ for p in heliowendler heliowendler-calc heliowendler-service trackersim; do
         falsch "man -l $seite"
     [ -s "$tmp/$p.warnungen" ] && falsch "man -l $seite: $(cat "$tmp/$p.warnungen")"
     head -n 3 "$tmp/$p.seite"
+    # UTF-8 encoded twice ("Ã¼" for "ü", "Â°" for "°") anywhere in the page or its source.
+    for text in "$tmp/$p.seite" <(zcat "$seite"); do
+        doppelt=$(LC_ALL=C grep -naP '\xC3[\x82\x83]\xC2[\x80-\xBF]' "$text" || true)
+        [ -z "$doppelt" ] || falsch "$p: doppelt kodiertes UTF-8 in der Handbuchseite: $doppelt"
+    done
     # Every option of --help stands in the page (help2man breaks no option apart).
     for option in $(grep -o -- '--[a-z][a-z-]*' "$tmp/$p.hilfe" | sort -u); do
         grep -q -- "$option" "$tmp/$p.seite" || falsch "$p: $option fehlt in der Handbuchseite"
@@ -58,6 +64,17 @@ grep -q '^Width=' "$ini" && grep -q '^Sender1=3' "$ini" ||
 bestand >"$tmp/nachher"
 cmp -s "$tmp/vorher" "$tmp/nachher" ||
     falsch "die Anwendung hat unter usr/ geschrieben: $(diff "$tmp/vorher" "$tmp/nachher")"
+
+# The desktop entry and the running window belong together: the program names the entry (its
+# file name, the Wayland app id) and its window's X11 class is the entry's StartupWMClass.
+eintrag=$(ls "$usr"/share/applications/*.desktop)
+grep -qaF "$(basename "$eintrag" .desktop)" "$usr/bin/heliowendler" ||
+    falsch "heliowendler nennt seinen Desktop-Eintrag $(basename "$eintrag") nicht"
+klasse=$(sed -n 's/^StartupWMClass=//p' "$eintrag")
+[ -n "$klasse" ] && HOME=$tmp/home XDG_CONFIG_HOME=$tmp/konfig HELIOWENDLER_SCREENSHOT=$tmp/bild.png \
+    xvfb-run -a sh -c '"$1" >/dev/null 2>&1 & timeout 30 xdotool search --sync --class "^$2\$" >/dev/null;
+        e=$?; wait; exit $e' fenster "$usr/bin/heliowendler" "$klasse" ||
+    falsch "kein Fenster der Klasse \"$klasse\" (StartupWMClass in $eintrag)"
 
 lintian --fail-on error,warning "$paket" || falsch "lintian"
 desktop-file-validate "$usr"/share/applications/*.desktop || falsch "desktop-file-validate"

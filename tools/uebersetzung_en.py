@@ -18,7 +18,7 @@ EN = {
     "UTC Zeit (GMT Winter in Deutschland)": "UTC time (GMT, winter time in Germany)",
     "Trackerdaten für Simulation": "Tracker data for the simulation",
     "Positionen": "Sites", "Simulation": "Simulation", "möglicher": "of possible",
-    "Fehler": "errors", "mit Differenz": "with difference", "zur Realität": "to reality",
+    "Fehler": "installation errors", "mit Differenz": "with difference", "zur Realität": "to reality",
     "Fehler ": "Error ", "Backtrack immer nach Osten": "Always backtrack to the east",
     "Anschläge verwenden": "Use the stops", "Berechnen": "Calculate", "Start SIM": "Start SIM",
     "Stop SIM": "Stop SIM", "max.STOP Ost=": "max. STOP east=", "max. STOP West=": "max. STOP west=",
@@ -33,11 +33,11 @@ EN = {
     "Geographische Breite der Trackerposition": "Geographic latitude of the tracker's site",
     "Geographische Länge der Trackerposition. Östliche Länge muß negativ eingegeben werden!":
         "Geographic longitude of the tracker's site. East longitudes must be entered as negative!",
-    "Modulhöhe in cm": "Module height in cm", "Modubreite in cm": "Module width in cm",
+    "Modulhöhe in cm": "Module height in cm", "Modubreite in cm": "Row width in cm",
     "Höhe des Moduls im senkrechtem Zustand": "Height of the module standing upright",
     "Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.":
-        "Width of the module. For several modules side by side, enter their whole width.",
-    "Lichter Modulabstand in cm": "Clear module gap in cm",
+        "Width of the whole row: for several modules side by side, their total width.",
+    "Lichter Modulabstand in cm": "Clear row spacing in cm",
     "Abstand der geneigten Modulreihen incl. einer Modulstärke.":
         "Distance between the tilted module rows, including one module's thickness.",
     "Modulneigung in °": "Module tilt in °",
@@ -55,7 +55,7 @@ EN = {
     "aktuelle Trackerposition zu diesem Zeitpunkt": "tracker position at this time",
     # Dimensions and about
     "Legende": "Legend", "A= Modulhöhe": "A= module height", "B=Neigung": "B=tilt",
-    "C=lichter Modulabstand": "C=clear module gap",
+    "C=lichter Modulabstand": "C=clear row spacing",
     "Programm Info": "About", "© Die Entwickler von ": "© The developers of ",
     "Quelltext: im Projektarchiv": "Source code: in the project repository",
     "Lizenz: siehe Lizenzdatei im Projektarchiv": "Licence: see the licence file in the project repository",
@@ -228,9 +228,9 @@ EN = {
     "Jan": "Jan", "Feb": "Feb", "Mär": "Mar", "Apr": "Apr", "Mai": "May", "Jun": "Jun",
     "Jul": "Jul", "Aug": "Aug", "Sep": "Sep", "Okt": "Oct", "Nov": "Nov", "Dez": "Dec",
     "Fehler Anschlag Ost in °": "East stop error in °", "Fehler Modulhöhe in cm": "Module height error in cm",
-    "Fehler Modulabstand in cm": "Module gap error in cm", "Fehler Modulneigung in °": "Module tilt error in °",
+    "Fehler Modulabstand in cm": "Row spacing error in cm", "Fehler Modulneigung in °": "Module tilt error in °",
     "Jahresverschattung": "Yearly shading", " min": " min", "&Rechnen": "&Compute",
-    "A&bbrechen": "C&ancel", "mit BT": "with BT", "ohne Fehler": "no errors", "ohne BT": "no BT",
+    "A&bbrechen": "C&ancel", "mit BT": "with BT", "ohne Fehler": "no\ninstallation\nerrors", "ohne BT": "no BT",
     "\nkWh/m²": "\nkWh/m²", "\nVerlust %": "\nloss %", "\nunversch.": "\nunshaded", "\nteilv. h": "\npart. h",
     "Verlust durch Verschattung je Monat in %": "Loss to shading per month in %",
     "&Variieren": "&Vary", "Wert": "Value", "Verlust %": "Loss %", "unversch.\nkWh/m²": "unshaded\nkWh/m²",
@@ -238,8 +238,25 @@ EN = {
     "S&chritt:": "Ste&p:", "&Größe:": "&Input:", "vo&n": "fro&m", "b&is": "&to", "Schri&tt": "st&ep",
     "&Monate": "M&onths", "&Empfindlichkeit": "Se&nsitivity",
     "Jahresverschattung speichern": "Save the yearly shading",
-    "Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte":
-        "From, to and step: from <= to, step > 0, at most 1000 values",
+    "Von, bis und Schritt: von <= bis, Schritt > 0 und groß genug, den Wert zu ändern, höchstens 1001 Werte":
+        "From, to and step: from <= to, a step > 0 and large enough to change the value, at most 1001 values",
+    "Strahlung\nkWh/m²": "Beam\nkWh/m²", "Verlust\n%": "Loss\n%", "unversch.\nkWh/m²": "Unshaded\nkWh/m²",
+    "teilv.\nh": "Part. shaded\nh", "Wert\n%1": "Value\n%1", "&Diagramme": "C&harts", "Stunden": "Hours",
+    "Strahlung auf dem Modul in kWh/m²": "Beam on the module in kWh/m²",
+    "Anteil der Strahlung, den der Schatten der Nachbarreihe nimmt, in %":
+        "Share of the beam that the neighbouring row's shadow takes, in %",
+    "Strahlung auf dem unverschatteten Teil des Moduls in kWh/m²": "Beam on the unshaded part of the module in kWh/m²",
+    "Stunden, in denen das Modul teilweise verschattet ist": "Hours in which the module is partly shaded",
+    "mit Backtracking, mit den Aufstellfehlern": "with backtracking, with the installation errors",
+    "mit Backtracking, ohne Aufstellfehler": "with backtracking, without installation errors",
+    "ohne Backtracking, mit den Aufstellfehlern": "without backtracking, with the installation errors",
+    "ohne Aufstellfehler": "without installation errors",
+    "BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Verlust: Anteil der Strahlung auf dem verschatteten Teil. Unversch.: Strahlung auf dem unverschatteten Teil. Teilv.: Stunden mit teilverschattetem Modul.":
+        "BT: backtracking. No installation errors: the same rows without the installation errors. Loss: share of the beam on the shaded part. Unshaded: beam on the unshaded part. Part. shaded: hours with a partly shaded module.",
+    "Verlust durch Verschattung je Monat in % (logarithmisch)": "Loss to shading per month in % (logarithmic)",
+    "Teilverschattete Stunden je Monat": "Partly shaded hours per month",
+    "In %1 kann nicht geschrieben werden: ein anderes Programm hält den Ordner belegt":
+        "%1 cannot be written: another program holds its folder",
     "mit Backtracking": "with backtracking", "ohne Backtracking": "without backtracking",
     "Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im Jahr %7°":
         "Tracker position in the year: largest %1° (%2 UTC), smallest %3° (%4 UTC); from the solstice days: max. STOP west %5°, max. STOP east %6°; travel in the year %7°",
@@ -302,11 +319,14 @@ EN = {
     "'%1' ist fuer %2 keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)":
         "'%1' is not a whole number for %2 (the searches read the geometry as whole numbers)",
     "'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)": "'%1' is not a number for %2 (use a decimal point)",
-    "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, modulnerr oder endlagestarterr; VON <= BIS, SCHRITT > 0, hoechstens 1000 Werte)":
-        "'%1' is not NAME:FROM:TO:STEP for %2 (NAME modulherr, modulaerr, modulnerr or endlagestarterr; FROM <= TO, STEP > 0, at most 1000 values)",
+    "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME einer von %3; VON <= BIS, SCHRITT > 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)":
+        "'%1' is not NAME:FROM:TO:STEP for %2 (NAME one of %3; FROM <= TO, STEP > 0 and large enough to change the value, at most 1001 values)",
+    "'%1' liegt fuer %2 nicht zwischen %3 und %4": "'%1' is not between %3 and %4 for %2",
+    "die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern":
+        "the values of --variiere cannot be formed: at most 1001, each step must change the value",
     "(--help zeigt die Optionen)": "(--help shows the options)",
-    "Aufruf: heliowendler-calc [Optionen]\nBerechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\nZahlen immer mit Punkt; --opt=wert oder --opt wert.\n  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n  --stunde X --minute N           UTC (11, 0)\n  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)\n  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n  --ost                           Backtrack immer nach Osten\n  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n                                  ohne Backtracking; danach die Extreme (Name=Wert)\n  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,\n                                  modulaerr, modulnerr, endlagestarterr) als CSV\n  --help                          diese Hilfe\nEnde: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n":
-        "Usage: heliowendler-calc [options]\nCalculates the sun position, backtracking and shading as the main window does.\nNumbers always with a point; --opt=value or --opt value.\n  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)\n  --stunde X --minute N           UTC: hour, minute (11, 0)\n  --phi X --lam X                 latitude, longitude east negative (50.53, -14.48)\n  --modull N --modulh N           module width, module height in cm (1500, 160)\n  --modula N --moduln N           clear gap in cm, tilt in degrees (150, 30)\n  --modulherr X --modulaerr X --modulnerr X   errors (0)\n  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)\n  --ost                           always backtrack to the east\n  --wendestunde N                 solar noon hour of the previous calculation (12)\n  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes\n  --jahresstudie                  beam and shading of the year --jahr as CSV per\n                                  month and year: with backtracking, without errors,\n                                  without backtracking; then the extremes (Name=value)\n  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)\n  --variiere NAME:VON:BIS:SCHRITT year study per value of one error (modulherr,\n                                  modulaerr, modulnerr, endlagestarterr) as CSV\n  --help                          this help\nExit: 0 calculated, 2 wrong call or the calculation failed.\n",
+    "Aufruf: heliowendler-calc [Optionen]\nBerechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.\nZahlen immer mit Punkt; --opt=wert oder --opt wert.\n  --jahr N --monat N --tag N      Datum (2008, 7, 7)\n  --stunde X --minute N           UTC (11, 0)\n  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis\n                                  180) in Grad (50.53, -14.48)\n  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)\n  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)\n  --modulherr X --modulaerr X --modulnerr X   Fehler (0)\n  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)\n  --ost                           Backtrack immer nach Osten\n  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)\n  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten\n  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV\n                                  je Monat und Jahr: mit Backtracking, ohne Fehler,\n                                  ohne Backtracking; danach die Extreme (Name=Wert)\n  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)\n  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV\n                                  (hoechstens 1001 Werte); NAME einer von\n                                  %1\n  --help                          diese Hilfe\nEnde: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n":
+        "Usage: heliowendler-calc [options]\nCalculates the sun position, backtracking and shading as the main window does.\nNumbers always with a point; --opt=value or --opt value.\n  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)\n  --stunde X --minute N           UTC: hour, minute (11, 0)\n  --phi X --lam X                 latitude (-90 to 90), longitude east negative (-180\n                                  to 180) in degrees (50.53, -14.48)\n  --modull N --modulh N           row width, module height in cm (1500, 160)\n  --modula N --moduln N           clear row spacing in cm, tilt in degrees (150, 30)\n  --modulherr X --modulaerr X --modulnerr X   installation errors (0)\n  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)\n  --ost                           always backtrack to the east\n  --wendestunde N                 solar noon hour of the previous calculation (12)\n  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes\n  --jahresstudie                  beam and shading of the year --jahr as CSV per\n                                  month and year: with backtracking, without\n                                  installation errors, without backtracking; then\n                                  the extremes (Name=value)\n  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)\n  --variiere NAME:FROM:TO:STEP    year study per value of one installation error as\n                                  CSV (at most 1001 values); NAME one of\n                                  %1\n  --help                          this help\nExit: 0 calculated, 2 wrong call or the calculation failed.\n",
     # heliowendler
     "Aufruf: heliowendler [Optionen]\nSimuliert Drehtisch-Solartracker eines Standorts und spricht über die serielle\nLeitung mit der Trackersteuerung (Parametrierung, Firmwareupdate).\n  --protokoll F       jedes Byte der seriellen Leitung mit Zeit als Zeile in F\n                      (angehängt; auch --protokoll=F)\n  --help              diese Hilfe\n  --version           die Version\nDazu die Optionen von Qt (etwa -platform, -style, -geometry).\n\nEinstellungen und Standorte: heliowendler.INI und heliowendler.POS neben dem\nProgramm; installiert oder wo der Ordner nicht beschreibbar ist, in\n$XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).\n\nEnde: 0 Fenster geschlossen, 2 das Protokoll kann nicht geschrieben werden.\n":
         "Usage: heliowendler [options]\nSimulates a site's turntable solar trackers and talks over the serial line to\nthe tracker controller (parametrization, firmware update).\n  --protokoll F       every byte of the serial line with its time as a line in F\n                      (appended; also --protokoll=F)\n  --help              this help\n  --version           the version\nAnd Qt's options (such as -platform, -style, -geometry).\n\nSettings and sites: heliowendler.INI and heliowendler.POS beside the program;\ninstalled, or where that folder cannot be written, in\n$XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).\n\nExit: 0 window closed, 2 the record cannot be written.\n",

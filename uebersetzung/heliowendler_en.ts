@@ -82,6 +82,17 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     </message>
 </context>
 <context>
+    <name>SchreibFehler</name>
+    <message>
+        <source>In %1 kann nicht geschrieben werden: ein anderes Programm hält den Ordner belegt</source>
+        <translation>%1 cannot be written: another program holds its folder</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+</context>
+<context>
     <name>Serial</name>
     <message>
         <source>Baudrate 0</source>
@@ -404,7 +415,7 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     </message>
     <message>
         <source>C=lichter Modulabstand</source>
-        <translation>C=clear module gap</translation>
+        <translation>C=clear row spacing</translation>
     </message>
     <message>
         <source>Bemaßungen</source>
@@ -462,22 +473,6 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
         <translation>Dec</translation>
     </message>
     <message>
-        <source>Fehler Anschlag Ost in °</source>
-        <translation>East stop error in °</translation>
-    </message>
-    <message>
-        <source>Fehler Modulhöhe in cm</source>
-        <translation>Module height error in cm</translation>
-    </message>
-    <message>
-        <source>Fehler Modulabstand in cm</source>
-        <translation>Module gap error in cm</translation>
-    </message>
-    <message>
-        <source>Fehler Modulneigung in °</source>
-        <translation>Module tilt error in °</translation>
-    </message>
-    <message>
         <source>Jahresverschattung</source>
         <translation>Yearly shading</translation>
     </message>
@@ -503,51 +498,21 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     </message>
     <message>
         <source>ohne Fehler</source>
-        <translation>no errors</translation>
+        <translation>no
+installation
+errors</translation>
     </message>
     <message>
         <source>ohne BT</source>
         <translation>no BT</translation>
     </message>
     <message>
-        <source>
-kWh/m²</source>
-        <translation>
-kWh/m²</translation>
-    </message>
-    <message>
-        <source>
-Verlust %</source>
-        <translation>
-loss %</translation>
-    </message>
-    <message>
-        <source>
-unversch.</source>
-        <translation>
-unshaded</translation>
-    </message>
-    <message>
-        <source>
-teilv. h</source>
-        <translation>
-part. h</translation>
-    </message>
-    <message>
         <source>Jahr</source>
         <translation>Year</translation>
     </message>
     <message>
-        <source>Verlust durch Verschattung je Monat in %</source>
-        <translation>Loss to shading per month in %</translation>
-    </message>
-    <message>
         <source>&amp;Variieren</source>
         <translation>&amp;Vary</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Value</translation>
     </message>
     <message>
         <source>Verlust %</source>
@@ -556,12 +521,8 @@ part. h</translation>
     <message>
         <source>unversch.
 kWh/m²</source>
-        <translation>unshaded
+        <translation>Unshaded
 kWh/m²</translation>
-    </message>
-    <message>
-        <source>teilv. h</source>
-        <translation>part. h</translation>
     </message>
     <message>
         <source>Jahresverlust mit Backtracking in %</source>
@@ -600,14 +561,6 @@ kWh/m²</translation>
         <translation>Save the yearly shading</translation>
     </message>
     <message>
-        <source>In %1 kann nicht geschrieben werden</source>
-        <translation>%1 cannot be written</translation>
-    </message>
-    <message>
-        <source>Von, bis und Schritt: von &lt;= bis, Schritt &gt; 0, höchstens 1000 Werte</source>
-        <translation>From, to and step: from &lt;= to, step &gt; 0, at most 1000 values</translation>
-    </message>
-    <message>
         <source>mit Backtracking</source>
         <translation>with backtracking</translation>
     </message>
@@ -618,6 +571,86 @@ kWh/m²</translation>
     <message>
         <source>Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im Jahr %7°</source>
         <translation>Tracker position in the year: largest %1° (%2 UTC), smallest %3° (%4 UTC); from the solstice days: max. STOP west %5°, max. STOP east %6°; travel in the year %7°</translation>
+    </message>
+    <message>
+        <source>Strahlung
+kWh/m²</source>
+        <translation>Beam
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>Verlust
+%</source>
+        <translation>Loss
+%</translation>
+    </message>
+    <message>
+        <source>teilv.
+h</source>
+        <translation>Part. shaded
+h</translation>
+    </message>
+    <message>
+        <source>Strahlung auf dem Modul in kWh/m²</source>
+        <translation>Beam on the module in kWh/m²</translation>
+    </message>
+    <message>
+        <source>Anteil der Strahlung, den der Schatten der Nachbarreihe nimmt, in %</source>
+        <translation>Share of the beam that the neighbouring row's shadow takes, in %</translation>
+    </message>
+    <message>
+        <source>Strahlung auf dem unverschatteten Teil des Moduls in kWh/m²</source>
+        <translation>Beam on the unshaded part of the module in kWh/m²</translation>
+    </message>
+    <message>
+        <source>Stunden, in denen das Modul teilweise verschattet ist</source>
+        <translation>Hours in which the module is partly shaded</translation>
+    </message>
+    <message>
+        <source>mit Backtracking, mit den Aufstellfehlern</source>
+        <translation>with backtracking, with the installation errors</translation>
+    </message>
+    <message>
+        <source>mit Backtracking, ohne Aufstellfehler</source>
+        <translation>with backtracking, without installation errors</translation>
+    </message>
+    <message>
+        <source>ohne Backtracking, mit den Aufstellfehlern</source>
+        <translation>without backtracking, with the installation errors</translation>
+    </message>
+    <message>
+        <source>BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Verlust: Anteil der Strahlung auf dem verschatteten Teil. Unversch.: Strahlung auf dem unverschatteten Teil. Teilv.: Stunden mit teilverschattetem Modul.</source>
+        <translation>BT: backtracking. No installation errors: the same rows without the installation errors. Loss: share of the beam on the shaded part. Unshaded: beam on the unshaded part. Part. shaded: hours with a partly shaded module.</translation>
+    </message>
+    <message>
+        <source>Verlust durch Verschattung je Monat in % (logarithmisch)</source>
+        <translation>Loss to shading per month in % (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Teilverschattete Stunden je Monat</source>
+        <translation>Partly shaded hours per month</translation>
+    </message>
+    <message>
+        <source>&amp;Diagramme</source>
+        <translation>C&amp;harts</translation>
+    </message>
+    <message>
+        <source>Von, bis und Schritt: von &lt;= bis, Schritt &gt; 0 und groß genug, den Wert zu ändern, höchstens 1001 Werte</source>
+        <translation>From, to and step: from &lt;= to, a step &gt; 0 and large enough to change the value, at most 1001 values</translation>
+    </message>
+    <message>
+        <source>ohne Aufstellfehler</source>
+        <translation>without installation errors</translation>
+    </message>
+    <message>
+        <source>Stunden</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Wert
+%1</source>
+        <translation>Value
+%1</translation>
     </message>
 </context>
 <context>
@@ -753,10 +786,6 @@ kWh/m²</translation>
         <source>Tagesverlauf speichern</source>
         <translation>Save the day chart</translation>
     </message>
-    <message>
-        <source>In %1 kann nicht geschrieben werden</source>
-        <translation>%1 cannot be written</translation>
-    </message>
 </context>
 <context>
     <name>TFormTrackerInit</name>
@@ -840,15 +869,15 @@ Are you sure?</translation>
     </message>
     <message>
         <source>Modubreite in cm</source>
-        <translation>Module width in cm</translation>
+        <translation>Row width in cm</translation>
     </message>
     <message>
         <source>Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.</source>
-        <translation>Width of the module. For several modules side by side, enter their whole width.</translation>
+        <translation>Width of the whole row: for several modules side by side, their total width.</translation>
     </message>
     <message>
         <source>Lichter Modulabstand in cm</source>
-        <translation>Clear module gap in cm</translation>
+        <translation>Clear row spacing in cm</translation>
     </message>
     <message>
         <source>Abstand der geneigten Modulreihen incl. einer Modulstärke.</source>
@@ -1263,15 +1292,15 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     </message>
     <message>
         <source>Modubreite in cm</source>
-        <translation>Module width in cm</translation>
+        <translation>Row width in cm</translation>
     </message>
     <message>
         <source>Breite des Moduls. Bei mehreren nebeneinander angeortneten Modulen ist hier die gesammte Breite anzugeben.</source>
-        <translation>Width of the module. For several modules side by side, enter their whole width.</translation>
+        <translation>Width of the whole row: for several modules side by side, their total width.</translation>
     </message>
     <message>
         <source>Lichter Modulabstand in cm</source>
-        <translation>Clear module gap in cm</translation>
+        <translation>Clear row spacing in cm</translation>
     </message>
     <message>
         <source>Modulneigung in °</source>
@@ -1335,7 +1364,7 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     </message>
     <message>
         <source>Fehler</source>
-        <translation>errors</translation>
+        <translation>installation errors</translation>
     </message>
     <message>
         <source>mit Differenz</source>
@@ -1526,52 +1555,6 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
 <context>
     <name>heliowendler-calc</name>
     <message>
-        <source>Aufruf: heliowendler-calc [Optionen]
-Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
-Zahlen immer mit Punkt; --opt=wert oder --opt wert.
-  --jahr N --monat N --tag N      Datum (2008, 7, 7)
-  --stunde X --minute N           UTC (11, 0)
-  --phi X --lam X                 Breite, Laenge Ost negativ (50.53, -14.48)
-  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
-  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
-  --ost                           Backtrack immer nach Osten
-  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
-  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
-  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
-                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
-                                  ohne Backtracking; danach die Extreme (Name=Wert)
-  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
-  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers (modulherr,
-                                  modulaerr, modulnerr, endlagestarterr) als CSV
-  --help                          diese Hilfe
-Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.
-</source>
-        <translation>Usage: heliowendler-calc [options]
-Calculates the sun position, backtracking and shading as the main window does.
-Numbers always with a point; --opt=value or --opt value.
-  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
-  --stunde X --minute N           UTC: hour, minute (11, 0)
-  --phi X --lam X                 latitude, longitude east negative (50.53, -14.48)
-  --modull N --modulh N           module width, module height in cm (1500, 160)
-  --modula N --moduln N           clear gap in cm, tilt in degrees (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   errors (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
-  --ost                           always backtrack to the east
-  --wendestunde N                 solar noon hour of the previous calculation (12)
-  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
-  --jahresstudie                  beam and shading of the year --jahr as CSV per
-                                  month and year: with backtracking, without errors,
-                                  without backtracking; then the extremes (Name=value)
-  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
-  --variiere NAME:VON:BIS:SCHRITT year study per value of one error (modulherr,
-                                  modulaerr, modulnerr, endlagestarterr) as CSV
-  --help                          this help
-Exit: 0 calculated, 2 wrong call or the calculation failed.
-</translation>
-    </message>
-    <message>
         <source>unerwartetes Argument '%1'</source>
         <translation>unexpected argument '%1'</translation>
     </message>
@@ -1608,12 +1591,71 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
         <translation>'%1' is not a number for %2 (use a decimal point)</translation>
     </message>
     <message>
-        <source>'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME modulherr, modulaerr, modulnerr oder endlagestarterr; VON &lt;= BIS, SCHRITT &gt; 0, hoechstens 1000 Werte)</source>
-        <translation>'%1' is not NAME:FROM:TO:STEP for %2 (NAME modulherr, modulaerr, modulnerr or endlagestarterr; FROM &lt;= TO, STEP &gt; 0, at most 1000 values)</translation>
-    </message>
-    <message>
         <source>(--help zeigt die Optionen)</source>
         <translation>(--help shows the options)</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-calc [Optionen]
+Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
+Zahlen immer mit Punkt; --opt=wert oder --opt wert.
+  --jahr N --monat N --tag N      Datum (2008, 7, 7)
+  --stunde X --minute N           UTC (11, 0)
+  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis
+                                  180) in Grad (50.53, -14.48)
+  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
+  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
+  --ost                           Backtrack immer nach Osten
+  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
+  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
+  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
+                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
+                                  ohne Backtracking; danach die Extreme (Name=Wert)
+  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
+  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV
+                                  (hoechstens 1001 Werte); NAME einer von
+                                  %1
+  --help                          diese Hilfe
+Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.
+</source>
+        <translation>Usage: heliowendler-calc [options]
+Calculates the sun position, backtracking and shading as the main window does.
+Numbers always with a point; --opt=value or --opt value.
+  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
+  --stunde X --minute N           UTC: hour, minute (11, 0)
+  --phi X --lam X                 latitude (-90 to 90), longitude east negative (-180
+                                  to 180) in degrees (50.53, -14.48)
+  --modull N --modulh N           row width, module height in cm (1500, 160)
+  --modula N --moduln N           clear row spacing in cm, tilt in degrees (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   installation errors (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
+  --ost                           always backtrack to the east
+  --wendestunde N                 solar noon hour of the previous calculation (12)
+  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
+  --jahresstudie                  beam and shading of the year --jahr as CSV per
+                                  month and year: with backtracking, without
+                                  installation errors, without backtracking; then
+                                  the extremes (Name=value)
+  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
+  --variiere NAME:FROM:TO:STEP    year study per value of one installation error as
+                                  CSV (at most 1001 values); NAME one of
+                                  %1
+  --help                          this help
+Exit: 0 calculated, 2 wrong call or the calculation failed.
+</translation>
+    </message>
+    <message>
+        <source>'%1' liegt fuer %2 nicht zwischen %3 und %4</source>
+        <translation>'%1' is not between %3 and %4 for %2</translation>
+    </message>
+    <message>
+        <source>'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME einer von %3; VON &lt;= BIS, SCHRITT &gt; 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)</source>
+        <translation>'%1' is not NAME:FROM:TO:STEP for %2 (NAME one of %3; FROM &lt;= TO, STEP &gt; 0 and large enough to change the value, at most 1001 values)</translation>
+    </message>
+    <message>
+        <source>die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern</source>
+        <translation>the values of --variiere cannot be formed: at most 1001, each step must change the value</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2296,25 @@ Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
     <message>
         <source>eine Zahl von 0 bis 4294967295</source>
         <translation>a number from 0 to 4294967295</translation>
+    </message>
+</context>
+<context>
+    <name>variation</name>
+    <message>
+        <source>Fehler Anschlag Ost in °</source>
+        <translation>East stop error in °</translation>
+    </message>
+    <message>
+        <source>Fehler Modulhöhe in cm</source>
+        <translation>Module height error in cm</translation>
+    </message>
+    <message>
+        <source>Fehler Modulabstand in cm</source>
+        <translation>Row spacing error in cm</translation>
+    </message>
+    <message>
+        <source>Fehler Modulneigung in °</source>
+        <translation>Module tilt error in °</translation>
     </message>
 </context>
 <context>

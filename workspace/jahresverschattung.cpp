@@ -1,6 +1,8 @@
 #include "workspace/jahresverschattung.h"
 
 #include "basis/zahltext.h"
+#include "geometry/jahrescsv.h"
+#include "geometry/variationsgroessen.h"
 #include "widgets/dialoge.h"
 #include "workspace/diagrammbild.h"
 
@@ -10,14 +12,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGridLayout>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,6 +31,8 @@
 #include <cmath>
 #include <pthread.h>
 #include <sched.h>
+#include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -47,6 +51,11 @@ const char* const Monate[] = {QT_TRANSLATE_NOOP("TFormJahresverschattung", "Jan"
                               QT_TRANSLATE_NOOP("TFormJahresverschattung", "Nov"),
                               QT_TRANSLATE_NOOP("TFormJahresverschattung", "Dez")};
 
+// The three ways, in the table's, the bars' and the CSV's order.
+constexpr Summe jahresstudie::Drei::*Arten[] = {&jahresstudie::Drei::mitBacktracking,
+                                                &jahresstudie::Drei::ohneFehler,
+                                                &jahresstudie::Drei::ohneBacktracking};
+
 // Puts the calling thread in the idle scheduling class: the study's threads then take only
 // what the GUI thread leaves. With every core computing at normal priority the main window's
 // recalculation and the day chart once waited up to 23 ms for a core, at nice 10 still 17 ms.
@@ -57,10 +66,10 @@ void Nachrangig() {
     ::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &p);
 }
 
-// A percent axis from 0 to a round value above hoechster, with ticks at round steps.
-void ProzentAchse(QValueAxis& achse, double hoechster) {
+// An axis from 0 to a round value above hoechster, with ticks at round steps.
+void RundeAchse(QValueAxis& achse, double hoechster) {
     // The finest of the steps 1, 2, 5 times a power of ten that needs at most 8 of them.
-    double stufe = 20;
+    double stufe = 1000;
     int stellen = 0;
     for (const auto& [s, n] : {std::pair{0.01, 2},
                                {0.02, 2},
@@ -71,7 +80,12 @@ void ProzentAchse(QValueAxis& achse, double hoechster) {
                                {1.0, 0},
                                {2.0, 0},
                                {5.0, 0},
-                               {10.0, 0}})
+                               {10.0, 0},
+                               {20.0, 0},
+                               {50.0, 0},
+                               {100.0, 0},
+                               {200.0, 0},
+                               {500.0, 0}})
         if (std::ceil(hoechster / s - 1e-9) <= 8) {
             stufe = s;
             stellen = n;
@@ -83,26 +97,46 @@ void ProzentAchse(QValueAxis& achse, double hoechster) {
     achse.setLabelFormat(QStringLiteral("%.%1f").arg(stellen));
 }
 
-// The four figures of one way, in the table's and the CSV's order.
-std::array<double, 4> Zahlen(const Summe& s) {
-    return {s.strahlung, s.VerlustProzent(), s.Unverschattet(), s.teilverschattet};
+// A logarithmic percent axis over the decades from the smallest loss above zero to the
+// largest, so that backtracking's hundredths of a percent show beside the tens of percent
+// without it. A loss of 0 has no bar.
+double LogAchse(QLogValueAxis& achse, double kleinster, double hoechster) {
+    const double unten =
+        kleinster > 0 ? std::pow(10.0, std::max(-4.0, std::floor(std::log10(kleinster)))) : 1e-3;
+    const double oben =
+        std::max(unten * 10, hoechster > 0 ? std::pow(10.0, std::ceil(std::log10(hoechster))) : 1);
+    achse.setBase(10);
+    achse.setRange(unten, std::min(oben, 100.0));
+    // With a precision: the toolkit's localized labels drop a bare "%g".
+    achse.setLabelFormat(QStringLiteral("%.3g"));
+    achse.setMinorTickCount(-1);
+    return unten;
 }
 
-struct Variable {
-    const char* name;
-    const char* text;
-    double RechenlaufEingabe::*feld;
-};
-const Variable Variablen[] = {
-    {"endlagestarterr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Anschlag Ost in °"),
-     &RechenlaufEingabe::EndlageStartErr},
-    {"modulherr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulhöhe in cm"),
-     &RechenlaufEingabe::ModulHErr},
-    {"modulaerr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulabstand in cm"),
-     &RechenlaufEingabe::ModulAErr},
-    {"modulnerr", QT_TRANSLATE_NOOP("TFormJahresverschattung", "Fehler Modulneigung in °"),
-     &RechenlaufEingabe::ModulNErr},
-};
+QTableWidgetItem* Zelle(const QString& text) {
+    auto* z = new QTableWidgetItem(text);
+    z->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return z;
+}
+
+// A chart with its title, numbers as the edits show them, in a view of that object name.
+QChartView* NeueAnsicht(const QString& titel, const char* name, QWidget* eltern) {
+    auto* c = new QChart;
+    c->setTitle(titel);
+    c->legend()->setAlignment(Qt::AlignBottom);
+    diagrammbild::Zahlenformat(*c);
+    auto* ansicht = new QChartView(c, eltern);
+    ansicht->setObjectName(QString::fromLatin1(name));
+    ansicht->setRenderHint(QPainter::Antialiasing);
+    ansicht->setMinimumHeight(200);
+    return ansicht;
+}
+
+void Leere(QChart& c) {
+    c.removeAllSeries();
+    for (QAbstractAxis* a : c.axes())
+        c.removeAxis(a);
+}
 
 } // namespace
 
@@ -132,21 +166,39 @@ void TFormJahresverschattung::Baue() {
     Abbrechen->setEnabled(false);
     Sichern = new QPushButton(tr("&Speichern"), this);
     Sichern->setObjectName(QStringLiteral("Speichern"));
+    Sichern->setEnabled(false); // nothing computed yet
     Fortschritt = new QProgressBar(this);
     Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
     Fortschritt->setRange(0, 365);
     Fortschritt->setValue(0);
     for (QPushButton* k : {Start, Abbrechen, Sichern})
         k->setAutoDefault(false);
+    Uhr = new QTimer(this);
+    Uhr->setObjectName(QStringLiteral("Uhr"));
+    Uhr->setInterval(100);
+    connect(Uhr, &QTimer::timeout, this, [this] { Fortschritt->setValue(tage_.load()); });
 
     Tabelle = new QTableWidget(13, 12, this);
     Tabelle->setObjectName(QStringLiteral("Tabelle"));
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QStringList spalten;
-    for (const QString& art : {tr("mit BT"), tr("ohne Fehler"), tr("ohne BT")})
-        spalten << art + tr("\nkWh/m²") << art + tr("\nVerlust %") << art + tr("\nunversch.")
-                << art + tr("\nteilv. h");
-    Tabelle->setHorizontalHeaderLabels(spalten);
+    // Each column: the way, the figure, its unit.
+    const QString arten[] = {tr("mit BT"), tr("ohne Fehler"), tr("ohne BT")};
+    const QString groessen[] = {tr("Strahlung\nkWh/m²"), tr("Verlust\n%"), tr("unversch.\nkWh/m²"),
+                                tr("teilv.\nh")};
+    const QString erklaerungen[] = {
+        tr("Strahlung auf dem Modul in kWh/m²"),
+        tr("Anteil der Strahlung, den der Schatten der Nachbarreihe nimmt, in %"),
+        tr("Strahlung auf dem unverschatteten Teil des Moduls in kWh/m²"),
+        tr("Stunden, in denen das Modul teilweise verschattet ist")};
+    const QString artErklaerungen[] = {tr("mit Backtracking, mit den Aufstellfehlern"),
+                                       tr("mit Backtracking, ohne Aufstellfehler"),
+                                       tr("ohne Backtracking, mit den Aufstellfehlern")};
+    for (int a = 0; a < 3; ++a)
+        for (int g = 0; g < 4; ++g) {
+            auto* kopf = new QTableWidgetItem(arten[a] + u'\n' + groessen[g]);
+            kopf->setToolTip(erklaerungen[g] + QStringLiteral(" (") + artErklaerungen[a] + u')');
+            Tabelle->setHorizontalHeaderItem(4 * a + g, kopf);
+        }
     // Rows as high as their text, so that the twelve months and the year show without
     // scrolling on a 1024x768 screen.
     Tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -157,18 +209,30 @@ void TFormJahresverschattung::Baue() {
     zeilen << tr("Jahr");
     Tabelle->setVerticalHeaderLabels(zeilen);
     Tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* erklaerung =
+        new QLabel(tr("BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Verlust: Anteil der "
+                      "Strahlung auf dem verschatteten Teil. Unversch.: Strahlung auf dem "
+                      "unverschatteten Teil. Teilv.: Stunden mit teilverschattetem Modul."),
+                   this);
+    erklaerung->setObjectName(QStringLiteral("Erklaerung"));
+    erklaerung->setWordWrap(true);
 
-    Balken = new QChart;
-    Balken->setTitle(tr("Verlust durch Verschattung je Monat in %"));
-    Balken->legend()->setAlignment(Qt::AlignBottom);
-    auto* balkenAnsicht = new QChartView(Balken, this);
-    balkenAnsicht->setObjectName(QStringLiteral("Balken"));
-    balkenAnsicht->setMinimumHeight(220);
+    Monatsbilder = new QWidget;
+    Monatsbilder->setObjectName(QStringLiteral("Monatsbilder"));
+    auto* bilder = new QVBoxLayout(Monatsbilder);
+    for (auto [titel, name, chart] :
+         {std::tuple{tr("Verlust durch Verschattung je Monat in % (logarithmisch)"), "Balken",
+                     &Balken},
+          {tr("Teilverschattete Stunden je Monat"), "Stunden", &Stunden}}) {
+        QChartView* ansicht = NeueAnsicht(titel, name, Monatsbilder);
+        *chart = ansicht->chart();
+        bilder->addWidget(ansicht, 1);
+    }
 
     Groesse = new QComboBox(this);
     Groesse->setObjectName(QStringLiteral("Groesse"));
-    for (const Variable& v : Variablen)
-        Groesse->addItem(tr(v.text));
+    for (const variation::Groesse& g : variation::Groessen)
+        Groesse->addItem(QCoreApplication::translate("variation", g.text));
     Von = new QLineEdit(QStringLiteral("-20"), this);
     Von->setObjectName(QStringLiteral("Von"));
     Bis = new QLineEdit(QStringLiteral("20"), this);
@@ -181,18 +245,10 @@ void TFormJahresverschattung::Baue() {
     Variationstabelle = new QTableWidget(0, 4, this);
     Variationstabelle->setObjectName(QStringLiteral("Variationstabelle"));
     Variationstabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Variationstabelle->setHorizontalHeaderLabels(
-        {tr("Wert"), tr("Verlust %"), tr("unversch.\nkWh/m²"), tr("teilv. h")});
     Variationstabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Variationstabelle->verticalHeader()->hide();
     Variationstabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Variationstabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    Kurve = new QChart;
-    Kurve->setTitle(tr("Jahresverlust mit Backtracking in %"));
-    Kurve->legend()->hide();
-    auto* kurvenAnsicht = new QChartView(Kurve, this);
-    kurvenAnsicht->setObjectName(QStringLiteral("Kurve"));
-    kurvenAnsicht->setMinimumHeight(200);
     Extreme = new QLabel(this);
     Extreme->setObjectName(QStringLiteral("Extreme"));
     Extreme->setWordWrap(true);
@@ -221,19 +277,24 @@ void TFormJahresverschattung::Baue() {
     }
     variation->addWidget(Variieren);
     variation->addStretch();
+    QChartView* kurve = NeueAnsicht(tr("Jahresverlust mit Backtracking in %"), "Kurve", this);
+    Kurve = kurve->chart();
+    Kurve->legend()->hide();
     auto* unten = new QHBoxLayout;
     unten->addWidget(Variationstabelle, 1);
-    unten->addWidget(kurvenAnsicht, 2);
+    unten->addWidget(kurve, 2);
 
-    // Two pages, so that each has the height it needs on a 1024x768 screen: the months (the
-    // whole table and its bars) and the sensitivity (the sweep, its table and curve).
+    // Three pages, so that each has the height it needs on a 1024x768 screen: the months (the
+    // whole table), their charts, and the sensitivity (the sweep, its table and curve).
     Seiten = new QTabWidget(this);
     Seiten->setObjectName(QStringLiteral("Seiten"));
     auto* monatsSeite = new QWidget;
     auto* monatsSpalte = new QVBoxLayout(monatsSeite);
     monatsSpalte->addWidget(Tabelle);
-    monatsSpalte->addWidget(balkenAnsicht, 1);
+    monatsSpalte->addWidget(erklaerung);
+    monatsSpalte->addStretch(1);
     Seiten->addTab(monatsSeite, tr("&Monate"));
+    Seiten->addTab(Monatsbilder, tr("&Diagramme"));
     auto* variationsSeite = new QWidget;
     auto* variationsSpalte = new QVBoxLayout(variationsSeite);
     variationsSpalte->addLayout(variation);
@@ -251,37 +312,10 @@ void TFormJahresverschattung::Baue() {
     spalte->addWidget(Extreme);
     spalte->addWidget(Seiten, 1);
 
-    auto* uhr = new QTimer(this);
-    uhr->setInterval(100);
-    connect(uhr, &QTimer::timeout, this, [this] { Fortschritt->setValue(tage_.load()); });
-    uhr->start();
     connect(Start, &QPushButton::clicked, this, &TFormJahresverschattung::Rechne);
     connect(Variieren, &QPushButton::clicked, this, &TFormJahresverschattung::Variiere);
     connect(Abbrechen, &QPushButton::clicked, this, [this] { abbruch_ = true; });
-    connect(Sichern, &QPushButton::clicked, this, [this] {
-        QString pfad = dialoge::DateiSpeichern(this, tr("Jahresverschattung speichern"),
-                                               QStringLiteral("jahresverschattung.csv"),
-                                               QStringLiteral("*.csv"));
-        if (pfad.isEmpty()) return;
-        if (pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
-        // The table and the sweep, and both charts as picture and drawing.
-        auto* balken = findChild<QChartView*>(QStringLiteral("Balken"));
-        auto* kurve = findChild<QChartView*>(QStringLiteral("Kurve"));
-        // The chart on the page not shown is drawn at the size of the one shown (a page
-        // never shown has not been laid out yet).
-        if (!balken->isVisible() && kurve->isVisible()) balken->resize(kurve->size());
-        if (!kurve->isVisible() && balken->isVisible()) kurve->resize(balken->size());
-        const std::pair<QString, QByteArray> dateien[] = {
-            {pfad + QStringLiteral(".csv"), Csv().toUtf8()},
-            {pfad + QStringLiteral("_variation.csv"), VariationCsv().toUtf8()},
-            {pfad + QStringLiteral(".png"), diagrammbild::Png(*balken)},
-            {pfad + QStringLiteral(".svg"), diagrammbild::Svg(*balken, Balken->title())},
-            {pfad + QStringLiteral("_variation.png"), diagrammbild::Png(*kurve)},
-            {pfad + QStringLiteral("_variation.svg"), diagrammbild::Svg(*kurve, Kurve->title())}};
-        if (const QString datei = diagrammbild::Schreibe(dateien); !datei.isEmpty())
-            dialoge::Meldung(this, tr("Jahresverschattung"),
-                             tr("In %1 kann nicht geschrieben werden").arg(datei));
-    });
+    connect(Sichern, &QPushButton::clicked, this, &TFormJahresverschattung::Speichern);
 }
 
 void TFormJahresverschattung::Berechnet(const RechenlaufEingabe& e, bool) {
@@ -304,8 +338,8 @@ void TFormJahresverschattung::Rechne() {
         fertig_ = true;
         QMetaObject::invokeMethod(
             this,
-            [this, r = std::move(r)] {
-                if (!r.abgebrochen) ergebnis_ = r;
+            [this, r = std::move(r), jahr = e.Jahr] {
+                if (!r.abgebrochen) studie_ = Studie{r, jahr};
                 Ende();
                 if (!r.abgebrochen) {
                     Zeige();
@@ -329,36 +363,34 @@ void TFormJahresverschattung::Variiere() {
     }
     std::vector<double> werte;
     try {
-        if (!(weite > 0) || von > bis || (bis - von) / weite > 1000)
-            throw jahresstudie::WerteFehler(jahresstudie::WerteFehler::ZuViele, "");
-        // Also refuses a step below the values' resolution, which never reaches bis.
         werte = jahresstudie::Werte(von, bis, weite);
     } catch (const jahresstudie::WerteFehler&) {
+        werte.clear();
+    }
+    if (werte.empty()) {
         dialoge::Meldung(this, tr("Jahresverschattung"),
-                         tr("Von, bis und Schritt: von <= bis, Schritt > 0, höchstens 1000 Werte"));
+                         tr("Von, bis und Schritt: von <= bis, Schritt > 0 und groß genug, den "
+                            "Wert zu ändern, höchstens 1001 Werte"));
         return;
     }
     Beginne(static_cast<int>(werte.size()));
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
-    const auto feld = Variablen[std::max(0, Groesse->currentIndex())].feld;
-    variationsGroesse_ = Groesse->currentText();
-    thread_ = std::thread([this, e, schritt, feld, werte] {
-        const std::vector<Summe> summen = jahresstudie::Variiere(e, feld, werte, schritt, &abbruch_,
-                                                                 Nachrangig, [this] { ++tage_; });
-        std::vector<std::pair<double, Summe>> ergebnis;
-        for (std::size_t i = 0; i < werte.size(); ++i)
-            ergebnis.emplace_back(werte[i], summen[i]);
+    const int groesse = std::max(0, Groesse->currentIndex());
+    const auto feld = variation::Groessen[groesse].feld;
+    thread_ = std::thread([this, e, schritt, feld, groesse, werte = std::move(werte)] {
+        std::vector<Summe> summen = jahresstudie::Variiere(e, feld, werte, schritt, &abbruch_,
+                                                           Nachrangig, [this] { ++tage_; });
         const bool abgebrochen = abbruch_;
         fertig_ = true;
         QMetaObject::invokeMethod(
             this,
-            [this, ergebnis = std::move(ergebnis), abgebrochen] {
-                if (!abgebrochen) variation_ = ergebnis;
+            [this, v = Variation{werte, std::move(summen), groesse}, abgebrochen] {
+                if (!abgebrochen) variation_ = v;
                 Ende();
                 if (!abgebrochen) {
                     ZeigeVariation();
-                    Seiten->setCurrentIndex(1);
+                    Seiten->setCurrentIndex(2);
                 }
             },
             Qt::QueuedConnection);
@@ -371,153 +403,185 @@ void TFormJahresverschattung::Beginne(int schritte) {
     fertig_ = false;
     tage_ = 0;
     Fortschritt->setRange(0, schritte);
+    Fortschritt->setValue(0);
     Start->setEnabled(false);
     Variieren->setEnabled(false);
+    Sichern->setEnabled(false);
     Abbrechen->setEnabled(true);
+    Uhr->start();
 }
 
 void TFormJahresverschattung::Ende() {
     Warte();
+    Uhr->stop();
+    Fortschritt->setValue(tage_.load());
     Start->setEnabled(true);
     Variieren->setEnabled(true);
+    Sichern->setEnabled(studie_ || variation_);
     Abbrechen->setEnabled(false);
     emit fertig();
 }
 
 void TFormJahresverschattung::Zeige() {
+    const jahresstudie::Ergebnis& r = studie_->ergebnis;
     const auto zeile = [this](int z, const jahresstudie::Drei& d) {
         int s = 0;
-        for (const Summe* summe : {&d.mitBacktracking, &d.ohneFehler, &d.ohneBacktracking})
-            for (double x : Zahlen(*summe)) {
-                auto* zelle = new QTableWidgetItem(QString::number(x, 'f', s % 4 == 1 ? 3 : 1));
-                zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                Tabelle->setItem(z, s++, zelle);
+        for (const auto art : Arten)
+            for (const double x : {(d.*art).strahlung, (d.*art).VerlustProzent(),
+                                   (d.*art).Unverschattet(), (d.*art).teilverschattet}) {
+                Tabelle->setItem(z, s, Zelle(zahltext::Fest(x, s % 4 == 1 ? 3 : 1)));
+                ++s;
             }
     };
     for (int m = 0; m < 12; ++m)
-        zeile(m, ergebnis_.monate[static_cast<std::size_t>(m)]);
-    zeile(12, ergebnis_.jahr);
+        zeile(m, r.monate[static_cast<std::size_t>(m)]);
+    zeile(12, r.jahr);
 
-    Balken->removeAllSeries();
-    for (QAbstractAxis* a : Balken->axes())
-        Balken->removeAxis(a);
-    auto* reihe = new QBarSeries;
-    const std::pair<QString, Summe jahresstudie::Drei::*> arten[] = {
-        {tr("mit Backtracking"), &jahresstudie::Drei::mitBacktracking},
-        {tr("ohne Fehler"), &jahresstudie::Drei::ohneFehler},
-        {tr("ohne Backtracking"), &jahresstudie::Drei::ohneBacktracking}};
-    double hoechster = 0;
-    for (const auto& [name, art] : arten) {
-        auto* satz = new QBarSet(name);
-        for (const jahresstudie::Drei& m : ergebnis_.monate) {
-            *satz << (m.*art).VerlustProzent();
-            hoechster = std::max(hoechster, (m.*art).VerlustProzent());
+    // The losses on a logarithmic axis, the partly shaded hours beside them.
+    const QString namen[] = {tr("mit Backtracking"), tr("ohne Aufstellfehler"),
+                             tr("ohne Backtracking")};
+    double kleinster = 0, hoechster = 0, stunden = 0;
+    for (const jahresstudie::Drei& m : r.monate)
+        for (const auto art : Arten) {
+            const double v = (m.*art).VerlustProzent();
+            if (v > 0 && (kleinster == 0 || v < kleinster)) kleinster = v;
+            hoechster = std::max(hoechster, v);
+            stunden = std::max(stunden, (m.*art).teilverschattet);
         }
-        reihe->append(satz);
+    for (QChart* c : {Balken, Stunden}) {
+        Leere(*c);
+        auto* reihe = new QBarSeries;
+        auto* monate = new QBarCategoryAxis;
+        for (const char* m : Monate)
+            monate->append(tr(m));
+        c->addAxis(monate, Qt::AlignBottom);
+        QAbstractAxis* werte = nullptr;
+        double unten = 0;
+        if (c == Balken) {
+            auto* log = new QLogValueAxis;
+            unten = LogAchse(*log, kleinster, hoechster);
+            log->setTitleText(tr("Verlust %"));
+            werte = log;
+        } else {
+            auto* linear = new QValueAxis;
+            RundeAchse(*linear, stunden);
+            linear->setTitleText(tr("Stunden"));
+            werte = linear;
+        }
+        for (int a = 0; a < 3; ++a) {
+            auto* satz = new QBarSet(namen[a]);
+            for (const jahresstudie::Drei& m : r.monate)
+                *satz << (c == Balken ? std::max(unten, (m.*Arten[a]).VerlustProzent())
+                                      : (m.*Arten[a]).teilverschattet);
+            reihe->append(satz);
+        }
+        c->addSeries(reihe);
+        c->addAxis(werte, Qt::AlignLeft);
+        reihe->attachAxis(monate);
+        reihe->attachAxis(werte);
     }
-    Balken->addSeries(reihe);
-    auto* monate = new QBarCategoryAxis;
-    for (const char* m : Monate)
-        monate->append(tr(m));
-    auto* prozent = new QValueAxis;
-    ProzentAchse(*prozent, hoechster);
-    Balken->addAxis(monate, Qt::AlignBottom);
-    Balken->addAxis(prozent, Qt::AlignLeft);
-    reihe->attachAxis(monate);
-    reihe->attachAxis(prozent);
 
-    const auto datum = [](const jahresstudie::Extrem& x) {
+    const auto datum = [&](const jahresstudie::Extrem& x) {
         const int min = static_cast<int>(std::lround(x.stunden * 60));
-        return QStringLiteral("%1.%2. %3:%4")
-            .arg(x.tag)
-            .arg(x.monat)
+        return QStringLiteral("%1-%2-%3 %4:%5")
+            .arg(studie_->jahr)
+            .arg(x.monat, 2, 10, QLatin1Char('0'))
+            .arg(x.tag, 2, 10, QLatin1Char('0'))
             .arg(min / 60, 2, 10, QLatin1Char('0'))
             .arg(min % 60, 2, 10, QLatin1Char('0'));
     };
+    using zahltext::Fest;
     Extreme->setText(tr("Trackerposition im Jahr: größte %1° (%2 UTC), kleinste %3° (%4 UTC); "
                         "aus den Sonnenwendtagen: max.STOP West %5°, max.STOP Ost %6°; Weg im "
                         "Jahr %7°")
-                         .arg(ergebnis_.groesste.position, 0, 'f', 1)
-                         .arg(datum(ergebnis_.groesste))
-                         .arg(ergebnis_.kleinste.position, 0, 'f', 1)
-                         .arg(datum(ergebnis_.kleinste))
-                         .arg(ergebnis_.stop.West, 0, 'f', 1)
-                         .arg(ergebnis_.stop.Ost, 0, 'f', 1)
-                         .arg(ergebnis_.weg, 0, 'f', 0));
+                         .arg(Fest(r.groesste.position, 1), datum(r.groesste),
+                              Fest(r.kleinste.position, 1), datum(r.kleinste), Fest(r.stop.West, 1),
+                              Fest(r.stop.Ost, 1), Fest(r.weg, 0)));
 }
 
 void TFormJahresverschattung::ZeigeVariation() {
-    Variationstabelle->setRowCount(static_cast<int>(variation_.size()));
+    const Variation& v = *variation_;
+    const variation::Groesse& g = variation::Groessen[v.groesse];
+    Variationstabelle->setHorizontalHeaderLabels({tr("Wert\n%1").arg(QString::fromUtf8(g.einheit)),
+                                                  tr("Verlust\n%"), tr("unversch.\nkWh/m²"),
+                                                  tr("teilv.\nh")});
+    Variationstabelle->setRowCount(static_cast<int>(v.werte.size()));
     auto* reihe = new QLineSeries;
-    for (std::size_t i = 0; i < variation_.size(); ++i) {
-        const auto& [wert, s] = variation_[i];
-        const QString texte[] = {QString::number(wert), QString::number(s.VerlustProzent(), 'f', 3),
-                                 QString::number(s.Unverschattet(), 'f', 1),
-                                 QString::number(s.teilverschattet, 'f', 1)};
-        for (int k = 0; k < 4; ++k) {
-            auto* zelle = new QTableWidgetItem(texte[k]);
-            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Variationstabelle->setItem(static_cast<int>(i), k, zelle);
-        }
-        reihe->append(wert, s.VerlustProzent());
+    double hoechster = 0;
+    for (std::size_t i = 0; i < v.werte.size(); ++i) {
+        const Summe& s = v.summen[i];
+        const QString texte[] = {
+            zahltext::Allgemein(v.werte[i]), zahltext::Fest(s.VerlustProzent(), 3),
+            zahltext::Fest(s.Unverschattet(), 1), zahltext::Fest(s.teilverschattet, 1)};
+        for (int k = 0; k < 4; ++k)
+            Variationstabelle->setItem(static_cast<int>(i), k, Zelle(texte[k]));
+        reihe->append(v.werte[i], s.VerlustProzent());
+        hoechster = std::max(hoechster, s.VerlustProzent());
     }
-    Kurve->removeAllSeries();
-    for (QAbstractAxis* a : Kurve->axes())
-        Kurve->removeAxis(a);
+    Leere(*Kurve);
     Kurve->addSeries(reihe);
     // Both axes with what they count and its unit.
     auto* wert = new QValueAxis;
-    wert->setTitleText(variationsGroesse_);
-    wert->setLabelFormat(QStringLiteral("%g"));
+    wert->setTitleText(QCoreApplication::translate("variation", g.text));
+    wert->setLabelFormat(QStringLiteral("%.6g"));
     auto* verlust = new QValueAxis;
     verlust->setTitleText(tr("Verlust %"));
     Kurve->addAxis(wert, Qt::AlignBottom);
     Kurve->addAxis(verlust, Qt::AlignLeft);
     reihe->attachAxis(wert);
     reihe->attachAxis(verlust);
-    if (!variation_.empty()) {
-        const double von = variation_.front().first, bis = variation_.back().first;
-        wert->setRange(von, von < bis ? bis : von + 1);
-        double hoechster = 0;
-        for (const auto& [w, s] : variation_)
-            hoechster = std::max(hoechster, s.VerlustProzent());
-        ProzentAchse(*verlust, hoechster);
-    }
-}
-
-// The four figures as heliowendler-calc prints them (hours to four decimals).
-static QString CsvZahlen(const Summe& s) {
-    const auto z = Zahlen(s);
-    return QStringLiteral(",%1,%2,%3,%4")
-        .arg(z[0], 0, 'f', 6)
-        .arg(z[1], 0, 'f', 6)
-        .arg(z[2], 0, 'f', 6)
-        .arg(z[3], 0, 'f', 4);
-}
-
-static QString JahresCsvZeile(const QString& name, const jahresstudie::Drei& d) {
-    return name + CsvZahlen(d.mitBacktracking) + CsvZahlen(d.ohneFehler) +
-           CsvZahlen(d.ohneBacktracking) + u'\n';
+    const double von = v.werte.front(), bis = v.werte.back();
+    wert->setRange(von, von < bis ? bis : von + 1);
+    RundeAchse(*verlust, hoechster);
 }
 
 QString TFormJahresverschattung::Csv() const {
-    QString t = QStringLiteral("Monat");
-    for (const char* art : {"Mit", "OhneFehler", "OhneBacktracking"})
-        for (const char* spalte :
-             {"Strahlung_kWh_m2", "Verlust_Prozent", "Unverschattet_kWh_m2", "Teilverschattet_h"})
-            t += QStringLiteral(",%1%2").arg(QLatin1String(art), QLatin1String(spalte));
-    t += u'\n';
-    for (int m = 0; m < 12; ++m)
-        t += JahresCsvZeile(QString::number(m + 1), ergebnis_.monate[static_cast<std::size_t>(m)]);
-    t += JahresCsvZeile(QStringLiteral("Jahr"), ergebnis_.jahr);
-    return t;
+    return studie_
+               ? QString::fromStdString(jahrescsv::Jahresstudie(studie_->ergebnis, studie_->jahr))
+               : QString();
 }
 
 QString TFormJahresverschattung::VariationCsv() const {
-    QString t = QStringLiteral("Wert,Strahlung_kWh_m2,Verlust_Prozent,Unverschattet_kWh_m2,"
-                               "Teilverschattet_h\n");
-    for (const auto& [wert, s] : variation_) {
-        t += QString::number(wert, 'g', 6) + CsvZahlen(s) + u'\n';
+    return variation_
+               ? QString::fromStdString(jahrescsv::Variation(variation_->werte, variation_->summen))
+               : QString();
+}
+
+QString TFormJahresverschattung::Speichere(const QString& basis) {
+    // A page not shown is laid out at the size of the one shown first, so that its chart is
+    // drawn at a real size (a page never shown has none yet).
+    QWidget* gezeigt = Seiten->currentWidget();
+    for (int i = 0; i < Seiten->count(); ++i)
+        if (QWidget* seite = Seiten->widget(i); seite != gezeigt) {
+            seite->resize(gezeigt->size());
+            seite->layout()->activate();
+        }
+    auto* kurve = findChild<QChartView*>(QStringLiteral("Kurve"));
+    std::vector<std::pair<QString, QByteArray>> dateien;
+    if (studie_) {
+        dateien.emplace_back(basis + QStringLiteral(".csv"), Csv().toUtf8());
+        dateien.emplace_back(basis + QStringLiteral(".png"), diagrammbild::Png(*Monatsbilder));
+        dateien.emplace_back(
+            basis + QStringLiteral(".svg"),
+            diagrammbild::Svg(*Monatsbilder,
+                              Balken->title() + QStringLiteral("; ") + Stunden->title()));
     }
-    return t;
+    if (variation_) {
+        dateien.emplace_back(basis + QStringLiteral("_variation.csv"), VariationCsv().toUtf8());
+        dateien.emplace_back(basis + QStringLiteral("_variation.png"), diagrammbild::Png(*kurve));
+        dateien.emplace_back(basis + QStringLiteral("_variation.svg"),
+                             diagrammbild::Svg(*kurve, Kurve->title()));
+    }
+    return diagrammbild::Schreibe(dateien);
+}
+
+void TFormJahresverschattung::Speichern() {
+    if (!studie_ && !variation_) return;
+    QString pfad =
+        dialoge::DateiSpeichern(this, tr("Jahresverschattung speichern"),
+                                QStringLiteral("jahresverschattung.csv"), QStringLiteral("*.csv"));
+    if (pfad.isEmpty()) return;
+    if (pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) pfad.chop(4);
+    if (const QString fehler = Speichere(pfad); !fehler.isEmpty())
+        dialoge::Meldung(this, tr("Jahresverschattung"), fehler);
 }

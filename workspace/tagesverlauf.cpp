@@ -1,5 +1,6 @@
 #include "workspace/tagesverlauf.h"
 
+#include "basis/zahltext.h"
 #include "widgets/dialoge.h"
 #include "workspace/diagrammbild.h"
 
@@ -36,47 +37,42 @@ TFormTagesverlauf::TFormTagesverlauf(QWidget* parent) : QDialog(parent) {
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
+    diagrammbild::Zahlenformat(*chart_);
     zeitachse_ = new QValueAxis;
     zeitachse_->setRange(0, 24);
     zeitachse_->setTickCount(9);
-    zeitachse_->setLabelFormat(QStringLiteral("%d"));
+    zeitachse_->setLabelFormat(QStringLiteral("%.0f")); // localized, "%d" shows nothing
     zeitachse_->setTitleText(tr("Zeit (UTC) in h"));
     grad_ = new QValueAxis;
     grad_->setTitleText(tr("Winkel in °"));
+    grad_->setLabelFormat(QStringLiteral("%.0f"));
     meter_ = new QValueAxis;
     meter_->setTitleText(tr("Länge in m"));
+    meter_->setLabelFormat(QStringLiteral("%.0f"));
     chart_->addAxis(zeitachse_, Qt::AlignBottom);
     chart_->addAxis(grad_, Qt::AlignLeft);
     chart_->addAxis(meter_, Qt::AlignRight);
 
-    const auto reihe = [this](const QString& name, QValueAxis* achse, QColor farbe,
-                              Qt::PenStyle stil = Qt::SolidLine) {
-        auto* r = new QLineSeries;
-        r->setName(name);
-        QPen stift(farbe);
-        stift.setWidthF(1.8);
-        stift.setStyle(stil);
-        r->setPen(stift);
-        chart_->addSeries(r);
-        r->attachAxis(zeitachse_);
-        r->attachAxis(achse);
-        connect(r, &QLineSeries::hovered, this, [this](const QPointF& p, bool drin) {
-            if (drin) QToolTip::showText(QCursor::pos(), Hinweis(p.x()), ansicht_);
-        });
-        return r;
+    const auto stift = [](QColor farbe, Qt::PenStyle stil = Qt::SolidLine) {
+        QPen s(farbe);
+        s.setWidthF(1.8);
+        s.setStyle(stil);
+        return s;
     };
-    hoehe_ = reihe(tr("Sonnenhöhe"), grad_, QColor(230, 160, 0));
-    azimut_ = reihe(tr("Azimut"), grad_, QColor(200, 60, 40));
-    position_ = reihe(tr("Trackerposition"), grad_, QColor(30, 90, 200));
-    winkel_ = reihe(tr("WinkelZurSonne"), grad_, QColor(120, 40, 160));
-    schatten_ = reihe(tr("Schatten (m)"), meter_, QColor(90, 90, 90), Qt::DashLine);
-    verschattung_ = reihe(tr("Verschattung (m)"), meter_, QColor(0, 140, 70), Qt::DashLine);
-    jetzt_ = reihe(tr("Zeit der Eingabe"), grad_, Qt::black, Qt::DotLine);
-    aufgang_ = reihe(tr("Sonnenaufgang"), grad_, QColor(230, 160, 0), Qt::DotLine);
-    untergang_ = reihe(tr("Sonnenuntergang"), grad_, QColor(150, 100, 0), Qt::DotLine);
-    wende_ = reihe(tr("Sonnenwende"), grad_, QColor(200, 60, 40), Qt::DotLine);
+    hoehe_ = NeueReihe(tr("Sonnenhöhe"), grad_, stift(QColor(230, 160, 0)));
+    azimut_ = NeueReihe(tr("Azimut"), grad_, stift(QColor(200, 60, 40)));
+    position_ = NeueReihe(tr("Trackerposition"), grad_, stift(QColor(30, 90, 200)));
+    winkel_ = NeueReihe(tr("WinkelZurSonne"), grad_, stift(QColor(120, 40, 160)));
+    schatten_ = NeueReihe(tr("Schatten (m)"), meter_, stift(QColor(90, 90, 90), Qt::DashLine));
+    verschattung_ =
+        NeueReihe(tr("Verschattung (m)"), meter_, stift(QColor(0, 140, 70), Qt::DashLine));
+    jetzt_ = NeueReihe(tr("Zeit der Eingabe"), grad_, stift(Qt::black, Qt::DotLine));
+    aufgang_ = NeueReihe(tr("Sonnenaufgang"), grad_, stift(QColor(230, 160, 0), Qt::DotLine));
+    untergang_ = NeueReihe(tr("Sonnenuntergang"), grad_, stift(QColor(150, 100, 0), Qt::DotLine));
+    wende_ = NeueReihe(tr("Sonnenwende"), grad_, stift(QColor(200, 60, 40), Qt::DotLine));
 
-    // The marks are named below the chart; the legend keeps to the curves.
+    // The marks are named below the chart (and below the saved pictures); the legend keeps to
+    // the curves.
     for (QLineSeries* r : {aufgang_, untergang_, wende_})
         for (QLegendMarker* m : chart_->legend()->markers(r))
             m->setVisible(false);
@@ -103,6 +99,84 @@ TFormTagesverlauf::TFormTagesverlauf(QWidget* parent) : QDialog(parent) {
     connect(Sichern, &QPushButton::clicked, this, &TFormTagesverlauf::Speichern);
 }
 
+QLineSeries* TFormTagesverlauf::NeueReihe(const QString& name, QValueAxis* achse,
+                                          const QPen& stift) {
+    auto* r = new QLineSeries;
+    r->setName(name);
+    r->setPen(stift);
+    chart_->addSeries(r);
+    r->attachAxis(zeitachse_);
+    r->attachAxis(achse);
+    connect(r, &QLineSeries::hovered, this, [this](const QPointF& p, bool drin) {
+        if (drin) QToolTip::showText(QCursor::pos(), Hinweis(p.x()), ansicht_);
+    });
+    return r;
+}
+
+QList<QList<QPointF>> TFormTagesverlauf::Abschnitte(const QList<QPointF>& punkte, double unten,
+                                                    double oben) {
+    QList<QList<QPointF>> teile;
+    QList<QPointF> teil;
+    const auto schliesse = [&] {
+        if (teil.size() >= 2) teile.append(teil);
+        teil.clear();
+    };
+    // A rounding's worth beyond a bound still counts as on it (an overlap of -2e-16 m).
+    const double rand = 1e-9 * std::max(1.0, oben - unten);
+    const double innen = unten - rand, aussen = oben + rand;
+    bool offen = false; // the last stretch reached the end of its segment
+    for (qsizetype i = 1; i < punkte.size(); ++i) {
+        const QPointF v = punkte[i - 1], p = punkte[i];
+        // The part of the segment v-p within the band, as t0 ... t1 of its length.
+        double t0 = 0, t1 = 1;
+        bool sichtbar = std::isfinite(v.y()) && std::isfinite(p.y());
+        const double dy = p.y() - v.y();
+        if (sichtbar && dy == 0) {
+            sichtbar = v.y() >= innen && v.y() <= aussen;
+        } else if (sichtbar) {
+            const double ta = (innen - v.y()) / dy, tb = (aussen - v.y()) / dy;
+            t0 = std::max(t0, std::min(ta, tb));
+            t1 = std::min(t1, std::max(ta, tb));
+            sichtbar = t0 <= t1;
+        }
+        if (!sichtbar) {
+            schliesse();
+            offen = false;
+            continue;
+        }
+        const auto bei = [&](double t) {
+            // Within the axis exactly, so that no point lies a hair outside it.
+            const double y = t == 0 ? v.y() : t == 1 ? p.y() : v.y() + t * dy;
+            return QPointF(t == 0   ? v.x()
+                           : t == 1 ? p.x()
+                                    : v.x() + t * (p.x() - v.x()),
+                           std::clamp(y, unten, oben));
+        };
+        if (!(offen && t0 == 0)) {
+            schliesse();
+            teil.append(bei(t0));
+        }
+        teil.append(bei(t1));
+        offen = t1 == 1;
+    }
+    schliesse();
+    return teile;
+}
+
+void TFormTagesverlauf::Setze(QLineSeries* r, const QList<QPointF>& punkte, QValueAxis* achse) {
+    const QList<QList<QPointF>> teile = Abschnitte(punkte, achse->min(), achse->max());
+    r->replace(teile.value(0));
+    QList<QLineSeries*>& weitere = weitere_[r];
+    while (weitere.size() + 1 < teile.size()) {
+        QLineSeries* w = NeueReihe(r->name(), achse, r->pen());
+        for (QLegendMarker* m : chart_->legend()->markers(w))
+            m->setVisible(false);
+        weitere.append(w);
+    }
+    for (qsizetype k = 0; k < weitere.size(); ++k)
+        weitere[k]->replace(teile.value(k + 1));
+}
+
 void TFormTagesverlauf::Berechnet(const RechenlaufEingabe& e, bool anschlaege) {
     eingabe_ = e;
     anschlaege_ = anschlaege;
@@ -119,22 +193,11 @@ void TFormTagesverlauf::showEvent(QShowEvent* ev) {
 void TFormTagesverlauf::Zeichne() {
     veraltet_ = false;
     tag_ = jahresstudie::BerechneTag(eingabe_, Schritt, anschlaege_);
-    const auto fuelle = [this](QLineSeries* r, const std::vector<double>& werte) {
-        QList<QPointF> punkte;
-        punkte.reserve(static_cast<qsizetype>(werte.size()));
-        for (std::size_t i = 0; i < werte.size(); ++i)
-            punkte.append({tag_.stunden[i], werte[i]});
-        r->replace(punkte);
-    };
-    fuelle(hoehe_, tag_.hoehe);
-    fuelle(azimut_, tag_.azimut);
-    fuelle(position_, tag_.position);
-    fuelle(winkel_, tag_.winkel);
-    fuelle(schatten_, tag_.schatten);
-    fuelle(verschattung_, tag_.verschattung);
+    such_ = Suchstand{};
+    SucheSonnenwende(eingabe_, such_);
 
     // The degree axis spans every angle shown; the metre axis the shadow (long shadows at
-    // sunrise are capped at 20 m so the day stays readable).
+    // sunrise are cut at 20 m so the day stays readable).
     double lo = -90, hi = 90;
     for (const auto* v : {&tag_.hoehe, &tag_.azimut, &tag_.position, &tag_.winkel})
         for (double x : *v) {
@@ -152,8 +215,21 @@ void TFormTagesverlauf::Zeichne() {
     const double meter = std::ceil(m / 5) * 5;
     meter_->setRange(0, meter);
     meter_->setTickCount(static_cast<int>(meter / 5) + 1);
-    meter_->setLabelFormat(QStringLiteral("%.0f"));
-    grad_->setLabelFormat(QStringLiteral("%.0f"));
+
+    const auto fuelle = [this](QLineSeries* r, const std::vector<double>& werte,
+                               QValueAxis* achse) {
+        QList<QPointF> punkte;
+        punkte.reserve(static_cast<qsizetype>(werte.size()));
+        for (std::size_t i = 0; i < werte.size(); ++i)
+            punkte.append({tag_.stunden[i], werte[i]});
+        Setze(r, punkte, achse);
+    };
+    fuelle(hoehe_, tag_.hoehe, grad_);
+    fuelle(azimut_, tag_.azimut, grad_);
+    fuelle(position_, tag_.position, grad_);
+    fuelle(winkel_, tag_.winkel, grad_);
+    fuelle(schatten_, tag_.schatten, meter_);
+    fuelle(verschattung_, tag_.verschattung, meter_);
 
     const auto senkrecht = [&](QLineSeries* r, double stunden) {
         if (stunden < 0)
@@ -167,11 +243,11 @@ void TFormTagesverlauf::Zeichne() {
     senkrecht(untergang_, tag_.untergang);
     senkrecht(wende_, tag_.wendeStunde + tag_.wendeMinute / 60.0);
     chart_->setTitle(tr("%1-%2-%3 (UTC), Breite %4°, Länge %5°")
-                         .arg(eingabe_.Jahr)
-                         .arg(eingabe_.Monat, 2, 10, QLatin1Char('0'))
-                         .arg(eingabe_.Tag, 2, 10, QLatin1Char('0'))
-                         .arg(eingabe_.Phi)
-                         .arg(eingabe_.Lam));
+                         .arg(QString::number(eingabe_.Jahr),
+                              QStringLiteral("%1").arg(eingabe_.Monat, 2, 10, QLatin1Char('0')),
+                              QStringLiteral("%1").arg(eingabe_.Tag, 2, 10, QLatin1Char('0')),
+                              zahltext::Allgemein(eingabe_.Phi),
+                              zahltext::Allgemein(eingabe_.Lam)));
     Zeile->setText(Hinweis(jetzt));
     Marken->setText(
         tag_.aufgang < 0
@@ -183,17 +259,20 @@ void TFormTagesverlauf::Zeichne() {
 
 QString TFormTagesverlauf::Hinweis(double stunden) const {
     if (tag_.stunden.empty()) return {};
-    const auto i = static_cast<std::size_t>(std::clamp(std::lround(stunden * 60 / Schritt), 0L,
-                                                       static_cast<long>(tag_.stunden.size() - 1)));
+    // As BerechneTag draws an instant: before sunrise and after sunset the tracker waits at
+    // the morning position; with the stops in use the position stays between them.
+    const RechenlaufErgebnis r = BerechneAugenblick(eingabe_, such_, stunden);
+    double position = r.TrackerPos;
+    if (r.Hoehe < 0)
+        position = such_.wende.MorgenPos;
+    else if (anschlaege_)
+        position = std::clamp(position, eingabe_.EndlageStart,
+                              std::max(eingabe_.EndlageStart, eingabe_.EndlageStop));
+    using zahltext::Fest;
     return tr("%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, "
               "Verschattung %7 m")
-        .arg(Zeit(tag_.stunden[i]))
-        .arg(tag_.hoehe[i], 0, 'f', 2)
-        .arg(tag_.azimut[i], 0, 'f', 2)
-        .arg(tag_.position[i], 0, 'f', 2)
-        .arg(tag_.winkel[i], 0, 'f', 2)
-        .arg(tag_.schatten[i], 0, 'f', 3)
-        .arg(tag_.verschattung[i], 0, 'f', 3);
+        .arg(Zeit(stunden), Fest(r.Hoehe, 2), Fest(r.Azimut, 2), Fest(position, 2),
+             Fest(r.WinkelZurSonne, 2), Fest(r.Schatten, 3), Fest(r.Verschattung, 3));
 }
 
 QString TFormTagesverlauf::Csv() const {
@@ -212,9 +291,10 @@ QString TFormTagesverlauf::Csv() const {
 }
 
 bool TFormTagesverlauf::Speichere(const QString& basis, QString& fehler) {
+    const QString marken = Marken->text();
     const std::pair<QString, QByteArray> dateien[] = {
-        {basis + QStringLiteral(".png"), diagrammbild::Png(*ansicht_)},
-        {basis + QStringLiteral(".svg"), diagrammbild::Svg(*ansicht_, chart_->title())},
+        {basis + QStringLiteral(".png"), diagrammbild::Png(*ansicht_, marken)},
+        {basis + QStringLiteral(".svg"), diagrammbild::Svg(*ansicht_, chart_->title(), marken)},
         {basis + QStringLiteral(".csv"), Csv().toUtf8()}};
     fehler = diagrammbild::Schreibe(dateien);
     return fehler.isEmpty();
@@ -229,7 +309,5 @@ void TFormTagesverlauf::Speichern() {
     for (const char* endung : {".png", ".svg", ".csv"})
         if (pfad.endsWith(QLatin1String(endung), Qt::CaseInsensitive)) pfad.chop(4);
     QString fehler;
-    if (!Speichere(pfad, fehler))
-        dialoge::Meldung(this, tr("Tagesverlauf"),
-                         tr("In %1 kann nicht geschrieben werden").arg(fehler));
+    if (!Speichere(pfad, fehler)) dialoge::Meldung(this, tr("Tagesverlauf"), fehler);
 }

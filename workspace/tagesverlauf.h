@@ -3,12 +3,15 @@
 // as a chart: sun elevation and azimuth, the tracker position as drawn, the correction
 // (degrees, left axis), the shadow and the overlap (metres, right axis); a vertical line at
 // the time in the edits, sunrise, sunset and the Sonnenwende marked. It follows every
-// calculation of the main window while shown. "Speichern" writes the chart as PNG and SVG and
-// the values as CSV (the columns of heliowendler-calc --tabelle).
+// calculation of the main window while shown. "Speichern" writes the chart as PNG and SVG (with
+// the marks named below it) and the values as CSV (the columns of heliowendler-calc --tabelle).
 #include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QPointF>
 
 class QChart;
 class QChartView;
@@ -32,28 +35,42 @@ public:
     const jahresstudie::Tag& Werte() const { return tag_; }
     // The values as CSV, one line per instant.
     QString Csv() const;
-    // Writes basis.png, basis.svg and basis.csv; false with the path that failed.
+    // Writes basis.png, basis.svg and basis.csv; false with the message of the file that
+    // failed.
     bool Speichere(const QString& basis, QString& fehler);
     QChart* Diagramm() const { return chart_; }
-    // The text hovering at stunden shows.
+    // The values at stunden (UTC) itself, not at the nearest instant of the chart: what
+    // hovering there and the line below the chart for the time entered show.
     QString Hinweis(double stunden) const;
+
+    // The stretches of a curve within [unten, oben], cut where it crosses a bound (linearly
+    // between the two instants). Drawn into an SVG a chart is not clipped, so a point beyond
+    // its axis would land on the title and the legend.
+    static QList<QList<QPointF>> Abschnitte(const QList<QPointF>& punkte, double unten,
+                                            double oben);
 
 protected:
     void showEvent(QShowEvent* ev) override;
 
 private:
+    QLineSeries* NeueReihe(const QString& name, QValueAxis* achse, const QPen& stift);
+    // The curve's points within its axis: the first stretch in r, the others in series of the
+    // same look without a legend entry.
+    void Setze(QLineSeries* r, const QList<QPointF>& punkte, QValueAxis* achse);
     void Zeichne();
     void Speichern();
 
     RechenlaufEingabe eingabe_;
     bool anschlaege_ = false, veraltet_ = true, hatEingabe_ = false;
     jahresstudie::Tag tag_;
+    Suchstand such_; // the date's Sonnenwende, for the values between the instants
     QChart* chart_ = nullptr;
     QChartView* ansicht_ = nullptr;
     QValueAxis *zeitachse_ = nullptr, *grad_ = nullptr, *meter_ = nullptr;
     QLineSeries *hoehe_ = nullptr, *azimut_ = nullptr, *position_ = nullptr, *winkel_ = nullptr,
                 *schatten_ = nullptr, *verschattung_ = nullptr, *jetzt_ = nullptr,
                 *aufgang_ = nullptr, *untergang_ = nullptr, *wende_ = nullptr;
+    QHash<QLineSeries*, QList<QLineSeries*>> weitere_; // further stretches of a curve
     QPushButton* Sichern = nullptr;
     QLabel *Zeile = nullptr, *Marken = nullptr;
 };

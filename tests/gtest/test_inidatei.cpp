@@ -533,8 +533,9 @@ TEST_F(IniTest, ZweiterSchreiberWartetAufDenErsten) {
 }
 
 // A save that finds the folder locked by someone who does not let go (a stopped instance)
-// gives up after the time limit with the usual message, and the file keeps its bytes. Run in
-// a child, so that a save that waits for ever shows as hung instead of stopping the tests.
+// gives up after the time limit with a message that says another program holds the folder,
+// and the file keeps its bytes. Run in a child, so that a save that waits for ever shows as
+// hung instead of stopping the tests.
 TEST_F(IniTest, FremdeSperreLaesstDasSpeichernScheitern) {
     const QByteArray vorher = "[A]\r\nx=1\r\n";
     SchreibDatei(Pfad(), vorher);
@@ -548,7 +549,9 @@ TEST_F(IniTest, FremdeSperreLaesstDasSpeichernScheitern) {
             IniDatei(Pfad()).SchreibeText(QStringLiteral("A"), QStringLiteral("x"),
                                           QStringLiteral("2"));
         } catch (const SchreibFehler& f) {
-            return f.meldung() == QStringLiteral("In %1 kann nicht geschrieben werden").arg(Pfad());
+            return f.meldung() == QStringLiteral("In %1 kann nicht geschrieben werden: ein anderes "
+                                                 "Programm hält den Ordner belegt")
+                                      .arg(Pfad());
         }
         return false;
     });
