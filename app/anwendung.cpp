@@ -1,11 +1,11 @@
 #include "app/anwendung.h"
 
 #include "controller/Trackerinit.h"
-#include "controller/protokollmonitor.h"
 #include "firmware/Firmwareupdate.h"
 #include "geraet/protokoll.h"
 #include "linkfenster/InitSIO.h"
 #include "linkfenster/linkanzeige.h"
+#include "linkfenster/protokollmonitor.h"
 #include "linkfenster/schnittstellenmenue.h"
 #include "seriallink/mitschnitt.h"
 #include "seriallink/sioverbindung.h"

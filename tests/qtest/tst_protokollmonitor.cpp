@@ -2,7 +2,7 @@
 // live while the window is open and only then, its filter, hold, clear, bound and save, and
 // the record file the application writes.
 #include "app/anwendung.h"
-#include "controller/protokollmonitor.h"
+#include "linkfenster/protokollmonitor.h"
 #include "seriallink/mitschnitt.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
@@ -54,12 +54,17 @@ private slots:
         f.Abholen();
         const QStringList z = f.Zeilen();
         QCOMPARE(z.size(), 3);
-        QVERIFY2(QRegularExpression("^ +\\d+\\.\\d{3} TX AA 08 00 00 B3 E5 \\| Anfrage Get Status \\(8\\)$")
-                     .match(z[0]).hasMatch(), qPrintable(z[0]));
-        QVERIFY2(z[1].endsWith(QStringLiteral(" RX 00 13 37 | Rauschen, 3 Bytes")), qPrintable(z[1]));
-        QVERIFY2(z[2].contains(QStringLiteral(" RX 55 09 03 21 10 00 93 E5 | Antwort Status (9): "
-                                              "Tracking Auto, Countdown 00:00:01, Prüfsumme richtig")),
-                 qPrintable(z[2]));
+        QVERIFY2(QRegularExpression(
+                     "^ +\\d+\\.\\d{3} TX AA 08 00 00 B3 E5 \\| Anfrage Get Status \\(8\\)$")
+                     .match(z[0])
+                     .hasMatch(),
+                 qPrintable(z[0]));
+        QVERIFY2(z[1].endsWith(QStringLiteral(" RX 00 13 37 | Rauschen, 3 Bytes")),
+                 qPrintable(z[1]));
+        QVERIFY2(
+            z[2].contains(QStringLiteral(" RX 55 09 03 21 10 00 93 E5 | Antwort Status (9): "
+                                         "Tracking Auto, Countdown 00:00:01, Prüfsumme richtig")),
+            qPrintable(z[2]));
         f.close();
         QVERIFY(!m.An());
         Abfrage(m);
@@ -112,11 +117,13 @@ private slots:
         Mitschnitt m;
         TFormProtokollmonitor f(m);
         f.show();
-        for (int i = 0; i < 2000; ++i) Abfrage(m); // 6000 entries
+        for (int i = 0; i < 2000; ++i)
+            Abfrage(m); // 6000 entries
         f.Abholen();
         QCOMPARE(f.Zeilen().size(), TFormProtokollmonitor::GroessteZahl);
         QCOMPARE(Label(f, "Zaehler")->text(), QStringLiteral("5000 Einträge, 1000 weggefallen"));
-        for (int i = 0; i < 3000; ++i) Abfrage(m); // before a tick: waiting is bounded too
+        for (int i = 0; i < 3000; ++i)
+            Abfrage(m); // before a tick: waiting is bounded too
         f.Abholen();
         QCOMPARE(f.Zeilen().size(), TFormProtokollmonitor::GroessteZahl);
         QCOMPARE(Label(f, "Zaehler")->text(), QStringLiteral("5000 Einträge, 10000 weggefallen"));
@@ -164,7 +171,8 @@ private slots:
         QVERIFY(d.open(QIODevice::ReadOnly));
         const QStringList zeilen = QString::fromUtf8(d.readAll()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), 3);
-        QVERIFY(zeilen[0].contains(QStringLiteral(" TX AA 08 00 00 B3 E5 | Anfrage Get Status (8)")));
+        QVERIFY(
+            zeilen[0].contains(QStringLiteral(" TX AA 08 00 00 B3 E5 | Anfrage Get Status (8)")));
         // The monitor opened and closed again leaves the file's record running.
         Aktion(*a.SDIAppForm, "Protokollmonitor1")->trigger();
         a.FormProtokollmonitor->close();

@@ -1,4 +1,4 @@
-#include "controller/protokollmonitor.h"
+#include "linkfenster/protokollmonitor.h"
 
 #include "basis/dateizugriff.h"
 #include "basis/fehler.h"
