@@ -1,11 +1,11 @@
 #include "app/anwendung.h"
 
 #include "controller/Trackerinit.h"
-#include "controller/protokollmonitor.h"
 #include "firmware/Firmwareupdate.h"
-#include "geraet/protokoll.h"
+#include "geraet/protokolldatei.h"
 #include "linkfenster/InitSIO.h"
 #include "linkfenster/linkanzeige.h"
+#include "linkfenster/protokollmonitor.h"
 #include "linkfenster/schnittstellenmenue.h"
 #include "seriallink/mitschnitt.h"
 #include "seriallink/sioverbindung.h"
@@ -18,12 +18,10 @@
 #include "workspace/tagesverlauf.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMenuBar>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
-#include <mutex>
 
 namespace {
 
@@ -132,34 +130,10 @@ void VerbindeSchnittstelle(Anwendung& a) {
 // parametrization window, the site dialog, the firmware window, the dimension window, the
 // about box. The serial link is no window; it is created with the main window whose status
 // bar it reports to.
-// The record file of --protokoll: one sink of the link's record, lines appended and flushed
-// as they come (written on the link's threads).
-struct Anwendung::Protokolldatei {
-    Mitschnitt& mitschnitt;
-    QFile datei;
-    std::mutex m;
-    Mitschnitt::Uhr::time_point anfang = Mitschnitt::Uhr::now();
-    int senke = 0;
-    Protokolldatei(Mitschnitt& mm, const QString& pfad) : mitschnitt(mm), datei(pfad) {}
-    ~Protokolldatei() {
-        if (senke != 0) mitschnitt.Beende(senke);
-    }
-};
-
 bool Anwendung::Protokolliere(const QString& pfad, QString& fehler) {
-    auto p = std::make_unique<Protokolldatei>(Verbindung->Aufzeichnung(), pfad);
-    if (!p->datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-        fehler = p->datei.errorString();
-        return false;
-    }
-    Protokolldatei& d = *p;
-    d.senke = d.mitschnitt.Starte([&d](const Mitschnitt::Eintrag& e) {
-        const QByteArray zeile = (protokoll::Zeile(e, d.anfang) + u'\n').toUtf8();
-        std::lock_guard l(d.m);
-        d.datei.write(zeile);
-        d.datei.flush();
-    });
-    protokoll_ = std::move(p);
+    auto datei = protokoll::Datei::Oeffne(Verbindung->Aufzeichnung(), pfad, fehler);
+    if (!datei) return false;
+    protokoll_ = std::move(datei);
     return true;
 }
 

@@ -8,6 +8,9 @@
 #include <QRect>
 #include <memory>
 
+namespace protokoll {
+class Datei;
+}
 class Linkanzeige;
 class Schnittstellenmenue;
 class SioVerbindung;
@@ -31,7 +34,8 @@ struct Anwendung {
     // outer geometry is hauptfenster.
     static QPoint HilfeOrt(const QRect& hauptfenster, int menueHoehe);
     // --protokoll: every byte of the link from now on, appended to pfad as the service tool
-    // writes it. False (with the reason) when the file cannot be opened for writing.
+    // writes it (also what the record holds when SIGINT or SIGTERM ends the application).
+    // False (with the reason) when the file cannot be opened for writing.
     bool Protokolliere(const QString& pfad, QString& fehler);
     // "Tracker" > "Firmwareupdate": the interface dialog first when the port is closed, the
     // parametrization window's requests stopped and the window closed, then the firmware window,
@@ -53,6 +57,5 @@ struct Anwendung {
     std::unique_ptr<Schnittstellenmenue> Menue;
 
 private:
-    struct Protokolldatei;
-    std::unique_ptr<Protokolldatei> protokoll_; // before Verbindung is gone, it stops
+    std::unique_ptr<protokoll::Datei> protokoll_; // before Verbindung is gone, it stops
 };

@@ -75,6 +75,43 @@ QString Erfolg() {
         .join(QStringLiteral("\r\n"));
 }
 
+// The monitor's note on an overdue reply: what waits, and what the user can do here.
+QString Verzugstext(const uebertragung::Verzug& v) {
+    const QString s = bootloaderhinweise::Sekunden(v.gewartet);
+    using A = uebertragung::Verzug::Art;
+    switch (v.art) {
+    case A::PortVerloren:
+        return QCoreApplication::translate(
+                   "TFormFirmwareupdate",
+                   "Keine Antwort des Bootloaders seit %1 s: die Verbindung zur Schnittstelle ist "
+                   "verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen und Start "
+                   "drücken.")
+            .arg(s);
+    case A::KeinLoeschen:
+        return QCoreApplication::translate(
+                   "TFormFirmwareupdate",
+                   "Keine Antwort des Bootloaders seit %1 s auf das Löschen. Läuft die Steuerung "
+                   "im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost "
+                   "oder West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.")
+            .arg(s);
+    case A::LoeschenDauert:
+        return QCoreApplication::translate(
+                   "TFormFirmwareupdate",
+                   "Der Bootloader löscht seit %1 s (\"Flash clear start\"), \"Flash clear OK\" "
+                   "fehlt noch. Die Übertragung wartet; Start beginnt neu.")
+            .arg(s);
+    case A::KeineQuittung:
+        return QCoreApplication::translate(
+                   "TFormFirmwareupdate",
+                   "Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Die Übertragung "
+                   "wartet; Start beginnt neu.")
+            .arg(s)
+            .arg(v.zeile)
+            .arg(bootloaderhinweise::Wo(v));
+    }
+    return {};
+}
+
 QString KeinImage() {
     return QCoreApplication::translate(
         "TFormFirmwareupdate", "Bitte laden Sie erst ein gültiges *.txt File (TI Hex Format!)");
@@ -198,16 +235,9 @@ void TFormFirmwareupdate::Timer1Timer() {
 }
 
 void TFormFirmwareupdate::TimerAntwortTimer() {
-    if (!transfer_.Loescht() && !transfer_.WartetAufAntwort()) return;
-    if (portOffen_ && !portOffen_()) {
-        MonitorZeile(bootloaderhinweise::PortVerloren());
-        return;
-    }
-    if (transfer_.Loescht()) {
-        MonitorZeile(bootloaderhinweise::LoeschenOhneAntwort());
-        return;
-    }
-    MonitorZeile(QString::fromUtf8(transfer_.KeineAntwort()));
+    const auto verzug = transfer_.Ueberfaellig(std::chrono::milliseconds(TimerAntwort->interval()),
+                                               !portOffen_ || portOffen_());
+    if (verzug) MonitorZeile(Verzugstext(*verzug));
 }
 
 void TFormFirmwareupdate::ZeilenVerloren(qint64 anzahl) {
@@ -232,37 +262,46 @@ bool TFormFirmwareupdate::Sende(std::span<const std::uint8_t> rahmen) {
     return ok;
 }
 
-namespace {
-
-// The transfer (no Qt) says its steps in German; they are translated here, where they are
-// shown: each known beginning of a line in the reader's language, the rest (an address, a
-// count) as it is.
-QString Uebersetzt(const std::string& text) {
-    static const char* const Anfaenge[] = {
-        QT_TRANSLATE_NOOP("Uebertragung", "Starte Programmierung"),
-        QT_TRANSLATE_NOOP("Uebertragung", "Empfangsfehler! Wiederhole"),
-        QT_TRANSLATE_NOOP("Uebertragung", "Schreibe Adresszeiger im Flash "),
-        QT_TRANSLATE_NOOP("Uebertragung", "Programmierung fertig.\n Bitte trennen Sie die "
-                                          "Spannung und starten Sie das Gerät neu!"),
-        QT_TRANSLATE_NOOP("Uebertragung", "FEHLER beim senden!"),
-    };
-    const QString t = QString::fromUtf8(text);
-    for (const char* a : Anfaenge) {
-        const QString anfang = QString::fromUtf8(a);
-        if (t.startsWith(anfang))
-            return QCoreApplication::translate("Uebertragung", a) + t.mid(anfang.size());
+void TFormFirmwareupdate::Notiere(const uebertragung::Notiz& n) {
+    using A = uebertragung::Notiz::Art;
+    switch (n.art) {
+    case A::Antwort:
+    case A::FremdeZeile:
+        MonitorZeile(bootloaderhinweise::Zeilentext(n.text));
+        return;
+    case A::Programmierung:
+        MonitorZeile(tr("Starte Programmierung"));
+        return;
+    case A::Adresszeiger:
+        MonitorZeile(tr("Schreibe Adresszeiger im Flash %1").arg(QString::fromLatin1(n.text)));
+        return;
+    case A::Wiederholung:
+        MonitorZeile(tr("Empfangsfehler! Wiederhole"));
+        return;
+    case A::Aufgegeben: // the window sets no limit
+        MonitorZeile(tr("Zeile %1 nach %2 Wiederholungen nicht angenommen. Start beginnt neu.")
+                         .arg(n.zeile)
+                         .arg(n.wiederholung));
+        return;
+    case A::Fertig:
+        MonitorZeile(tr("Programmierung fertig.\n Bitte trennen Sie die Spannung und starten Sie "
+                        "das Gerät neu!"));
+        return;
     }
-    return t;
 }
 
-} // namespace
-
-void TFormFirmwareupdate::Monitor(const std::string& text) {
-    MonitorZeile(Uebersetzt(text));
-}
-
-void TFormFirmwareupdate::Panel(const std::string& text) {
-    emit panelText(3, Uebersetzt(text));
+void TFormFirmwareupdate::Panel(uebertragung::Panelstand stand) {
+    switch (stand) {
+    case uebertragung::Panelstand::Loeschen:
+        emit panelText(3, QStringLiteral("Flash clear"));
+        return;
+    case uebertragung::Panelstand::Zeile:
+        emit panelText(3, QStringLiteral("Flash ADDR"));
+        return;
+    case uebertragung::Panelstand::Sendefehler:
+        emit panelText(3, tr("FEHLER beim senden!"));
+        return;
+    }
 }
 
 void TFormFirmwareupdate::ClearOK() {

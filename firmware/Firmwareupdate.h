@@ -69,8 +69,8 @@ private:
 
     // What the transfer does to the window and the line.
     bool Sende(std::span<const std::uint8_t> rahmen) override;
-    void Monitor(const std::string& text) override;
-    void Panel(const std::string& text) override;
+    void Notiere(const uebertragung::Notiz& notiz) override;
+    void Panel(uebertragung::Panelstand stand) override;
     void ClearOK() override;
     void Fortschritt(bool an) override;
     void Fertig() override;

@@ -3,6 +3,7 @@
 #include "geraet/messages.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace protokoll {
 
@@ -15,6 +16,28 @@ QString Hex(const rahmen::Bytes& b) {
         QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()))
             .toHex(' ')
             .toUpper());
+}
+
+// What the line step keeps of a line's bytes.
+rahmen::Bytes OhneNullUndCr(const rahmen::Bytes& b) {
+    rahmen::Bytes t;
+    for (const std::uint8_t x : b)
+        if (x != 0 && x != '\r') t.push_back(x);
+    return t;
+}
+
+// A bootloader's text, one character a byte (ISO 8859-1); control bytes (C0, C1) as \xNN, so
+// that an entry stays one line of the record.
+QString Text(const rahmen::Bytes& b) {
+    QString t;
+    for (const std::uint8_t x : b) {
+        if (x < 0x20 || (x >= 0x7F && x < 0xA0))
+            t += QStringLiteral("\\x") +
+                 QStringLiteral("%1").arg(x, 2, 16, QLatin1Char('0')).toUpper();
+        else
+            t += QChar(x);
+    }
+    return t;
 }
 
 QString Antwortname(std::uint8_t kommando) {
@@ -74,7 +97,8 @@ QString Inhalt(const messages::Antwort& a) {
         }
         break;
     case messages::Byte(Kommando::Info):
-        if (const auto v = messages::LeseVersionstext(a)) teile << QStringLiteral("Version \"%1\"").arg(*v);
+        if (const auto v = messages::LeseVersionstext(a))
+            teile << QStringLiteral("Version \"%1\"").arg(*v);
         break;
     default:
         break;
@@ -102,7 +126,8 @@ QString Anfrage(const rahmen::Bytes& b) {
         }
         return text;
     }
-    if (b.size() == n + 5) return QStringLiteral("Bootloaderrahmen %1, %2 Bytes Nutzdaten").arg(kommando).arg(n);
+    if (b.size() == n + 5)
+        return QStringLiteral("Bootloaderrahmen %1, %2 Bytes Nutzdaten").arg(kommando).arg(n);
     return QStringLiteral("Rahmen %1, Länge passt nicht").arg(kommando);
 }
 
@@ -143,12 +168,17 @@ QString Beschreibung(const Mitschnitt::Eintrag& e) {
             .arg(e.bytes.size() > 1 ? e.bytes[1] : 0)
             .arg(e.bytes.size());
     case A::Zeile: {
-        QByteArray text(reinterpret_cast<const char*>(e.bytes.data()),
-                        static_cast<qsizetype>(e.bytes.size()));
-        text.replace('\0', QByteArray());
-        if (text.endsWith('\r')) text.chop(1);
-        return QStringLiteral("Bootloader: \"%1\"").arg(QString::fromLatin1(text));
+        // The line as the receiver handed it on; a frame in it took bytes of its own.
+        const QString text = QStringLiteral("Bootloader: \"%1\"").arg(Text(e.zeile));
+        const rahmen::Bytes eigen = OhneNullUndCr(e.bytes);
+        const bool anfangDavor = eigen.size() < e.zeile.size() &&
+                                 std::equal(eigen.rbegin(), eigen.rend(), e.zeile.rbegin());
+        return anfangDavor ? text + QStringLiteral(", ihr Anfang steht in den Einträgen davor")
+                           : text;
     }
+    case A::Zeilenanfang:
+        return QStringLiteral("Anfang einer Bootloaderzeile: \"%1\"")
+            .arg(Text(OhneNullUndCr(e.bytes)));
     case A::Rauschen:
         return QStringLiteral("Rauschen, %1 Bytes").arg(e.bytes.size());
     case A::Unvollendet:
@@ -159,14 +189,12 @@ QString Beschreibung(const Mitschnitt::Eintrag& e) {
 }
 
 QString Zeile(const Mitschnitt::Eintrag& e, Mitschnitt::Uhr::time_point anfang) {
-    const double ms =
-        std::chrono::duration<double, std::milli>(e.zeit - anfang).count();
+    const double ms = std::chrono::duration<double, std::milli>(e.zeit - anfang).count();
     const bool gesendet = e.art == Mitschnitt::Eintrag::Art::Gesendet ||
                           e.art == Mitschnitt::Eintrag::Art::NichtGesendet;
     return QStringLiteral("%1 %2 %3 | %4")
         .arg(ms, 14, 'f', 3)
-        .arg(gesendet ? QStringLiteral("TX") : QStringLiteral("RX"), Hex(e.bytes),
-             Beschreibung(e));
+        .arg(gesendet ? QStringLiteral("TX") : QStringLiteral("RX"), Hex(e.bytes), Beschreibung(e));
 }
 
 } // namespace protokoll

@@ -5,7 +5,8 @@
 //   <milliseconds since the record began> <TX|RX> <bytes in hexadecimal> | <what they are>
 //
 //        512.034 TX AA 08 00 00 09 E5 | Anfrage Get Status (8)
-//        561.877 RX 55 09 03 21 10 00 93 E5 | Antwort Status (9): Tracking Auto, Countdown 00:00:41, Prüfsumme richtig
+//        561.877 RX 55 09 03 21 10 00 93 E5 | Antwort Status (9): Tracking Auto, Countdown
+//        00:00:41, Prüfsumme richtig
 #include "seriallink/mitschnitt.h"
 
 #include <QString>

@@ -2,45 +2,7 @@
 
 #include "seriallink/rahmen.h"
 
-#include <QCoreApplication>
-#include <cstdio>
-
 namespace uebertragung {
-
-namespace {
-
-const std::string StartText = "Starte Programmierung";
-const std::string WiederholText = "Empfangsfehler! Wiederhole";
-const std::string AdressText = "Schreibe Adresszeiger im Flash ";
-const std::string EndText =
-    "Programmierung fertig.\n Bitte trennen Sie die Spannung und starten Sie das Gerät neu!";
-const std::string PanelLoeschen = "Flash clear";
-const std::string PanelZeile = "Flash ADDR";
-const std::string PanelFehler{rahmen::SendeFehlerText};
-
-std::string Hex4(unsigned wert) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", wert & 0xFFFFu);
-    return text;
-}
-
-// The bootloader's bytes, one character each (ISO 8859-1), as UTF-8 for the monitor.
-std::string AlsText(std::string_view zeile) {
-    std::string t;
-    t.reserve(zeile.size());
-    for (const char c : zeile) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            t += c;
-        } else {
-            t += static_cast<char>(0xC0 | b >> 6);
-            t += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return t;
-}
-
-} // namespace
 
 Bytes LoeschRahmen() {
     return rahmen::BootloaderRahmen(kommando::Loeschen);
@@ -58,8 +20,10 @@ Bytes Zeilenrahmen(std::string_view zeile) {
 void Uebertragung::Ruecksetzen() {
     loeschenBestaetigt_ = false;
     loescht_ = false;
+    loeschenBegonnen_ = false;
     zeilenIndex_ = 0;
     wartet_ = false;
+    wiederholungen_ = 0;
     // Only the image of a Start that passed the check is ever sent.
     image_.clear();
 }
@@ -68,33 +32,45 @@ void Uebertragung::Loeschen(std::vector<std::string> image) {
     image_ = std::move(image);
     adresse_ = adresseVorher_ = 0;
     loescht_ = true;
+    loeschenBegonnen_ = false;
     const bool ok = u_.Sende(LoeschRahmen());
-    u_.Panel(ok ? PanelLoeschen : PanelFehler);
+    u_.Panel(ok ? Panelstand::Loeschen : Panelstand::Sendefehler);
 }
 
 void Uebertragung::BootloaderZeile(std::string_view zeile) {
     if (zeile == antwort::ClearOK) {
         loescht_ = false;
-        u_.Monitor(AlsText(zeile));
+        u_.Notiere({Notiz::Art::Antwort, std::string(zeile)});
         u_.ClearOK();
         loeschenBestaetigt_ = true;
+        wiederholungen_ = 0;
         SendeZeile();
-        u_.Monitor(StartText);
+        u_.Notiere({Notiz::Art::Programmierung, {}});
         u_.Fortschritt(true);
     } else if (zeile == antwort::ClearStart) {
-        u_.Monitor(AlsText(zeile));
+        if (loescht_) loeschenBegonnen_ = true;
+        u_.Notiere({Notiz::Art::Antwort, std::string(zeile)});
     } else if (zeile == antwort::AKN && loeschenBestaetigt_) {
         wartet_ = false;
+        wiederholungen_ = 0;
         SendeZeile();
     } else if (zeile == antwort::NotAKN && loeschenBestaetigt_) {
         wartet_ = false;
-        u_.Monitor(WiederholText);
+        ++wiederholungen_;
+        // The line refused is the one sent last.
+        if (grenze_ && wiederholungen_ > *grenze_) {
+            loeschenBestaetigt_ = false;
+            u_.Notiere({Notiz::Art::Aufgegeben, {}, zeilenIndex_, wiederholungen_ - 1});
+            u_.Fortschritt(false);
+            return;
+        }
+        u_.Notiere({Notiz::Art::Wiederholung, {}, zeilenIndex_, wiederholungen_});
         if (zeilenIndex_ > 0) --zeilenIndex_;
         adresse_ = adresseVorher_;
         SendeZeile();
     } else {
         // The bootloader's version, a late or early reply, noise: shown only.
-        u_.Monitor(AlsText(zeile));
+        u_.Notiere({Notiz::Art::FremdeZeile, std::string(zeile)});
     }
 }
 
@@ -104,28 +80,28 @@ void Uebertragung::Beende() {
     wartet_ = false;
 }
 
-std::string Uebertragung::KeineAntwort() const {
-    const int zeile = zeilenIndex_; // the line sent last, counted from 1
-    // In the reader's language (German without a translation, as in the tests).
-    const auto T = [](const char* format) {
-        return QCoreApplication::translate("Uebertragung", format);
-    };
-    QString wo;
-    if (zeile >= 1 && zeile <= static_cast<int>(image_.size())) {
-        const std::string& z = image_[static_cast<std::size_t>(zeile - 1)];
-        wo = titxt::Art(z) == titxt::Zeilenart::Adresse
-                 ? T(QT_TRANSLATE_NOOP("Uebertragung", " (Adresszeiger %1)"))
-                       .arg(QString::fromStdString(Hex4(titxt::Adresse(z))))
-                 : T(QT_TRANSLATE_NOOP("Uebertragung", " (%1 Bytes ab Adresse %2)"))
-                       .arg(titxt::Datenbytes(z).size())
-                       .arg(QString::fromStdString(Hex4(adresseVorher_)));
+std::optional<Verzug> Uebertragung::Ueberfaellig(std::chrono::milliseconds gewartet,
+                                                 bool portOffen) const {
+    if (!loescht_ && !wartet_) return std::nullopt;
+    Verzug v;
+    v.gewartet = gewartet;
+    if (!portOffen) {
+        v.art = Verzug::Art::PortVerloren;
+        return v;
     }
-    return T(QT_TRANSLATE_NOOP("Uebertragung", "Keine Antwort des Bootloaders seit %1 s auf Zeile "
-                                               "%2%3. Die Übertragung wartet; Start beginnt neu."))
-        .arg(std::chrono::duration_cast<std::chrono::seconds>(AntwortFrist).count())
-        .arg(zeile)
-        .arg(wo)
-        .toStdString();
+    if (loescht_) {
+        v.art = loeschenBegonnen_ ? Verzug::Art::LoeschenDauert : Verzug::Art::KeinLoeschen;
+        return v;
+    }
+    v.art = Verzug::Art::KeineQuittung;
+    v.zeile = zeilenIndex_; // the line sent last, counted from 1
+    if (v.zeile >= 1 && v.zeile <= static_cast<int>(image_.size())) {
+        const std::string& z = image_[static_cast<std::size_t>(v.zeile - 1)];
+        v.adresszeile = titxt::Art(z) == titxt::Zeilenart::Adresse;
+        v.adresse = v.adresszeile ? titxt::Adresse(z) : adresseVorher_;
+        v.bytes = v.adresszeile ? 0 : titxt::Datenbytes(z).size();
+    }
+    return v;
 }
 
 void Uebertragung::SendeZeile() {
@@ -137,13 +113,13 @@ void Uebertragung::SendeZeile() {
     const std::string& z = image_[static_cast<std::size_t>(zeilenIndex_)];
     switch (titxt::Art(z)) {
     case titxt::Zeilenart::Adresse:
-        u_.Monitor(AdressText + z);
+        u_.Notiere({Notiz::Art::Adresszeiger, z, zeilenIndex_ + 1});
         adresseVorher_ = adresse_;
         adresse_ = titxt::Adresse(z);
         Sende(Zeilenrahmen(z));
         break;
     case titxt::Zeilenart::Ende:
-        u_.Monitor(EndText);
+        u_.Notiere({Notiz::Art::Fertig, {}, zeilenIndex_ + 1});
         // Counted before the box: a line that comes while it is open sends nothing more.
         ++zeilenIndex_;
         wartet_ = false;
@@ -162,7 +138,7 @@ void Uebertragung::SendeZeile() {
 
 void Uebertragung::Sende(const Bytes& rahmen) {
     const bool ok = u_.Sende(rahmen);
-    u_.Panel(ok ? PanelZeile : PanelFehler);
+    u_.Panel(ok ? Panelstand::Zeile : Panelstand::Sendefehler);
     wartet_ = true;
 }
 

@@ -9,11 +9,13 @@
 //   data line      AA F2 n  bytes... cs E5     (n = 1 ... 95)
 //
 // The transfer knows no window and no port: what it does to them goes through Umgebung, in
-// the order it happens, so that a test can record it. No Qt.
+// the order it happens, so that a test can record it. What it has to say is a value (Notiz,
+// Verzug); the window and the service tool each make their own sentence of it. No Qt.
 #include "geraet/titxt.h"
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,8 +29,8 @@ using Bytes = std::vector<std::uint8_t>;
 inline constexpr std::chrono::milliseconds StartmeldungVerzug{500};
 // The refresh of the line number and the progress bar while programming.
 inline constexpr std::chrono::milliseconds AnzeigeTakt{100};
-// A frame unanswered this long is reported in the monitor. The transfer still waits: the
-// bootloader may only be slow, and Start begins anew.
+// A frame unanswered this long is reported in the window's monitor. The transfer still waits:
+// the bootloader may only be slow, and Start begins anew.
 inline constexpr std::chrono::milliseconds AntwortFrist{5000};
 
 namespace kommando {
@@ -47,17 +49,63 @@ Bytes LoeschRahmen();
 // The frame for an address or data line (see titxt.h for how a line is read).
 Bytes Zeilenrahmen(std::string_view zeile);
 
+// A step of the transfer worth telling, in the order it happens.
+struct Notiz {
+    enum class Art {
+        Antwort,        // "Flash clear start" or "Flash clear OK", acted on (text: the line)
+        FremdeZeile,    // a line not acted on: the version, a reply before the erase has ended
+                        // or after the end, anything else (text: its bytes as they came)
+        Programmierung, // the erase has ended, the first image line went out
+        Adresszeiger,   // an address line goes out (text: the image line, zeile: its number)
+        Wiederholung,   // "NotAKN": the line goes out again (zeile; wiederholung: the how-many-th
+                        // time in a row, from 1)
+        Aufgegeben,     // "NotAKN" once more than the limit allows: the transfer has ended
+                        // (zeile; wiederholung: the repeats made)
+        Fertig,         // the end line: the image is in the flash
+    };
+    Art art = Art::FremdeZeile;
+    std::string text;
+    int zeile = 0; // the image line, counted from 1
+    int wiederholung = 0;
+    friend bool operator==(const Notiz&, const Notiz&) = default;
+};
+
+// What status panel 3 says after a send.
+enum class Panelstand {
+    Loeschen,    // the erase request went out ("Flash clear")
+    Zeile,       // an image line went out ("Flash ADDR")
+    Sendefehler, // the port refused the frame ("FEHLER beim senden!")
+};
+
+// A reply overdue: what waits for it, and for how long already.
+struct Verzug {
+    enum class Art {
+        PortVerloren,   // the port is closed: no reply can come
+        KeinLoeschen,   // the erase got no line at all: is a bootloader on this port?
+        LoeschenDauert, // "Flash clear start" came, "Flash clear OK" not yet
+        KeineQuittung,  // an image line got neither "AKN" nor "NotAKN"
+    };
+    Art art = Art::KeineQuittung;
+    std::chrono::milliseconds gewartet{0};
+    // KeineQuittung: the image line (from 1); an address line's pointer, or the first address
+    // a data line's bytes go to and their number.
+    int zeile = 0;
+    bool adresszeile = false;
+    unsigned adresse = 0;
+    std::size_t bytes = 0;
+    friend bool operator==(const Verzug&, const Verzug&) = default;
+};
+
 // What the transfer does to the window and the line.
 class Umgebung {
 public:
     virtual ~Umgebung() = default;
     // Hands a frame to the port; false when the port is closed or the write was refused.
     virtual bool Sende(std::span<const std::uint8_t> rahmen) = 0;
-    // Appends a line (UTF-8; it may hold a line feed) to the monitor. A bootloader line
-    // arrives here with each byte as one character (ISO 8859-1).
-    virtual void Monitor(const std::string& text) = 0;
+    // A step worth telling (the window's monitor, the tool's progress).
+    virtual void Notiere(const Notiz& notiz) = 0;
     // Status panel 3, repainted at once.
-    virtual void Panel(const std::string& text) = 0;
+    virtual void Panel(Panelstand stand) = 0;
     // "Clear Flash:" shows "OK".
     virtual void ClearOK() = 0;
     // The progress display starts or stops.
@@ -69,6 +117,10 @@ public:
 class Uebertragung {
 public:
     explicit Uebertragung(Umgebung& umgebung) : u_(umgebung) {}
+
+    // How often one line refused with "NotAKN" is sent again before the transfer gives up;
+    // none (the window): without end.
+    void SetzeWiederholgrenze(std::optional<int> grenze) { grenze_ = grenze; }
 
     // Start, first step: nothing confirmed, the first line next.
     void Ruecksetzen();
@@ -86,8 +138,8 @@ public:
     bool Loescht() const { return loescht_; }
     // A frame of the programming went out and its reply has not come.
     bool WartetAufAntwort() const { return wartet_; }
-    // The monitor's note when AntwortFrist passed: which line and address wait.
-    std::string KeineAntwort() const;
+    // When no reply has come for `gewartet`: what waits (nullopt: nothing does).
+    std::optional<Verzug> Ueberfaellig(std::chrono::milliseconds gewartet, bool portOffen) const;
 
 private:
     void SendeZeile();
@@ -95,10 +147,13 @@ private:
 
     Umgebung& u_;
     std::vector<std::string> image_;
+    std::optional<int> grenze_;
     bool loeschenBestaetigt_ = false;
     bool loescht_ = false;
+    bool loeschenBegonnen_ = false; // "Flash clear start" came for this erase
     int zeilenIndex_ = 0;
     bool wartet_ = false;
+    int wiederholungen_ = 0; // "NotAKN" in a row for the line that waits
     // Where the bootloader writes next, and where it wrote before the last frame: a frame
     // refused with "NotAKN" leaves it where it was.
     unsigned adresse_ = 0, adresseVorher_ = 0;

@@ -53,6 +53,9 @@ public:
     void VerwirfZeile() { zeile_.clear(); }
 
     bool Sammelt() const { return sammelt_; }
+    // The bytes of the candidate being collected (0 when none is), so that the traffic record
+    // knows where it began.
+    std::size_t Kandidatlaenge() const { return sammelt_ ? laenge_ : 0; }
     std::uint64_t Rahmen() const { return rahmen_; }
     std::uint64_t Pruefsummenfehler() const { return pruefsummenfehler_; }
     std::uint64_t Verworfen() const { return verworfen_; } // candidates dropped at 100 bytes

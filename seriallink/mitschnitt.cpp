@@ -1,50 +1,40 @@
 #include "seriallink/mitschnitt.h"
 
 #include <algorithm>
-#include <utility>
 
-// The machine's finds, taken from the bytes not yet given out: whatever came before a find
-// is noise. A failed candidate counts only once the machine has let it go.
-class Mitschnitt::Schritte : public Empfangsautomat::Senke {
+// Passes the receiver's finds on and notes those of the byte just stepped.
+class Mitschnitt::Abgriff : public Empfangsautomat::Senke {
 public:
-    Schritte(Mitschnitt& m, Uhr::time_point zeit) : m_(m), zeit_(zeit) {}
-    void RahmenGefunden(std::span<const std::uint8_t> rahmen) override {
-        Nimm(Eintrag::Art::Rahmen, rahmen.size());
+    explicit Abgriff(Empfangsautomat::Senke& weiter) : weiter_(weiter) {}
+    void RahmenGefunden(std::span<const std::uint8_t> r) override {
+        rahmen = r.size();
+        weiter_.RahmenGefunden(r);
     }
-    void PruefsummeFalsch(std::span<const std::uint8_t> kandidat) override {
-        falsch_ = kandidat.size();
+    void PruefsummeFalsch(std::span<const std::uint8_t> k) override {
+        falsch = k.size();
+        weiter_.PruefsummeFalsch(k);
     }
-    void ZeileGefunden(std::span<const std::uint8_t>) override {
-        // The line is every byte since the last find, its zero bytes and carriage return too.
-        m_.Gib(Eintrag::Art::Zeile, m_.offen_, zeit_);
-        m_.offen_.clear();
+    void ZeileGefunden(std::span<const std::uint8_t> z) override {
+        zeile = rahmen::Bytes(z.begin(), z.end());
+        zeileGefunden = true;
+        weiter_.ZeileGefunden(z);
     }
-    // After each byte: a refused candidate the machine no longer collects is over.
-    void NachDemByte() {
-        if (falsch_ != 0 && !m_.automat_.Sammelt())
-            Nimm(Eintrag::Art::PruefsummeFalsch, std::min(falsch_, m_.offen_.size()));
-        falsch_ = 0;
+    void Neu() {
+        rahmen = falsch = 0;
+        zeileGefunden = false;
     }
+
+    std::size_t rahmen = 0, falsch = 0;
+    bool zeileGefunden = false;
+    rahmen::Bytes zeile;
 
 private:
-    void Nimm(Eintrag::Art art, std::size_t laenge) {
-        laenge = std::min(laenge, m_.offen_.size());
-        const std::size_t anfang = m_.offen_.size() - laenge;
-        m_.RauschenBis(anfang, zeit_);
-        m_.Gib(art, m_.offen_, zeit_);
-        m_.offen_.clear();
-    }
-    Mitschnitt& m_;
-    Uhr::time_point zeit_;
-    std::size_t falsch_ = 0;
+    Empfangsautomat::Senke& weiter_;
 };
 
 int Mitschnitt::Starte(Senke senke) {
     std::lock_guard l(m_);
-    if (senken_.empty()) {
-        automat_ = Empfangsautomat();
-        offen_.clear();
-    }
+    if (senken_.empty()) Leere();
     const int nr = naechste_++;
     senken_.emplace_back(nr, std::move(senke));
     an_.store(true);
@@ -55,64 +45,135 @@ void Mitschnitt::Beende(int senke) {
     std::lock_guard l(m_);
     if (senken_.empty()) return;
     const bool letzte = senke == 0 || (senken_.size() == 1 && senken_[0].first == senke);
-    if (letzte) {
-        // A candidate still collected is told as such, at the time its last byte came.
-        if (automat_.Sammelt() && !offen_.empty()) {
-            Gib(Eintrag::Art::Unvollendet, offen_, letzte_);
-            offen_.clear();
-        }
-        RauschenBis(offen_.size(), letzte_);
-        senken_.clear();
-        an_.store(false);
+    if (!letzte) {
+        std::erase_if(senken_, [senke](const auto& s) { return s.first == senke; });
         return;
     }
-    std::erase_if(senken_, [senke](const auto& s) { return s.first == senke; });
+    // What the record still holds. The bytes of a line that ended are the line's, though a
+    // candidate still runs through them; the candidate is what comes after.
+    std::uint64_t grenze = Ende();
+    if (kandidat_) grenze = std::max(*kandidat_, zeilen_.empty() ? basis_ : zeilen_.back().first);
+    GibBis(grenze);
+    if (grenze < Ende()) Gib(Eintrag::Art::Unvollendet, Ende());
+    senken_.clear();
+    an_.store(false);
 }
 
 void Mitschnitt::NeuerPort() {
     std::lock_guard l(m_);
     if (!an_.load()) return;
-    RauschenBis(offen_.size(), letzte_);
-    automat_ = Empfangsautomat();
+    GibBis(Ende(), true);
+    Leere();
 }
 
-void Mitschnitt::Empfangen(std::span<const std::uint8_t> bytes, bool firmwareModus) {
-    const Uhr::time_point zeit = Uhr::now();
+void Mitschnitt::Leere() {
+    offen_.clear();
+    lesungen_.clear();
+    zeilen_.clear();
+    kandidat_.reset();
+}
+
+void Mitschnitt::Lies(Empfangsautomat& automat, std::span<const std::uint8_t> bytes,
+                      bool firmwareModus, Empfangsautomat::Senke& weiter, Uhr::time_point zeit) {
     std::lock_guard l(m_);
-    if (!an_.load()) return;
-    letzte_ = zeit;
-    Schritte schritte(*this, zeit);
+    if (!an_.load()) {
+        automat.Lies(bytes, firmwareModus, weiter);
+        return;
+    }
+    // A change of mode: what was read before is decided by the old one (the receiver drops a
+    // line half collected when the mode comes on).
+    if (firmwareModus != firmware_) {
+        GibBis(kandidat_.value_or(Ende()));
+        firmware_ = firmwareModus;
+    }
+    if (!bytes.empty()) lesungen_.push_back({Ende(), zeit});
+    Abgriff abgriff(weiter);
     for (const std::uint8_t b : bytes) {
         offen_.push_back(b);
-        automat_.Lies({&b, 1}, firmwareModus, schritte);
-        schritte.NachDemByte();
+        abgriff.Neu();
+        automat.Lies({&b, 1}, firmwareModus, abgriff);
+        const std::uint64_t ende = Ende();
+        if (abgriff.zeileGefunden) zeilen_.emplace_back(ende, std::move(abgriff.zeile));
+        // A frame ends at this byte: its bytes are the frame's, whatever lines ran through it.
+        const bool losgelassen = abgriff.falsch != 0 && !automat.Sammelt();
+        if (abgriff.rahmen != 0 || losgelassen) {
+            const std::size_t laenge = abgriff.rahmen != 0 ? abgriff.rahmen : abgriff.falsch;
+            const std::uint64_t anfang = ende - std::min<std::uint64_t>(laenge, ende - basis_);
+            GibBis(anfang);
+            while (!zeilen_.empty() && zeilen_.front().first <= ende)
+                zeilen_.pop_front();
+            Gib(abgriff.rahmen != 0 ? Eintrag::Art::Rahmen : Eintrag::Art::PruefsummeFalsch, ende);
+        }
+        kandidat_.reset();
+        if (automat.Sammelt())
+            kandidat_ = ende - std::min<std::uint64_t>(automat.Kandidatlaenge(), ende - basis_);
     }
-    // Outside a frame and a line, what is left of this read is noise now, not later.
-    if (!automat_.Sammelt() && !firmwareModus) RauschenBis(offen_.size(), zeit);
+    GibEntschiedenes();
 }
 
-void Mitschnitt::Gesendet(std::span<const std::uint8_t> bytes) {
-    const Uhr::time_point zeit = Uhr::now();
+void Mitschnitt::GibEntschiedenes() {
+    const std::uint64_t ende = Ende();
+    // The last line end at or before p: what is before it is decided.
+    const auto zeilenende = [this](std::uint64_t p) {
+        std::uint64_t z = basis_;
+        for (const auto& [e, zeile] : zeilen_)
+            if (e <= p) z = e;
+        return z;
+    };
+    if (!firmware_) {
+        // Outside a candidate, this read's bytes are noise now, not later.
+        GibBis(kandidat_.value_or(ende));
+        return;
+    }
+    // A line that a candidate runs into waits for it: a frame would take the line's end.
+    const std::uint64_t entschieden = zeilenende(kandidat_.value_or(ende));
+    GibBis(entschieden);
+    // A line without end, or one a candidate waits in, grows no further in the record.
+    const std::uint64_t wartend = kandidat_.value_or(ende);
+    if (wartend - basis_ > GroessterRest) GibBis(wartend);
+}
+
+void Mitschnitt::Gesendet(std::span<const std::uint8_t> bytes, Uhr::time_point zeit) {
     std::lock_guard l(m_);
     if (!an_.load()) return;
-    Gib(Eintrag::Art::Gesendet, bytes, zeit);
+    Verteile({Eintrag::Art::Gesendet, zeit, {bytes.begin(), bytes.end()}, {}});
 }
 
-void Mitschnitt::NichtGesendet(std::span<const std::uint8_t> bytes) {
-    const Uhr::time_point zeit = Uhr::now();
+void Mitschnitt::NichtGesendet(std::span<const std::uint8_t> bytes, Uhr::time_point zeit) {
     std::lock_guard l(m_);
     if (!an_.load()) return;
-    Gib(Eintrag::Art::NichtGesendet, bytes, zeit);
+    Verteile({Eintrag::Art::NichtGesendet, zeit, {bytes.begin(), bytes.end()}, {}});
 }
 
-void Mitschnitt::RauschenBis(std::size_t ende, Uhr::time_point zeit) {
-    if (ende == 0) return;
-    Gib(Eintrag::Art::Rauschen, {offen_.data(), ende}, zeit);
-    offen_.erase(offen_.begin(), offen_.begin() + static_cast<std::ptrdiff_t>(ende));
+void Mitschnitt::GibBis(std::uint64_t grenze, bool alsRauschen) {
+    while (!zeilen_.empty() && zeilen_.front().first <= grenze) {
+        auto [ende, zeile] = std::move(zeilen_.front());
+        zeilen_.pop_front();
+        Gib(Eintrag::Art::Zeile, ende, std::move(zeile));
+    }
+    if (grenze <= basis_) return;
+    Gib(firmware_ && !alsRauschen ? Eintrag::Art::Zeilenanfang : Eintrag::Art::Rauschen, grenze);
 }
 
-void Mitschnitt::Gib(Eintrag::Art art, std::span<const std::uint8_t> bytes, Uhr::time_point zeit) {
-    const Eintrag e{art, zeit, rahmen::Bytes(bytes.begin(), bytes.end())};
+void Mitschnitt::Gib(Eintrag::Art art, std::uint64_t bis, rahmen::Bytes zeile) {
+    bis = std::min(bis, Ende());
+    if (bis <= basis_) return;
+    // The time of the read that brought its first byte.
+    Uhr::time_point zeit{};
+    for (const Lesung& l : lesungen_) {
+        if (l.anfang > basis_) break;
+        zeit = l.zeit;
+    }
+    const auto n = static_cast<std::ptrdiff_t>(bis - basis_);
+    Eintrag e{art, zeit, rahmen::Bytes(offen_.begin(), offen_.begin() + n), std::move(zeile)};
+    offen_.erase(offen_.begin(), offen_.begin() + n);
+    basis_ = bis;
+    while (lesungen_.size() > 1 && lesungen_[1].anfang <= basis_)
+        lesungen_.pop_front();
+    Verteile(e);
+}
+
+void Mitschnitt::Verteile(const Eintrag& e) {
     for (const auto& [nr, senke] : senken_)
         senke(e);
 }

@@ -8,17 +8,6 @@
     </message>
 </context>
 <context>
-    <name>Bootloader</name>
-    <message>
-        <source>Keine Antwort des Bootloaders seit 5 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen und Start drücken.</source>
-        <translation>No answer from the bootloader for 5 s: the connection to the interface is lost. Check the device and the cable, confirm the interface again and press Start.</translation>
-    </message>
-    <message>
-        <source>Keine Antwort des Bootloaders seit 5 s auf das Löschen. Läuft die Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.</source>
-        <translation>No answer from the bootloader for 5 s to the erase. Is the controller running its bootloader (service button held at power-on and the toggle switch on east or west)? Is the right interface chosen? Start begins again.</translation>
-    </message>
-</context>
-<context>
     <name>IniDatei</name>
     <message>
         <source>In %1
@@ -397,6 +386,48 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     <message>
         <source>Diese Datei kann nicht übertragen werden:</source>
         <translation>This file cannot be transferred:</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen, die Schnittstelle neu bestätigen und Start drücken.</source>
+        <translation>No answer from the bootloader for %1 s: the connection to the interface is lost. Check the device and the cable, confirm the interface again and press Start.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s auf das Löschen. Läuft die Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.</source>
+        <translation>No answer from the bootloader for %1 s to the erase. Is the controller running its bootloader (service button held at power-on and the toggle switch on east or west)? Is the right interface chosen? Start begins again.</translation>
+    </message>
+    <message>
+        <source>Der Bootloader löscht seit %1 s ("Flash clear start"), "Flash clear OK" fehlt noch. Die Übertragung wartet; Start beginnt neu.</source>
+        <translation>The bootloader has been erasing for %1 s ("Flash clear start"); "Flash clear OK" has not come yet. The transfer waits; Start begins again.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Die Übertragung wartet; Start beginnt neu.</source>
+        <translation>No answer from the bootloader for %1 s to line %2%3. The transfer waits; Start begins again.</translation>
+    </message>
+    <message>
+        <source>Starte Programmierung</source>
+        <translation>Starting to program</translation>
+    </message>
+    <message>
+        <source>Schreibe Adresszeiger im Flash %1</source>
+        <translation>Writing the address pointer in flash %1</translation>
+    </message>
+    <message>
+        <source>Empfangsfehler! Wiederhole</source>
+        <translation>Receive error! Repeating</translation>
+    </message>
+    <message>
+        <source>Zeile %1 nach %2 Wiederholungen nicht angenommen. Start beginnt neu.</source>
+        <translation>Line %1 not taken after %2 repetitions. Start begins again.</translation>
+    </message>
+    <message>
+        <source>Programmierung fertig.
+ Bitte trennen Sie die Spannung und starten Sie das Gerät neu!</source>
+        <translation>Programming finished.
+ Please disconnect the supply and restart the device!</translation>
+    </message>
+    <message>
+        <source>FEHLER beim senden!</source>
+        <translation>ERROR while sending!</translation>
     </message>
 </context>
 <context>
@@ -1518,38 +1549,12 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
 <context>
     <name>Uebertragung</name>
     <message>
-        <source>Starte Programmierung</source>
-        <translation>Starting to program</translation>
-    </message>
-    <message>
-        <source>Empfangsfehler! Wiederhole</source>
-        <translation>Receive error! Repeating</translation>
-    </message>
-    <message>
-        <source>Schreibe Adresszeiger im Flash </source>
-        <translation>Writing the address pointer in flash </translation>
-    </message>
-    <message>
-        <source>Programmierung fertig.
- Bitte trennen Sie die Spannung und starten Sie das Gerät neu!</source>
-        <translation>Programming finished.
- Please disconnect the supply and restart the device!</translation>
-    </message>
-    <message>
-        <source>FEHLER beim senden!</source>
-        <translation>ERROR while sending!</translation>
-    </message>
-    <message>
         <source> (Adresszeiger %1)</source>
         <translation> (address pointer %1)</translation>
     </message>
     <message>
         <source> (%1 Bytes ab Adresse %2)</source>
         <translation> (%1 bytes from address %2)</translation>
-    </message>
-    <message>
-        <source>Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Die Übertragung wartet; Start beginnt neu.</source>
-        <translation>No answer from the bootloader for %1 s to line %2%3. The transfer waits; Start begins again.</translation>
     </message>
 </context>
 <context>
@@ -1705,93 +1710,6 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
     <message>
         <source>Nicht jede Übertragung ist gelungen.</source>
         <translation>Not every transfer succeeded.</translation>
-    </message>
-    <message>
-        <source>Aufruf: heliowendler-service BEFEHL [Optionen]
-Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne
-Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.
-
-Befehle:
-  ports                     jede Schnittstelle COM&lt;n&gt; mit Gerät, Art, bei USB
-                            Hersteller, Produkt und Seriennummer, und ob ein
-                            anderes Programm sie hält
-  info                      Versionstext der Steuerung ("GET Info")
-  status                    die sechs Statuslampen und der Countdown
-  werte                     die sechs aktuellen Systemwerte mit Einheiten
-  zeit                      die Uhr der Steuerung (UTC)
-  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]
-                            stellt die Uhr und liest sie zurück
-  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die
-                            Standardausgabe)
-  param --setzen F          prüft F mit den Regeln des Fensters, sendet
-                            "SET Parameter", liest den Satz zurück und vergleicht
-  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)
-  automatik                 zurück in den Automatikbetrieb
-  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,
-                            dann nach Ost; bewegt die Mechanik)
-  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit
-                            mehreren --port an mehrere Steuerungen zugleich
-
-Optionen:
-  --port P                  COM&lt;n&gt; (wie im Schnittstellendialog: [Ports] der
-                            Einstellungsdatei, dann die Geräte des Systems), ein
-                            Gerätepfad oder SN:&lt;Seriennummer&gt; eines USB-Adapters;
-                            bei flash auch mehrfach
-  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im
-                            Ordner der Anwendung)
-  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F
-                            (bei mehreren Ports: F.COM&lt;n&gt;)
-  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)
-  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal
-                            wiederholt (2)
-  --help                    diese Hilfe
-
-Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder
-verloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,
-4 Datei oder Image abgelehnt.
-</source>
-        <translation>Usage: heliowendler-service COMMAND [options]
-Service of a tracker controller over the serial line (4800 baud, 8N1), without
-windows. --opt=value or --opt value; numbers with a point.
-
-Commands:
-  ports                     every interface COM&lt;n&gt; with its device, kind, for USB
-                            vendor, product and serial number, and whether
-                            another program holds it
-  info                      the controller's version text ("GET Info")
-  status                    the six status lamps and the countdown
-  werte                     the six current values with their units
-  zeit                      the controller's clock (UTC)
-  zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]
-                            sets the clock and reads it back
-  param [--datei F]         the parameter set as INI text (without --datei on
-                            standard output)
-  param --setzen F          checks F with the window's rules, sends
-                            "SET Parameter", reads the set back and compares
-  position ANGLE --ja       moves the tracker to ANGLE (moves the mechanics)
-  automatik                 back to automatic mode
-  speed [--ja]              measures the tracking speed (turns west, then east;
-                            moves the mechanics)
-  flash IMAGE               transfers a TI-TXT image to the bootloader; with
-                            several --port to several controllers at once
-
-Options:
-  --port P                  COM&lt;n&gt; (as in the interface dialog: [Ports] of the
-                            settings file, then the system's devices), a device
-                            path or SN:&lt;serial number&gt; of a USB adapter; for
-                            flash also several times
-  --einstellungen F         settings file with [Ports] (heliowendler.INI in the
-                            application's folder)
-  --protokoll F             every byte of both directions with its time as a
-                            line in F (with several ports: F.COM&lt;n&gt;)
-  --frist S                 seconds until the answer (2; flash: 5 as in the window)
-  --wiederholungen N        a request without a valid answer is repeated up to
-                            N times (2)
-  --help                    this help
-
-Exit: 0 success, 1 wrong call, 2 interface cannot be opened or lost,
-3 no or wrong answer or a difference on reading back, 4 file or image refused.
-</translation>
     </message>
     <message>
         <source>--%1 braucht einen Wert</source>
@@ -1987,6 +1905,121 @@ Correction: %6 °
         <source>%1: keine gültige Antwort auf "%2" nach %3 Versuchen (%4 Prüfsummenfehler)</source>
         <translation>%1: no valid answer to "%2" after %3 attempts (%4 checksum errors)</translation>
     </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen und flash erneut aufrufen.</source>
+        <translation>No answer from the bootloader for %1 s: the connection to the interface is lost. Check the device and the cable and call flash again.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s auf das Löschen. Läuft die Steuerung im Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder West)? Nennt --port die richtige Schnittstelle?</source>
+        <translation>No answer from the bootloader for %1 s to the erase. Is the controller running its bootloader (service button held at power-on and the toggle switch on east or west)? Does --port name the right interface?</translation>
+    </message>
+    <message>
+        <source>Der Bootloader löscht seit %1 s ("Flash clear start"), "Flash clear OK" fehlt noch. Mit einer längeren --frist erneut aufrufen.</source>
+        <translation>The bootloader has been erasing for %1 s ("Flash clear start"); "Flash clear OK" has not come yet. Call again with a longer --frist.</translation>
+    </message>
+    <message>
+        <source>Keine Antwort des Bootloaders seit %1 s auf Zeile %2%3. Übertragung abgebrochen; ein neuer Aufruf löscht und beginnt von vorn.</source>
+        <translation>No answer from the bootloader for %1 s to line %2%3. Transfer stopped; a new call erases and begins again.</translation>
+    </message>
+    <message>
+        <source>%1: Bootloader: %2</source>
+        <translation>%1: bootloader: %2</translation>
+    </message>
+    <message>
+        <source>%1: Zeile %2 abgelehnt (NotAKN), Wiederholung %3 von %4</source>
+        <translation>%1: line %2 refused (NotAKN), repetition %3 of %4</translation>
+    </message>
+    <message>
+        <source>Zeile %1 nach %2 Wiederholungen noch abgelehnt (NotAKN); Übertragung abgebrochen.</source>
+        <translation>Line %1 still refused (NotAKN) after %2 repetitions; transfer stopped.</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-service BEFEHL [Optionen]
+Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne
+Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.
+
+Befehle:
+  ports                     jede Schnittstelle COM&lt;n&gt; mit Gerät, Art, bei USB
+                            Hersteller, Produkt und Seriennummer, und ob ein
+                            anderes Programm sie hält
+  info                      Versionstext der Steuerung ("GET Info")
+  status                    die sechs Statuslampen und der Countdown
+  werte                     die sechs aktuellen Systemwerte mit Einheiten
+  zeit                      die Uhr der Steuerung (UTC)
+  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]
+                            stellt die Uhr und liest sie zurück
+  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die
+                            Standardausgabe)
+  param --setzen F          prüft F mit den Regeln des Fensters, sendet
+                            "SET Parameter", liest den Satz zurück und vergleicht
+  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)
+  automatik                 zurück in den Automatikbetrieb
+  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,
+                            dann nach Ost; bewegt die Mechanik)
+  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit
+                            mehreren --port an mehrere Steuerungen zugleich
+
+Optionen:
+  --port P                  COM&lt;n&gt; (wie im Schnittstellendialog: [Ports] der
+                            Einstellungsdatei, dann die Geräte des Systems), ein
+                            Gerätepfad oder SN:&lt;Seriennummer&gt; eines USB-Adapters;
+                            bei flash auch mehrfach
+  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im
+                            Ordner der Anwendung)
+  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F
+                            (bei mehreren Ports: F.COM&lt;n&gt;)
+  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)
+  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal
+                            wiederholt (2); flash: eine abgelehnte Zeile (10)
+  --help                    diese Hilfe
+
+Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder
+verloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,
+4 Datei oder Image abgelehnt.
+</source>
+        <translation>Usage: heliowendler-service COMMAND [options]
+Service of a tracker controller over the serial line (4800 baud, 8N1), without
+windows. --opt=value or --opt value; numbers with a point.
+
+Commands:
+  ports                     every interface COM&lt;n&gt; with its device, kind, for USB
+                            vendor, product and serial number, and whether
+                            another program holds it
+  info                      the controller's version text ("GET Info")
+  status                    the six status lamps and the countdown
+  werte                     the six current values with their units
+  zeit                      the controller's clock (UTC)
+  zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]
+                            sets the clock and reads it back
+  param [--datei F]         the parameter set as INI text (without --datei on
+                            standard output)
+  param --setzen F          checks F with the window's rules, sends
+                            "SET Parameter", reads the set back and compares
+  position ANGLE --ja       moves the tracker to ANGLE (moves the mechanics)
+  automatik                 back to automatic mode
+  speed [--ja]              measures the tracking speed (turns west, then east;
+                            moves the mechanics)
+  flash IMAGE               transfers a TI-TXT image to the bootloader; with
+                            several --port to several controllers at once
+
+Options:
+  --port P                  COM&lt;n&gt; (as in the interface dialog: [Ports] of the
+                            settings file, then the system's devices), a device
+                            path or SN:&lt;serial number&gt; of a USB adapter; for
+                            flash also several times
+  --einstellungen F         settings file with [Ports] (heliowendler.INI in the
+                            application's folder)
+  --protokoll F             every byte of both directions with its time as a
+                            line in F (with several ports: F.COM&lt;n&gt;)
+  --frist S                 seconds until the answer (2; flash: 5 as in the window)
+  --wiederholungen N        a request without a valid answer is repeated up to
+                            N times (2); flash: a refused line (10)
+  --help                    this help
+
+Exit: 0 success, 1 wrong call, 2 interface cannot be opened or lost,
+3 no or wrong answer or a difference on reading back, 4 file or image refused.
+</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2117,107 +2150,6 @@ Exit: 0 window closed, 2 the record cannot be written.
         <translation>(--help shows the options)</translation>
     </message>
     <message>
-        <source>Aufruf: trackersim [Optionen]
-Spielt die Trackersteuerung oder ihren Bootloader an einem Pseudo-Terminal. Gibt
-den Pfad des Geraets als eine Zeile aus und laeuft bis SIGINT oder SIGTERM.
---opt=wert oder --opt wert; Zahlen mit Punkt.
-  --link PFAD                 symbolischer Link PFAD -&gt; Geraet; ersetzt einen alten
-                              Link, nie eine Datei; beim Ende entfernt
-  --baud N                    sendet im Takt von N Baud, 10 Bit je Byte
-                              (ohne: so schnell wie das Pseudo-Terminal)
-  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud an,
-                              wie eine Leitung sie liefert (ohne: sofort)
-Steuerung (Standard):
-  --version TEXT              Versionstext der Antwort auf "GET Info" (01.20)
-  --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)
-  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)
-  --ack-set                   beantwortet SET-Anfragen mit dem Status
-                              (ohne: SET-Anfragen bleiben unbeantwortet)
-  --param-falsch              speichert "SET Parameter" mit einer um 1 cm
-                              groesseren Modulhoehe (Fehler beim Zuruecklesen)
-Bootloader:
-  --bootloader                spielt den Bootloader statt der Steuerung
-  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)
-  --flash-dump DATEI          schreibt den Flash (64 KiB) beim Ende und bei
-                              SIGUSR1 nach DATEI
-  --notakn N,M,...            "NotAKN" auf die Rahmen N, M (ab 1, ohne Loeschen)
-  --notakn-rate P             "NotAKN" mit der Wahrscheinlichkeit P (0 bis 1)
-  --akn-blank N,M,...         schreibt die Rahmen N, M und antwortet "AKN " (mit
-                              Leerzeichen am Ende, also keine Quittung)
-  --early-akn                 antwortet beim Loeschen "AKN" vor "Flash clear OK"
-  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr
-Stoerungen:
-  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)
-  --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als
-                              eigene Zeile vor jeder Antwortzeile)
-  --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:
-                              nicht ausgefuehrt, nicht beantwortet
-  --seed N                    Startwert fuer --noise und --notakn-rate (1)
-  --flut S                    sendet S Sekunden lang gueltige Statusantworten so
-                              schnell, wie das Pseudo-Terminal sie nimmt (ein
-                              USB-Adapter, der die Baudrate nicht einhaelt);
-                              danach die Zeile "Flut vorbei &lt;ns&gt;" auf stdout,
-                              sobald das letzte Byte der Flut uebergeben ist
-                              (ns: CLOCK_MONOTONIC in Nanosekunden)
-  --flut-ab S                 die Flut beginnt S Sekunden nach dem Start (0)
-  --flut-falsch               die Antworten der Flut tragen eine falsche
-                              Pruefsumme
-  --help                      diese Hilfe
-Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den
-Bootloader neu ein (er meldet seine Version).
-Ende: 0 nach SIGINT oder SIGTERM, 1 Fehler beim Lauf, 2 falscher Aufruf.
-</source>
-        <translation>Usage: trackersim [options]
-Plays the tracker controller or its bootloader on a pseudo-terminal. Prints the
-device's path as one line and runs until SIGINT or SIGTERM.
---opt=value or --opt value; numbers with a point.
-  --link PFAD                 symbolic link PFAD -&gt; device; replaces an old link,
-                              never a file; removed at the end
-  --baud N                    sends at the pace of N baud, 10 bits per byte
-                              (without: as fast as the pseudo-terminal)
-  --rx-baud N                 takes the application's bytes at the pace of N baud,
-                              as a line delivers them (without: at once)
-Controller (default):
-  --version TEXT              version text of the answer to "GET Info" (01.20)
-  --clock JJJJ-MM-TTTHH:MM:SS clock (UTC) at the start (without: now)
-  --speedup F                 clock, tracking and motor run F times as fast (1)
-  --ack-set                   answers SET requests with the status
-                              (without: SET requests stay unanswered)
-  --param-falsch              stores "SET Parameter" with a module height 1 cm
-                              larger (a difference on reading back)
-Bootloader:
-  --bootloader                plays the bootloader instead of the controller
-  --bootloader-version TEXT   line at power-on (Bootloader V1.00)
-  --flash-dump DATEI          writes the flash (64 KiB) to DATEI at the end and
-                              on SIGUSR1
-  --notakn N,M,...            "NotAKN" to the frames N, M (from 1, without erase)
-  --notakn-rate P             "NotAKN" with the probability P (0 to 1)
-  --akn-blank N,M,...         writes the frames N, M and answers "AKN " (with a
-                              space at the end, so no acknowledgement)
-  --early-akn                 answers the erase with "AKN" before "Flash clear OK"
-  --log                       every frame and its answer as a line on stderr
-Faults:
-  --bad-checksum N,M,...      wrong checksum in the answers N, M (from 1)
-  --noise N                   N noise bytes before every answer (bootloader: as a
-                              line of its own before every answer line)
-  --silent N,M,...            requests (bootloader: frames) N, M get lost:
-                              not carried out, not answered
-  --seed N                    seed for --noise and --notakn-rate (1)
-  --flut S                    sends valid status answers for S seconds as fast as
-                              the pseudo-terminal takes them (a USB adapter that
-                              does not keep the baud rate); then the line
-                              "Flut vorbei &lt;ns&gt;" on stdout once the flood's last
-                              byte is handed over (ns: CLOCK_MONOTONIC in
-                              nanoseconds)
-  --flut-ab S                 the flood begins S seconds after the start (0)
-  --flut-falsch               the flood's answers carry a wrong checksum
-  --help                      this help
-Signals: SIGUSR1 writes the flash (--flash-dump); SIGUSR2 powers the bootloader
-on again (it reports its version).
-Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
-</translation>
-    </message>
-    <message>
         <source>ein Pfad</source>
         <translation>a path</translation>
     </message>
@@ -2296,6 +2228,115 @@ Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
     <message>
         <source>eine Zahl von 0 bis 4294967295</source>
         <translation>a number from 0 to 4294967295</translation>
+    </message>
+    <message>
+        <source>Aufruf: trackersim [Optionen]
+Spielt die Trackersteuerung oder ihren Bootloader an einem Pseudo-Terminal. Gibt
+den Pfad des Geraets als eine Zeile aus und laeuft bis SIGINT oder SIGTERM.
+--opt=wert oder --opt wert; Zahlen mit Punkt.
+  --link PFAD                 symbolischer Link PFAD -&gt; Geraet; ersetzt einen alten
+                              Link, nie eine Datei; beim Ende entfernt
+  --baud N                    sendet im Takt von N Baud, 10 Bit je Byte
+                              (ohne: so schnell wie das Pseudo-Terminal)
+  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud an,
+                              wie eine Leitung sie liefert (ohne: sofort)
+Steuerung (Standard):
+  --version TEXT              Versionstext der Antwort auf "GET Info" (01.20)
+  --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)
+  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)
+  --ack-set                   beantwortet SET-Anfragen mit dem Status
+                              (ohne: SET-Anfragen bleiben unbeantwortet)
+  --param-falsch              speichert "SET Parameter" mit einer um 1 cm
+                              groesseren Modulhoehe (Fehler beim Zuruecklesen)
+Bootloader:
+  --bootloader                spielt den Bootloader statt der Steuerung
+  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)
+  --flash-dump DATEI          schreibt den Flash (64 KiB) beim Ende und bei
+                              SIGUSR1 nach DATEI
+  --notakn N,M,...            "NotAKN" auf die Rahmen N, M (ab 1, ohne Loeschen)
+  --notakn-rate P             "NotAKN" mit der Wahrscheinlichkeit P (0 bis 1)
+  --akn-blank N,M,...         schreibt die Rahmen N, M und antwortet "AKN " (mit
+                              Leerzeichen am Ende, also keine Quittung)
+  --early-akn                 antwortet beim Loeschen "AKN" vor "Flash clear OK"
+  --slow-erase MS             meldet "Flash clear OK" erst MS Millisekunden nach
+                              "Flash clear start" (ein langsames Loeschen)
+  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr
+Stoerungen:
+  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)
+  --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als
+                              eigene Zeile vor jeder Antwortzeile)
+  --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:
+                              nicht ausgefuehrt, nicht beantwortet
+  --seed N                    Startwert fuer --noise und --notakn-rate (1)
+  --flut S                    sendet S Sekunden lang gueltige Statusantworten so
+                              schnell, wie das Pseudo-Terminal sie nimmt (ein
+                              USB-Adapter, der die Baudrate nicht einhaelt);
+                              danach die Zeile "Flut vorbei &lt;ns&gt;" auf stdout,
+                              sobald das letzte Byte der Flut uebergeben ist
+                              (ns: CLOCK_MONOTONIC in Nanosekunden)
+  --flut-ab S                 die Flut beginnt S Sekunden nach dem Start (0)
+  --flut-falsch               die Antworten der Flut tragen eine falsche
+                              Pruefsumme
+  --help                      diese Hilfe
+Signale: SIGUSR1 schreibt den Flash (--flash-dump); SIGUSR2 schaltet den
+Bootloader neu ein (er meldet seine Version).
+Ende: 0 nach SIGINT oder SIGTERM, 1 Fehler beim Lauf, 2 falscher Aufruf.
+</source>
+        <translation>Usage: trackersim [options]
+Plays the tracker controller or its bootloader on a pseudo-terminal. Prints the
+device's path as one line and runs until SIGINT or SIGTERM.
+--opt=value or --opt value; numbers with a point.
+  --link PFAD                 symbolic link PFAD -&gt; device; replaces an old link,
+                              never a file; removed at the end
+  --baud N                    sends at the pace of N baud, 10 bits per byte
+                              (without: as fast as the pseudo-terminal)
+  --rx-baud N                 takes the application's bytes at the pace of N baud,
+                              as a line delivers them (without: at once)
+Controller (default):
+  --version TEXT              version text of the answer to "GET Info" (01.20)
+  --clock JJJJ-MM-TTTHH:MM:SS clock (UTC) at the start (without: now)
+  --speedup F                 clock, tracking and motor run F times as fast (1)
+  --ack-set                   answers SET requests with the status
+                              (without: SET requests stay unanswered)
+  --param-falsch              stores "SET Parameter" with a module height 1 cm
+                              larger (a difference on reading back)
+Bootloader:
+  --bootloader                plays the bootloader instead of the controller
+  --bootloader-version TEXT   line at power-on (Bootloader V1.00)
+  --flash-dump DATEI          writes the flash (64 KiB) to DATEI at the end and
+                              on SIGUSR1
+  --notakn N,M,...            "NotAKN" to the frames N, M (from 1, without erase)
+  --notakn-rate P             "NotAKN" with the probability P (0 to 1)
+  --akn-blank N,M,...         writes the frames N, M and answers "AKN " (with a
+                              space at the end, so no acknowledgement)
+  --early-akn                 answers the erase with "AKN" before "Flash clear OK"
+  --slow-erase MS             reports "Flash clear OK" only MS milliseconds after
+                              "Flash clear start" (a slow erase)
+  --log                       every frame and its answer as a line on stderr
+Faults:
+  --bad-checksum N,M,...      wrong checksum in the answers N, M (from 1)
+  --noise N                   N noise bytes before every answer (bootloader: as a
+                              line of its own before every answer line)
+  --silent N,M,...            requests (bootloader: frames) N, M get lost:
+                              not carried out, not answered
+  --seed N                    seed for --noise and --notakn-rate (1)
+  --flut S                    sends valid status answers for S seconds as fast as
+                              the pseudo-terminal takes them (a USB adapter that
+                              does not keep the baud rate); then the line
+                              "Flut vorbei &lt;ns&gt;" on stdout once the flood's last
+                              byte is handed over (ns: CLOCK_MONOTONIC in
+                              nanoseconds)
+  --flut-ab S                 the flood begins S seconds after the start (0)
+  --flut-falsch               the flood's answers carry a wrong checksum
+  --help                      this help
+Signals: SIGUSR1 writes the flash (--flash-dump); SIGUSR2 powers the bootloader
+on again (it reports its version).
+Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
+</translation>
+    </message>
+    <message>
+        <source>eine Zahl von Millisekunden von 1 bis 600000</source>
+        <translation>a number of milliseconds from 1 to 600000</translation>
     </message>
 </context>
 <context>

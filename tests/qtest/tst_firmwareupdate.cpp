@@ -2,6 +2,7 @@
 // in by the test: its controls, loading and checking an image, the instructions, Start, a
 // whole transfer up to the success box and the window closing, the progress display, the note
 // on a missing reply, and lines that come while the window is hidden.
+#include "basis/zahltext.h"
 #include "firmware/Firmwareupdate.h"
 #include "seriallink/rahmen.h"
 #include "support/bedienung.h"
@@ -345,6 +346,61 @@ private slots:
         QVERIFY(wache->isActive());
         a.Zeile("Flash clear OK");
         QVERIFY(wache->isActive()); // now for the first line's reply
+    }
+
+    // The note names the wait the window really gave and what waits: the erase with no word
+    // yet (is a bootloader there?), an erase begun but not ended (no doubt about the port), an
+    // image line.
+    void keineAntwortNennt_data() {
+        QTest::addColumn<int>("frist");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("notiz");
+        const QString loeschen = QStringLiteral(
+            "Keine Antwort des Bootloaders seit %1 s auf das Löschen. Läuft die Steuerung im "
+            "Bootloader (beim Einschalten Servicetaste gedrückt und Kippschalter auf Ost oder "
+            "West)? Ist die richtige Schnittstelle gewählt? Start beginnt neu.");
+        const QString dauert =
+            QStringLiteral("Der Bootloader löscht seit %1 s (\"Flash clear start\"), \"Flash "
+                           "clear OK\" fehlt noch. Die Übertragung wartet; Start beginnt neu.");
+        const QString zeile = QStringLiteral(
+            "Keine Antwort des Bootloaders seit %1 s auf Zeile 2 (4 Bytes ab Adresse F000). Die "
+            "Übertragung wartet; Start beginnt neu.");
+        // In the window's decimal separator.
+        const auto zahl = [](QString z) { return z.replace(u'.', zahltext::Dezimaltrenner()); };
+        QTest::newRow("Löschen") << 5000 << QStringList{} << loeschen.arg(5);
+        QTest::newRow("Löschen, 0.3 s")
+            << 300 << QStringList{"Bootloader V1.00"} << loeschen.arg(zahl("0.3"));
+        QTest::newRow("Löschen begonnen")
+            << 5000 << QStringList{"Flash clear start"} << dauert.arg(5);
+        QTest::newRow("Löschen begonnen, 12.5 s")
+            << 12500 << QStringList{"Flash clear start"} << dauert.arg(zahl("12.5"));
+        QTest::newRow("Zeile") << 5000 << QStringList{"Flash clear OK", "AKN"} << zeile.arg(5);
+        QTest::newRow("Zeile, 0.3 s")
+            << 300 << QStringList{"Flash clear OK", "AKN"} << zeile.arg(zahl("0.3"));
+    }
+    void keineAntwortNennt() {
+        QFETCH(int, frist);
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, notiz);
+        Aufbau a;
+        a.Zeige();
+        a.Lade(a.Datei("image.txt", Beispiel));
+        QTimer* wache = Zeitgeber(a.f, "TimerAntwort");
+        wache->setInterval(frist);
+        Knopf(a.f, "Button1")->click();
+        for (const QString& z : zeilen)
+            a.Zeile(qPrintable(z));
+        QVERIFY(wache->isActive());
+        Tick(wache);
+        QCOMPARE(a.MonitorZeilen().last(), notiz);
+    }
+
+    // A line's bytes are shown one character each, as the bootloader's text is ISO 8859-1.
+    void zeilenInIso88591() {
+        Aufbau a;
+        a.Zeige();
+        a.Zeile("V\xC4\xFF");
+        QCOMPARE(a.MonitorZeilen(), QStringList{QStringLiteral("VÄÿ")});
     }
 
     // With the port gone, an overdue reply says so instead of asking to wait.

@@ -140,6 +140,22 @@ TEST_F(BootloaderTest, AknMitLeerzeichenUndAknVorDemLoeschende) {
     EXPECT_EQ(Sende(Daten(Bytes{0x01})), AKN);
 }
 
+// A slow erase: "Flash clear OK" comes from the device's tick once its time has passed.
+TEST_F(BootloaderTest, LangsamesLoeschen) {
+    BootloaderEinstellungen e;
+    e.loeschdauer = S(1.5);
+    e.fruehesAkn = true;
+    Starte(e);
+    EXPECT_EQ(b->Empfange(Loeschen, S(10)), Text("Flash clear start\rAKN\r"));
+    EXPECT_EQ(b->NaechsterTakt(), S(11.5));
+    EXPECT_EQ(b->Takt(S(11.4)), Bytes{});
+    EXPECT_EQ(b->Takt(S(11.5)), Text("Flash clear OK\r"));
+    EXPECT_EQ(b->NaechsterTakt(), std::nullopt);
+    EXPECT_EQ(b->Takt(S(12)), Bytes{});
+    t = 12;
+    EXPECT_EQ(Sende(AdresseF000), AKN);
+}
+
 // One line per frame: its number (the erase not counted), command, length and reply.
 TEST_F(BootloaderTest, ProtokollNenntJedenRahmen) {
     std::vector<std::string> zeilen;

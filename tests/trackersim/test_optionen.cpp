@@ -49,15 +49,16 @@ TEST(Optionen, SetztWasSieNennen) {
     EXPECT_EQ(b.bootloaderEinstellungen.version, "BSL 1.2");
 
     Optionen c;
-    ASSERT_TRUE(
-        Lies({"--bootloader", "--akn-blank", "2,9", "--early-akn", "--log", "--rx-baud", "4800"}, c,
-             fehler))
+    ASSERT_TRUE(Lies({"--bootloader", "--akn-blank", "2,9", "--early-akn", "--log", "--rx-baud",
+                      "4800", "--slow-erase", "1500"},
+                     c, fehler))
         << fehler;
     EXPECT_TRUE(c.bootloaderEinstellungen.stoerungen.Trifft(Stoerung::AknLeerzeichen, 9));
     EXPECT_FALSE(c.bootloaderEinstellungen.stoerungen.Trifft(Stoerung::AknLeerzeichen, 3));
     EXPECT_TRUE(c.bootloaderEinstellungen.fruehesAkn);
     EXPECT_TRUE(c.protokoll);
     EXPECT_EQ(c.rxBaud, 4800u);
+    EXPECT_EQ(c.bootloaderEinstellungen.loeschdauer, std::chrono::milliseconds(1500));
 
     Optionen d;
     ASSERT_TRUE(Lies({"--flut", "20", "--flut-ab=8"}, d, fehler)) << fehler;
@@ -118,6 +119,9 @@ TEST(Optionen, WeistFalschesZurueck) {
         {"--log"},
         {"--bootloader", "--akn-blank", "0"},
         {"--bootloader", "--early-akn=1"},
+        {"--slow-erase", "100"},
+        {"--bootloader", "--slow-erase", "0"},
+        {"--bootloader", "--slow-erase", "1.5"},
         {"--rx-baud", "49"},
         {"--flut-falsch"}, // without a flood
         {"--flut", "1", "--flut-falsch=1"},

@@ -8,9 +8,11 @@
 
 namespace dienst {
 
-// argumente: the image path; frist: seconds a reply may take. The exit code: Erfolg when
-// every port succeeded, else the first failing port's code (f says why, every port's line).
+// argumente: the image path; frist: seconds a reply may take; wiederholungen: how often one
+// line refused with "NotAKN" is sent again before that port's transfer ends. The exit code:
+// Erfolg when every port succeeded, else the first failing port's code (f says why, every
+// port's line).
 int Flashe(const QStringList& argumente, const QStringList& ports, const QString& einstellungen,
-           const QString& protokoll, double frist, Fehler& f);
+           const QString& protokoll, double frist, int wiederholungen, Fehler& f);
 
 } // namespace dienst

@@ -77,7 +77,7 @@ QString Hilfe() {
         "                            (bei mehreren Ports: F.COM<n>)\n"
         "  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)\n"
         "  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal\n"
-        "                            wiederholt (2)\n"
+        "                            wiederholt (2); flash: eine abgelehnte Zeile (10)\n"
         "  --help                    diese Hilfe\n"
         "\n"
         "Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder\n"
@@ -97,7 +97,7 @@ struct Optionen {
     int gruppe = -1;
     bool ja = false;
     std::optional<double> frist;
-    int wiederholungen = 2;
+    std::optional<int> wiederholungen; // 2, flash: 10
     bool hilfe = false;
 };
 
@@ -159,7 +159,7 @@ std::optional<Fehler> LiesOptionen(const QStringList& args, Optionen& o) {
             if (ok) o.frist = s;
         } else if (name == QLatin1String("wiederholungen")) {
             o.wiederholungen = wert.toInt(&ok);
-            ok = ok && o.wiederholungen >= 0 && o.wiederholungen <= 100;
+            ok = ok && *o.wiederholungen >= 0 && *o.wiederholungen <= 100;
         } else
             return Fehler{Aufruf, QCoreApplication::translate("heliowendler-service",
                                                               "unbekannte Option --%1")
@@ -229,7 +229,7 @@ std::unique_ptr<Verbindung> Verbinde(const Optionen& o, Fehler& f) {
     const auto port = LiesPort(o.ports[0], o.einstellungen, f);
     if (!port) return nullptr;
     auto v = std::make_unique<Verbindung>(*port, o.einstellungen);
-    v->versuche = o.wiederholungen + 1;
+    v->versuche = o.wiederholungen.value_or(2) + 1;
     if (o.frist) v->frist = std::chrono::milliseconds(static_cast<long long>(*o.frist * 1000));
     if (!o.protokoll.isEmpty())
         if (auto e = v->Protokolliere(o.protokoll)) {
@@ -568,8 +568,8 @@ int main(int argc, char** argv) {
     if (o.befehl == QLatin1String("ports")) return Ports(o);
     if (o.befehl == QLatin1String("flash")) {
         Fehler f{Erfolg, {}};
-        const int ende =
-            Flashe(o.argumente, o.ports, o.einstellungen, o.protokoll, o.frist.value_or(5.0), f);
+        const int ende = Flashe(o.argumente, o.ports, o.einstellungen, o.protokoll,
+                                o.frist.value_or(5.0), o.wiederholungen.value_or(10), f);
         if (ende != Erfolg) Fehlermeldung(f.meldung);
         return ende;
     }

@@ -1,6 +1,5 @@
 #include "tools/service/verbindung.h"
 
-#include "geraet/protokoll.h"
 #include "seriallink/porteinstellungen.h"
 #include "seriallink/portliste.h"
 
@@ -76,20 +75,13 @@ QString Verbindung::Name() const {
 }
 
 std::optional<Fehler> Verbindung::Protokolliere(const QString& pfad) {
-    auto datei = std::make_unique<QFile>(pfad);
-    if (!datei->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    QString grund;
+    protokoll_ = protokoll::Datei::Oeffne(link_.Aufzeichnung(), pfad, grund);
+    if (!protokoll_)
         return Fehler{DateiFehler, QCoreApplication::translate(
                                        "heliowendler-service",
                                        "Das Protokoll %1 kann nicht geschrieben werden: %2")
-                                       .arg(pfad, datei->errorString())};
-    datei_ = std::move(datei);
-    anfang_ = Mitschnitt::Uhr::now();
-    link_.Aufzeichnung().Starte([this](const Mitschnitt::Eintrag& e) {
-        const QByteArray zeile = (protokoll::Zeile(e, anfang_) + u'\n').toUtf8();
-        std::lock_guard l(dateiMutex_);
-        datei_->write(zeile);
-        datei_->flush(); // a record must survive a tool that is killed
-    });
+                                       .arg(pfad, grund)};
     return std::nullopt;
 }
 

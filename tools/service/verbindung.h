@@ -4,14 +4,12 @@
 // reply is awaited, so several links can run at once), and the traffic record written to a
 // file when asked for.
 #include "geraet/messages.h"
-#include "seriallink/mitschnitt.h"
+#include "geraet/protokolldatei.h"
 #include "seriallink/sioverbindung.h"
 
-#include <QFile>
 #include <QString>
 #include <chrono>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 namespace dienst {
@@ -19,10 +17,10 @@ namespace dienst {
 // The documented exit codes.
 enum Ende : int {
     Erfolg = 0,
-    Aufruf = 1,        // a wrong command line
-    PortFehler = 2,    // the port cannot be opened or was lost
-    KeineAntwort = 3,  // no or a wrong answer, or a read-back difference
-    DateiFehler = 4,   // a file or image that is refused
+    Aufruf = 1,       // a wrong command line
+    PortFehler = 2,   // the port cannot be opened or was lost
+    KeineAntwort = 3, // no or a wrong answer, or a read-back difference
+    DateiFehler = 4,  // a file or image that is refused
 };
 
 // A failure with its exit code and message.
@@ -54,8 +52,8 @@ public:
     std::optional<Fehler> Protokolliere(const QString& datei);
 
     // Sends anfrage and waits up to frist for a response with command `antwort` whose payload
-    // is complete; sent up to versuche times in all (the first and the repeats). Checksum failures and other frames
-    // on the way are counted, not taken.
+    // is complete; sent up to versuche times in all (the first and the repeats). Checksum failures
+    // and other frames on the way are counted, not taken.
     std::optional<messages::Antwort> Frage(const rahmen::Bytes& anfrage, std::uint8_t antwort,
                                            Fehler& fehler);
     bool Sende(const rahmen::Bytes& rahmen);
@@ -78,10 +76,7 @@ private:
     QString verlustursache_;
     QString oeffnungsfehler_;
     int wiederholungen_ = 0;
-    // The record's file: written on the receiver's and the sender's threads.
-    std::mutex dateiMutex_;
-    std::unique_ptr<QFile> datei_;
-    Mitschnitt::Uhr::time_point anfang_;
+    std::unique_ptr<protokoll::Datei> protokoll_; // the record's file
 };
 
 } // namespace dienst

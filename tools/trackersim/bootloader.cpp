@@ -1,5 +1,6 @@
 #include "tools/trackersim/bootloader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -18,24 +19,37 @@ Bytes Bootloader::Einschalten(Zeit) {
 
 Bytes Bootloader::Empfange(std::span<const std::uint8_t> bytes, Zeit jetzt) {
     Bytes aus;
-    Bearbeite(leser_.Lies(bytes, jetzt), aus);
+    Bearbeite(leser_.Lies(bytes, jetzt), jetzt, aus);
     return aus;
 }
 
 Bytes Bootloader::Takt(Zeit jetzt) {
     Bytes aus;
-    Bearbeite(leser_.Takt(jetzt), aus);
+    if (loeschEnde_ && jetzt >= *loeschEnde_) {
+        loeschEnde_.reset();
+        Zeile("Flash clear OK", aus);
+    }
+    Bearbeite(leser_.Takt(jetzt), jetzt, aus);
     return aus;
 }
 
-void Bootloader::Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Bytes& aus) {
+std::optional<Zeit> Bootloader::NaechsterTakt() const {
+    const std::optional<Zeit> frist = leser_.Frist();
+    if (!loeschEnde_) return frist;
+    return frist ? std::min(*frist, *loeschEnde_) : loeschEnde_;
+}
+
+void Bootloader::Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Zeit jetzt, Bytes& aus) {
     for (const EmpfangenerRahmen& r : rahmen) {
         if (r.pruefsummeOk && r.kommando == bootkommando::Loeschen) {
             Zeile("Flash clear start", aus);
             flash_.fill(0xFF);
             adresse_ = 0;
             if (e_.fruehesAkn) Zeile("AKN", aus);
-            Zeile("Flash clear OK", aus);
+            if (e_.loeschdauer > Zeit{0})
+                loeschEnde_ = jetzt + e_.loeschdauer;
+            else
+                Zeile("Flash clear OK", aus);
             Protokolliere("Loeschen");
             continue;
         }

@@ -8,7 +8,8 @@
 //   0xF2 write data    payload 1 ... 95 bytes, written at the address, which advances
 //
 // With fruehesAkn the erase is answered "Flash clear start", "AKN", "Flash clear OK": a reply
-// that comes before the erase has ended.
+// that comes before the erase has ended. With loeschdauer, "Flash clear OK" comes that long
+// after "Flash clear start", as a real flash takes its time.
 //
 // NotAKN answers a wrong checksum, an unknown command, a set address without exactly two
 // bytes, and data that would run past the end of the 64 KiB flash; such a frame changes
@@ -20,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,7 @@ struct BootloaderEinstellungen {
     std::string version = "Bootloader V1.00";
     Stoerplan stoerungen;
     bool fruehesAkn = false;
+    Zeit loeschdauer{0};
     // Told one line per frame received: its number, command, length and the reply.
     std::function<void(std::string_view)> protokoll;
 };
@@ -47,12 +50,12 @@ public:
     Bytes Einschalten(Zeit jetzt) override;
     Bytes Empfange(std::span<const std::uint8_t> bytes, Zeit jetzt) override;
     Bytes Takt(Zeit jetzt) override;
-    std::optional<Zeit> NaechsterTakt() const override { return leser_.Frist(); }
+    std::optional<Zeit> NaechsterTakt() const override;
 
     const Flashinhalt& Flash() const { return flash_; }
 
 private:
-    void Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Bytes& aus);
+    void Bearbeite(const std::vector<EmpfangenerRahmen>& rahmen, Zeit jetzt, Bytes& aus);
     bool Fuehre(const EmpfangenerRahmen& r);
     void Zeile(const char* text, Bytes& aus);
     void Protokolliere(const std::string& zeile) const;
@@ -63,6 +66,7 @@ private:
     unsigned rahmen_ = 0;
     std::size_t adresse_ = 0;
     Flashinhalt flash_;
+    std::optional<Zeit> loeschEnde_; // a slow erase: when it reports "Flash clear OK"
 };
 
 } // namespace trackersim

@@ -108,6 +108,8 @@ std::string Hilfetext() {
         "  --akn-blank N,M,...         schreibt die Rahmen N, M und antwortet \"AKN \" (mit\n"
         "                              Leerzeichen am Ende, also keine Quittung)\n"
         "  --early-akn                 antwortet beim Loeschen \"AKN\" vor \"Flash clear OK\"\n"
+        "  --slow-erase MS             meldet \"Flash clear OK\" erst MS Millisekunden nach\n"
+        "                              \"Flash clear start\" (ein langsames Loeschen)\n"
         "  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr\n"
         "Stoerungen:\n"
         "  --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)\n"
@@ -203,6 +205,14 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
              double p = 0;
              notaknGegeben = true;
              return LeseZahl(w, p) && p >= 0 && p <= 1 && (plan.notAknRate = p, true);
+         }},
+        {"slow-erase",
+         QT_TRANSLATE_NOOP("trackersim", "eine Zahl von Millisekunden von 1 bis 600000"),
+         [&](std::string_view w) {
+             unsigned long long n = 0;
+             nurBootloader = "--slow-erase";
+             return LeseGanzzahl(w, 1, 600'000, n) &&
+                    (o.bootloaderEinstellungen.loeschdauer = std::chrono::milliseconds(n), true);
          }},
         {"noise", QT_TRANSLATE_NOOP("trackersim", "eine Zahl von 0 bis 1000"),
          [&](std::string_view w) {

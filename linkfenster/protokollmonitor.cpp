@@ -1,4 +1,4 @@
-#include "controller/protokollmonitor.h"
+#include "linkfenster/protokollmonitor.h"
 
 #include "basis/dateizugriff.h"
 #include "basis/fehler.h"
@@ -166,7 +166,7 @@ bool TFormProtokollmonitor::Passt(const Mitschnitt::Eintrag& e) const {
     case Alle:
         return true;
     case NurZeilen:
-        return e.art == Art::Zeile;
+        return e.art == Art::Zeile || e.art == Art::Zeilenanfang;
     case Gestoert:
         return e.art == Art::Rauschen || e.art == Art::PruefsummeFalsch ||
                e.art == Art::Unvollendet;
