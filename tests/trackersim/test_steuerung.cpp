@@ -353,6 +353,17 @@ TEST_F(SteuerungTest, FalschePruefsummeBeiDerGewaehltenAntwort) {
     EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
 }
 
+// A lone start byte before the chosen response: the frame behind it is the same.
+TEST_F(SteuerungTest, StartbyteVorDerGewaehltenAntwort) {
+    SteuerungsEinstellungen e;
+    e.stoerungen.bei[Stoerung::Startbyte] = {2};
+    Starte(e);
+    const Bytes gut = rahmen::Antwort(9, Bytes{0x21, 0xB8, 0x0B});
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), Bytes{rahmen::StartAntwort} + gut);
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
+}
+
 TEST_F(SteuerungTest, StilleBeiDerGewaehltenAnfrage) {
     SteuerungsEinstellungen e;
     e.stoerungen.bei[Stoerung::Stille] = {2, 3};

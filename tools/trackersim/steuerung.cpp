@@ -223,6 +223,7 @@ void Steuerung::Sende(std::uint8_t kommando, const Bytes& nutzdaten, Bytes& aus)
         const Bytes r = zufall_.Rauschen(e_.stoerungen.rauschen);
         aus.insert(aus.end(), r.begin(), r.end());
     }
+    if (e_.stoerungen.Trifft(Stoerung::Startbyte, antworten_)) aus.push_back(rahmen::StartAntwort);
     aus.insert(aus.end(), f.begin(), f.end());
 }
 
