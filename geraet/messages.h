@@ -100,9 +100,9 @@ struct Statuslampe {
     std::uint8_t bit;
     const char* beschriftung;
 };
-inline constexpr Statuslampe Statuslampen[] = {
-    {BitTracking, "Tracking"}, {BitMotorWest, "MotorW"},    {BitMotorOst, "MotorO"},
-    {BitEndlageOst, "ELO"},    {BitEndlageWest, "ELW"},     {BitAutomatik, "Auto"}};
+inline constexpr Statuslampe Statuslampen[] = {{BitTracking, "Tracking"}, {BitMotorWest, "MotorW"},
+                                               {BitMotorOst, "MotorO"},   {BitEndlageOst, "ELO"},
+                                               {BitEndlageWest, "ELW"},   {BitAutomatik, "Auto"}};
 // "00:" + minutes + ":" + seconds, each at least two digits (minutes may grow past two).
 QString CountdownText(std::uint16_t zehntelSekunden);
 
