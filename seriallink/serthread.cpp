@@ -269,6 +269,7 @@ void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     // too, and no byte of this read joins a line of an earlier session.
     const bool firmwareModus = stelle_.FirmwareModus();
     if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
+    if (stelle_.kandidatVerwerfen_.exchange(false)) automat_.VerwirfKandidat();
     if (Mitschnitt* m = stelle_.mitschnitt_; m && m->An()) m->Empfangen(bytes, firmwareModus);
     automat_.Lies(bytes, firmwareModus, weitergabe);
 }
