@@ -128,6 +128,7 @@ TEST(Optionen, WeistFalschesZurueck) {
         {"--flut-falsch"}, // without a flood
         {"--flut", "1", "--flut-falsch=1"},
         {"--bootloader", "--stray-start", "1"},
+        {"--bootloader", "--stuck"},
         {"--baud", "4800", "--baud", "9600"}, // a value given twice
     };
     for (const auto& f : faelle) {

@@ -86,6 +86,8 @@ std::string Hilfetext() {
         "                              (ohne: SET-Anfragen bleiben unbeantwortet)\n"
         "  --param-falsch              speichert \"SET Parameter\" mit einer um 1 cm\n"
         "                              groesseren Modulhoehe (Fehler beim Zuruecklesen)\n"
+        "  --stuck                     fuehrt \"SET Position\" und \"SET Automatik\" nicht aus\n"
+        "                              und dreht nicht: der Status bleibt, wie er ist\n"
         "Bootloader:\n"
         "  --bootloader                spielt den Bootloader statt der Steuerung\n"
         "  --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)\n"
@@ -141,6 +143,7 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
         Schalter("bootloader", [&] { o.bootloader = true; }),
         Schalter("ack-set", [&] { o.steuerung.quittieren = true; }),
         Schalter("param-falsch", [&] { o.steuerung.parameterVerfaelschen = true; }),
+        Schalter("stuck", [&] { o.steuerung.festgefahren = true; }),
         Schalter("early-akn", [&] { o.bootloaderEinstellungen.fruehesAkn = true; }),
         Schalter("log", [&] { o.protokoll = true; }),
         Schalter("flut-falsch", [&] { o.flutFalsch = true; }),
@@ -204,6 +207,10 @@ bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& f
                           {nurBootloader});
             return false;
         }
+    }
+    if (o.bootloader && o.steuerung.festgefahren) {
+        fehler = Text(QT_TRANSLATE_NOOP("trackersim", "--stuck gilt nur fuer die Steuerung"));
+        return false;
     }
     if (o.bootloader && (!plan.bei[Stoerung::FalschePruefsumme].empty() ||
                          !plan.bei[Stoerung::Startbyte].empty())) {

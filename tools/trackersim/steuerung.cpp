@@ -189,13 +189,14 @@ void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
         break;
     }
     case kommando::SetPosition:
-        if (p.size() >= 2) {
+        if (p.size() >= 2 && !e_.festgefahren) {
             automatik_ = false;
             ziel_ = Begrenze(p[0] | p[1] << 8);
             ausgefuehrt = true;
         }
         break;
     case kommando::SetAutomatik:
+        if (e_.festgefahren) break;
         StarteAutomatik();
         ausgefuehrt = true;
         break;
@@ -246,6 +247,8 @@ void Steuerung::Fortschreiten(Zeit jetzt) {
 void Steuerung::Bewege(double bis) {
     const double weg = Speed() * (bis - t_);
     t_ = bis;
+    // Stuck, the drive neither turns nor shows that it wants to.
+    if (e_.festgefahren) ziel_ = position_;
     if (weg <= 0) return;
     if (std::abs(ziel_ - position_) <= weg)
         position_ = ziel_;

@@ -22,8 +22,8 @@
 //    Other command bytes and requests with a wrong checksum are ignored.
 //  - The current values saturate at the limits of their fields (a shadow longer than
 //    6553.5 cm reads 65535).
-#include "geraet/messages.h"
 #include "geometry/rechenlauf.h"
+#include "geraet/messages.h"
 #include "tools/trackersim/geraet.h"
 #include "tools/trackersim/rahmenleser.h"
 #include "tools/trackersim/stoerungen.h"
@@ -51,6 +51,10 @@ struct SteuerungsEinstellungen {
     // A controller that stores what "SET Parameter" carries, but the module height one
     // centimetre higher (a faulty flash cell, a firmware bug): read back, the set differs.
     bool parameterVerfaelschen = false;
+    // A controller stuck as it is (a jammed drive, a firmware that hangs in its mode): it
+    // acts on no "SET Position" and no "SET Automatik" and its tracker does not move, so its
+    // status never changes; it still answers every request.
+    bool festgefahren = false;
     Stoerplan stoerungen;
 };
 
