@@ -44,8 +44,8 @@ QString Hilfe() {
     return QCoreApplication::translate(
         "firmwaremessung",
         "Aufruf: firmwaremessung --geraet PFAD --image DATEI [--baud N]\n"
-        "Misst eine Firmwareübertragung des Firmwarefensters gegen den Bootloader am Gerät\n"
-        "und vergleicht die Zeit mit der Zeit der Bytes auf der Leitung.\n"
+        "Misst eine Firmwareübertragung des Firmwarefensters gegen den Bootloader am\n"
+        "Gerät und vergleicht die Zeit mit der Zeit der Bytes auf der Leitung.\n"
         "--opt=wert oder --opt wert.\n"
         "  --geraet PFAD  Gerät des Bootloaders\n"
         "  --image DATEI  TI-TXT-Datei\n"

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -70,6 +71,19 @@ inline QProcessEnvironment Englisch() {
     u.insert("LANG", "en_US.UTF-8");
     u.insert("LC_ALL", "en_US.UTF-8");
     return u;
+}
+
+// German left in an English text: an umlaut, one of the words the tools' messages use, or a
+// lamp shown "an" or "aus".
+inline const QRegularExpression& Deutsch() {
+    static const QRegularExpression d(
+        QStringLiteral("[äöüÄÖÜß]|\\b(nicht|kein|keine|Datei|Zeile|Gruppe|Versuchen|Fehler|"
+                       "erwartet|bestätigen|gesetzt|liegt|zwischen|Schlüssel|Gerät|Antwort|"
+                       "Steuerung|Falsche|Fahrt|Befehl|Aufruf|Schnittstelle|gleich|"
+                       "gesendet|Gesendet|unbekannt|unbekannte|Optionen|Option|fuer|gilt|"
+                       "braucht|Wert|Zahl|ist|und|oder|diese|Hilfe|Ende)\\b|: (an|aus)$"),
+        QRegularExpression::MultilineOption);
+    return d;
 }
 
 inline QString Lies(const QString& pfad) {

@@ -381,11 +381,7 @@ TEST_F(Service, JederMeldungswegAufEnglisch) {
         {{"flash", image, "--port", sim.Pfad()}, 4, "cannot be transferred"},
         {{"ports"}, 0, ""},
     };
-    const QRegularExpression deutsch(
-        QStringLiteral("[äöüÄÖÜß]|\\b(nicht|kein|keine|Datei|Zeile|Gruppe|Versuchen|Fehler|"
-                       "erwartet|bestätigen|gesetzt|liegt|zwischen|Schlüssel|Gerät|Antwort|"
-                       "Steuerung|Falsche|Fahrt|Befehl|Aufruf|Schnittstelle|an|aus|gleich|"
-                       "gesendet|Gesendet|unbekannt|unbekannte|Optionen)\\b"));
+    const QRegularExpression& deutsch = Deutsch();
     for (const auto& f : faelle) {
         const Lauf l = Mit(f.argumente, 60000, Englisch());
         const QString alles = l.aus + l.fehler;
