@@ -24,7 +24,8 @@ using namespace diensttest;
 // The bytes of the record's lines of one direction whose description starts with `was`.
 QList<QByteArray> Protokollbytes(const QString& protokoll, const char* richtung, const char* was) {
     QList<QByteArray> r;
-    const QRegularExpression zeile(QStringLiteral("^ *[0-9.]+ %1 ([0-9A-F ]+) \\| %2")
+    // Whatever stamps the line: the direction, the bytes, what they are.
+    const QRegularExpression zeile(QStringLiteral("\\b%1 ((?:[0-9A-F]{2} )*[0-9A-F]{2}) \\| %2")
                                        .arg(QLatin1String(richtung), QLatin1String(was)));
     for (const QString& z : protokoll.split(u'\n'))
         if (const auto m = zeile.match(z); m.hasMatch())
