@@ -1,5 +1,6 @@
 // Heliowendler-Simulation: tracker simulation and service of the tracker controller.
 #include "app/anwendung.h"
+#include "basis/kommandozeile.h"
 #include "basis/produkt.h"
 #include "basis/sprache.h"
 #include "basis/versioninfo.h"
@@ -9,7 +10,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -28,28 +28,59 @@ QString Hilfetext() {
                 "Programm; installiert oder wo der Ordner nicht beschreibbar ist, in\n"
                 "$XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).\n"
                 "\n"
-                "Ende: 0 Fenster geschlossen, 2 das Protokoll kann nicht geschrieben werden.\n");
+                "Ende: 0 Fenster geschlossen, 1 falscher Aufruf, 2 das Protokoll kann nicht\n"
+                "geschrieben werden.\n");
+}
+
+struct Optionen {
+    bool hilfe = false, version = false;
+    std::string protokoll; // empty: no record
+};
+
+// The application's own options; the others are Qt's (-platform, --style ...) and left to it.
+bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& fehler) {
+    namespace kz = kommandozeile;
+    const kz::Option optionen[] = {
+        kz::Schalter("help", [&] { o.hilfe = true; }),
+        kz::Schalter("version", [&] { o.version = true; }),
+        kz::Wert("protokoll", kz::Text(o.protokoll), QT_TRANSLATE_NOOP("main", "ein Dateiname")),
+    };
+    kz::Regeln regeln;
+    regeln.kontext = "main";
+    regeln.fremdeUebergehen = true;
+    kz::Aufruf aufruf;
+    return kz::Lies(argc, argv, optionen, regeln, aufruf, fehler);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    kommandozeile::Uebersetzung() = [](const char* kontext, const char* text) {
+        return sprache::Text(kontext, text);
+    };
     // Answered before QApplication, which needs a display.
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help") {
-            // The core alone is enough for the translation.
-            QCoreApplication kern(argc, argv);
-            sprache::Installiere(kern, false);
-            std::fputs(Hilfetext().toUtf8().constData(), stdout);
-            return 0;
+    Optionen o;
+    std::string fehler;
+    if (!LeseOptionen(argc, argv, o, fehler) || o.hilfe) {
+        // The core alone is enough for the translation; read again in the user's language.
+        QCoreApplication kern(argc, argv);
+        sprache::Installiere(kern, false);
+        o = Optionen{};
+        fehler.clear();
+        if (!LeseOptionen(argc, argv, o, fehler)) {
+            std::fprintf(
+                stderr, "heliowendler: %s\n%s\n", fehler.c_str(),
+                qPrintable(QCoreApplication::translate("main", "(--help zeigt die Optionen)")));
+            return 1;
         }
-        if (argument == "--version") {
-            // The about box's version: the block in the executable.
-            std::printf("heliowendler %s\n",
-                        MyVersionInfo().Dateiversion().value_or(std::string("?")).c_str());
-            return 0;
-        }
+        std::fputs(Hilfetext().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (o.version) {
+        // The about box's version: the block in the executable.
+        std::printf("heliowendler %s\n",
+                    MyVersionInfo().Dateiversion().value_or(std::string("?")).c_str());
+        return 0;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(produkt::Titel());
@@ -58,19 +89,11 @@ int main(int argc, char** argv) {
     sprache::Installiere(app);
 
     Anwendung fenster;
-    // --protokoll F (or --protokoll=F): every byte of the serial link into F, as the service
-    // tool records it.
-    const QStringList argumente = QApplication::arguments();
-    for (qsizetype i = 1; i < argumente.size(); ++i) {
-        QString pfad;
-        if (argumente[i] == QLatin1String("--protokoll") && i + 1 < argumente.size())
-            pfad = argumente[++i];
-        else if (argumente[i].startsWith(QLatin1String("--protokoll=")))
-            pfad = argumente[i].mid(12);
-        else
-            continue;
+    // --protokoll F: every byte of the serial link into F, as the service tool records it.
+    if (!o.protokoll.empty()) {
+        const QString pfad = QString::fromLocal8Bit(o.protokoll);
         QString fehler;
-        if (pfad.isEmpty() || !fenster.Protokolliere(pfad, fehler)) {
+        if (!fenster.Protokolliere(pfad, fehler)) {
             std::fprintf(
                 stderr, "%s\n",
                 qPrintable(QCoreApplication::translate(

@@ -15,6 +15,27 @@ namespace {
 std::mutex gSperre;
 QString gOrdner; // chosen or set folder; empty until first use
 
+// $XDG_CONFIG_HOME/heliowendler or ~/.config/heliowendler, as it stands.
+QString Ausweichpfad() {
+    QString basis = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (basis.isEmpty() || QDir::isRelativePath(basis))
+        basis = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(basis + QStringLiteral("/heliowendler"));
+}
+
+// Only an actual file tells whether a folder takes one: permission bits say nothing for root
+// and nothing about read-only mounts.
+bool Beschreibbar(const QString& ordner) {
+    QTemporaryFile probe(ordner + QStringLiteral("/.schreibprobe-XXXXXX"));
+    return !ordner.isEmpty() && probe.open();
+}
+
+// An installed program never writes beside itself, not even when it could (run by root):
+// files of its own under /usr belong to no package.
+bool Installiert(const QString& programmordner) {
+    return QFileInfo(Datenordner(programmordner)).isDir();
+}
+
 QString Datei(const QString& endung) {
     return Ordner() + u'/' + Basisname(Programmdatei()) + endung;
 }
@@ -35,11 +56,7 @@ QString Basisname(const QString& programmdatei) {
 }
 
 QString OrdnerFuer(const QString& programmordner) {
-    // Permission bits say nothing for root and nothing about read-only mounts; only an
-    // actual file tells whether the folder takes one.
-    QTemporaryFile probe(programmordner + QStringLiteral("/.schreibprobe-XXXXXX"));
-    if (!programmordner.isEmpty() && probe.open()) return programmordner;
-    return AusweichOrdner();
+    return Beschreibbar(programmordner) ? programmordner : AusweichOrdner();
 }
 
 QString Datenordner(const QString& programmordner) {
@@ -49,9 +66,7 @@ QString Datenordner(const QString& programmordner) {
 QString OrdnerFuerProgramm(const QString& programmdatei) {
     const QString programmordner = QFileInfo(programmdatei).absolutePath();
     const QString daten = Datenordner(programmordner);
-    // An installed program never writes beside itself, not even when it could (run by root):
-    // files of its own under /usr belong to no package.
-    const bool installiert = QFileInfo(daten).isDir();
+    const bool installiert = Installiert(programmordner);
     const QString ordner = installiert ? AusweichOrdner() : OrdnerFuer(programmordner);
     if (ordner != programmordner) {
         // An administrator's file beside the program goes before the package's.
@@ -69,12 +84,22 @@ void UebernimmVorlagen(const QString& programmordner, const QString& ordner, con
 }
 
 QString AusweichOrdner() {
-    QString basis = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (basis.isEmpty() || QDir::isRelativePath(basis))
-        basis = QDir::homePath() + QStringLiteral("/.config");
-    const QString ordner = QDir::cleanPath(basis + QStringLiteral("/heliowendler"));
+    const QString ordner = Ausweichpfad();
     QDir().mkpath(ordner); // failing here shows up as a write error on the file itself
     return ordner;
+}
+
+QString EinstellungsdateiZumLesen(const QString& programmdatei) {
+    const QString programmordner = QFileInfo(programmdatei).absolutePath();
+    const QString daten = Datenordner(programmordner);
+    const QString name = Basisname(programmdatei) + QStringLiteral(".INI");
+    if (!Installiert(programmordner) && Beschreibbar(programmordner))
+        return programmordner + u'/' + name;
+    const QString eigene = Ausweichpfad() + u'/' + name;
+    // Not yet seeded: what the first start would copy.
+    for (const QString& vorlage : {eigene, programmordner + u'/' + name, daten + u'/' + name})
+        if (QFileInfo(vorlage).isFile()) return vorlage;
+    return eigene;
 }
 
 QString Ordner() {

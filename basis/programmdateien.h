@@ -37,4 +37,11 @@ void UebernimmVorlagen(const QString& programmordner, const QString& ordner, con
 // $XDG_CONFIG_HOME/heliowendler or ~/.config/heliowendler, created when missing.
 QString AusweichOrdner();
 
+// For a tool that only reads the application's files: the settings file the application at
+// programmdatei reads, found as Ordner() finds its folder but without creating a folder or
+// copying a file: <its folder>/<name>.INI, or, where that is the fallback folder and holds none
+// yet, the file the application would be seeded from (beside it, then in the package's data
+// folder).
+QString EinstellungsdateiZumLesen(const QString& programmdatei);
+
 } // namespace programmdateien

@@ -2,6 +2,7 @@
 
 #include "basis/simdaten.h"
 #include "basis/zahltext.h"
+#include "geraet/parameterfelder.h"
 #include "widgets/Led1.h"
 #include "widgets/schriften.h"
 #include "widgets/updownedit.h"
@@ -141,37 +142,35 @@ void TFormTrackerInit::Setze(UpDownEdit* edit, const QString& text) {
 }
 
 void TFormTrackerInit::EditJahrChange() {
-    // Each bound in this order; a replaced text runs the validation once more.
+    // Each bound in this order; a replaced text runs the validation once more. The date and
+    // time edits first, then the parameter edits' bounds, which the parameter file shares.
     struct Grenze {
         UpDownEdit* TFormTrackerInit::*edit;
         bool ueber; // replaced when above the bound, else when below it
         int wert;
     };
-    static const Grenze grenzen[] = {
-        {&TFormTrackerInit::EditJahr, true, 2050},
-        {&TFormTrackerInit::EditJahr, false, 1900},
-        {&TFormTrackerInit::EditMonat, false, 1},
-        {&TFormTrackerInit::EditMonat, true, 12},
-        {&TFormTrackerInit::EditTag, false, 1},
-        {&TFormTrackerInit::EditTag, true, 31},
-        {&TFormTrackerInit::EditStunde, false, 0},
-        {&TFormTrackerInit::EditStunde, true, 23},
-        {&TFormTrackerInit::EditMinute, false, 0},
-        {&TFormTrackerInit::EditMinute, true, 59},
-        {&TFormTrackerInit::EditSec, false, 0},
-        {&TFormTrackerInit::EditSec, true, 59},
-        {&TFormTrackerInit::EditAnschlagWest, true, 360},
-        {&TFormTrackerInit::EditAnschlagOst, true, 360},
-        {&TFormTrackerInit::EditWinkelSpeed, false, 10},
-        {&TFormTrackerInit::EditWinkelSpeed, true, 10000},
-        {&TFormTrackerInit::EditIntervall, true, 60},
-        {&TFormTrackerInit::EditModulN, true, 90},
+    static const Grenze zeitgrenzen[] = {
+        {&TFormTrackerInit::EditJahr, true, 2050}, {&TFormTrackerInit::EditJahr, false, 1900},
+        {&TFormTrackerInit::EditMonat, false, 1},  {&TFormTrackerInit::EditMonat, true, 12},
+        {&TFormTrackerInit::EditTag, false, 1},    {&TFormTrackerInit::EditTag, true, 31},
+        {&TFormTrackerInit::EditStunde, false, 0}, {&TFormTrackerInit::EditStunde, true, 23},
+        {&TFormTrackerInit::EditMinute, false, 0}, {&TFormTrackerInit::EditMinute, true, 59},
+        {&TFormTrackerInit::EditSec, false, 0},    {&TFormTrackerInit::EditSec, true, 59},
     };
-    for (const Grenze& g : grenzen) {
-        UpDownEdit* e = this->*g.edit;
+    const auto pruefe = [this](UpDownEdit* e, bool ueber, long long grenze) {
         const int v = zahltext::AlsGanzzahl(e->text());
-        if (g.ueber ? v > g.wert : v < g.wert) Setze(e, QString::number(g.wert));
+        if (ueber ? v > grenze : v < grenze) Setze(e, QString::number(grenze));
+    };
+    for (const Grenze& g : zeitgrenzen)
+        pruefe(this->*g.edit, g.ueber, g.wert);
+    for (const parameterfelder::Pruefung& p : parameterfelder::Fensterpruefungen) {
+        const parameterfelder::Feld& f = parameterfelder::Zu(p.id);
+        pruefe(ParameterEdit(p.id), p.oben, p.oben ? *f.oben : *f.unten);
     }
+}
+
+UpDownEdit* TFormTrackerInit::ParameterEdit(parameterfelder::Id id) const {
+    return findChild<UpDownEdit*>(QLatin1String(parameterfelder::Zu(id).edit));
 }
 
 Parametertexte TFormTrackerInit::ParameterEdits() const {

@@ -11,6 +11,7 @@
 // tests find them by object name.
 #include "basis/trackerwerte.h"
 #include "geraet/messages.h"
+#include "geraet/parameterfelder.h"
 #include "geraet/speedmessung.h"
 #include "seriallink/rahmen.h"
 #include "widgets/handlerlauf.h"
@@ -126,6 +127,8 @@ private:
     void Sende(messages::Kommando k, const messages::Bytes& rahmen);
     void SendePosition();
     void Setze(UpDownEdit* edit, const QString& text); // fires its change handling
+    // The edit of a parameter field (its object name in geraet/parameterfelder.h).
+    UpDownEdit* ParameterEdit(parameterfelder::Id id) const;
     messages::Parametertexte ParameterEdits() const;
     messages::Zeittexte ZeitEdits() const;
 

@@ -95,14 +95,19 @@ struct Status {
 // Bits of StatusByte.
 inline constexpr std::uint8_t BitTracking = 0x01, BitMotorWest = 0x02, BitMotorOst = 0x04,
                               BitEndlageOst = 0x08, BitEndlageWest = 0x10, BitAutomatik = 0x20;
-// The status lamps of the parametrization window, in its order, with their captions.
+// The status lamps of the parametrization window, in its order, with their captions (marked
+// for the translation in the window's context; the traffic record keeps them German).
 struct Statuslampe {
     std::uint8_t bit;
     const char* beschriftung;
 };
 inline constexpr Statuslampe Statuslampen[] = {
-    {BitTracking, "Tracking"}, {BitMotorWest, "MotorW"},    {BitMotorOst, "MotorO"},
-    {BitEndlageOst, "ELO"},    {BitEndlageWest, "ELW"},     {BitAutomatik, "Auto"}};
+    {BitTracking, QT_TRANSLATE_NOOP("TFormTrackerInit", "Tracking")},
+    {BitMotorWest, QT_TRANSLATE_NOOP("TFormTrackerInit", "MotorW")},
+    {BitMotorOst, QT_TRANSLATE_NOOP("TFormTrackerInit", "MotorO")},
+    {BitEndlageOst, QT_TRANSLATE_NOOP("TFormTrackerInit", "ELO")},
+    {BitEndlageWest, QT_TRANSLATE_NOOP("TFormTrackerInit", "ELW")},
+    {BitAutomatik, QT_TRANSLATE_NOOP("TFormTrackerInit", "Auto")}};
 // "00:" + minutes + ":" + seconds, each at least two digits (minutes may grow past two).
 QString CountdownText(std::uint16_t zehntelSekunden);
 

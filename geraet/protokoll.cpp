@@ -184,6 +184,9 @@ QString Beschreibung(const Mitschnitt::Eintrag& e) {
     case A::Unvollendet:
         return QStringLiteral("Rahmenanfang ohne Ende, %1 Bytes (der Empfänger sammelt noch)")
             .arg(e.bytes.size());
+    case A::Verworfen:
+        return QStringLiteral("Rahmenanfang ohne Ende, %1 Bytes, vor der Wiederholung verworfen")
+            .arg(e.bytes.size());
     }
     return {};
 }

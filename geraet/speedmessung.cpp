@@ -2,8 +2,11 @@
 
 #include "basis/zahltext.h"
 #include "geraet/messages.h"
+#include "geraet/parameterfelder.h"
 
 #include <QTime>
+#include <algorithm>
+#include <cmath>
 
 Speedmessung::Tick Speedmessung::TimerTracktimeTimer(const QDateTime& jetzt,
                                                      std::uint8_t statusByte, int anschlagOst,
@@ -35,4 +38,12 @@ Speedmessung::Tick Speedmessung::TimerTracktimeTimer(const QDateTime& jetzt,
                       QStringLiteral(" °/s");
     }
     return t;
+}
+
+double Speedmessung::Hoechstdauer(int anschlagOst, int anschlagWest, double speed) {
+    const auto& feld = parameterfelder::Zu(parameterfelder::Id::Winkelgeschwindigkeit);
+    const double kleinste = static_cast<double>(*feld.unten) / 1000;
+    const double v = std::isfinite(speed) ? std::max(speed, kleinste) : kleinste;
+    const double weg = std::max(std::abs(anschlagWest - anschlagOst), 1);
+    return 2 * Spielraum * weg / v + Anlauf;
 }

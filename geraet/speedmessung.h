@@ -29,6 +29,15 @@ public:
     Tick TimerTracktimeTimer(const QDateTime& jetzt, std::uint8_t statusByte, int anschlagOst,
                              int anschlagWest);
 
+    // How long a whole measurement may take before a tool gives it up, in seconds: two runs
+    // from stop to stop (to the west from wherever the tracker stands, then the timed run east)
+    // at half the set speed, since the set speed is the very value the measurement checks
+    // (Spielraum), and Anlauf for the first requests and the whole-second ticks. A speed the
+    // window's bounds refuse (not a number, below 0.010 °/s) counts as that bound; stops that
+    // coincide as one degree apart.
+    static constexpr double Spielraum = 2, Anlauf = 10;
+    static double Hoechstdauer(int anschlagOst, int anschlagWest, double speed);
+
     bool WestErreicht() const { return westErreicht_; }
     QDateTime TrackStart() const { return trackStart_; }
 

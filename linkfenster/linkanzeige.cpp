@@ -8,6 +8,32 @@ Linkanzeige::Linkanzeige(SioVerbindung& link, QObject* parent) : QObject(parent)
     connect(&link, &SioVerbindung::ereignis, this, &Linkanzeige::Zeige);
 }
 
+QString Linkanzeige::Ursache(const Linkereignis& e) {
+    using G = Linkereignis::Grund;
+    if (e.art == Linkereignis::Art::PortVerloren)
+        return tr("Verbindung zu %1 verloren (%2): Gerät prüfen, dann die Schnittstelle neu "
+                  "bestätigen")
+            .arg(e.geraet, e.ursache);
+    if (e.art != Linkereignis::Art::OeffnenGescheitert) return {};
+    switch (e.grund) {
+    case G::KeinGeraet:
+        return tr("Für COM%1 ist kein Gerät bekannt: Gerät anschließen oder im Abschnitt [Ports] "
+                  "der Einstellungsdatei eintragen (COM%1=/dev/…)")
+            .arg(e.port);
+    case G::Oeffnung:
+        return serial::Ursache(e.oeffnung, e.geraet);
+    case G::KeinSendethread:
+        return tr("Für das Senden an %1 lässt sich kein Thread starten: %2")
+            .arg(e.geraet, e.ursache);
+    case G::KeinEmpfangsthread:
+        return tr("Für den Empfang von %1 lässt sich kein Thread starten: %2")
+            .arg(e.geraet, e.ursache);
+    case G::Keiner:
+        break;
+    }
+    return {};
+}
+
 Linkanzeige::Texte Linkanzeige::Fuer(const Linkereignis& e) {
     using A = Linkereignis::Art;
     Texte t;
@@ -21,7 +47,7 @@ Linkanzeige::Texte Linkanzeige::Fuer(const Linkereignis& e) {
         break;
     case A::OeffnenGescheitert:
     case A::PortVerloren:
-        t = {1, QStringLiteral("Error on COM%1").arg(e.port), true, e.ursache, true};
+        t = {1, QStringLiteral("Error on COM%1").arg(e.port), true, Ursache(e), true};
         break;
     case A::Geschlossen:
         t = {1, QStringLiteral("closed."), true, {}, false};

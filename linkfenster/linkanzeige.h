@@ -21,6 +21,8 @@ public:
         bool piep = false;
     };
     static Texte Fuer(const Linkereignis& e);
+    // Why an open failed or the port was lost, as a sentence for the user; empty for others.
+    static QString Ursache(const Linkereignis& e);
 
 signals:
     void panelText(int panel, const QString& text);

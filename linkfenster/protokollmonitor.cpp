@@ -169,7 +169,7 @@ bool TFormProtokollmonitor::Passt(const Mitschnitt::Eintrag& e) const {
         return e.art == Art::Zeile || e.art == Art::Zeilenanfang;
     case Gestoert:
         return e.art == Art::Rauschen || e.art == Art::PruefsummeFalsch ||
-               e.art == Art::Unvollendet;
+               e.art == Art::Unvollendet || e.art == Art::Verworfen;
     default:
         return IstRahmen(e) && e.bytes[1] == f;
     }

@@ -51,6 +51,12 @@ public:
 
     // Drops the bootloader line collected so far (a new firmware session begins).
     void VerwirfZeile() { zeile_.clear(); }
+    // Drops the frame candidate collected so far and waits for the next start byte (a reply
+    // asked for again must not join a damaged one).
+    void VerwirfKandidat() {
+        sammelt_ = false;
+        laenge_ = 0;
+    }
 
     bool Sammelt() const { return sammelt_; }
     // The bytes of the candidate being collected (0 when none is), so that the traffic record

@@ -66,6 +66,15 @@ void Mitschnitt::NeuerPort() {
     Leere();
 }
 
+void Mitschnitt::VerwirfKandidat(Empfangsautomat& automat) {
+    std::lock_guard l(m_);
+    automat.VerwirfKandidat();
+    if (!an_.load() || !kandidat_) return;
+    GibBis(*kandidat_);
+    Gib(Eintrag::Art::Verworfen, Ende());
+    kandidat_.reset();
+}
+
 void Mitschnitt::Leere() {
     offen_.clear();
     lesungen_.clear();

@@ -49,6 +49,8 @@ public:
                               // frame follows in it, or the record ended
             Rauschen,         // received bytes that are none of these
             Unvollendet,      // a candidate the record ended on, still being collected
+            Verworfen,        // a candidate dropped on request before a request was sent
+                              // again (VerwirfKandidat): the receiver took nothing of it
         };
         Art art = Art::Rahmen;
         Uhr::time_point zeit;
@@ -80,6 +82,9 @@ public:
     void NichtGesendet(std::span<const std::uint8_t> bytes, Uhr::time_point zeit = Uhr::now());
     // A new open: what the old port left half received is the old port's noise.
     void NeuerPort();
+    // Drops the candidate the receiver's steps are collecting (Empfangsautomat::VerwirfKandidat)
+    // and, while on, records its bytes as dropped.
+    void VerwirfKandidat(Empfangsautomat& automat);
 
 private:
     class Abgriff;

@@ -269,8 +269,15 @@ void TSerThread::Verarbeite(std::span<const std::uint8_t> bytes) {
     // too, and no byte of this read joins a line of an earlier session.
     const bool firmwareModus = stelle_.FirmwareModus();
     if (stelle_.zeileVerwerfen_.exchange(false)) automat_.VerwirfZeile();
+    Mitschnitt* m = stelle_.mitschnitt_;
+    if (stelle_.kandidatVerwerfen_.exchange(false)) {
+        if (m)
+            m->VerwirfKandidat(automat_);
+        else
+            automat_.VerwirfKandidat();
+    }
     // The record, while on, runs the steps itself, to see what they make of each byte.
-    if (Mitschnitt* m = stelle_.mitschnitt_; m && m->An())
+    if (m && m->An())
         m->Lies(automat_, bytes, firmwareModus, weitergabe);
     else
         automat_.Lies(bytes, firmwareModus, weitergabe);

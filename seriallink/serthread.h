@@ -89,6 +89,10 @@ public:
         firmwareModus_.store(an);
     }
     bool FirmwareModus() const { return firmwareModus_.load(); }
+    // The receiver drops the frame candidate it is still collecting before it takes its next
+    // bytes: a request sent again after this call gets its reply read afresh, not swallowed
+    // by a candidate a damaged reply (or a stray start byte) opened.
+    void VerwirfKandidat() { kandidatVerwerfen_.store(true); }
     // Receivers started from now on use it.
     void SetzeEingriff(Empfangseingriff eingriff);
     // The traffic record every receiver hands its reads to while it is on; set before the
@@ -109,6 +113,7 @@ private:
     std::function<void()> melden_;
     std::atomic<bool> firmwareModus_{false};
     std::atomic<bool> zeileVerwerfen_{false};
+    std::atomic<bool> kandidatVerwerfen_{false};
     mutable std::mutex m_;
     std::condition_variable cv_;
     int laufend_ = 0;

@@ -12,8 +12,7 @@
 
 SioVerbindung::SioVerbindung(QObject* parent)
     : QObject(parent), mitschnitt_(std::make_unique<Mitschnitt>()),
-      sendeweg_(std::make_unique<Sendeweg>()),
-      empfang_(std::make_unique<Empfangsstelle>([this] {
+      sendeweg_(std::make_unique<Sendeweg>()), empfang_(std::make_unique<Empfangsstelle>([this] {
           // One queued call for what waits: the GUI thread takes the finds in the order
           // they were made.
           QMetaObject::invokeMethod(this, &SioVerbindung::Abholen, Qt::QueuedConnection);
@@ -34,9 +33,14 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     }
     if (portOffen_) SioClose();
     QString geraet;
-    const auto scheitern = [&](const QString& ursache) {
-        Linkereignis e{Linkereignis::Art::OeffnenGescheitert, nr, ursache};
+    const auto scheitern = [&](Linkereignis::Grund grund, int fehlernummer,
+                               const serial::Oeffnungsfehler& oeffnung = {}) {
+        Linkereignis e{Linkereignis::Art::OeffnenGescheitert, nr};
+        e.grund = grund;
         e.geraet = geraet;
+        e.fehlernummer = fehlernummer;
+        e.oeffnung = oeffnung;
+        e.ursache = fehlernummer != 0 ? serial::Systemtext(fehlernummer) : oeffnung.systemtext;
         emit ereignis(e);
     };
     const QString datei =
@@ -46,12 +50,10 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     port_ = serial::OpenComPort(geraet, o.Einstellungen, o.Empfangspuffer, o.Sendepuffer,
                                 beobachter_, &fehler);
     if (!port_) {
-        scheitern(fehler.art == serial::Oeffnungsfehler::Art::KeinGeraet
-                      ? QStringLiteral("Für COM%1 ist kein Gerät bekannt: Gerät anschließen oder "
-                                       "im Abschnitt [Ports] der Einstellungsdatei eintragen "
-                                       "(COM%1=/dev/…)")
-                            .arg(nr)
-                      : serial::Ursache(fehler, geraet));
+        if (fehler.art == serial::Oeffnungsfehler::Art::KeinGeraet)
+            scheitern(Linkereignis::Grund::KeinGeraet, 0);
+        else
+            scheitern(Linkereignis::Grund::Oeffnung, 0, fehler);
         return;
     }
     ++zyklus_;
@@ -60,14 +62,12 @@ void SioVerbindung::SioInit(const Oeffnung& o) {
     // Out of descriptors or threads: a failed open like any other, never an abort.
     if (const int f = sendeweg_->Oeffne(*port_); f != 0) {
         Freigeben();
-        scheitern(tr("Für das Senden an %1 lässt sich kein Thread starten: %2")
-                      .arg(geraet, serial::Systemtext(f)));
+        scheitern(Linkereignis::Grund::KeinSendethread, f);
         return;
     }
     if (int f = 0; !empfang_->StartSerThread(*port_, zyklus_, &f)) {
         Freigeben();
-        scheitern(tr("Für den Empfang von %1 lässt sich kein Thread starten: %2")
-                      .arg(geraet, serial::Systemtext(f)));
+        scheitern(Linkereignis::Grund::KeinEmpfangsthread, f);
         return;
     }
     portOffen_ = true;
@@ -141,6 +141,10 @@ void SioVerbindung::SetzeFirmwareModus(bool an) {
 
 bool SioVerbindung::FirmwareModus() const {
     return empfang_->FirmwareModus();
+}
+
+void SioVerbindung::VerwirfKandidat() {
+    empfang_->VerwirfKandidat();
 }
 
 int SioVerbindung::FrameZaehler() const {
@@ -254,12 +258,10 @@ void SioVerbindung::PortVerloren(int fehlernummer) {
     // be opened again (a USB adapter plugged back in).
     Freigeben();
     portOffen_ = false;
-    Linkereignis e{Linkereignis::Art::PortVerloren, offeneNr_,
-                   QStringLiteral("Verbindung zu %1 verloren (%2): Gerät prüfen, dann die "
-                                  "Schnittstelle neu bestätigen")
-                       .arg(geraet, serial::Systemtext(fehlernummer))};
+    Linkereignis e{Linkereignis::Art::PortVerloren, offeneNr_};
     e.geraet = geraet;
     e.fehlernummer = fehlernummer;
+    e.ursache = serial::Systemtext(fehlernummer);
     emit ereignis(e);
     Systemfehler(fehlernummer);
 }
@@ -268,7 +270,8 @@ void SioVerbindung::Systemfehler(int fehlernummer) {
     // Once per open: a failing port must not bury the user under messages.
     if (fehlerGemeldet_) return;
     fehlerGemeldet_ = true;
-    Linkereignis e{Linkereignis::Art::Systemfehler, offeneNr_, serial::Systemtext(fehlernummer)};
+    Linkereignis e{Linkereignis::Art::Systemfehler, offeneNr_};
     e.fehlernummer = fehlernummer;
+    e.ursache = serial::Systemtext(fehlernummer);
     emit ereignis(e);
 }

@@ -42,28 +42,42 @@ struct Oeffnung {
     QString Geraet;
 };
 
-// One thing that happened to the link, for whoever shows it.
+// One thing that happened to the link, for whoever shows it. The link says what happened and
+// why as values; the windows (linkfenster/linkanzeige.h) and the service tool make their
+// sentences of them, in the user's language.
 struct Linkereignis {
     enum class Art {
         NichtInitialisiert,    // an open asked not to initialise the port: nothing happened
         Geoeffnet,             // the port is open (baudtext: what the dialog showed)
-        OeffnenGescheitert,    // the open failed (ursache)
+        OeffnenGescheitert,    // the open failed (grund)
         Geschlossen,           // closed on request
         SchliessenGescheitert, // the close reported an error; the port is released anyway
-        PortVerloren,          // the device went away (ursache, fehlernummer); port closed
+        PortVerloren,          // the device went away (fehlernummer); port closed
         Systemfehler,          // a read failed (fehlernummer); once per open at most
         Rahmen,                // a frame with a matching checksum (zahl: frames before it)
         Pruefsummenfehler,     // candidates whose checksum failed (zahl of them)
     };
+    // Why an open failed.
+    enum class Grund {
+        Keiner,
+        KeinGeraet,         // no device is known for the COM number (port)
+        Oeffnung,           // the device refused (oeffnung says how)
+        KeinSendethread,    // no thread for the transmit path (fehlernummer)
+        KeinEmpfangsthread, // no thread for the receiver (fehlernummer)
+    };
     Linkereignis() = default;
-    Linkereignis(Art a, int p, QString u = {}) : art(a), port(p), ursache(std::move(u)) {}
+    Linkereignis(Art a, int p) : art(a), port(p) {}
 
     Art art = Art::Rahmen;
-    int port = 0;        // the COM number concerned
-    QString ursache;     // a plain-words cause
-    QString baudtext;    // the baud-rate entry, for Geoeffnet
-    QString geraet;      // the device, where one was known
+    int port = 0; // the COM number concerned
+    Grund grund = Grund::Keiner;
+    serial::Oeffnungsfehler oeffnung; // for Grund::Oeffnung
+    QString baudtext;                 // the baud-rate entry, for Geoeffnet
+    QString geraet;                   // the device, where one was known
     int fehlernummer = 0;
+    // The system's own words for fehlernummer or the refused open, where it has any (no
+    // sentence of the link's: those are made where they are shown).
+    QString ursache;
     qint64 zahl = 0;
 };
 Q_DECLARE_METATYPE(Linkereignis)
@@ -103,6 +117,11 @@ public:
     // does not restart the controller's status poll.
     void SetzeFirmwareModus(bool an);
     bool FirmwareModus() const;
+    // Before a request is sent again: the receiver drops the frame candidate it is still
+    // collecting (one a damaged reply or a stray start byte opened), so the new reply is read
+    // on its own. From any thread; it takes effect before the receiver's next bytes. The
+    // windows never call it: their receiving stays as it is.
+    void VerwirfKandidat();
     int FrameZaehler() const; // frames with a matching checksum so far
     int SerRunning() const;   // receivers that have not yet left their loop
     int Empfaenger() const;   // receiver objects held (a replaced one until it is freed)
@@ -166,7 +185,7 @@ private:
     bool portOffen_ = false;
     int frameZaehler_ = 0;
     int pruefsummenfehler_ = 0;
-    unsigned zyklus_ = 0;        // counts the opens; finds of an earlier one are stale
+    unsigned zyklus_ = 0;         // counts the opens; finds of an earlier one are stale
     bool fehlerGemeldet_ = false; // a Systemfehler of this open was said
     std::uint64_t gemeldetVerworfen_ = 0, gemeldeteZeilen_ = 0;
     serial::Leitungsbeobachter beobachter_;

@@ -3,6 +3,8 @@
 // like a 4800-baud line). The clock runs from Start to the success box. Prints the bytes that
 // crossed the line both ways, the time they need on the wire (10 bits per byte), the time
 // taken and their ratio: what the application adds on top of the line.
+#include "basis/kommandozeile.h"
+#include "basis/sprache.h"
 #include "firmware/Firmwareupdate.h"
 #include "seriallink/porteinstellungen.h"
 #include "seriallink/sioverbindung.h"
@@ -10,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,27 +40,75 @@ public:
     }
 };
 
+QString Hilfe() {
+    return QCoreApplication::translate(
+        "firmwaremessung",
+        "Aufruf: firmwaremessung --geraet PFAD --image DATEI [--baud N]\n"
+        "Misst eine Firmwareübertragung des Firmwarefensters gegen den Bootloader am\n"
+        "Gerät und vergleicht die Zeit mit der Zeit der Bytes auf der Leitung.\n"
+        "--opt=wert oder --opt wert.\n"
+        "  --geraet PFAD  Gerät des Bootloaders\n"
+        "  --image DATEI  TI-TXT-Datei\n"
+        "  --baud N       Baudrate der Leitung (4800; 50 bis 4000000)\n"
+        "  --help         diese Hilfe\n"
+        "Ende: 0 gemessen, 1 das Gerät lässt sich nicht öffnen oder die Übertragung kam\n"
+        "nicht zu Ende, 2 falscher Aufruf.\n");
+}
+
+struct Optionen {
+    int baud = 4800;
+    bool hilfe = false;
+    std::string geraet, image;
+};
+
+bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::string& fehler) {
+    namespace kz = kommandozeile;
+    const kz::Option optionen[] = {
+        kz::Schalter("help", [&] { o.hilfe = true; }),
+        kz::Wert("geraet", kz::Text(o.geraet), QT_TRANSLATE_NOOP("firmwaremessung", "ein Pfad")),
+        kz::Wert("image", kz::Text(o.image), QT_TRANSLATE_NOOP("firmwaremessung", "ein Pfad")),
+        kz::Wert("baud", kz::Ganzzahl(o.baud, 50, 4'000'000),
+                 QT_TRANSLATE_NOOP("firmwaremessung", "eine Baudrate von 50 bis 4000000")),
+    };
+    kz::Regeln regeln;
+    regeln.kontext = "firmwaremessung";
+    kz::Aufruf aufruf;
+    if (!kz::Lies(argc, argv, optionen, regeln, aufruf, fehler)) return false;
+    if (!o.hilfe && o.geraet.empty()) {
+        fehler = kz::Uebersetzt("firmwaremessung",
+                                QT_TRANSLATE_NOOP("firmwaremessung", "--geraet fehlt"));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    kommandozeile::Uebersetzung() = [](const char* kontext, const char* text) {
+        return sprache::Text(kontext, text);
+    };
+    Optionen optionen;
+    std::string fehler;
+    // Before the window system is asked for: help and a wrong call need no display.
+    if (!LeseOptionen(argc, argv, optionen, fehler) || optionen.hilfe) {
+        QCoreApplication kern(argc, argv);
+        sprache::Installiere(kern, false);
+        optionen = Optionen{};
+        fehler.clear();
+        if (!LeseOptionen(argc, argv, optionen, fehler)) {
+            std::fprintf(stderr, "firmwaremessung: %s\n", fehler.c_str());
+            return 2;
+        }
+        std::fputs(qPrintable(Hilfe()), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
-    QCommandLineParser optionen;
-    optionen.setApplicationDescription(
-        QStringLiteral("Misst eine Firmwareübertragung gegen den Bootloader am Gerät."));
-    optionen.addHelpOption();
-    optionen.addOption({QStringLiteral("geraet"), QStringLiteral("Gerät des Bootloaders"),
-                        QStringLiteral("pfad")});
-    optionen.addOption(
-        {QStringLiteral("image"), QStringLiteral("TI-TXT-Datei"), QStringLiteral("datei")});
-    optionen.addOption({QStringLiteral("baud"), QStringLiteral("Baudrate der Leitung"),
-                        QStringLiteral("n"), QStringLiteral("4800")});
-    optionen.process(app);
-    const QString geraet = optionen.value(QStringLiteral("geraet"));
-    const int baud = optionen.value(QStringLiteral("baud")).toInt();
-    if (geraet.isEmpty() || baud <= 0) optionen.showHelp(2);
+    const int baud = optionen.baud;
+    const QString geraet = QString::fromLocal8Bit(optionen.geraet);
 
     Ausgabe ausgabe;
-    ausgabe.image = optionen.value(QStringLiteral("image"));
+    ausgabe.image = QString::fromLocal8Bit(optionen.image);
     dialoge::SetzeAntworter(&ausgabe);
 
     QTemporaryDir ordner;
@@ -118,9 +167,11 @@ int main(int argc, char** argv) {
             QTimer::singleShot(0, &app, [&] { app.exit(0); });
         }
     };
-    QObject::connect(&fenster, &TFormFirmwareupdate::panelText, [&](int panel, const QString& text) {
-        if (panel == 3 && text == QLatin1String("FEHLER beim senden!")) app.exit(1);
-    });
+    QObject::connect(&fenster, &TFormFirmwareupdate::panelText,
+                     [&](int panel, const QString& text) {
+                         if (panel == 3 && text == QLatin1String("FEHLER beim senden!"))
+                             app.exit(1);
+                     });
     fenster.show();
     // A transfer that stalls ends the measurement (the window itself would wait forever).
     QTimer::singleShot(30 * 60 * 1000, &app, [&] { app.exit(1); });

@@ -4,12 +4,13 @@
 // pseudo-terminal of its own; the stand-in then runs in a child process, so that the
 // figures are the application side's alone. Prints panel texts as they come and the figures
 // at the end (utime + stime from /proc/self/stat).
+#include "basis/kommandozeile.h"
+#include "basis/sprache.h"
 #include "linkfenster/linkanzeige.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
 #include "tools/messwerkzeug.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -43,26 +44,53 @@ namespace {
     }
 }
 
+QString Hilfe() {
+    return QCoreApplication::translate(
+        "sioleerlauf",
+        "Aufruf: sioleerlauf [Optionen]\n"
+        "Misst die CPU-Zeit, die der Prozess bei offener Schnittstelle braucht.\n"
+        "--opt=wert oder --opt wert.\n"
+        "  --sekunden S   Messdauer in Sekunden (30; 1 bis 86400)\n"
+        "  --abfrage      alle 1,5 s eine Statusanfrage senden, die ein Stellvertreter\n"
+        "                 der Steuerung beantwortet\n"
+        "  --geraet PFAD  vorhandenes Gerät statt eines eigenen Pseudo-Terminals\n"
+        "  --help         diese Hilfe\n"
+        "Ende: 0 gemessen, 1 falscher Aufruf oder die Schnittstelle lässt sich nicht\n"
+        "öffnen.\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCommandLineParser optionen;
-    optionen.setApplicationDescription(
-        QStringLiteral("Misst die CPU-Zeit bei offener Schnittstelle."));
-    optionen.addHelpOption();
-    optionen.addOption({QStringLiteral("sekunden"), QStringLiteral("Messdauer"),
-                        QStringLiteral("s"), QStringLiteral("30")});
-    optionen.addOption(
-        {QStringLiteral("abfrage"), QStringLiteral("alle 1,5 s eine Statusanfrage senden")});
-    optionen.addOption({QStringLiteral("geraet"),
-                        QStringLiteral("vorhandenes Gerät statt eines eigenen Pseudo-Terminals"),
-                        QStringLiteral("pfad")});
-    optionen.process(app);
-    const int sekunden = optionen.value(QStringLiteral("sekunden")).toInt();
-    const bool abfrage = optionen.isSet(QStringLiteral("abfrage"));
+    sprache::Installiere(app, false);
+    namespace kz = kommandozeile;
+    kz::Uebersetzung() = [](const char* kontext, const char* text) {
+        return sprache::Text(kontext, text);
+    };
+    int sekunden = 30;
+    bool abfrage = false, hilfe = false;
+    std::string geraetText;
+    const kz::Option optionen[] = {
+        kz::Schalter("help", [&] { hilfe = true; }),
+        kz::Schalter("abfrage", [&] { abfrage = true; }),
+        kz::Wert("sekunden", kz::Ganzzahl(sekunden, 1, 86400),
+                 QT_TRANSLATE_NOOP("sioleerlauf", "eine Zahl von Sekunden von 1 bis 86400")),
+        kz::Wert("geraet", kz::Text(geraetText), QT_TRANSLATE_NOOP("sioleerlauf", "ein Pfad")),
+    };
+    kz::Regeln regeln;
+    regeln.kontext = "sioleerlauf";
+    kz::Aufruf aufruf;
+    if (std::string fehler; !kz::Lies(argc, argv, optionen, regeln, aufruf, fehler)) {
+        std::fprintf(stderr, "sioleerlauf: %s\n", fehler.c_str());
+        return 1;
+    }
+    if (hilfe) {
+        std::fputs(qPrintable(Hilfe()), stdout);
+        return 0;
+    }
 
-    QString geraet = optionen.value(QStringLiteral("geraet"));
+    QString geraet = QString::fromLocal8Bit(geraetText);
     int master = -1;
     pid_t regler = -1;
     if (geraet.isEmpty()) {

@@ -21,6 +21,33 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     </message>
 </context>
 <context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>unerwartetes Argument '%1'</source>
+        <translation>unexpected argument '%1'</translation>
+    </message>
+    <message>
+        <source>unbekannte Option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message>
+        <source>Option '%1' ist mehr als einmal angegeben</source>
+        <translation>option '%1' is given more than once</translation>
+    </message>
+    <message>
+        <source>Option '%1' nimmt keinen Wert</source>
+        <translation>option '%1' takes no value</translation>
+    </message>
+    <message>
+        <source>Option '%1' braucht einen Wert</source>
+        <translation>option '%1' needs a value</translation>
+    </message>
+    <message>
+        <source>'%1' ist für %2 nicht %3</source>
+        <translation>'%1' is not %3 for %2</translation>
+    </message>
+</context>
+<context>
     <name>Linkanzeige</name>
     <message>
         <source>Protokolle: %1</source>
@@ -29,6 +56,22 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     <message>
         <source>CS FEHLER !</source>
         <translation>CHECKSUM ERROR !</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 verloren (%2): Gerät prüfen, dann die Schnittstelle neu bestätigen</source>
+        <translation>Connection to %1 lost (%2): check the device, then confirm the interface again</translation>
+    </message>
+    <message>
+        <source>Für COM%1 ist kein Gerät bekannt: Gerät anschließen oder im Abschnitt [Ports] der Einstellungsdatei eintragen (COM%1=/dev/…)</source>
+        <translation>No device is known for COM%1: plug the device in or enter it in the section [Ports] of the settings file (COM%1=/dev/…)</translation>
+    </message>
+    <message>
+        <source>Für das Senden an %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for sending to %1: %2</translation>
+    </message>
+    <message>
+        <source>Für den Empfang von %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for receiving from %1: %2</translation>
     </message>
 </context>
 <context>
@@ -68,6 +111,18 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     <message>
         <source>%1 liegt nicht zwischen %2 und %3</source>
         <translation>%1 is not between %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1 kann das Feld nicht genau halten (es hielte %2)</source>
+        <translation>%1 cannot be held exactly by the field (it would hold %2)</translation>
+    </message>
+    <message>
+        <source>%1 ist für das Feld zu groß</source>
+        <translation>%1 is too large for the field</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2 enthält ein Steuerzeichen</source>
+        <translation>Line %1: %2 holds a control character</translation>
     </message>
 </context>
 <context>
@@ -161,17 +216,6 @@ Numbers stand there without thousands separators, such as 1234.5 or 1234,5.</tra
     <message>
         <source>Speichern unter</source>
         <translation>Save as</translation>
-    </message>
-</context>
-<context>
-    <name>SioVerbindung</name>
-    <message>
-        <source>Für das Senden an %1 lässt sich kein Thread starten: %2</source>
-        <translation>No thread can be started for sending to %1: %2</translation>
-    </message>
-    <message>
-        <source>Für den Empfang von %1 lässt sich kein Thread starten: %2</source>
-        <translation>No thread can be started for receiving from %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1602,45 @@ The tracker turns to the WEST first, then to the EAST, and the time is taken.</t
     </message>
 </context>
 <context>
+    <name>firmwaremessung</name>
+    <message>
+        <source>ein Pfad</source>
+        <translation>a path</translation>
+    </message>
+    <message>
+        <source>eine Baudrate von 50 bis 4000000</source>
+        <translation>a baud rate from 50 to 4000000</translation>
+    </message>
+    <message>
+        <source>--geraet fehlt</source>
+        <translation>--geraet is missing</translation>
+    </message>
+    <message>
+        <source>Aufruf: firmwaremessung --geraet PFAD --image DATEI [--baud N]
+Misst eine Firmwareübertragung des Firmwarefensters gegen den Bootloader am
+Gerät und vergleicht die Zeit mit der Zeit der Bytes auf der Leitung.
+--opt=wert oder --opt wert.
+  --geraet PFAD  Gerät des Bootloaders
+  --image DATEI  TI-TXT-Datei
+  --baud N       Baudrate der Leitung (4800; 50 bis 4000000)
+  --help         diese Hilfe
+Ende: 0 gemessen, 1 das Gerät lässt sich nicht öffnen oder die Übertragung kam
+nicht zu Ende, 2 falscher Aufruf.
+</source>
+        <translation>Usage: firmwaremessung --geraet PFAD --image DATEI [--baud N]
+Measures a firmware transfer of the firmware window against the bootloader on
+the device and compares the time with the time of the bytes on the line.
+--opt=value or --opt value.
+  --geraet PFAD  the bootloader's device
+  --image DATEI  TI-TXT file
+  --baud N       the line's baud rate (4800; 50 to 4000000)
+  --help         this help
+Exit: 0 measured, 1 the device cannot be opened or the transfer did not finish,
+2 wrong call.
+</translation>
+    </message>
+</context>
+<context>
     <name>heliowendler-calc</name>
     <message>
         <source>unerwartetes Argument '%1'</source>
@@ -1712,22 +1795,6 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
         <translation>Not every transfer succeeded.</translation>
     </message>
     <message>
-        <source>--%1 braucht einen Wert</source>
-        <translation>--%1 needs a value</translation>
-    </message>
-    <message>
-        <source>--%1 nimmt keinen Wert</source>
-        <translation>--%1 takes no value</translation>
-    </message>
-    <message>
-        <source>unbekannte Option --%1</source>
-        <translation>unknown option --%1</translation>
-    </message>
-    <message>
-        <source>--%1=%2 ist kein gültiger Wert</source>
-        <translation>--%1=%2 is not a valid value</translation>
-    </message>
-    <message>
         <source>eingetragen</source>
         <translation>pinned</translation>
     </message>
@@ -1826,10 +1893,6 @@ Correction: %6 °
 %1</translation>
     </message>
     <message>
-        <source>position: ein Winkel in ganzen Grad erwartet</source>
-        <translation>position: an angle in whole degrees expected</translation>
-    </message>
-    <message>
         <source>position bewegt den Tracker: mit --ja bestätigen</source>
         <translation>position moves the tracker: confirm with --ja</translation>
     </message>
@@ -1906,6 +1969,281 @@ Correction: %6 °
         <translation>%1: no valid answer to "%2" after %3 attempts (%4 checksum errors)</translation>
     </message>
     <message>
+        <source>%1: Falsche Version! Die Steuerung meldet "%2"; den Parametersatz gibt es ab %3.</source>
+        <translation>%1: Wrong version! The controller reports "%2"; the parameter set needs %3 or later.</translation>
+    </message>
+    <message>
+        <source>%1: Die Version "%2" ist nicht lesbar; den Parametersatz gibt es ab %3.</source>
+        <translation>%1: The version "%2" cannot be read; the parameter set needs %3 or later.</translation>
+    </message>
+    <message>
+        <source>zeit: --setzen und --jetzt schließen einander aus</source>
+        <translation>zeit: --setzen and --jetzt exclude each other</translation>
+    </message>
+    <message>
+        <source>zeit: --gruppe gilt nur mit --setzen oder --jetzt</source>
+        <translation>zeit: --gruppe only applies with --setzen or --jetzt</translation>
+    </message>
+    <message>
+        <source>param: --datei und --setzen schließen einander aus</source>
+        <translation>param: --datei and --setzen exclude each other</translation>
+    </message>
+    <message>
+        <source>position: ein Winkel in ganzen Grad von 0 bis 65535 erwartet</source>
+        <translation>position: an angle in whole degrees from 0 to 65535 expected</translation>
+    </message>
+    <message>
+        <source>Countdown: %1
+</source>
+        <translation>Countdown: %1
+</translation>
+    </message>
+    <message>
+        <source>speed: nach %1 s ohne Ergebnis aufgegeben (die Grenze aus den Anschlägen %2° und %3° und %4 °/s); zuletzt gesehen: %5, Fahrt nach %6 seit %7</source>
+        <translation>speed: given up after %1 s without a result (the limit from the stops %2° and %3° and %4 °/s); last seen: %5, moving %6 for %7</translation>
+    </message>
+    <message>
+        <source>ports</source>
+        <translation>ports</translation>
+    </message>
+    <message>
+        <source>jede Schnittstelle COM&lt;n&gt; mit Gerät, Art, bei USB
+Hersteller, Produkt und Seriennummer, und ob ein
+anderes Programm sie hält</source>
+        <translation>every interface COM&lt;n&gt; with its device and kind, for
+USB vendor, product and serial number, and whether
+another program holds it</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>Versionstext der Steuerung ("GET Info");
+unter 01.20 "Falsche Version!"</source>
+        <translation>the controller's version text ("GET Info");
+below 01.20 "Wrong version!"</translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation>status</translation>
+    </message>
+    <message>
+        <source>die sechs Statuslampen und der Countdown</source>
+        <translation>the six status lamps and the countdown</translation>
+    </message>
+    <message>
+        <source>werte</source>
+        <translation>werte</translation>
+    </message>
+    <message>
+        <source>die sechs aktuellen Systemwerte mit Einheiten</source>
+        <translation>the six current values with their units</translation>
+    </message>
+    <message>
+        <source>zeit</source>
+        <translation>zeit</translation>
+    </message>
+    <message>
+        <source>die Uhr der Steuerung (UTC)</source>
+        <translation>the controller's clock (UTC)</translation>
+    </message>
+    <message>
+        <source>zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]</source>
+        <translation>zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]</translation>
+    </message>
+    <message>
+        <source>stellt die Uhr und liest sie zurück; Gruppe (ohne
+--gruppe) und ZeitZusatz bleiben, wie gelesen</source>
+        <translation>sets the clock and reads it back; the group
+(without --gruppe) and ZeitZusatz stay as read</translation>
+    </message>
+    <message>
+        <source>param [--datei F]</source>
+        <translation>param [--datei F]</translation>
+    </message>
+    <message>
+        <source>der Parametersatz als INI-Text, jeder Wert genau,
+wie die Steuerung ihn hält (ohne --datei auf die
+Standardausgabe)</source>
+        <translation>the parameter set as INI text, each value exactly
+as the controller holds it (without --datei on
+standard output)</translation>
+    </message>
+    <message>
+        <source>param --setzen F</source>
+        <translation>param --setzen F</translation>
+    </message>
+    <message>
+        <source>prüft F mit den Regeln des Fensters, sendet
+"SET Parameter", liest den Satz zurück und
+vergleicht; beides erst ab Version 01.20</source>
+        <translation>checks F with the window's rules, sends
+"SET Parameter", reads the set back and
+compares; both only from version 01.20 on</translation>
+    </message>
+    <message>
+        <source>position WINKEL --ja</source>
+        <translation>position ANGLE --ja</translation>
+    </message>
+    <message>
+        <source>fährt den Tracker auf WINKEL (bewegt die Mechanik)</source>
+        <translation>moves the tracker to ANGLE (moves the mechanics)</translation>
+    </message>
+    <message>
+        <source>automatik</source>
+        <translation>automatik</translation>
+    </message>
+    <message>
+        <source>zurück in den Automatikbetrieb</source>
+        <translation>back to automatic mode</translation>
+    </message>
+    <message>
+        <source>speed --ja</source>
+        <translation>speed --ja</translation>
+    </message>
+    <message>
+        <source>misst die Trackgeschwindigkeit (fährt nach West,
+dann nach Ost; bewegt die Mechanik); gibt auf nach
+zwei Fahrten zwischen den Anschlägen bei halber
+eingestellter Geschwindigkeit und 10 s</source>
+        <translation>measures the tracking speed (turns west, then
+east; moves the mechanics); gives up after two
+runs between the stops at half the set speed
+and 10 s</translation>
+    </message>
+    <message>
+        <source>flash IMAGE</source>
+        <translation>flash IMAGE</translation>
+    </message>
+    <message>
+        <source>überträgt ein TI-TXT-Image an den Bootloader; mit
+mehreren --port an mehrere Steuerungen zugleich</source>
+        <translation>transfers a TI-TXT image to the bootloader; with
+several --port to several controllers at once</translation>
+    </message>
+    <message>
+        <source>COM&lt;n&gt; (wie im Schnittstellendialog: [Ports] der
+Einstellungsdatei, dann die Geräte des Systems),
+ein Gerätepfad oder SN:&lt;Seriennummer&gt; eines
+USB-Adapters; bei flash auch mehrfach</source>
+        <translation>COM&lt;n&gt; (as in the interface dialog: [Ports] of the
+settings file, then the system's devices), a
+device path or SN:&lt;serial number&gt; of a USB
+adapter; for flash also several times</translation>
+    </message>
+    <message>
+        <source>Einstellungsdatei mit [Ports] (die der Anwendung:
+heliowendler.INI in ihrem Ordner)</source>
+        <translation>settings file with [Ports] (the application's:
+heliowendler.INI in its folder)</translation>
+    </message>
+    <message>
+        <source>jedes Byte beider Richtungen mit Zeit als Zeile in F
+(bei mehreren Ports: F.COM&lt;n&gt;)</source>
+        <translation>every byte of both directions with its time as a
+line in F (with several ports: F.COM&lt;n&gt;)</translation>
+    </message>
+    <message>
+        <source>Sekunden bis zur Antwort (2; flash: 5 wie im
+Fenster)</source>
+        <translation>seconds until the answer (2; flash: 5 as in the
+window)</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-service BEFEHL [Optionen]
+Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne
+Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.
+
+Befehle:
+</source>
+        <translation>Usage: heliowendler-service COMMAND [options]
+Service of a tracker controller over the serial line (4800 baud, 8N1), without
+windows. --opt=value or --opt value; numbers with a point.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>Optionen:
+</source>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder
+verloren, 3 keine oder falsche Antwort, eine Version unter 01.20, keine
+Messung in der Zeit oder ein Unterschied beim Zurücklesen, 4 Datei oder Image
+abgelehnt. Jeder Befehl endet von selbst.
+</source>
+        <translation>Exit: 0 success, 1 wrong call, 2 interface cannot be opened or lost, 3 no or
+wrong answer, a version below 01.20, no measurement in time or a difference on
+reading back, 4 file or image refused. Every command ends by itself.
+</translation>
+    </message>
+    <message>
+        <source>ein Pfad</source>
+        <translation>a path</translation>
+    </message>
+    <message>
+        <source>COM&lt;n&gt;, ein Gerätepfad oder SN:&lt;Seriennummer&gt;</source>
+        <translation>COM&lt;n&gt;, a device path or SN:&lt;serial number&gt;</translation>
+    </message>
+    <message>
+        <source>ein Pfad oder ein Zeitpunkt</source>
+        <translation>a path or an instant</translation>
+    </message>
+    <message>
+        <source>eine Zahl von Sekunden über 0 bis 3600</source>
+        <translation>a number of seconds above 0 up to 3600</translation>
+    </message>
+    <message>
+        <source>eine Zahl von 0 bis 100</source>
+        <translation>a number from 0 to 100</translation>
+    </message>
+    <message>
+        <source>eine Gruppe von 0 bis 255</source>
+        <translation>a group from 0 to 255</translation>
+    </message>
+    <message>
+        <source>%1 nimmt die Option --%2 nicht</source>
+        <translation>%1 does not take the option --%2</translation>
+    </message>
+    <message>
+        <source>%1: unerwartetes Wort "%2" (Aufruf: %3)</source>
+        <translation>%1: unexpected word "%2" (usage: %3)</translation>
+    </message>
+    <message>
+        <source>%1: es fehlt ein Wort (Aufruf: %2)</source>
+        <translation>%1: a word is missing (usage: %2)</translation>
+    </message>
+    <message>
+        <source>Verbindung zu %1 verloren (%2)</source>
+        <translation>Connection to %1 lost (%2)</translation>
+    </message>
+    <message>
+        <source>Für COM%1 ist kein Gerät bekannt: Gerät anschließen, im Abschnitt [Ports] von %2 eintragen (COM%1=/dev/…) oder einen Gerätepfad angeben</source>
+        <translation>No device is known for COM%1: plug the device in, enter it in the section [Ports] of %2 (COM%1=/dev/…) or give a device path</translation>
+    </message>
+    <message>
+        <source>Für das Senden an %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for sending to %1: %2</translation>
+    </message>
+    <message>
+        <source>Für den Empfang von %1 lässt sich kein Thread starten: %2</source>
+        <translation>No thread can be started for receiving from %1: %2</translation>
+    </message>
+    <message>
+        <source>eine Anfrage ohne gültige Antwort wird bis zu N-mal
+wiederholt (2); flash: eine abgelehnte Zeile (10)</source>
+        <translation>a request without a valid answer is sent again up to
+N times (2); flash: a refused line (10)</translation>
+    </message>
+    <message>
         <source>Keine Antwort des Bootloaders seit %1 s: die Verbindung zur Schnittstelle ist verloren. Gerät und Kabel prüfen und flash erneut aufrufen.</source>
         <translation>No answer from the bootloader for %1 s: the connection to the interface is lost. Check the device and the cable and call flash again.</translation>
     </message>
@@ -1933,93 +2271,6 @@ Correction: %6 °
         <source>Zeile %1 nach %2 Wiederholungen noch abgelehnt (NotAKN); Übertragung abgebrochen.</source>
         <translation>Line %1 still refused (NotAKN) after %2 repetitions; transfer stopped.</translation>
     </message>
-    <message>
-        <source>Aufruf: heliowendler-service BEFEHL [Optionen]
-Wartung einer Trackersteuerung über die serielle Leitung (4800 Baud, 8N1), ohne
-Fenster. --opt=wert oder --opt wert; Zahlen mit Punkt.
-
-Befehle:
-  ports                     jede Schnittstelle COM&lt;n&gt; mit Gerät, Art, bei USB
-                            Hersteller, Produkt und Seriennummer, und ob ein
-                            anderes Programm sie hält
-  info                      Versionstext der Steuerung ("GET Info")
-  status                    die sechs Statuslampen und der Countdown
-  werte                     die sechs aktuellen Systemwerte mit Einheiten
-  zeit                      die Uhr der Steuerung (UTC)
-  zeit --setzen JJJJ-MM-TTTHH:MM[:SS] | --jetzt [--gruppe N]
-                            stellt die Uhr und liest sie zurück
-  param [--datei F]         der Parametersatz als INI-Text (ohne --datei auf die
-                            Standardausgabe)
-  param --setzen F          prüft F mit den Regeln des Fensters, sendet
-                            "SET Parameter", liest den Satz zurück und vergleicht
-  position WINKEL --ja      fährt den Tracker auf WINKEL (bewegt die Mechanik)
-  automatik                 zurück in den Automatikbetrieb
-  speed [--ja]              misst die Trackgeschwindigkeit (fährt nach West,
-                            dann nach Ost; bewegt die Mechanik)
-  flash IMAGE               überträgt ein TI-TXT-Image an den Bootloader; mit
-                            mehreren --port an mehrere Steuerungen zugleich
-
-Optionen:
-  --port P                  COM&lt;n&gt; (wie im Schnittstellendialog: [Ports] der
-                            Einstellungsdatei, dann die Geräte des Systems), ein
-                            Gerätepfad oder SN:&lt;Seriennummer&gt; eines USB-Adapters;
-                            bei flash auch mehrfach
-  --einstellungen F         Einstellungsdatei mit [Ports] (heliowendler.INI im
-                            Ordner der Anwendung)
-  --protokoll F             jedes Byte beider Richtungen mit Zeit als Zeile in F
-                            (bei mehreren Ports: F.COM&lt;n&gt;)
-  --frist S                 Sekunden bis zur Antwort (2; flash: 5 wie im Fenster)
-  --wiederholungen N        eine Anfrage ohne gültige Antwort wird bis zu N-mal
-                            wiederholt (2); flash: eine abgelehnte Zeile (10)
-  --help                    diese Hilfe
-
-Ende: 0 Erfolg, 1 falscher Aufruf, 2 Schnittstelle nicht zu öffnen oder
-verloren, 3 keine oder falsche Antwort oder Unterschied beim Zurücklesen,
-4 Datei oder Image abgelehnt.
-</source>
-        <translation>Usage: heliowendler-service COMMAND [options]
-Service of a tracker controller over the serial line (4800 baud, 8N1), without
-windows. --opt=value or --opt value; numbers with a point.
-
-Commands:
-  ports                     every interface COM&lt;n&gt; with its device, kind, for USB
-                            vendor, product and serial number, and whether
-                            another program holds it
-  info                      the controller's version text ("GET Info")
-  status                    the six status lamps and the countdown
-  werte                     the six current values with their units
-  zeit                      the controller's clock (UTC)
-  zeit --setzen YYYY-MM-DDTHH:MM[:SS] | --jetzt [--gruppe N]
-                            sets the clock and reads it back
-  param [--datei F]         the parameter set as INI text (without --datei on
-                            standard output)
-  param --setzen F          checks F with the window's rules, sends
-                            "SET Parameter", reads the set back and compares
-  position ANGLE --ja       moves the tracker to ANGLE (moves the mechanics)
-  automatik                 back to automatic mode
-  speed [--ja]              measures the tracking speed (turns west, then east;
-                            moves the mechanics)
-  flash IMAGE               transfers a TI-TXT image to the bootloader; with
-                            several --port to several controllers at once
-
-Options:
-  --port P                  COM&lt;n&gt; (as in the interface dialog: [Ports] of the
-                            settings file, then the system's devices), a device
-                            path or SN:&lt;serial number&gt; of a USB adapter; for
-                            flash also several times
-  --einstellungen F         settings file with [Ports] (heliowendler.INI in the
-                            application's folder)
-  --protokoll F             every byte of both directions with its time as a
-                            line in F (with several ports: F.COM&lt;n&gt;)
-  --frist S                 seconds until the answer (2; flash: 5 as in the window)
-  --wiederholungen N        a request without a valid answer is repeated up to
-                            N times (2); flash: a refused line (10)
-  --help                    this help
-
-Exit: 0 success, 1 wrong call, 2 interface cannot be opened or lost,
-3 no or wrong answer or a difference on reading back, 4 file or image refused.
-</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
@@ -2041,7 +2292,8 @@ Einstellungen und Standorte: heliowendler.INI und heliowendler.POS neben dem
 Programm; installiert oder wo der Ordner nicht beschreibbar ist, in
 $XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).
 
-Ende: 0 Fenster geschlossen, 2 das Protokoll kann nicht geschrieben werden.
+Ende: 0 Fenster geschlossen, 1 falscher Aufruf, 2 das Protokoll kann nicht
+geschrieben werden.
 </source>
         <translation>Usage: heliowendler [options]
 Simulates a site's turntable solar trackers and talks over the serial line to
@@ -2056,8 +2308,50 @@ Settings and sites: heliowendler.INI and heliowendler.POS beside the program;
 installed, or where that folder cannot be written, in
 $XDG_CONFIG_HOME/heliowendler (~/.config/heliowendler).
 
-Exit: 0 window closed, 2 the record cannot be written.
+Exit: 0 window closed, 1 wrong call, 2 the record cannot be written.
 </translation>
+    </message>
+    <message>
+        <source>ein Dateiname</source>
+        <translation>a file name</translation>
+    </message>
+    <message>
+        <source>(--help zeigt die Optionen)</source>
+        <translation>(--help shows the options)</translation>
+    </message>
+</context>
+<context>
+    <name>sioleerlauf</name>
+    <message>
+        <source>Aufruf: sioleerlauf [Optionen]
+Misst die CPU-Zeit, die der Prozess bei offener Schnittstelle braucht.
+--opt=wert oder --opt wert.
+  --sekunden S   Messdauer in Sekunden (30; 1 bis 86400)
+  --abfrage      alle 1,5 s eine Statusanfrage senden, die ein Stellvertreter
+                 der Steuerung beantwortet
+  --geraet PFAD  vorhandenes Gerät statt eines eigenen Pseudo-Terminals
+  --help         diese Hilfe
+Ende: 0 gemessen, 1 falscher Aufruf oder die Schnittstelle lässt sich nicht
+öffnen.
+</source>
+        <translation>Usage: sioleerlauf [options]
+Measures the CPU time the process takes while the interface is open.
+--opt=value or --opt value.
+  --sekunden S   measuring time in seconds (30; 1 to 86400)
+  --abfrage      send a status request every 1.5 s, which a stand-in for the
+                 controller answers
+  --geraet PFAD  an existing device instead of a pseudo-terminal of its own
+  --help         this help
+Exit: 0 measured, 1 wrong call or the interface cannot be opened.
+</translation>
+    </message>
+    <message>
+        <source>eine Zahl von Sekunden von 1 bis 86400</source>
+        <translation>a number of seconds from 1 to 86400</translation>
+    </message>
+    <message>
+        <source>ein Pfad</source>
+        <translation>a path</translation>
     </message>
 </context>
 <context>
@@ -2174,26 +2468,6 @@ Exit: 0 window closed, 2 the record cannot be written.
         <translation>a time YYYY-MM-DDTHH:MM:SS</translation>
     </message>
     <message>
-        <source>unerwartetes Argument '%1'</source>
-        <translation>unexpected argument '%1'</translation>
-    </message>
-    <message>
-        <source>Option '%1' nimmt keinen Wert</source>
-        <translation>option '%1' takes no value</translation>
-    </message>
-    <message>
-        <source>Option '%1' braucht einen Wert</source>
-        <translation>option '%1' needs a value</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 nicht %3</source>
-        <translation>'%1' is not %3 for %2</translation>
-    </message>
-    <message>
-        <source>unbekannte Option '%1'</source>
-        <translation>unknown option '%1'</translation>
-    </message>
-    <message>
         <source>--flut-falsch gilt nur mit --flut</source>
         <translation>--flut-falsch only applies with --flut</translation>
     </message>
@@ -2204,10 +2478,6 @@ Exit: 0 window closed, 2 the record cannot be written.
     <message>
         <source>%1 gilt nur mit --bootloader</source>
         <translation>%1 only applies with --bootloader</translation>
-    </message>
-    <message>
-        <source>--bad-checksum gilt nur fuer die Steuerung (der Bootloader antwortet mit Text)</source>
-        <translation>--bad-checksum only applies to the controller (the bootloader answers with text)</translation>
     </message>
     <message>
         <source>eine Zahl von 0.001 bis 1000000</source>
@@ -2230,24 +2500,34 @@ Exit: 0 window closed, 2 the record cannot be written.
         <translation>a number from 0 to 4294967295</translation>
     </message>
     <message>
+        <source>--stuck gilt nur fuer die Steuerung</source>
+        <translation>--stuck only applies to the controller</translation>
+    </message>
+    <message>
+        <source>--bad-checksum und --stray-start gelten nur fuer die Steuerung (der Bootloader antwortet mit Text)</source>
+        <translation>--bad-checksum and --stray-start only apply to the controller (the bootloader answers with text)</translation>
+    </message>
+    <message>
         <source>Aufruf: trackersim [Optionen]
 Spielt die Trackersteuerung oder ihren Bootloader an einem Pseudo-Terminal. Gibt
 den Pfad des Geraets als eine Zeile aus und laeuft bis SIGINT oder SIGTERM.
 --opt=wert oder --opt wert; Zahlen mit Punkt.
-  --link PFAD                 symbolischer Link PFAD -&gt; Geraet; ersetzt einen alten
-                              Link, nie eine Datei; beim Ende entfernt
+  --link PFAD                 symbolischer Link PFAD -&gt; Geraet; ersetzt einen
+                              alten Link, nie eine Datei; beim Ende entfernt
   --baud N                    sendet im Takt von N Baud, 10 Bit je Byte
                               (ohne: so schnell wie das Pseudo-Terminal)
-  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud an,
-                              wie eine Leitung sie liefert (ohne: sofort)
+  --rx-baud N                 nimmt die Bytes der Anwendung im Takt von N Baud
+                              an, wie eine Leitung sie liefert (ohne: sofort)
 Steuerung (Standard):
   --version TEXT              Versionstext der Antwort auf "GET Info" (01.20)
   --clock JJJJ-MM-TTTHH:MM:SS Uhr (UTC) beim Start (ohne: jetzt)
-  --speedup F                 Uhr, Tracking und Motor laufen F-mal so schnell (1)
+  --speedup F                 Uhr, Tracking und Motor F-mal so schnell (1)
   --ack-set                   beantwortet SET-Anfragen mit dem Status
                               (ohne: SET-Anfragen bleiben unbeantwortet)
   --param-falsch              speichert "SET Parameter" mit einer um 1 cm
                               groesseren Modulhoehe (Fehler beim Zuruecklesen)
+  --stuck                     fuehrt "SET Position" und "SET Automatik" nicht
+                              aus und dreht nicht: der Status bleibt, wie er ist
 Bootloader:
   --bootloader                spielt den Bootloader statt der Steuerung
   --bootloader-version TEXT   Zeile beim Einschalten (Bootloader V1.00)
@@ -2260,9 +2540,10 @@ Bootloader:
   --early-akn                 antwortet beim Loeschen "AKN" vor "Flash clear OK"
   --slow-erase MS             meldet "Flash clear OK" erst MS Millisekunden nach
                               "Flash clear start" (ein langsames Loeschen)
-  --log                       jeder Rahmen und seine Antwort als Zeile nach stderr
+  --log                       jeder Rahmen und die Antwort als Zeile nach stderr
 Stoerungen:
   --bad-checksum N,M,...      falsche Pruefsumme in den Antworten N, M (ab 1)
+  --stray-start N,M,...       ein Startbyte 0x55 allein vor den Antworten N, M
   --noise N                   N Stoerbytes vor jeder Antwort (Bootloader: als
                               eigene Zeile vor jeder Antwortzeile)
   --silent N,M,...            Anfragen (Bootloader: Rahmen) N, M gehen verloren:
@@ -2286,43 +2567,47 @@ Ende: 0 nach SIGINT oder SIGTERM, 1 Fehler beim Lauf, 2 falscher Aufruf.
 Plays the tracker controller or its bootloader on a pseudo-terminal. Prints the
 device's path as one line and runs until SIGINT or SIGTERM.
 --opt=value or --opt value; numbers with a point.
-  --link PFAD                 symbolic link PFAD -&gt; device; replaces an old link,
-                              never a file; removed at the end
+  --link PATH                 symbolic link PATH -&gt; device; replaces an old
+                              link, never a file; removed at the end
   --baud N                    sends at the pace of N baud, 10 bits per byte
                               (without: as fast as the pseudo-terminal)
-  --rx-baud N                 takes the application's bytes at the pace of N baud,
-                              as a line delivers them (without: at once)
+  --rx-baud N                 takes the application's bytes at the pace of N
+                              baud, as a line delivers them (without: at once)
 Controller (default):
   --version TEXT              version text of the answer to "GET Info" (01.20)
-  --clock JJJJ-MM-TTTHH:MM:SS clock (UTC) at the start (without: now)
+  --clock YYYY-MM-DDTHH:MM:SS clock (UTC) at the start (without: now)
   --speedup F                 clock, tracking and motor run F times as fast (1)
   --ack-set                   answers SET requests with the status
                               (without: SET requests stay unanswered)
   --param-falsch              stores "SET Parameter" with a module height 1 cm
                               larger (a difference on reading back)
+  --stuck                     ignores "SET Position" and "SET Automatik" and
+                              does not turn: the status stays as it is
 Bootloader:
   --bootloader                plays the bootloader instead of the controller
   --bootloader-version TEXT   line at power-on (Bootloader V1.00)
-  --flash-dump DATEI          writes the flash (64 KiB) to DATEI at the end and
+  --flash-dump FILE           writes the flash (64 KiB) to FILE at the end and
                               on SIGUSR1
-  --notakn N,M,...            "NotAKN" to the frames N, M (from 1, without erase)
+  --notakn N,M,...            "NotAKN" to the frames N, M (from 1, the erase
+                              not counted)
   --notakn-rate P             "NotAKN" with the probability P (0 to 1)
   --akn-blank N,M,...         writes the frames N, M and answers "AKN " (with a
                               space at the end, so no acknowledgement)
-  --early-akn                 answers the erase with "AKN" before "Flash clear OK"
-  --slow-erase MS             reports "Flash clear OK" only MS milliseconds after
+  --early-akn                 answers "AKN" to the erase before "Flash clear OK"
+  --slow-erase MS             reports "Flash clear OK" MS milliseconds after
                               "Flash clear start" (a slow erase)
   --log                       every frame and its answer as a line on stderr
 Faults:
   --bad-checksum N,M,...      wrong checksum in the answers N, M (from 1)
-  --noise N                   N noise bytes before every answer (bootloader: as a
-                              line of its own before every answer line)
+  --stray-start N,M,...       a lone start byte 0x55 before the answers N, M
+  --noise N                   N noise bytes before every answer (bootloader: as
+                              a line of its own before every answer line)
   --silent N,M,...            requests (bootloader: frames) N, M get lost:
                               not carried out, not answered
   --seed N                    seed for --noise and --notakn-rate (1)
-  --flut S                    sends valid status answers for S seconds as fast as
-                              the pseudo-terminal takes them (a USB adapter that
-                              does not keep the baud rate); then the line
+  --flut S                    sends valid status answers for S seconds as fast
+                              as the pseudo-terminal takes them (a USB adapter
+                              that does not keep the baud rate); then the line
                               "Flut vorbei &lt;ns&gt;" on stdout once the flood's last
                               byte is handed over (ns: CLOCK_MONOTONIC in
                               nanoseconds)

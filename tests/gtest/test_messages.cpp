@@ -427,3 +427,28 @@ TEST_F(MessagesTest, SpeedmessungErgebnisse) {
 }
 
 } // namespace
+
+namespace {
+
+// The limit a tool gives a whole measurement: two runs between the stops at half the set speed,
+// and ten seconds; a speed the window refuses counts as its lowest, 0.010 °/s.
+TEST(Speedmessung, HoechstdauerAusAnschlaegenUndSpeed) {
+    const struct {
+        int ost, west;
+        double speed, sekunden;
+    } faelle[] = {
+        {75, 285, 2.1, 2 * 2 * 210 / 2.1 + 10},
+        {285, 75, 2.1, 2 * 2 * 210 / 2.1 + 10},
+        {180, 185, 10, 12},
+        {90, 90, 1, 14},
+        {75, 285, 0, 2 * 2 * 210 / 0.01 + 10},
+        {75, 285, -3, 2 * 2 * 210 / 0.01 + 10},
+        {75, 285, std::nan(""), 2 * 2 * 210 / 0.01 + 10},
+        {75, 285, 1e-300, 2 * 2 * 210 / 0.01 + 10},
+    };
+    for (const auto& f : faelle)
+        EXPECT_DOUBLE_EQ(Speedmessung::Hoechstdauer(f.ost, f.west, f.speed), f.sekunden)
+            << f.ost << " " << f.west << " " << f.speed;
+}
+
+} // namespace

@@ -91,6 +91,22 @@ TEST(Empfangsautomat, FalschePruefsummeSchlucktDieNaechstenVierStatusantworten) 
     EXPECT_FALSE(a.Sammelt());
 }
 
+// A reply asked for again after a damaged one, or after a stray start byte: dropping the
+// candidate first lets it be read on its own.
+TEST(Empfangsautomat, VerworfenerKandidatSchlucktNichts) {
+    for (const Bytes& vorher : {StatusFalsch, Bytes{rahmen::StartAntwort}}) {
+        Empfangsautomat a;
+        Protokoll p;
+        a.Lies(vorher, false, p);
+        EXPECT_TRUE(a.Sammelt());
+        a.VerwirfKandidat();
+        EXPECT_FALSE(a.Sammelt());
+        a.Lies(Status, false, p);
+        ASSERT_FALSE(p.funde.empty());
+        EXPECT_EQ(p.funde.back(), (Fundstueck{'R', Status}));
+    }
+}
+
 TEST(Empfangsautomat, InneresE5AnByte37BleibtOffenAnByte38EndetEs) {
     const Bytes bei37 = MitInneremE5(40, 34), bei38 = MitInneremE5(40, 35);
     ASSERT_EQ(bei37[37], 0xE5);

@@ -40,6 +40,8 @@ const char* Name(Art a) {
         return "Rauschen";
     case Art::Unvollendet:
         return "Unvollendet";
+    case Art::Verworfen:
+        return "Verworfen";
     }
     return "?";
 }
@@ -251,6 +253,22 @@ TEST(Mitschnitt, LangeZeileOhneEnde) {
     ASSERT_EQ(a.eintraege.size(), 1u);
     EXPECT_EQ(a.eintraege[0].art, Art::Zeilenanfang);
     EXPECT_EQ(a.eintraege[0].bytes.size(), Mitschnitt::GroessterRest + 1);
+}
+
+// A candidate dropped before a request is sent again (a short response with a wrong checksum
+// stays open below 39 bytes): its bytes show once, as dropped, and the next response is a
+// frame of its own, for the receiver and in the record.
+TEST(Mitschnitt, VerworfenerKandidat) {
+    Aufnahme a;
+    a.Lies(StatusFalsch, false, 0);
+    a.m.VerwirfKandidat(a.automat);
+    a.Lies(Status, false, 300);
+    a.m.VerwirfKandidat(a.automat); // nothing open: nothing recorded
+    a.m.Beende();
+    EXPECT_EQ(a.Stuecke(), (std::vector<Stueck>{{Art::Verworfen, StatusFalsch},
+                                                {Art::Rahmen, Status}}));
+    EXPECT_EQ(a.rahmen, std::vector<Bytes>{Status});
+    EXPECT_EQ(a.eintraege[0].zeit, Ms(0));
 }
 
 // Off, the record only runs the receiver's steps and keeps nothing.

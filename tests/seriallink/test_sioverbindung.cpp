@@ -3,9 +3,9 @@
 // GUI thread and in which order, the transmit path with its RTS, and the receiver's life
 // (closing under traffic, an exception and its replacement, a peer that goes away).
 #include "kind.h"
+#include "linkfenster/linkanzeige.h"
 #include "proben.h"
 #include "pty.h"
-#include "linkfenster/linkanzeige.h"
 #include "qtest/support/testantworter.h"
 #include "seriallink/empfangsautomat.h"
 #include "seriallink/rahmen.h"
@@ -488,6 +488,20 @@ TEST_F(Verbindung, BootloaderzeilenNurImFirmwaremodus) {
     QTest::qWait(50);
     EXPECT_TRUE(auf_.rahmen.isEmpty());
     EXPECT_EQ(auf_.Panel(3), "CS FEHLER !");
+}
+
+// A damaged reply opens a candidate that swallows the next one; dropped on request (from any
+// thread, as a tool does before it asks again), the next reply is read on its own.
+TEST_F(Verbindung, VerworfenerKandidatLaesstDieNaechsteAntwortDurch) {
+    Oeffne();
+    Sende(StatusFalsch);
+    Sende(Status);
+    QTest::qWait(50);
+    EXPECT_TRUE(auf_.rahmen.isEmpty());
+    std::thread([this] { sio_.VerwirfKandidat(); }).join();
+    Sende(Status);
+    ASSERT_TRUE(Warte([&] { return auf_.rahmen.size() == 1; }));
+    EXPECT_EQ(auf_.rahmen[0], Q(Status));
 }
 
 // A reply cut off by the end of one firmware session ("AK" of "AKN") does not begin the first

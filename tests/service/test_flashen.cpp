@@ -21,7 +21,7 @@ protected:
     // flash with an empty settings file (no [Ports] from the user's) of a small image.
     Lauf Flashe(const Sim& sim, const QStringList& optionen, int zeilen = 8) {
         const QString image = Datei("image.txt");
-        EXPECT_TRUE(Schreib(image, Image(zeilen)));
+        Schreib(image, QString::fromLatin1(Image(zeilen)));
         return Dienst(QStringList{"flash", image, "--port", sim.Pfad(), "--einstellungen",
                                   Datei("leer.INI")} +
                       optionen);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace trackersim {
@@ -69,6 +70,11 @@ TEST(Optionen, SetztWasSieNennen) {
     EXPECT_TRUE(d.flutFalsch);
     Optionen e;
     EXPECT_FALSE(Lies({"--flut", "0"}, e, fehler));
+    // The fault lists add up when given more than once.
+    Optionen f;
+    ASSERT_TRUE(Lies({"--stray-start", "2", "--silent", "1", "--silent=4,5"}, f, fehler)) << fehler;
+    EXPECT_TRUE(f.steuerung.stoerungen.Trifft(Stoerung::Startbyte, 2));
+    EXPECT_EQ(f.steuerung.stoerungen.bei[Stoerung::Stille], (std::set<unsigned>{1, 4, 5}));
     EXPECT_EQ(c.baud, 0u);
 }
 
@@ -125,6 +131,9 @@ TEST(Optionen, WeistFalschesZurueck) {
         {"--rx-baud", "49"},
         {"--flut-falsch"}, // without a flood
         {"--flut", "1", "--flut-falsch=1"},
+        {"--bootloader", "--stray-start", "1"},
+        {"--bootloader", "--stuck"},
+        {"--baud", "4800", "--baud", "9600"}, // a value given twice
     };
     for (const auto& f : faelle) {
         Optionen o;

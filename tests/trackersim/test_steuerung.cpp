@@ -376,6 +376,32 @@ TEST_F(SteuerungTest, FalschePruefsummeBeiDerGewaehltenAntwort) {
     EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
 }
 
+// A lone start byte before the chosen response: the frame behind it is the same.
+TEST_F(SteuerungTest, StartbyteVorDerGewaehltenAntwort) {
+    SteuerungsEinstellungen e;
+    e.stoerungen.bei[Stoerung::Startbyte] = {2};
+    Starte(e);
+    const Bytes gut = rahmen::Antwort(9, Bytes{0x21, 0xB8, 0x0B});
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), Bytes{rahmen::StartAntwort} + gut);
+    EXPECT_EQ(s->Empfange(GetStatus, S(0)), gut);
+}
+
+// Stuck: the SET requests that move the tracker change nothing, and the status stays.
+TEST_F(SteuerungTest, FestgefahrenBleibtWieSieIst) {
+    SteuerungsEinstellungen e;
+    e.festgefahren = true;
+    Starte(e);
+    const std::uint8_t vorher = Status(0);
+    const int ort = Position(0);
+    EXPECT_EQ(s->Empfange(SetPosition1, S(1)), Bytes{});
+    EXPECT_EQ(Status(100), vorher);
+    EXPECT_EQ(s->Empfange(rahmen::Anfrage(kommando::SetAutomatik), S(200)), Bytes{});
+    EXPECT_EQ(Status(300), vorher);
+    EXPECT_EQ(Position(300), ort);
+    EXPECT_TRUE(vorher & statusbit::Automatik);
+}
+
 TEST_F(SteuerungTest, StilleBeiDerGewaehltenAnfrage) {
     SteuerungsEinstellungen e;
     e.stoerungen.bei[Stoerung::Stille] = {2, 3};

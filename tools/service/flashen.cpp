@@ -101,7 +101,7 @@ public:
         QObject::connect(&v_->Link(), &SioVerbindung::ereignis, &frist_,
                          [this](const Linkereignis& e) {
                              if (e.art == Linkereignis::Art::PortVerloren)
-                                 Ende(PortFehler, e.ursache);
+                                 Ende(PortFehler, v_->Verlustursache());
                          });
     }
 

@@ -1,5 +1,7 @@
 #include "tools/service/verbindung.h"
 
+#include "geraet/protokoll.h"
+#include "geraet/sichtbar.h"
 #include "seriallink/porteinstellungen.h"
 #include "seriallink/portliste.h"
 
@@ -12,7 +14,45 @@
 
 namespace dienst {
 
-namespace {} // namespace
+namespace {
+
+// The tool's words for why the port would not open or went away.
+QString Ursache(const Linkereignis& e, const QString& einstellungen) {
+    using G = Linkereignis::Grund;
+    const QString geraet = sichtbar::Text(e.geraet);
+    if (e.art == Linkereignis::Art::PortVerloren)
+        return QCoreApplication::translate("heliowendler-service", "Verbindung zu %1 verloren (%2)")
+            .arg(geraet, e.ursache);
+    switch (e.grund) {
+    case G::KeinGeraet:
+        return QCoreApplication::translate(
+                   "heliowendler-service",
+                   "Für COM%1 ist kein Gerät bekannt: Gerät anschließen, im Abschnitt [Ports] "
+                   "von %2 eintragen (COM%1=/dev/…) oder einen Gerätepfad angeben")
+            .arg(e.port)
+            .arg(sichtbar::Text(einstellungen));
+    case G::Oeffnung: {
+        serial::Oeffnungsfehler o = e.oeffnung;
+        o.systemtext = sichtbar::Text(o.systemtext);
+        return serial::Ursache(o, geraet);
+    }
+    case G::KeinSendethread:
+        return QCoreApplication::translate(
+                   "heliowendler-service",
+                   "Für das Senden an %1 lässt sich kein Thread starten: %2")
+            .arg(geraet, e.ursache);
+    case G::KeinEmpfangsthread:
+        return QCoreApplication::translate(
+                   "heliowendler-service",
+                   "Für den Empfang von %1 lässt sich kein Thread starten: %2")
+            .arg(geraet, e.ursache);
+    case G::Keiner:
+        break;
+    }
+    return e.ursache;
+}
+
+} // namespace
 
 std::optional<Portangabe> LiesPort(const QString& text, const QString& einstellungen, Fehler& f) {
     static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,5})$"),
@@ -51,11 +91,11 @@ Verbindung::Verbindung(Portangabe port, QString einstellungen)
     QObject::connect(&link_, &SioVerbindung::ereignis, &link_, [this](const Linkereignis& e) {
         switch (e.art) {
         case Linkereignis::Art::OeffnenGescheitert:
-            oeffnungsfehler_ = e.ursache;
+            oeffnungsfehler_ = Ursache(e, einstellungen_);
             break;
         case Linkereignis::Art::PortVerloren:
             verloren_ = true;
-            verlustursache_ = e.ursache;
+            verlustursache_ = Ursache(e, einstellungen_);
             break;
         default:
             break;
@@ -69,9 +109,11 @@ Verbindung::~Verbindung() {
 }
 
 QString Verbindung::Name() const {
-    const QString geraet = link_.Geraet();
-    if (geraet.isEmpty() || geraet == port_.text) return port_.text;
-    return QStringLiteral("%1 (%2)").arg(port_.text, geraet);
+    // The device may come from the settings file: shown as it prints.
+    const QString geraet = sichtbar::Text(link_.Geraet());
+    const QString text = sichtbar::Text(port_.text);
+    if (geraet.isEmpty() || geraet == text) return text;
+    return QStringLiteral("%1 (%2)").arg(text, geraet);
 }
 
 std::optional<Fehler> Verbindung::Protokolliere(const QString& pfad) {
@@ -94,7 +136,7 @@ std::optional<Fehler> Verbindung::Oeffne() {
     if (link_.PortOffen()) return std::nullopt;
     return Fehler{PortFehler, QCoreApplication::translate("heliowendler-service",
                                                           "%1 lässt sich nicht öffnen: %2")
-                                  .arg(port_.text, oeffnungsfehler_)};
+                                  .arg(sichtbar::Text(port_.text), oeffnungsfehler_)};
 }
 
 bool Verbindung::Sende(const rahmen::Bytes& rahmen) {
@@ -122,7 +164,13 @@ std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
     uhr.setTimerType(Qt::PreciseTimer);
     QObject::connect(&uhr, &QTimer::timeout, &schleife, &QEventLoop::quit);
     for (int versuch = 0; versuch < versuche && !ergebnis && !verloren_; ++versuch) {
-        if (versuch > 0) ++wiederholungen_;
+        if (versuch > 0) {
+            ++wiederholungen_;
+            // A damaged reply, or a stray start byte, may have left a candidate open that
+            // would swallow the reply to the repeat: it is dropped first. The windows' own
+            // receiving is not touched by this.
+            link_.VerwirfKandidat();
+        }
         if (!Sende(anfrage)) {
             fehler = {PortFehler, QCoreApplication::translate("heliowendler-service",
                                                               "%1: Senden fehlgeschlagen")
@@ -137,7 +185,7 @@ std::optional<messages::Antwort> Verbindung::Frage(const rahmen::Bytes& anfrage,
     if (ergebnis) return ergebnis;
     if (verloren_)
         fehler = {PortFehler, QCoreApplication::translate("heliowendler-service", "%1: %2")
-                                  .arg(port_.text, verlustursache_)};
+                                  .arg(sichtbar::Text(port_.text), verlustursache_)};
     else if (fehler.meldung.isEmpty())
         fehler = {
             KeineAntwort,

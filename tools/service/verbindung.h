@@ -52,16 +52,18 @@ public:
     std::optional<Fehler> Protokolliere(const QString& datei);
 
     // Sends anfrage and waits up to frist for a response with command `antwort` whose payload
-    // is complete; sent up to versuche times in all (the first and the repeats). Checksum failures
-    // and other frames on the way are counted, not taken.
+    // is complete; sent up to versuche times in all (the first and the repeats), each repeat
+    // after dropping the frame candidate the receiver still collects. Checksum failures and
+    // other frames on the way are counted, not taken.
     std::optional<messages::Antwort> Frage(const rahmen::Bytes& anfrage, std::uint8_t antwort,
                                            Fehler& fehler);
     bool Sende(const rahmen::Bytes& rahmen);
 
     SioVerbindung& Link() { return link_; }
     const Portangabe& Port() const { return port_; }
-    QString Name() const; // "COM5 (/dev/ttyUSB0)"
+    QString Name() const; // "COM5 (/dev/ttyUSB0)", every character printable
     bool Verloren() const { return verloren_; }
+    // Why the port went away, in the tool's words.
     QString Verlustursache() const { return verlustursache_; }
     int Wiederholungen() const { return wiederholungen_; }
 

@@ -3,6 +3,7 @@
 // answers until SIGINT or SIGTERM. With --flut it prints a second line once the pseudo-terminal
 // has taken the flood's last byte: "Flut vorbei <ns>", the steady clock's nanoseconds
 // (CLOCK_MONOTONIC), so that a measuring tool can time the draining of the backlog.
+#include "basis/kommandozeile.h"
 #include "basis/sprache.h"
 #include "seriallink/rahmen.h"
 #include "tools/trackersim/bootloader.h"
@@ -175,6 +176,10 @@ int Laufe(const Optionen& o, Geraet& geraet, Bootloader* bootloader, int master,
 } // namespace
 
 int main(int argc, char** argv) {
+    // The option reader's messages through the same translation as this program's.
+    kommandozeile::Uebersetzung() = [](const char* kontext, const char* text) {
+        return sprache::Text(kontext, text);
+    };
     Optionen o;
     std::string fehler;
     const bool gelesen = LeseOptionen(argc, argv, o, fehler);

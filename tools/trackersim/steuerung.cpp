@@ -189,13 +189,14 @@ void Steuerung::Fuehre(const EmpfangenerRahmen& r, Bytes& aus) {
         break;
     }
     case kommando::SetPosition:
-        if (p.size() >= 2) {
+        if (p.size() >= 2 && !e_.festgefahren) {
             automatik_ = false;
             ziel_ = Begrenze(p[0] | p[1] << 8);
             ausgefuehrt = true;
         }
         break;
     case kommando::SetAutomatik:
+        if (e_.festgefahren) break;
         StarteAutomatik();
         ausgefuehrt = true;
         break;
@@ -223,6 +224,7 @@ void Steuerung::Sende(std::uint8_t kommando, const Bytes& nutzdaten, Bytes& aus)
         const Bytes r = zufall_.Rauschen(e_.stoerungen.rauschen);
         aus.insert(aus.end(), r.begin(), r.end());
     }
+    if (e_.stoerungen.Trifft(Stoerung::Startbyte, antworten_)) aus.push_back(rahmen::StartAntwort);
     aus.insert(aus.end(), f.begin(), f.end());
 }
 
@@ -245,6 +247,8 @@ void Steuerung::Fortschreiten(Zeit jetzt) {
 void Steuerung::Bewege(double bis) {
     const double weg = Speed() * (bis - t_);
     t_ = bis;
+    // Stuck, the drive neither turns nor shows that it wants to.
+    if (e_.festgefahren) ziel_ = position_;
     if (weg <= 0) return;
     if (std::abs(ziel_ - position_) <= weg)
         position_ = ziel_;

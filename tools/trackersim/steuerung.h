@@ -52,6 +52,10 @@ struct SteuerungsEinstellungen {
     // A controller that stores what "SET Parameter" carries, but the module height one
     // centimetre higher (a faulty flash cell, a firmware bug): read back, the set differs.
     bool parameterVerfaelschen = false;
+    // A controller stuck as it is (a jammed drive, a firmware that hangs in its mode): it
+    // acts on no "SET Position" and no "SET Automatik" and its tracker does not move, so its
+    // status never changes; it still answers every request.
+    bool festgefahren = false;
     Stoerplan stoerungen;
 };
 

@@ -3,6 +3,8 @@
 // a bad line can be seen and tested. Numbered faults name the event they hit, counted from 1
 // since the simulator started:
 //   FalschePruefsumme  the k-th response leaves with its checksum one too high (controller);
+//   Startbyte          a lone start byte 0x55 goes before the k-th response (controller): a
+//                      receiver takes it for a frame's beginning;
 //   Stille             the k-th request (bootloader: the k-th frame) is lost on the line: it is
 //                      not acted on and not answered;
 //   NotAkn             the bootloader answers its k-th frame "NotAKN" and does not write it;
@@ -18,7 +20,7 @@
 
 namespace trackersim {
 
-enum class Stoerung { FalschePruefsumme, Stille, NotAkn, AknLeerzeichen };
+enum class Stoerung { FalschePruefsumme, Startbyte, Stille, NotAkn, AknLeerzeichen };
 
 struct Stoerplan {
     std::map<Stoerung, std::set<unsigned>> bei;
