@@ -70,7 +70,8 @@ QStringList AktiveZeitgeber(const Anwendung& a) {
 
 // What still runs once whatever was started has had time to end by itself (the start-up's
 // tick after a second, the first turn of the rows, the main window's watch over its frame,
-// the parametrization window's first requests): waits up to 8 s for nothing to run.
+// the parametrization window's first requests): waits up to 12 s (a loaded machine) for nothing to
+// run.
 QStringList NachDemAnlauf(const Anwendung& a) {
     QElapsedTimer uhr;
     uhr.start();
@@ -78,7 +79,7 @@ QStringList NachDemAnlauf(const Anwendung& a) {
     do {
         QTest::qWait(100);
         aktiv = AktiveZeitgeber(a);
-    } while (!aktiv.isEmpty() && uhr.elapsed() < 8000);
+    } while (!aktiv.isEmpty() && uhr.elapsed() < 12000);
     return aktiv;
 }
 
