@@ -8,11 +8,12 @@
 // the four panels through QAccessible::queryAccessibleInterface, and the thread waits for
 // the answer. The window is opened the same way: the thread asks for "Tracker" >
 // "Parametrierung" with the window closed and waits for its first paint. Accessibility is
-// active as with a screen reader connected (--ohne-barrierefreiheit: inactive).
+// active where the platform has a bridge to assistive technology (on X11 with an AT-SPI bus,
+// as tools/flutmessung.sh runs it); the output says whether it was.
 //
 // Prints the median and the longest answer at rest and in the flood, with their ratio, the
 // opening times, and the frames handled and dropped in the flood.
-// Usage: fensterflut [--flut S] [--vorlauf S] [--ohne-barrierefreiheit]
+// Usage: fensterflut [--flut S] [--vorlauf S]
 #include "app/anwendung.h"
 #include "basis/programmdateien.h"
 #include "controller/Trackerinit.h"
@@ -107,18 +108,14 @@ struct Reihe {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int flut = 10, vorlauf = 4;
-    bool barrierefrei = true;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--flut") && i + 1 < args.size())
             flut = args[++i].toInt();
         else if (args[i] == QLatin1String("--vorlauf") && i + 1 < args.size())
             vorlauf = args[++i].toInt();
-        else if (args[i] == QLatin1String("--ohne-barrierefreiheit"))
-            barrierefrei = false;
         else {
-            std::fprintf(stderr, "Aufruf: fensterflut [--flut S] [--vorlauf S] "
-                                 "[--ohne-barrierefreiheit]\n");
+            std::fprintf(stderr, "Aufruf: fensterflut [--flut S] [--vorlauf S]\n");
             return 1;
         }
     }
@@ -126,7 +123,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "--flut braucht mindestens 4 s, --vorlauf mindestens 3 s\n");
         return 1;
     }
-    if (barrierefrei) QAccessible::setActive(true);
 
     QTemporaryDir ordner;
     programmdateien::SetzeOrdner(ordner.path());
