@@ -94,12 +94,12 @@ void VerbindeSchnittstelle(Anwendung& a) {
     QObject::connect(&anzeige, &Linkanzeige::panelHinweis, &haupt,
                      [&haupt](int i, const QString& text) { haupt.SetzePanelHinweis(i, text); });
     QObject::connect(&anzeige, &Linkanzeige::piep, &haupt, [] { dialoge::Piep(); });
-    // A device that sends faster than the window can follow: said once per such run.
+    // A device that sends faster than the window can follow: said once per such run, drawn
+    // with the next paint (a flood can end many runs a second).
     QObject::connect(&link, &SioVerbindung::ueberlauf, &haupt, [&haupt](qint64 verworfen) {
         haupt.SetzePanel(3, QCoreApplication::translate(
                                 "Anwendung", "Empfang überlastet: %1 Protokolle verworfen")
                                 .arg(verworfen));
-        haupt.StatusleisteZeichnen();
     });
 
     a.Menue = std::make_unique<Schnittstellenmenue>(

@@ -1,10 +1,14 @@
 // The composed application with the parametrization window open against the simulated
-// controller: the CPU time the application process uses while the window polls, and how the
-// GUI thread keeps up (the longest gap between two turns of a 10 ms timer, the memory, the
-// frames handled per second). Options after "--" go to the simulator, so a flood of frames
-// can be measured the same way: then the frames dropped are printed too, and the time from the
-// flood's end (the simulator's "Flut vorbei <ns>") until nothing received waits any more.
-// Usage: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [-- trackersim options]
+// controller: the CPU time the application process uses while the window polls, how often its
+// threads wake, and how the GUI thread keeps up (the longest gap between two turns of a 10 ms
+// timer, the memory, the frames handled per second). Options after "--" go to the simulator,
+// so a flood of frames can be measured the same way: then the frames dropped are printed too,
+// and the time from the flood's end (the simulator's "Flut vorbei <ns>") until nothing
+// received waits any more.
+// --ruhe: the composed application at rest instead (shown, port closed, nothing started);
+// --leer: an empty window, the floor of the rest figure.
+// Usage: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [--ruhe | --leer]
+//                        [-- trackersim options]
 #include "app/anwendung.h"
 #include "basis/programmdateien.h"
 #include "controller/Trackerinit.h"
@@ -12,6 +16,7 @@
 #include "tools/messwerkzeug.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -35,12 +40,63 @@ double RssMib() {
     return -1;
 }
 
+// How often the process's threads have gone to sleep and woken so far: the voluntary context
+// switches of every thread.
+long long Aufwachen() {
+    long long n = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& t : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks.filePath(t) + QStringLiteral("/status"));
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& zeile : f.readAll().split('\n'))
+            if (zeile.startsWith("voluntary_ctxt_switches:"))
+                n += zeile.mid(24).trimmed().toLongLong();
+    }
+    return n;
+}
+
 } // namespace
+
+// The composed application as started, port closed and nothing started (or an empty window):
+// after the start-up has had vorlauf seconds to end, the CPU time and the wake-ups over
+// sekunden.
+int Ruhe(bool leer, int sekunden, int vorlauf) {
+    QTemporaryDir ordner;
+    programmdateien::SetzeOrdner(ordner.path());
+    Druckantworter ausgabe;
+    dialoge::SetzeAntworter(&ausgabe);
+    std::unique_ptr<Anwendung> a;
+    QWidget fenster;
+    if (leer) {
+        fenster.resize(400, 300);
+        fenster.show();
+    } else {
+        a = std::make_unique<Anwendung>();
+        a->Zeige();
+    }
+    double cpu0 = 0;
+    long long wach0 = 0;
+    QTimer::singleShot(vorlauf * 1000, [&] {
+        cpu0 = CpuSekunden();
+        wach0 = Aufwachen();
+    });
+    QTimer::singleShot((vorlauf + sekunden) * 1000, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    const double cpu = CpuSekunden() - cpu0;
+    const long long wach = Aufwachen() - wach0;
+    std::printf("%s %d s: CPU %.3f s = %.3f %% eines Kerns, %lld mal aufgewacht\n",
+                leer ? "Leeres Fenster" : "Anwendung in Ruhe", sekunden, cpu,
+                100.0 * cpu / sekunden, wach);
+    a.reset();
+    dialoge::SetzeAntworter(nullptr);
+    return 0;
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int sekunden = 30, vorlauf = 5;
     bool takten = false;
+    enum class Art { Abfrage, Ruhe, Leer } art = Art::Abfrage;
     QStringList simOptionen;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -54,13 +110,17 @@ int main(int argc, char** argv) {
             vorlauf = args[++i].toInt();
         else if (args[i] == QLatin1String("--luecken"))
             takten = true;
+        else if (args[i] == QLatin1String("--ruhe"))
+            art = Art::Ruhe;
+        else if (args[i] == QLatin1String("--leer"))
+            art = Art::Leer;
         else {
-            std::fprintf(stderr,
-                         "Aufruf: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] [-- "
-                         "trackersim-Optionen]\n");
+            std::fprintf(stderr, "Aufruf: fensterleerlauf [--sekunden N] [--vorlauf N] [--luecken] "
+                                 "[--ruhe | --leer] [-- trackersim-Optionen]\n");
             return 1;
         }
     }
+    if (art != Art::Abfrage) return Ruhe(art == Art::Leer, sekunden, vorlauf);
 
     QTemporaryDir ordner;
     programmdateien::SetzeOrdner(ordner.path());
@@ -157,9 +217,11 @@ int main(int argc, char** argv) {
     if (takten) takt.start(10);
 
     double cpu0 = 0, rssSpitze = 0, rssRuhe = 0;
+    long long wach0 = 0;
     int sekunde = 0, rahmenVorher = 0;
     const auto messen = [&] {
         cpu0 = CpuSekunden();
+        wach0 = Aufwachen();
         rssRuhe = RssMib();
     };
     // Without --luecken nothing of the measurement runs during it but the two readings, so
@@ -190,11 +252,12 @@ int main(int argc, char** argv) {
     rssSpitze = std::max(rssSpitze, RssMib());
 
     std::printf(
-        "Fenster offen %d s: CPU %.3f s = %.3f %% eines Kerns; längste Lücke der "
-        "Ereignisschleife %lld ms; Speicher vor dem Öffnen %.1f MiB, nach dem Vorlauf %.1f MiB, "
-        "höchstens %.1f MiB (+%.1f MiB)\n",
-        sekunden, cpu, 100.0 * cpu / sekunden, static_cast<long long>(groessteLueckeGesamt),
-        rssVorher, rssRuhe, rssSpitze, rssSpitze - rssRuhe);
+        "Fenster offen %d s: CPU %.3f s = %.3f %% eines Kerns, %lld mal aufgewacht; längste "
+        "Lücke der Ereignisschleife %lld ms; Speicher vor dem Öffnen %.1f MiB, nach dem Vorlauf "
+        "%.1f MiB, höchstens %.1f MiB (+%.1f MiB)\n",
+        sekunden, cpu, 100.0 * cpu / sekunden, Aufwachen() - wach0,
+        static_cast<long long>(groessteLueckeGesamt), rssVorher, rssRuhe, rssSpitze,
+        rssSpitze - rssRuhe);
     if (flutEndeNs >= 0) {
         std::printf("Flut: %lld Protokolle und %lld Bootloaderzeilen verworfen; ",
                     static_cast<long long>(verworfen), static_cast<long long>(zeilenVerworfen));

@@ -6,6 +6,7 @@
 // at the end (utime + stime from /proc/self/stat).
 #include "basis/kommandozeile.h"
 #include "basis/sprache.h"
+#include "geraet/messages.h"
 #include "linkfenster/linkanzeige.h"
 #include "seriallink/rahmen.h"
 #include "seriallink/sioverbindung.h"
@@ -30,7 +31,8 @@ namespace {
 // The controller's stand-in on the master side: answers every request with a status
 // response, until the master is closed.
 [[noreturn]] void SpieleRegler(int master) {
-    const rahmen::Bytes antwort = rahmen::Antwort(9, rahmen::Bytes{0x21, 0x10, 0x00});
+    const rahmen::Bytes antwort = rahmen::Antwort(messages::Byte(messages::Kommando::Status),
+                                                  rahmen::Bytes{0x21, 0x10, 0x00});
     std::uint8_t puffer[256];
     for (;;) {
         pollfd p{master, POLLIN, 0};
@@ -131,7 +133,9 @@ int main(int argc, char** argv) {
     std::printf("Gerät: %s\n", qPrintable(geraet));
     std::fflush(stdout);
 
-    const rahmen::Bytes anfrage = rahmen::Anfrage(9);
+    // The parametrization window's poll: "Get Status", which the controller (and trackersim)
+    // answers with a status response.
+    const rahmen::Bytes anfrage = messages::Anfrage(messages::Kommando::GetStatus);
     QTimer poll;
     int anfragen = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -53,6 +53,14 @@ TSDIAppForm::TSDIAppForm(QWidget* parent)
     TimerStartSioInit = new QTimer(this);
     TimerStartSioInit->setObjectName(QStringLiteral("TimerStartSioInit"));
     TimerStartSioInit->setInterval(TimerStartSioInitIntervall);
+    PanelUhr = new QTimer(this);
+    PanelUhr->setObjectName(QStringLiteral("PanelUhr"));
+    PanelUhr->setSingleShot(true);
+    PanelUhr->setInterval(PanelTakt);
+    connect(PanelUhr, &QTimer::timeout, this, [this] {
+        for (int i = 0; i < 4; ++i)
+            if (panelWartet_[i]) PanelZeigen(i, *std::exchange(panelWartet_[i], std::nullopt));
+    });
 
     BaueOberflaeche();
     BaueMenues();
@@ -83,10 +91,21 @@ void TSDIAppForm::FileSave1Execute() {
 }
 
 QString TSDIAppForm::Panel(int i) const {
-    return StatusPanel[i]->text();
+    return panelWartet_[i] ? *panelWartet_[i] : StatusPanel[i]->text();
 }
 void TSDIAppForm::SetzePanel(int i, const QString& text) {
     // An unchanged text is not drawn again (the status poll writes the same one every 1.5 s).
+    if (Panel(i) == text) return;
+    if (panelGesetzt_[i].isValid() && panelGesetzt_[i].elapsed() < PanelTakt) {
+        panelWartet_[i] = text;
+        if (!PanelUhr->isActive()) PanelUhr->start();
+        return;
+    }
+    panelWartet_[i].reset();
+    PanelZeigen(i, text);
+}
+void TSDIAppForm::PanelZeigen(int i, const QString& text) {
+    panelGesetzt_[i].start();
     if (StatusPanel[i]->text() == text) return;
     StatusPanel[i]->setText(text);
     panelGeaendert_[i] = true;
@@ -96,8 +115,10 @@ void TSDIAppForm::SetzePanelHinweis(int i, const QString& text) {
 }
 void TSDIAppForm::StatusleisteZeichnen() {
     // At once, and only the panels whose text changed since they were last drawn.
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
+        if (panelWartet_[i]) PanelZeigen(i, *std::exchange(panelWartet_[i], std::nullopt));
         if (panelGeaendert_[i]) StatusPanel[i]->repaint();
+    }
 }
 
 bool TSDIAppForm::eventFilter(QObject* objekt, QEvent* ereignis) {

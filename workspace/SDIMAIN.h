@@ -9,9 +9,11 @@
 #include "widgets/handlerlauf.h"
 #include "workspace/simzustand.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -58,13 +60,19 @@ public:
     void ZeigeStandortUnbekannt() override;
     void SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
                         const QString& stunde, const QString& minute) override;
+    // A panel shows a new text at once, a further one at most PanelTakt later: each change of
+    // a label is drawn and told to assistive technology, and the frame count changes with every
+    // frame, under a flood hundreds of thousands of times a second. Of texts that come sooner
+    // the last is shown at the tick; Panel answers it at once.
+    static constexpr int PanelTakt = 50; // ms
     QString Panel(int i) const override;
     void SetzePanel(int i, const QString& text) override;
 
     // A plain-words cause shown with a panel (its tooltip), e.g. why the port did not open;
     // an empty text removes it.
     void SetzePanelHinweis(int i, const QString& text);
-    // Paints the status bar at once, so a panel text shows before a long step that follows.
+    // Paints the status bar at once, with the texts waiting for the tick, so a panel text
+    // shows before a long step that follows.
     void StatusleisteZeichnen();
 
     // The scene onto another surface, as the paint box's paint event draws it.
@@ -72,11 +80,11 @@ public:
 
 signals:
     // Menu items whose windows belong to other subsystems; app/ opens them.
-    void schnittstelleGewaehlt();  // "Tracker" > "Schnittstelle"
-    void parametrierungGewaehlt(); // "Tracker" > "Parametrierung"
-    void firmwareupdateGewaehlt(); // "Tracker" > "Firmwareupdate"
-    void protokollmonitorGewaehlt(); // "Tracker" > "Protokollmonitor"
-    void tagesverlaufGewaehlt();     // "Ansicht" > "Tagesverlauf"
+    void schnittstelleGewaehlt();      // "Tracker" > "Schnittstelle"
+    void parametrierungGewaehlt();     // "Tracker" > "Parametrierung"
+    void firmwareupdateGewaehlt();     // "Tracker" > "Firmwareupdate"
+    void protokollmonitorGewaehlt();   // "Tracker" > "Protokollmonitor"
+    void tagesverlaufGewaehlt();       // "Ansicht" > "Tagesverlauf"
     void jahresverschattungGewaehlt(); // "Ansicht" > "Jahresverschattung"
     // A calculation finished with these inputs (the searches' state included), or "Anschläge
     // verwenden" changed: the day chart follows.
@@ -145,7 +153,11 @@ private:
     TPaintBox* PaintBox1;
     QPlainTextEdit* Terminal; // hidden, unused
     QLabel* StatusPanel[4];
-    bool panelGeaendert_[4] = {}; // text changed since the panel was last drawn
+    bool panelGeaendert_[4] = {};           // text changed since the panel was last drawn
+    std::optional<QString> panelWartet_[4]; // for PanelUhr
+    QElapsedTimer panelGesetzt_[4];
+    QTimer* PanelUhr; // single shot, while a text waits
+    void PanelZeigen(int i, const QString& text);
     QTimer* TimerStartSioInit;
     QAction *FileNew1, *FileOpen1, *FileSave1, *FileSaveAs1, *FileExit1;
     QAction *EditCut1, *EditCopy1, *EditPaste1;
