@@ -33,16 +33,33 @@ inline Uebersetzer& Uebersetzung() {
     return u;
 }
 
-// The translated format with %1, %2, ... replaced by the arguments in order.
-inline std::string Uebersetzt(const char* kontext, const char* format,
-                              std::initializer_list<std::string_view> argumente = {}) {
-    std::string t = Uebersetzung() ? Uebersetzung()(kontext, format) : std::string(format);
-    int n = 1;
-    for (const std::string_view a : argumente) {
-        const std::string platz = "%" + std::to_string(n++);
-        if (const auto i = t.find(platz); i != std::string::npos) t.replace(i, platz.size(), a);
+// The format with each placeholder %1 ... %99 replaced by that argument, in one pass: a
+// placeholder inside an argument (a value the user typed, "--jahr %2") stays as it is, and so
+// does one without an argument.
+inline std::string Fuelle(std::string_view format, std::span<const std::string_view> argumente) {
+    std::string t;
+    t.reserve(format.size());
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        std::size_t ende = i + 1, n = 0;
+        // Up to two digits, as QString::arg reads them.
+        while (format[i] == '%' && ende < format.size() && ende < i + 3 && format[ende] >= '0' &&
+               format[ende] <= '9')
+            n = 10 * n + static_cast<std::size_t>(format[ende++] - '0');
+        if (ende > i + 1 && n >= 1 && n <= argumente.size()) {
+            t += argumente[n - 1];
+            i = ende - 1;
+        } else {
+            t += format[i];
+        }
     }
     return t;
+}
+
+// The translated format filled with the arguments (Fuelle).
+inline std::string Uebersetzt(const char* kontext, const char* format,
+                              std::initializer_list<std::string_view> argumente = {}) {
+    const std::string t = Uebersetzung() ? Uebersetzung()(kontext, format) : std::string(format);
+    return Fuelle(t, std::span<const std::string_view>(argumente.begin(), argumente.size()));
 }
 
 // One option of a program. A switch has no `wert`; an option with a value reads it with
@@ -54,13 +71,14 @@ struct Option {
     const char* erwartet = "";
     std::function<void()> schalter{};
     bool mehrfach = false; // may be given more than once (each value is read in turn)
+    std::vector<std::string> erwartetWerte{}; // fill erwartet's %1, %2, ...
 };
 inline Option Schalter(std::string_view name, std::function<void()> an) {
-    return {name, {}, "", std::move(an), false};
+    return {name, {}, "", std::move(an), false, {}};
 }
 inline Option Wert(std::string_view name, std::function<bool(std::string_view)> lies,
                    const char* erwartet, bool mehrfach = false) {
-    return {name, std::move(lies), erwartet, {}, mehrfach};
+    return {name, std::move(lies), erwartet, {}, mehrfach, {}};
 }
 
 // What the reader does with the rest of the command line.
@@ -143,8 +161,10 @@ inline bool Lies(int argc, const char* const* argv, std::span<const Option> opti
             wert = argv[++i];
         }
         if (!o->wert(wert)) {
+            std::vector<std::string_view> werte(o->erwartetWerte.begin(), o->erwartetWerte.end());
+            const std::string erwartet = Fuelle(Uebersetzt(regeln.kontext, o->erwartet), werte);
             fehler = Uebersetzt(K, QT_TRANSLATE_NOOP("Kommandozeile", "'%1' ist für %2 nicht %3"),
-                                {wert, opt, Uebersetzt(regeln.kontext, o->erwartet)});
+                                {wert, opt, erwartet});
             return false;
         }
     }

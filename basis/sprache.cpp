@@ -1,5 +1,7 @@
 #include "basis/sprache.h"
 
+#include "basis/kommandozeile.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -39,23 +41,12 @@ QTranslator* Installiere(QCoreApplication& app, bool toolkit) {
 }
 
 QString Fuelle(const QString& format, const QStringList& argumente) {
-    QString t;
-    t.reserve(format.size());
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        qsizetype ende = i + 1;
-        int n = 0;
-        // Up to two digits, as QString::arg reads them.
-        while (c == u'%' && ende < format.size() && ende < i + 3 && format.at(ende).isDigit())
-            n = 10 * n + format.at(ende++).digitValue();
-        if (ende > i + 1 && n >= 1 && n <= argumente.size()) {
-            t += argumente.at(n - 1);
-            i = ende - 1;
-        } else {
-            t += c;
-        }
-    }
-    return t;
+    // The placeholders are ASCII, so the command lines' one-pass filling works on UTF-8.
+    std::vector<std::string> texte;
+    for (const QString& a : argumente)
+        texte.push_back(a.toStdString());
+    const std::vector<std::string_view> werte(texte.begin(), texte.end());
+    return QString::fromStdString(kommandozeile::Fuelle(format.toStdString(), werte));
 }
 
 std::string Text(const char* kontext, const char* format,

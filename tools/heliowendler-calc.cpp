@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
     // the point.
     std::setlocale(LC_NUMERIC, "C");
     sprache::Installiere(app, false);
-    calc::Uebersetze = [](const char* text) {
-        return QCoreApplication::translate("heliowendler-calc", text).toStdString();
+    kommandozeile::Uebersetzung() = [](const char* kontext, const char* text) {
+        return sprache::Text(kontext, text);
     };
     calc::Optionen o;
     std::string fehler;

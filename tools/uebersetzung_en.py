@@ -327,15 +327,14 @@ EN = {
     "unerwartetes Argument '%1'": "unexpected argument '%1'", "unbekannte Option '%1'": "unknown option '%1'",
     "Option '%1' nimmt keinen Wert": "option '%1' takes no value",
     "Option '%1' braucht einen Wert": "option '%1' needs a value",
-    "'%1' ist fuer %2 keine ganze Zahl": "'%1' is not a whole number for %2",
-    "'%1' ist fuer %2 keine Minutenzahl von 1 bis 1440": "'%1' is not a number of minutes from 1 to 1440 for %2",
-    "'%1' ist fuer %2 keine Minutenzahl von 1 bis 60": "'%1' is not a number of minutes from 1 to 60 for %2",
-    "'%1' ist fuer %2 keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)":
-        "'%1' is not a whole number for %2 (the searches read the geometry as whole numbers)",
-    "'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)": "'%1' is not a number for %2 (use a decimal point)",
-    "'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME einer von %3; VON <= BIS, SCHRITT > 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)":
-        "'%1' is not NAME:FROM:TO:STEP for %2 (NAME one of %3; FROM <= TO, STEP > 0 and large enough to change the value, at most 1001 values)",
-    "'%1' liegt fuer %2 nicht zwischen %3 und %4": "'%1' is not between %3 and %4 for %2",
+    "eine ganze Zahl": "a whole number", "eine Zahl mit Dezimalpunkt": "a number with a decimal point",
+    "eine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)":
+        "a whole number (the searches read the geometry as whole numbers)",
+    "eine Zahl von -90 bis 90": "a number from -90 to 90", "eine Zahl von -180 bis 180": "a number from -180 to 180",
+    "eine Minutenzahl von 1 bis 1440": "a number of minutes from 1 to 1440",
+    "eine Minutenzahl von 1 bis 60": "a number of minutes from 1 to 60",
+    "NAME:VON:BIS:SCHRITT (NAME einer von %1; VON <= BIS, SCHRITT > 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)":
+        "NAME:FROM:TO:STEP (NAME one of %1; FROM <= TO, STEP > 0 and large enough to change the value, at most 1001 values)",
     "die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern":
         "the values of --variiere cannot be formed: at most 1001, each step must change the value",
     "(--help zeigt die Optionen)": "(--help shows the options)",

@@ -1643,42 +1643,6 @@ Exit: 0 measured, 1 the device cannot be opened or the transfer did not finish,
 <context>
     <name>heliowendler-calc</name>
     <message>
-        <source>unerwartetes Argument '%1'</source>
-        <translation>unexpected argument '%1'</translation>
-    </message>
-    <message>
-        <source>unbekannte Option '%1'</source>
-        <translation>unknown option '%1'</translation>
-    </message>
-    <message>
-        <source>Option '%1' nimmt keinen Wert</source>
-        <translation>option '%1' takes no value</translation>
-    </message>
-    <message>
-        <source>Option '%1' braucht einen Wert</source>
-        <translation>option '%1' needs a value</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 keine ganze Zahl</source>
-        <translation>'%1' is not a whole number for %2</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 keine Minutenzahl von 1 bis 1440</source>
-        <translation>'%1' is not a number of minutes from 1 to 1440 for %2</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 keine Minutenzahl von 1 bis 60</source>
-        <translation>'%1' is not a number of minutes from 1 to 60 for %2</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 keine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)</source>
-        <translation>'%1' is not a whole number for %2 (the searches read the geometry as whole numbers)</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 keine Zahl (Dezimalpunkt verwenden)</source>
-        <translation>'%1' is not a number for %2 (use a decimal point)</translation>
-    </message>
-    <message>
         <source>(--help zeigt die Optionen)</source>
         <translation>(--help shows the options)</translation>
     </message>
@@ -1734,16 +1698,40 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
 </translation>
     </message>
     <message>
-        <source>'%1' liegt fuer %2 nicht zwischen %3 und %4</source>
-        <translation>'%1' is not between %3 and %4 for %2</translation>
-    </message>
-    <message>
-        <source>'%1' ist fuer %2 nicht NAME:VON:BIS:SCHRITT (NAME einer von %3; VON &lt;= BIS, SCHRITT &gt; 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)</source>
-        <translation>'%1' is not NAME:FROM:TO:STEP for %2 (NAME one of %3; FROM &lt;= TO, STEP &gt; 0 and large enough to change the value, at most 1001 values)</translation>
-    </message>
-    <message>
         <source>die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern</source>
         <translation>the values of --variiere cannot be formed: at most 1001, each step must change the value</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>eine Zahl mit Dezimalpunkt</source>
+        <translation>a number with a decimal point</translation>
+    </message>
+    <message>
+        <source>eine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)</source>
+        <translation>a whole number (the searches read the geometry as whole numbers)</translation>
+    </message>
+    <message>
+        <source>NAME:VON:BIS:SCHRITT (NAME einer von %1; VON &lt;= BIS, SCHRITT &gt; 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)</source>
+        <translation>NAME:FROM:TO:STEP (NAME one of %1; FROM &lt;= TO, STEP &gt; 0 and large enough to change the value, at most 1001 values)</translation>
+    </message>
+    <message>
+        <source>eine Zahl von -90 bis 90</source>
+        <translation>a number from -90 to 90</translation>
+    </message>
+    <message>
+        <source>eine Zahl von -180 bis 180</source>
+        <translation>a number from -180 to 180</translation>
+    </message>
+    <message>
+        <source>eine Minutenzahl von 1 bis 1440</source>
+        <translation>a number of minutes from 1 to 1440</translation>
+    </message>
+    <message>
+        <source>eine Minutenzahl von 1 bis 60</source>
+        <translation>a number of minutes from 1 to 60</translation>
     </message>
 </context>
 <context>

@@ -40,14 +40,15 @@ TEST_P(CalcMeldung, ZitiertDenWertWieGetippt) {
 INSTANTIATE_TEST_SUITE_P(
     Platzhalter, CalcMeldung,
     ::testing::Values(
-        Meldungsfall{{"--jahr", "%2"}, "'%2' ist fuer --jahr keine ganze Zahl"},
-        Meldungsfall{{"--jahr=%1"}, "'%1' ist fuer --jahr keine ganze Zahl"},
-        Meldungsfall{{"--phi", "%2%1"},
-                     "'%2%1' ist fuer --phi keine Zahl (Dezimalpunkt verwenden)"},
+        Meldungsfall{{"--jahr", "%2"}, "'%2' ist für --jahr nicht eine ganze Zahl"},
+        Meldungsfall{{"--jahr=%1"}, "'%1' ist für --jahr nicht eine ganze Zahl"},
+        Meldungsfall{{"--stunde", "%2%1"},
+                     "'%2%1' ist für --stunde nicht eine Zahl mit Dezimalpunkt"},
         Meldungsfall{{"--%1"}, "unbekannte Option '--%1'"},
         Meldungsfall{{"%2"}, "unerwartetes Argument '%2'"},
-        Meldungsfall{{"--phi", "91"}, "'91' liegt fuer --phi nicht zwischen -90 und 90"},
-        Meldungsfall{{"--lam=-180.5"}, "'-180.5' liegt fuer --lam nicht zwischen -180 und 180"}));
+        Meldungsfall{{"--phi", "91"}, "'91' ist für --phi nicht eine Zahl von -90 bis 90"},
+        Meldungsfall{{"--lam=-180.5"}, "'-180.5' ist für --lam nicht eine Zahl von -180 bis 180"},
+        Meldungsfall{{"--jahr=1", "--jahr=2"}, "Option '--jahr' ist mehr als einmal angegeben"}));
 
 // The site as the main window's edits hold it: latitude -90 to 90, longitude -180 to 180.
 TEST(CalcOptionen, BreiteUndLaengeImBereich) {
@@ -116,10 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
     Werte, Bildbar,
     ::testing::Values(Bildbarfall{-20, 20, 1, true}, Bildbarfall{0, 0, 1, true},
                       Bildbarfall{0, 1000, 1, true}, Bildbarfall{0, 1000.5, 1, true},
-                      Bildbarfall{0, 1001, 1, false},
-                      Bildbarfall{1, 1, 1e-300, false}, Bildbarfall{1e20, 1e20, 1, false},
-                      Bildbarfall{0, 1e-300, 1e-300, true}, Bildbarfall{2, 1, 1, false},
-                      Bildbarfall{0, 1, 0, false}, Bildbarfall{0, 1, -1, false},
+                      Bildbarfall{0, 1001, 1, false}, Bildbarfall{1, 1, 1e-300, false},
+                      Bildbarfall{1e20, 1e20, 1, false}, Bildbarfall{0, 1e-300, 1e-300, true},
+                      Bildbarfall{2, 1, 1, false}, Bildbarfall{0, 1, 0, false},
+                      Bildbarfall{0, 1, -1, false},
                       Bildbarfall{0, 1, std::numeric_limits<double>::quiet_NaN(), false},
                       Bildbarfall{std::numeric_limits<double>::quiet_NaN(), 1, 1, false}));
 
