@@ -122,6 +122,15 @@ void TFormTrackerInit::FormShow() {
     TimerGetStatus->start();
 }
 
+const TFormTrackerInit::Statuslampe TFormTrackerInit::Statuslampen[6] = {
+    {&TFormTrackerInit::LEDAutomatic, "LEDAutomatic", BitAutomatik},
+    {&TFormTrackerInit::LEDELW, "LEDELW", BitEndlageWest},
+    {&TFormTrackerInit::LEDMotorL, "LEDMotorL", BitMotorWest},
+    {&TFormTrackerInit::LEDMotorR, "LEDMotorR", BitMotorOst},
+    {&TFormTrackerInit::LEDELO, "LEDELO", BitEndlageOst},
+    {&TFormTrackerInit::LEDTracking, "LEDTracking", BitTracking},
+};
+
 void TFormTrackerInit::FormClose() {
     // A running speed measurement goes on; without the poll it waits for the next showing.
     TimerGetStatus->stop();
@@ -129,11 +138,8 @@ void TFormTrackerInit::FormClose() {
 
 // The lamps repaint themselves when they change; the window has nothing else to draw.
 void TFormTrackerInit::FormPaint() {
-    const std::pair<TLED*, std::uint8_t> lampen[] = {
-        {LEDTracking, BitTracking}, {LEDMotorL, BitMotorWest}, {LEDMotorR, BitMotorOst},
-        {LEDELO, BitEndlageOst},    {LEDELW, BitEndlageWest},  {LEDAutomatic, BitAutomatik}};
-    for (const auto& [led, bit] : lampen)
-        led->Show((statusByte_ & bit) != 0);
+    for (const Statuslampe& l : Statuslampen)
+        (this->*(l.feld))->Show((statusByte_ & l.bit) != 0);
     LEDRxT->Show(rxState_);
 }
 

@@ -95,6 +95,14 @@ private:
     void FormShow();
     void FormClose();
     void FormPaint();
+    // The status lamps from left to right: their lamp, object name and status bit (the caption
+    // is the bit's in messages::Statuslampen).
+    struct Statuslampe {
+        TLED* TFormTrackerInit::*feld;
+        const char* name;
+        std::uint8_t bit;
+    };
+    static const Statuslampe Statuslampen[6];
     void EditJahrChange();
     void TimerGetStatusTimer();
     void TimerGetVersionTimer();

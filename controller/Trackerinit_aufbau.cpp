@@ -320,43 +320,27 @@ void TFormTrackerInit::BaueOberflaeche() {
     ButtonGetWinkelSpeed->setIcon(Stoppuhr());
 
     // The status lamps from left to right, then the interface's two.
-    struct Lampe {
-        TLED* TFormTrackerInit::*feld;
-        const char* name;
-        const char* beschriftung;
-    };
-    static const Lampe Statuslampen[] = {
-        {&TFormTrackerInit::LEDAutomatic, "LEDAutomatic",
-         QT_TRANSLATE_NOOP("TFormTrackerInit", "Auto")},
-        {&TFormTrackerInit::LEDELW, "LEDELW", QT_TRANSLATE_NOOP("TFormTrackerInit", "ELW")},
-        {&TFormTrackerInit::LEDMotorL, "LEDMotorL",
-         QT_TRANSLATE_NOOP("TFormTrackerInit", "MotorW")},
-        {&TFormTrackerInit::LEDMotorR, "LEDMotorR",
-         QT_TRANSLATE_NOOP("TFormTrackerInit", "MotorO")},
-        {&TFormTrackerInit::LEDELO, "LEDELO", QT_TRANSLATE_NOOP("TFormTrackerInit", "ELO")},
-        {&TFormTrackerInit::LEDTracking, "LEDTracking",
-         QT_TRANSLATE_NOOP("TFormTrackerInit", "Tracking")},
-    };
-    auto lampe = [this](const Lampe& l, QWidget* eltern, int x, int y) {
+    auto lampe = [this](TLED* TFormTrackerInit::*feld, const char* name, const char* beschriftung,
+                        QWidget* eltern, int x, int y) {
         auto* led = new TLED(eltern);
-        led->setObjectName(QString::fromLatin1(l.name));
+        led->setObjectName(QString::fromLatin1(name));
         led->move(x, y);
-        led->setAccessibleName(tr(l.beschriftung));
-        auto* text = Beschriftung(tr(l.beschriftung), eltern, x + 19, y + 1);
-        text->setObjectName(QString::fromLatin1(l.name) + QStringLiteral("Text"));
-        this->*(l.feld) = led;
+        led->setAccessibleName(tr(beschriftung));
+        auto* text = Beschriftung(tr(beschriftung), eltern, x + 19, y + 1);
+        text->setObjectName(QString::fromLatin1(name) + QStringLiteral("Text"));
+        this->*feld = led;
     };
     int x = 10;
-    for (const auto& l : Statuslampen) {
-        lampe(l, status, x, 20);
+    for (const Statuslampe& l : Statuslampen) {
+        lampe(l.feld, l.name, messages::Lampenbeschriftung(l.bit), status, x, 20);
         x += 64;
     }
     Beschriftung(tr("nächstes Tracking in"), status, 10, 42);
     LabelTrackTime = Platziere(new QLabel(QStringLiteral("00:00:00"), status), "LabelTrackTime",
                                124, 42, 80, 14);
-    lampe({&TFormTrackerInit::LEDRxT, "LEDRxT", QT_TRANSLATE_NOOP("TFormTrackerInit", "RxT")},
+    lampe(&TFormTrackerInit::LEDRxT, "LEDRxT", QT_TRANSLATE_NOOP("TFormTrackerInit", "RxT"),
           schnitt, 20, 28);
-    lampe({&TFormTrackerInit::LEDTxT, "LEDTxT", QT_TRANSLATE_NOOP("TFormTrackerInit", "TxT")},
+    lampe(&TFormTrackerInit::LEDTxT, "LEDTxT", QT_TRANSLATE_NOOP("TFormTrackerInit", "TxT"),
           schnitt, 90, 28);
 
     // Captions bold, contents in the window's face.

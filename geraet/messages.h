@@ -108,6 +108,12 @@ inline constexpr Statuslampe Statuslampen[] = {
     {BitEndlageOst, QT_TRANSLATE_NOOP("TFormTrackerInit", "ELO")},
     {BitEndlageWest, QT_TRANSLATE_NOOP("TFormTrackerInit", "ELW")},
     {BitAutomatik, QT_TRANSLATE_NOOP("TFormTrackerInit", "Auto")}};
+// The caption of a status bit's lamp (German, marked above); "" for no lamp's bit.
+constexpr const char* Lampenbeschriftung(std::uint8_t bit) {
+    for (const Statuslampe& l : Statuslampen)
+        if (l.bit == bit) return l.beschriftung;
+    return "";
+}
 // "00:" + minutes + ":" + seconds, each at least two digits (minutes may grow past two).
 QString CountdownText(std::uint16_t zehntelSekunden);
 
