@@ -442,39 +442,45 @@ std::vector<Summe> Variiere(const RechenlaufEingabe& eingabe, double RechenlaufE
     return ergebnis;
 }
 
+Gezeichnet Zeichne(Tagessuchen& suchen, const RechenlaufEingabe& e, double stunden, bool anschlaege,
+                   std::optional<double>& weg) {
+    Gezeichnet g;
+    g.r = suchen.Augenblick(stunden);
+    g.trackerPos = g.r.TrackerPos;
+    if (g.r.Hoehe < 0) {
+        g.position = suchen.Datum().wende.MorgenPos;
+        return g;
+    }
+    // On the day's continuous path, as the year study takes it.
+    g.trackerPos = weg ? AufDemWeg(g.trackerPos, *weg) : WegBeginn(g.trackerPos, e.Phi);
+    weg = g.trackerPos;
+    g.position = g.trackerPos;
+    if (anschlaege)
+        g.position =
+            std::clamp(g.position, e.EndlageStart, std::max(e.EndlageStart, e.EndlageStop));
+    return g;
+}
+
 Tag BerechneTag(const RechenlaufEingabe& eingabe, int schritt, bool anschlaege) {
     schritt = std::clamp(schritt, 1, 60);
     Tag t;
     Tagessuchen suchen(eingabe);
-    const Suchstand& s = suchen.Datum();
-    t.wendeStunde = s.wende.WendeStunde;
-    t.wendeMinute = s.wende.WendeMinute;
-    bool weg = false;
-    double vorher = 0;
+    t.wendeStunde = suchen.Datum().wende.WendeStunde;
+    t.wendeMinute = suchen.Datum().wende.WendeMinute;
+    std::optional<double> weg;
     for (int minute = 0; minute < 24 * 60; minute += schritt) {
         const double stunden = minute / 60.0;
-        const RechenlaufErgebnis r = suchen.Augenblick(stunden);
-        double pos = r.TrackerPos;
-        double p = pos;
-        if (r.Hoehe < 0) {
-            p = s.wende.MorgenPos;
-        } else {
+        const Gezeichnet g = Zeichne(suchen, eingabe, stunden, anschlaege, weg);
+        const RechenlaufErgebnis& r = g.r;
+        if (!(r.Hoehe < 0)) {
             if (t.aufgang < 0) t.aufgang = stunden;
             t.untergang = stunden;
-            // On the day's continuous path, as the year study takes it.
-            pos = weg ? AufDemWeg(pos, vorher) : WegBeginn(pos, eingabe.Phi);
-            weg = true;
-            vorher = pos;
-            p = pos;
-            if (anschlaege)
-                p = std::clamp(p, eingabe.EndlageStart,
-                               std::max(eingabe.EndlageStart, eingabe.EndlageStop));
         }
         t.stunden.push_back(stunden);
         t.hoehe.push_back(r.Hoehe);
         t.azimut.push_back(r.Azimut);
-        t.position.push_back(p);
-        t.trackerPos.push_back(pos);
+        t.position.push_back(g.position);
+        t.trackerPos.push_back(g.trackerPos);
         t.winkel.push_back(r.WinkelZurSonne);
         t.schatten.push_back(r.Schatten);
         t.verschattung.push_back(r.Verschattung);

@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -132,5 +133,17 @@ struct Tag {
     int wendeStunde = 12, wendeMinute = 0;
 };
 Tag BerechneTag(const RechenlaufEingabe& e, int schritt, bool anschlaege);
+
+// One instant of the date as BerechneTag takes it: the calculation with the search of its solar
+// day, the position as calculated (while the sun is up on the day's continuous path: weg holds
+// the path's last position, none before its first, and is moved on) and as drawn (with the sun
+// down the morning position of the date the tracker waits at; with anschlaege clamped to the
+// stops).
+struct Gezeichnet {
+    RechenlaufErgebnis r;
+    double trackerPos = 0, position = 0;
+};
+Gezeichnet Zeichne(Tagessuchen& suchen, const RechenlaufEingabe& e, double stunden, bool anschlaege,
+                   std::optional<double>& weg);
 
 } // namespace jahresstudie

@@ -193,8 +193,7 @@ void TFormTagesverlauf::showEvent(QShowEvent* ev) {
 void TFormTagesverlauf::Zeichne() {
     veraltet_ = false;
     tag_ = jahresstudie::BerechneTag(eingabe_, Schritt, anschlaege_);
-    such_ = Suchstand{};
-    SucheSonnenwende(eingabe_, such_);
+    suchen_.emplace(eingabe_);
 
     // The degree axis spans every angle shown; the metre axis the shadow (long shadows at
     // sunrise are cut at 20 m so the day stays readable).
@@ -259,15 +258,14 @@ void TFormTagesverlauf::Zeichne() {
 
 QString TFormTagesverlauf::Hinweis(double stunden) const {
     if (tag_.stunden.empty()) return {};
-    // As BerechneTag draws an instant: before sunrise and after sunset the tracker waits at
-    // the morning position; with the stops in use the position stays between them.
-    const RechenlaufErgebnis r = BerechneAugenblick(eingabe_, such_, stunden);
-    double position = r.TrackerPos;
-    if (r.Hoehe < 0)
-        position = such_.wende.MorgenPos;
-    else if (anschlaege_)
-        position = std::clamp(position, eingabe_.EndlageStart,
-                              std::max(eingabe_.EndlageStart, eingabe_.EndlageStop));
+    // As BerechneTag draws an instant, on the path of the chart's sample before it.
+    std::optional<double> weg;
+    for (std::size_t i = 0; i < tag_.stunden.size() && tag_.stunden[i] <= stunden; ++i)
+        weg = tag_.hoehe[i] < 0 ? std::optional<double>() : tag_.trackerPos[i];
+    const jahresstudie::Gezeichnet g =
+        jahresstudie::Zeichne(*suchen_, eingabe_, stunden, anschlaege_, weg);
+    const RechenlaufErgebnis& r = g.r;
+    const double position = g.position;
     using zahltext::Fest;
     return tr("%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, "
               "Verschattung %7 m")

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointF>
+#include <optional>
 
 class QChart;
 class QChartView;
@@ -63,7 +64,9 @@ private:
     RechenlaufEingabe eingabe_;
     bool anschlaege_ = false, veraltet_ = true, hatEingabe_ = false;
     jahresstudie::Tag tag_;
-    Suchstand such_; // the date's Sonnenwende, for the values between the instants
+    // The date's searches, for the values between the instants (lazily runs a neighbouring
+    // day's when the sun is up in it).
+    mutable std::optional<Tagessuchen> suchen_;
     QChart* chart_ = nullptr;
     QChartView* ansicht_ = nullptr;
     QValueAxis *zeitachse_ = nullptr, *grad_ = nullptr, *meter_ = nullptr;

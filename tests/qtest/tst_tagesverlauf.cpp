@@ -26,6 +26,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(RechenlaufEingabe)
+
 class TestTagesverlauf : public OrdnerTestfall {
     Q_OBJECT
 
@@ -134,19 +136,38 @@ private slots:
 
     // The line below the chart shows the values at the time entered, not at the nearest
     // instant of the chart (11:07 once showed 11:06).
-    void zeileZurEingegebenenZeit() {
-        TestAntworter antworter;
-        TFormTagesverlauf f;
+    // The line below the chart: the entered time's values, as the main window calculates them,
+    // also where the instant belongs to the solar day before (an evening past 0:00 UTC).
+    void zeileZurEingegebenenZeit_data() {
+        QTest::addColumn<RechenlaufEingabe>("e");
+        QTest::addColumn<QString>("zeit");
         RechenlaufEingabe e;
         e.Minute = 7;
+        QTest::newRow("Heimat") << e << QStringLiteral("11:07");
+        e = RechenlaufEingabe{};
+        e.Jahr = 2009;
+        e.Monat = 6;
+        e.Tag = 21;
+        e.Stunde = 0;
+        e.Minute = 31;
+        e.Phi = 36.1;
+        e.Lam = 79.95;
+        e.WendeStunde = 17;
+        QTest::newRow("Abend nach 0 Uhr UTC") << e << QStringLiteral("00:31");
+    }
+    void zeileZurEingegebenenZeit() {
+        QFETCH(RechenlaufEingabe, e);
+        QFETCH(QString, zeit);
+        TestAntworter antworter;
+        TFormTagesverlauf f;
         f.Berechnet(e, false);
         f.show();
         const RechenlaufErgebnis r = Rechenlauf(e);
         const QString zeile = Label(f, "Zeile")->text();
-        QVERIFY2(
-            zeile.startsWith(QStringLiteral("11:07 UTC: Höhe %1°, Azimut %2°")
-                                 .arg(zahltext::Fest(r.Hoehe, 2), zahltext::Fest(r.Azimut, 2))),
-            qPrintable(zeile));
+        QVERIFY2(zeile.startsWith(QStringLiteral("%1 UTC: Höhe %2°, Azimut %3°")
+                                      .arg(zeit, zahltext::Fest(r.Hoehe, 2),
+                                           zahltext::Fest(r.Azimut, 2))),
+                 qPrintable(zeile));
         QVERIFY2(zeile.contains(
                      QStringLiteral("WinkelZurSonne %1°").arg(zahltext::Fest(r.WinkelZurSonne, 2))),
                  qPrintable(zeile));
