@@ -472,10 +472,9 @@ Tag BerechneTag(const RechenlaufEingabe& eingabe, int schritt, bool anschlaege) 
         const double stunden = minute / 60.0;
         const Gezeichnet g = Zeichne(suchen, eingabe, stunden, anschlaege, weg);
         const RechenlaufErgebnis& r = g.r;
-        if (!(r.Hoehe < 0)) {
-            if (t.aufgang < 0) t.aufgang = stunden;
-            t.untergang = stunden;
-        }
+        const bool auf = !(r.Hoehe < 0);
+        if (auf && !t.stunden.empty() && t.hoehe.back() < 0 && t.aufgang < 0) t.aufgang = stunden;
+        if (!auf && !t.stunden.empty() && !(t.hoehe.back() < 0)) t.untergang = t.stunden.back();
         t.stunden.push_back(stunden);
         t.hoehe.push_back(r.Hoehe);
         t.azimut.push_back(r.Azimut);

@@ -127,9 +127,12 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
 // the sun is up in its solar day (Tagessuchen).
 struct Tag {
     std::vector<double> stunden, hoehe, azimut, position, winkel, schatten, verschattung;
-    std::vector<double> trackerPos;      // as calculated: Azimut + WinkelZurSonne
-    double aufgang = -1, untergang = -1; // UTC hours of the first and last instant with the
-                                         // sun up; -1 when it does not rise
+    std::vector<double> trackerPos; // as calculated: Azimut + WinkelZurSonne
+    // UTC hours of the sunrise (the first instant with the sun up after one with it down) and
+    // the sunset (the last with it up before one with it down); -1 where the day holds none:
+    // polar night and midnight sun, and at sites whose daylight crosses 0:00 UTC the evening
+    // the day begins with is no sunrise.
+    double aufgang = -1, untergang = -1;
     int wendeStunde = 12, wendeMinute = 0;
 };
 Tag BerechneTag(const RechenlaufEingabe& e, int schritt, bool anschlaege);

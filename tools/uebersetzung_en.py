@@ -225,6 +225,8 @@ EN = {
     "Gepunktet: Sonnenwende %1": "Dotted: solar noon %1",
     "Gepunktet: Sonnenaufgang %1, Sonnenwende %2, Sonnenuntergang %3":
         "Dotted: sunrise %1, solar noon %2, sunset %3",
+    "Gepunktet: Sonnenaufgang %1, Sonnenwende %2": "Dotted: sunrise %1, solar noon %2",
+    "Gepunktet: Sonnenwende %1, Sonnenuntergang %2": "Dotted: solar noon %1, sunset %2",
     "%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, Verschattung %7 m":
         "%1 UTC: elevation %2°, azimuth %3°, position %4°, angle to the sun %5°, shadow %6 m, shading %7 m",
     "Tagesverlauf speichern": "Save the day chart", "In %1 kann nicht geschrieben werden": "%1 cannot be written",

@@ -861,6 +861,14 @@ h</translation>
         <source>Tagesverlauf speichern</source>
         <translation>Save the day chart</translation>
     </message>
+    <message>
+        <source>Gepunktet: Sonnenaufgang %1, Sonnenwende %2</source>
+        <translation>Dotted: sunrise %1, solar noon %2</translation>
+    </message>
+    <message>
+        <source>Gepunktet: Sonnenwende %1, Sonnenuntergang %2</source>
+        <translation>Dotted: solar noon %1, sunset %2</translation>
+    </message>
 </context>
 <context>
     <name>TFormTrackerInit</name>

@@ -248,12 +248,17 @@ void TFormTagesverlauf::Zeichne() {
                               zahltext::Allgemein(eingabe_.Phi),
                               zahltext::Allgemein(eingabe_.Lam)));
     Zeile->setText(Hinweis(jetzt));
+    // What the day holds: at a site whose daylight crosses 0:00 UTC the evening it begins with
+    // is no sunrise, and at midnight sun neither happens.
+    const QString wende = Zeit(tag_.wendeStunde + tag_.wendeMinute / 60.0);
+    const bool auf = tag_.aufgang >= 0, unter = tag_.untergang >= 0;
     Marken->setText(
-        tag_.aufgang < 0
-            ? tr("Gepunktet: Sonnenwende %1").arg(Zeit(tag_.wendeStunde + tag_.wendeMinute / 60.0))
-            : tr("Gepunktet: Sonnenaufgang %1, Sonnenwende %2, Sonnenuntergang %3")
-                  .arg(Zeit(tag_.aufgang), Zeit(tag_.wendeStunde + tag_.wendeMinute / 60.0),
-                       Zeit(tag_.untergang)));
+        auf && unter ? tr("Gepunktet: Sonnenaufgang %1, Sonnenwende %2, Sonnenuntergang %3")
+                           .arg(Zeit(tag_.aufgang), wende, Zeit(tag_.untergang))
+        : auf ? tr("Gepunktet: Sonnenaufgang %1, Sonnenwende %2").arg(Zeit(tag_.aufgang), wende)
+        : unter
+            ? tr("Gepunktet: Sonnenwende %1, Sonnenuntergang %2").arg(wende, Zeit(tag_.untergang))
+            : tr("Gepunktet: Sonnenwende %1").arg(wende));
 }
 
 QString TFormTagesverlauf::Hinweis(double stunden) const {

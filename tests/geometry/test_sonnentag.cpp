@@ -409,6 +409,40 @@ TEST(Sonnentag, EineRegelFuerFensterTagesverlaufUndJahr) {
     }
 }
 
+// Sunrise and sunset of a UTC day as the day chart marks them: the evening a day begins with at
+// a site whose daylight crosses 0:00 UTC is no sunrise; midnight sun and polar night hold
+// neither.
+TEST(Sonnentag, AufgangUndUntergangImUtcTag) {
+    struct Fall {
+        double phi, lam;
+        int monat;
+        double aufgang, untergang; // hours, -1: none
+    };
+    const Fall faelle[] = {
+        {50.53, -14.48, 6, 3.05, 19.15},  // the home site: both inside the day, in order
+        {36.1, 79.95, 6, 10.15, 0.6},     // the sun sets at 0:36, rises at 10:09
+        {-33.87, -151.21, 6, 21.1, 6.85}, // Sydney's winter day: rises 21:06, sets 6:51
+        {69.65, -18.96, 6, -1, -1},       // midnight sun
+        {69.65, -18.96, 12, -1, -1},      // polar night
+    };
+    for (const Fall& f : faelle) {
+        RechenlaufEingabe e;
+        e.Jahr = 2026;
+        e.Monat = f.monat;
+        e.Tag = 21;
+        e.Phi = f.phi;
+        e.Lam = f.lam;
+        const jahresstudie::Tag t = jahresstudie::BerechneTag(e, 3, false);
+        for (const auto& [gefunden, erwartet] :
+             {std::pair{t.aufgang, f.aufgang}, std::pair{t.untergang, f.untergang}}) {
+            if (erwartet < 0)
+                EXPECT_EQ(gefunden, -1) << f.phi << " " << f.lam;
+            else
+                EXPECT_NEAR(gefunden, erwartet, 0.1) << f.phi << " " << f.lam;
+        }
+    }
+}
+
 // A year step that does not divide the day: the day's last instant stands for what is left of
 // the day. 35 N, 120 E has the sun up at 0:00 UTC from spring to autumn; before, a step of 59
 // minutes counted 4.4 % too much beam there.
