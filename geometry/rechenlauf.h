@@ -4,6 +4,13 @@
 // heliowendler-calc both run it. Units and signs as in sonnenposition.h and tracker.h.
 #include "geometry/tracker.h"
 
+// The site's ranges, degrees, for the main window's edits and heliowendler-calc alike.
+struct Bereich {
+    int min, max;
+};
+inline constexpr Bereich BreitenBereich{-90, 90};   // latitude, north positive
+inline constexpr Bereich LaengenBereich{-180, 180}; // longitude, west positive
+
 // Everything the driver reads, named after the edits that hold it. The defaults are the
 // window's design values, except the site: the home site the window applies at start-up.
 struct RechenlaufEingabe {

@@ -136,6 +136,12 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
             name, [&ziel](std::string_view w) { return detail::LeseGanzeZahl(w, ziel); },
             Geometrie);
     };
+    const auto bereich = [&](const char* name, double& ziel, Bereich b) {
+        kz::Option o = Wert(name, kz::Zahl(ziel, b.min, b.max),
+                            QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von %1 bis %2"));
+        o.erwartetWerte = {std::to_string(b.min), std::to_string(b.max)};
+        return o;
+    };
     kz::Option variiere = Wert(
         "variiere", [&o](std::string_view w) { return detail::LeseVariation(w, o); },
         QT_TRANSLATE_NOOP("heliowendler-calc",
@@ -149,10 +155,8 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         zahl("stunde", e.Stunde),
         ganz("minute", e.Minute),
         // The site's ranges, as the main window's edits hold them.
-        Wert("phi", kz::Zahl(e.Phi, -90, 90),
-             QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von -90 bis 90")),
-        Wert("lam", kz::Zahl(e.Lam, -180, 180),
-             QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von -180 bis 180")),
+        bereich("phi", e.Phi, BreitenBereich),
+        bereich("lam", e.Lam, LaengenBereich),
         geometrie("modull", e.ModulL),
         geometrie("modulh", e.ModulH),
         geometrie("modula", e.ModulA),

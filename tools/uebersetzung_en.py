@@ -332,7 +332,7 @@ EN = {
     "eine ganze Zahl": "a whole number", "eine Zahl mit Dezimalpunkt": "a number with a decimal point",
     "eine ganze Zahl (die Suchen lesen die Geometrie ganzzahlig)":
         "a whole number (the searches read the geometry as whole numbers)",
-    "eine Zahl von -90 bis 90": "a number from -90 to 90", "eine Zahl von -180 bis 180": "a number from -180 to 180",
+    "eine Zahl von %1 bis %2": "a number from %1 to %2",
     "eine Minutenzahl von 1 bis 1440": "a number of minutes from 1 to 1440",
     "eine Minutenzahl von 1 bis 60": "a number of minutes from 1 to 60",
     "NAME:VON:BIS:SCHRITT (NAME einer von %1; VON <= BIS, SCHRITT > 0 und gross genug, den Wert zu aendern, hoechstens 1001 Werte)":

@@ -1726,20 +1726,16 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
         <translation>NAME:FROM:TO:STEP (NAME one of %1; FROM &lt;= TO, STEP &gt; 0 and large enough to change the value, at most 1001 values)</translation>
     </message>
     <message>
-        <source>eine Zahl von -90 bis 90</source>
-        <translation>a number from -90 to 90</translation>
-    </message>
-    <message>
-        <source>eine Zahl von -180 bis 180</source>
-        <translation>a number from -180 to 180</translation>
-    </message>
-    <message>
         <source>eine Minutenzahl von 1 bis 1440</source>
         <translation>a number of minutes from 1 to 1440</translation>
     </message>
     <message>
         <source>eine Minutenzahl von 1 bis 60</source>
         <translation>a number of minutes from 1 to 60</translation>
+    </message>
+    <message>
+        <source>eine Zahl von %1 bis %2</source>
+        <translation>a number from %1 to %2</translation>
     </message>
 </context>
 <context>

@@ -71,10 +71,10 @@ void TSDIAppForm::BaueOberflaeche() {
         {&TSDIAppForm::EditMinute, "EditMinute", QT_TRANSLATE_NOOP("TSDIAppForm", "Minute"), "0", 0,
          59, 5, "", 0},
         {&TSDIAppForm::EditPhi, "EditPhi", QT_TRANSLATE_NOOP("TSDIAppForm", "Breitengrad °"), "51",
-         -90, 90, 1, QT_TRANSLATE_NOOP("TSDIAppForm", "Geographische Breite der Trackerposition"),
-         0},
+         BreitenBereich.min, BreitenBereich.max, 1,
+         QT_TRANSLATE_NOOP("TSDIAppForm", "Geographische Breite der Trackerposition"), 0},
         {&TSDIAppForm::EditLam, "EditLam", QT_TRANSLATE_NOOP("TSDIAppForm", "Längengrad °"), "-13",
-         -180, 180, 1,
+         LaengenBereich.min, LaengenBereich.max, 1,
          QT_TRANSLATE_NOOP("TSDIAppForm", "Geographische Länge der Trackerposition. Östliche Länge "
                                           "muß negativ eingegeben werden!"),
          0},
