@@ -1,10 +1,10 @@
 #include "geometry/jahresstudie.h"
 
+#include "geometry/jahreslauf.h"
 #include "geometry/sonnenposition.h"
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 namespace jahresstudie {
 
@@ -24,12 +24,6 @@ double DirektstrahlungAus(double z, double cosZ) {
     return 1353 * std::exp(lnSieben * std::pow(LuftmasseAus(z, cosZ), 0.678));
 }
 
-// cos of the angle of incidence from the sun's elevation (sine, cosine), the module's tilt
-// (sine, cosine) and the cosine of the azimuth between the sun and the module's facing.
-double Einfall(double sinE, double cosE, double sinN, double cosN, double cosAzimut) {
-    return sinE * cosN + cosE * sinN * cosAzimut;
-}
-
 void Addiere(Summe& s, double dni, double cosinus, double f, double stunden) {
     const double strahl = dni * std::max(0.0, cosinus) * stunden / 1000; // kWh/m^2
     s.strahlung += strahl;
@@ -43,97 +37,13 @@ void Addiere(Summe& ziel, const Summe& s) {
     ziel.teilverschattet += s.teilverschattet;
 }
 
-// One run's fixed part (the geometry with and without the errors, the tilts' sines and
-// cosines, the modules' horizontal depths), and the three ways at an instant.
-class Lauf {
-public:
-    explicit Lauf(const RechenlaufEingabe& e)
-        : e_(e), mit_(KomplettAus(e, 0, 0, 12, false)),
-          fehlerfrei_(e.ModulHErr == 0 && e.ModulAErr == 0 && e.ModulNErr == 0 &&
-                      e.EndlageStartErr == 0) {
-        ohne_ = mit_;
-        ohne_.ModulHErr = ohne_.ModulAErr = ohne_.NeigungErr = ohne_.EndlageStartErr = 0;
-        gMit_ = KomplettGeometrieAus(mit_);
-        gOhne_ = KomplettGeometrieAus(ohne_);
-        const double nErr = (e.ModulN + e.ModulNErr) * zuRad, n = e.ModulN * zuRad;
-        sinNErr_ = std::sin(nErr);
-        cosNErr_ = std::cos(nErr);
-        sinN_ = std::sin(n);
-        cosN_ = std::cos(n);
-        cErr_ = 0.01 * (e.ModulH + e.ModulHErr) * cosNErr_;
-        c_ = 0.01 * e.ModulH * cosN_;
-        cosStopErr_ = std::cos(e.EndlageStartErr * zuRad);
-    }
-
-    Augenblick Rechne(const Sonnenstand& sonne, double stunden, int wende, bool nord) {
-        Augenblick a;
-        if (!(sonne.hoehe > 0)) return a;
-        a.dni = DirektstrahlungAus(90 - sonne.hoehe, sonne.sinHoehe);
-        const double tanHoehe = std::tan(sonne.hoehe * zuRad);
-
-        // With backtracking and the errors: the window's calculation.
-        for (KomplettEingabe* k : {&mit_, &ohne_}) {
-            k->Hoehe = sonne.hoehe;
-            k->stunden = stunden;
-            k->WendeStunde = wende;
-            k->mittagNord = nord;
-        }
-        const KomplettErgebnis mit = Mit(sonne, tanHoehe, a);
-
-        // The same geometry without errors (the same calculation when there are none).
-        if (fehlerfrei_) {
-            a.cosOhneF = a.cosMit;
-            a.fOhneF = a.fMit;
-        } else {
-            const KomplettErgebnis o = BerechneKomplett(gOhne_, ohne_, tanHoehe);
-            const double cosOhne = std::cos(o.WinkelZurSonne * zuRad);
-            a.cosOhneF = Einfall(sonne.sinHoehe, sonne.cosHoehe, sinN_, cosN_, cosOhne);
-            a.fOhneF = Anteil(o, cosOhne);
-        }
-
-        // Without backtracking: the tracker faces the sun, the errors as they are.
-        a.cosOhneB = Einfall(sonne.sinHoehe, sonne.cosHoehe, sinNErr_, cosNErr_, cosStopErr_);
-        a.fOhneB = Anteil(mit, cosStopErr_);
-        return a;
-    }
-
-    // The way with backtracking alone, for a sweep over an installation error: mit_ holds the
-    // instant (Hoehe, stunden, WendeStunde, mittagNord), tanHoehe its elevation's tangent.
-    KomplettErgebnis Mit(const Sonnenstand& sonne, double tanHoehe, Augenblick& a) {
-        const KomplettErgebnis mit = BerechneKomplett(gMit_, mit_, tanHoehe);
-        a.trackerPos = sonne.azimut + mit.WinkelZurSonne;
-        // The module faces where the tracker really stands: the sun's azimuth turned by the
-        // correction and the east-stop error.
-        const double cosMit = std::cos((mit.WinkelZurSonne + e_.EndlageStartErr) * zuRad);
-        a.cosMit = Einfall(sonne.sinHoehe, sonne.cosHoehe, sinNErr_, cosNErr_, cosMit);
-        a.fMit = Anteil(mit, cosMit);
-        return mit;
-    }
-    void Setze(double hoehe, double stunden, int wende, bool nord) {
-        mit_.Hoehe = hoehe;
-        mit_.stunden = stunden;
-        mit_.WendeStunde = wende;
-        mit_.mittagNord = nord;
-    }
-
-private:
-    // The overlap of the shadow past the next row's front foot, as the main window's
-    // Verschattung computes it (sin(90 - |angle|) written as the cosine of the angle between
-    // the module's facing and the sun), but at every instant, also where the correction is 0;
-    // and the shaded share it gives.
-    double Anteil(const KomplettErgebnis& k, double cosWinkel) const {
-        const bool mitFehler = k.SchattenErr > k.Schatten;
-        const double v = cosWinkel * (mitFehler ? k.SchattenErr : k.Schatten) - 0.01 * e_.ModulA;
-        // The module whose shadow was taken: its horizontal depth.
-        return VerschatteterAnteil(v < 0 ? 0 : v, 0.01 * e_.ModulA, mitFehler ? cErr_ : c_);
-    }
-
-    RechenlaufEingabe e_;
-    KomplettEingabe mit_, ohne_;
-    KomplettGeometrie gMit_, gOhne_;
-    bool fehlerfrei_;
-    double sinNErr_ = 0, cosNErr_ = 1, sinN_ = 0, cosN_ = 1, cErr_ = 0, c_ = 0, cosStopErr_ = 1;
-};
+// The three ways at an instant under the clear sky: nothing with the sun down.
+Augenblick Klar(Lauf& lauf, const Sonnenstand& sonne, double stunden, int wende, bool nord) {
+    if (!(sonne.hoehe > 0)) return Augenblick{};
+    Augenblick a = lauf.Geometrie(sonne, stunden, wende, nord);
+    a.dni = DirektstrahlungAus(90 - sonne.hoehe, sonne.sinHoehe);
+    return a;
+}
 
 } // namespace
 
@@ -162,8 +72,8 @@ Augenblick Berechne(const RechenlaufEingabe& e, const Suchstand& s, double stund
     SonnenPosition(e.Jahr, e.Monat, e.Tag, stunden, e.Phi, e.Lam, sonne.azimut, sonne.hoehe);
     sonne.sinHoehe = std::sin(sonne.hoehe * zuRad);
     sonne.cosHoehe = std::cos(sonne.hoehe * zuRad);
-    return Lauf(e).Rechne(sonne, stunden - 24.0 * s.wendeTag, s.wende.WendeStunde,
-                          s.wende.MittagNord);
+    Lauf lauf(e);
+    return Klar(lauf, sonne, stunden - 24.0 * s.wendeTag, s.wende.WendeStunde, s.wende.MittagNord);
 }
 
 namespace {
@@ -260,7 +170,7 @@ Ergebnis Rechne(const RechenlaufEingabe& eingabe, int schritt, const std::atomic
                 const Sonnenstand sonne = ort.Position(e.Jahr, monat, tag, stunden);
                 const Vorzeichenlage lage = LageIm(wenden, static_cast<std::size_t>(tage), stunden);
                 const Augenblick a =
-                    lauf.Rechne(sonne, lage.stunden, lage.wende.stunde, lage.wende.nord);
+                    Klar(lauf, sonne, lage.stunden, lage.wende.stunde, lage.wende.nord);
                 if (a.dni <= 0) {
                     sonneVorher = false;
                     continue;
@@ -314,45 +224,11 @@ std::vector<double> Werte(double von, double bis, double weite) {
     return werte;
 }
 
-namespace {
-
-// The inputs a sweep may vary without touching the sun, the searches or the nominal geometry:
-// the installation errors.
-bool NurFehler(double RechenlaufEingabe::*feld) {
-    return feld == &RechenlaufEingabe::ModulHErr || feld == &RechenlaufEingabe::ModulAErr ||
-           feld == &RechenlaufEingabe::ModulNErr || feld == &RechenlaufEingabe::EndlageStartErr;
-}
-
-// Calls jeWert once for each value's worth of work as the days get done (all values advance
-// together), so a caller counting values sees the same total as before.
-class Tagesfortschritt {
-public:
-    Tagesfortschritt(std::size_t werte, int tage, const std::function<void()>& jeWert)
-        : werte_(werte), tage_(tage), jeWert_(jeWert) {}
-    void TagFertig() {
-        if (!jeWert_) return;
-        const long fertig = ++fertig_;
-        const std::size_t vorher = (fertig - 1) * werte_ / static_cast<std::size_t>(tage_);
-        const std::size_t jetzt = fertig * werte_ / static_cast<std::size_t>(tage_);
-        for (std::size_t k = vorher; k < jetzt; ++k)
-            jeWert_();
-    }
-
-private:
-    std::size_t werte_;
-    int tage_;
-    const std::function<void()>& jeWert_;
-    std::atomic<long> fertig_{0};
-};
-
-} // namespace
-
 std::vector<Summe> Variiere(const RechenlaufEingabe& eingabe, double RechenlaufEingabe::*feld,
                             const std::vector<double>& werte, int schritt,
                             const std::atomic<bool>* abbruch, const std::function<void()>& arbeiter,
                             const std::function<void()>& jeWert) {
     const auto abgebrochen = [&] { return abbruch && abbruch->load(std::memory_order_relaxed); };
-    const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
     std::vector<Summe> ergebnis(werte.size());
     if (!NurFehler(feld)) {
         // Another input changes the searches too: one whole study per value, every core
@@ -367,12 +243,7 @@ std::vector<Summe> Variiere(const RechenlaufEingabe& eingabe, double RechenlaufE
                 if (jeWert) jeWert();
             }
         };
-        std::vector<std::thread> helfer;
-        for (unsigned k = 1; k < kerne; ++k)
-            helfer.emplace_back(arbeite);
-        arbeite();
-        for (std::thread& t : helfer)
-            t.join();
+        AufKernen(~0u, arbeite);
         return ergebnis;
     }
 
@@ -429,12 +300,7 @@ std::vector<Summe> Variiere(const RechenlaufEingabe& eingabe, double RechenlaufE
             }
         }
     };
-    std::vector<std::thread> helfer;
-    for (unsigned k = 1; k < std::min(kerne, 12u); ++k)
-        helfer.emplace_back(arbeite);
-    arbeite();
-    for (std::thread& t : helfer)
-        t.join();
+    AufKernen(12, arbeite);
     if (abgebrochen()) return ergebnis;
     for (const std::vector<Summe>& summen : monate)
         for (std::size_t i = 0; i < ergebnis.size(); ++i)
