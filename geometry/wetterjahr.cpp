@@ -76,6 +76,8 @@ Summe AufDemModul(const Licht& l, double cosEinfall, double f, const Weg& w) {
     s.strahlSchatten = strahl * f;
     s.elektrisch = strahl * (1 - f) * verschattet / (gesamt + 1);
     s.himmelSchatten = s.isotrop * w.himmelsverlust + s.horizont;
+    // Eq. 8: beam and circumsolar through the blocks, the sky the row in front leaves, the
+    // ground.
     s.wirksam = strahl * einstrahlung::Strahlfaktor(f, verschattet, gesamt) +
                 s.isotrop * (1 - w.himmelsverlust) + s.boden;
     s.teilverschattet = l.sonneAuf && f > 1e-9 && cosEinfall > 0;
