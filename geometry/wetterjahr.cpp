@@ -31,7 +31,9 @@ Licht LichtDer(const messreihe::Messung& m, const Sonnenstand& sonne, const Opti
     l.ghi = m.ghi;
     l.dni = m.dni;
     l.dhi = m.dhi;
-    l.albedo = std::isnan(m.albedo) ? o.albedo : m.albedo;
+    // A row's albedo counts inside (0, 1): several files write 0 in every row, and 1 or more is
+    // no ground's; the option stands in for those as for a missing one.
+    l.albedo = m.albedo > 0 && m.albedo < 1 ? m.albedo : o.albedo;
     l.sonneAuf = sonne.hoehe > 0;
     l.zenit = 90 - sonne.hoehe;
     l.perez = l.sonneAuf && o.himmel == Himmelsmodell::Perez;

@@ -24,8 +24,9 @@ using messreihe::Reihe;
 constexpr double zuRad = std::numbers::pi / 180;
 
 // A year of rows on the hour at a site (east-positive longitude), as a file of the clear-sky
-// model would give it: direct normal by the study's clear-sky model, no diffuse light, no
-// albedo. wetter may change a row (it gets the sun's elevation); jahrVon picks each month's year.
+// model would give it: direct normal by the study's clear-sky model, no diffuse light, an
+// albedo of 0 in every row (as several files write where they have none). wetter may change a row
+// (it gets the sun's elevation); jahrVon picks each month's year.
 Reihe KlarerHimmel(double breite, double laengeOst, const std::function<int(int monat)>& jahrVon,
                    const std::function<void(Messung&, double hoehe)>& wetter = {}) {
     Reihe r;
@@ -95,7 +96,9 @@ TEST(Wetterjahr, KlarerHimmelWieDieKlarhimmelstudie) {
         EXPECT_EQ(e.Phi, o.breite);
         EXPECT_EQ(e.Lam, -o.laengeOst); // the main window's longitude counts west positive
         const jahresstudie::Ergebnis klar = jahresstudie::Rechne(e, 60);
-        const wetterjahr::Ergebnis wetter = wetterjahr::Rechne(e, reihe);
+        wetterjahr::Optionen ohneBoden;
+        ohneBoden.albedo = 0;
+        const wetterjahr::Ergebnis wetter = wetterjahr::Rechne(e, reihe, ohneBoden);
         EXPECT_EQ(wetter.zeilen, 365 * 24);
         double schatten = 0;
         for (std::size_t monat = 0; monat <= 12; ++monat) {
@@ -253,7 +256,8 @@ TEST(Wetterjahr, JedeZeileBehaeltIhrDatum) {
     EXPECT_THROW(wetterjahr::Rechne(e, zwei), std::invalid_argument);
 }
 
-// Albedo: the row's where given, else the option's.
+// Albedo: the row's where given, else the option's; a row's 0 (written by several files in every
+// row), 1 or more counts as not given.
 TEST(Wetterjahr, AlbedoDerZeileSonstDieVorgabe) {
     Reihe r;
     r.ort = {50.53, 14.48, 0};
@@ -265,13 +269,20 @@ TEST(Wetterjahr, AlbedoDerZeileSonstDieVorgabe) {
     m.ghi = 800;
     m.dni = 700;
     m.dhi = 120;
-    r.messungen = {m, m};
-    r.messungen[1].albedo = 0.6;
     const RechenlaufEingabe e = wetterjahr::AmOrt(RechenlaufEingabe{}, r.ort);
     wetterjahr::Optionen o;
     o.albedo = 0.1;
-    const double boden = wetterjahr::Rechne(e, r, o).jahr.ohneFehler.boden;
-    EXPECT_NEAR(boden, (0.1 + 0.6) * 800 * (1 - std::cos(30 * zuRad)) / 2 / 1000, 1e-15);
+    const struct {
+        double zeile, genommen;
+    } faelle[] = {{NAN, 0.1},  {0.6, 0.6}, {0.999, 0.999}, {1e-3, 1e-3}, {0, 0.1},
+                  {-0.2, 0.1}, {1, 0.1},   {1.5, 0.1},     {9999, 0.1}};
+    for (const auto& f : faelle) {
+        m.albedo = f.zeile;
+        r.messungen = {m};
+        EXPECT_NEAR(wetterjahr::Rechne(e, r, o).jahr.ohneFehler.boden,
+                    f.genommen * 800 * (1 - std::cos(30 * zuRad)) / 2 / 1000, 1e-15)
+            << f.zeile;
+    }
     o.albedo = 1.5;
     EXPECT_THROW(wetterjahr::Rechne(e, r, o), std::invalid_argument);
     o.albedo = 0.2;
