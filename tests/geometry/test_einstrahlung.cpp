@@ -240,6 +240,12 @@ TEST(Einstrahlung, MartinezBloecke) {
         {1.0 / 3 + e, 3, 1, 2, (2.0 / 3 - e) * 0.5},
         {2.0 / 3, 3, 1, 2, (1.0 / 3) * 0.5},
         {0.9, 3, 1, 3, 0.1 * 0.25},
+        // A boundary reached by other arithmetic lies an ulp above it: still only the levels
+        // below; rounding size costs no block in a stacked layout either.
+        {1 - 1.0 / 3, 3, 1, 2, (1.0 / 3) * 0.5},
+        {0.1 * 3, 10, 1, 3, 0.7 * (1 - 3.0 / 11)},
+        {1e-16, 3, 1, 0, 1 - 1e-16},
+        {1e-9, 2, 3, 0, 1 - 1e-9},
         // 2x3, half-cut modules: a level is three blocks.
         {0.5, 2, 3, 3, 0.5 * (1 - 3.0 / 7)},
         {0.5 + e, 2, 3, 6, (0.5 - e) * (1 - 6.0 / 7)},
