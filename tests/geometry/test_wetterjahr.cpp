@@ -1,7 +1,8 @@
 // The year study on a measured series: a clear-sky series built from the clear-sky model
 // gives the clear-sky study's beam figures; the energy adds up on a series with diffuse light;
 // the sweep is the study per value to the last bit; the day chart is the study's rows; each
-// row keeps its own date and month; the site's longitude turns sign at the edge.
+// row keeps its own date and month; the site's longitude turns sign at the edge; under
+// installation errors the sky masking takes the shadow's profile and the light the real tilt.
 #include "geometry/einstrahlung.h"
 #include "geometry/jahresstudie.h"
 #include "geometry/sonnenposition.h"
@@ -324,6 +325,47 @@ TEST(Wetterjahr, OhneSonneKeinStrahlUndIsotroperHimmel) {
         EXPECT_EQ(s->strahlSchatten, 0);
         EXPECT_EQ(s->elektrisch, 0);
         EXPECT_EQ(s->teilverschattet, 0);
+    }
+}
+
+// With installation errors the sky the row in front hides is that of the shadow's profile (the
+// module of the longer shadow, the nominal gap), the light on the module that of the real tilt;
+// without the errors both are the nominal ones. An isotropic twilight row shows both at once.
+TEST(Wetterjahr, HimmelsverlustMitFehlernAusDemSchattenprofil) {
+    Reihe r;
+    r.ort = {50.53, 14.48, 0};
+    Messung m;
+    m.jahr = 2026;
+    m.monat = 6;
+    m.tag = 21;
+    m.stunden = 0; // the sun is down
+    m.zaehlmonat = 6;
+    m.ghi = m.dhi = 100;
+    r.messungen = {m};
+    const struct {
+        double herr, nerr, aerr;
+        double neigung, schattenH, schattenN; // of the way with backtracking
+    } faelle[] = {
+        {0, 2, 0, 32, 1.6, 32},  // steeper: the real module casts the longer shadow
+        {0, -2, 0, 28, 1.6, 30}, // flatter: the nominal one does
+        {10, 0, 0, 30, 1.7, 30}, {-10, 0, 0, 30, 1.6, 30},
+        {0, 0, 20, 30, 1.6, 30}, // the gap's error leaves the nominal gap
+    };
+    for (const auto& f : faelle) {
+        RechenlaufEingabe e = wetterjahr::AmOrt(RechenlaufEingabe{}, r.ort);
+        e.ModulHErr = f.herr;
+        e.ModulNErr = f.nerr;
+        e.ModulAErr = f.aerr;
+        const wetterjahr::Ergebnis w = wetterjahr::Rechne(e, r);
+        SCOPED_TRACE(testing::Message() << f.herr << " " << f.nerr << " " << f.aerr);
+        for (const auto& [s, neigung, H, n] :
+             {std::tuple{&w.jahr.mitBacktracking, f.neigung, f.schattenH, f.schattenN},
+              std::tuple{&w.jahr.ohneBacktracking, f.neigung, f.schattenH, f.schattenN},
+              std::tuple{&w.jahr.ohneFehler, 30.0, 1.6, 30.0}}) {
+            EXPECT_NEAR(s->isotrop, 0.1 * (1 + std::cos(neigung * zuRad)) / 2, 1e-15);
+            EXPECT_NEAR(s->himmelSchatten, s->isotrop * einstrahlung::Himmelsverlust(H, n, 1.5),
+                        1e-15);
+        }
     }
 }
 
