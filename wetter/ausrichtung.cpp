@@ -122,7 +122,8 @@ Ausrichtung PruefeAusrichtung(const std::vector<Globalwert>& werte, const Sonnen
     a.korrelation = r[beste];
     a.bestimmt = r[beste] >= KleinsteKorrelation;
     a.versatzMinuten = (-R + (beste + feiner) * Schritt);
-    a.auffaellig = a.bestimmt && std::abs(a.versatzMinuten) >= AuffaelligAbMinuten;
+    a.auffaellig =
+        a.bestimmt && std::abs(a.versatzMinuten) >= AuffaelligAbMinuten - PruefrauschenMinuten;
     return a;
 }
 

@@ -91,13 +91,18 @@ struct Qualitaet {
 struct Ausrichtung {
     bool bestimmt = false; // false: too little daylight, or no likeness to a clear sky
     double versatzMinuten = 0;
-    double korrelation = 0;  // at that shift
-    bool auffaellig = false; // bestimmt and |versatzMinuten| >= AuffaelligAbMinuten
+    double korrelation = 0; // at that shift
+    // bestimmt and |versatzMinuten| >= AuffaelligAbMinuten - PruefrauschenMinuten: a real
+    // shift of AuffaelligAbMinuten is said even where the check finds it a little shorter.
+    bool auffaellig = false;
 };
 inline constexpr double PruefbereichMinuten = 180;
 inline constexpr double PruefschrittMinuten = 5;
-// The check's own noise is a few minutes; from here on a shift is worth saying.
+// From here on a shift is worth saying.
 inline constexpr double AuffaelligAbMinuten = 30;
+// The check's own noise: about a minute on made-up years at sites in both hemispheres, far
+// east and west; with this margin a shift of 30 minutes is said and one of 20 is not.
+inline constexpr double PruefrauschenMinuten = 5;
 
 struct Datei {
     Format format = Format::EPW;
