@@ -3,10 +3,10 @@
 # Usage: tools/schichten.sh [ROOT] [QTCORE_INCLUDE_DIR]
 #
 # Each folder may include itself and the folders the table names; tests/ and bench/ may
-# include anything and are not read. geometry/ includes no Qt header at all; basis/ only Qt
-# Core headers; seriallink/ and geraet/, which command-line tools link, Qt Core and Qt Serial
-# Port headers (both checked when the folder of the Qt Core headers is given). The same table
-# stands in docs/architecture.md.
+# include anything and are not read. geometry/ includes no Qt header at all; basis/ and
+# wetter/ only Qt Core headers; seriallink/ and geraet/, which command-line tools link, Qt Core
+# and Qt Serial Port headers (both checked when the folder of the Qt Core headers is given). The
+# same table stands in docs/architecture.md.
 set -euo pipefail
 wurzel=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 qtcore=${2:-}
@@ -14,15 +14,16 @@ qtcore=${2:-}
 declare -A darf=(
     [geometry]=""
     [basis]=""
+    [wetter]="geometry basis"
     [widgets]="basis"
-    [workspace]="geometry basis widgets"
+    [workspace]="geometry basis wetter widgets"
     [seriallink]="basis"
     [linkfenster]="basis widgets seriallink geraet"
     [geraet]="basis seriallink"
     [controller]="geometry basis widgets seriallink geraet"
     [firmware]="basis widgets seriallink geraet"
-    [app]="geometry basis widgets workspace seriallink linkfenster geraet controller firmware"
-    [tools]="geometry basis widgets workspace seriallink linkfenster geraet controller firmware"
+    [app]="geometry basis wetter widgets workspace seriallink linkfenster geraet controller firmware"
+    [tools]="geometry basis wetter widgets workspace seriallink linkfenster geraet controller firmware"
 )
 
 fehler=0
@@ -60,8 +61,9 @@ for schicht in "${!darf[@]}"; do
                 kopf=${BASH_REMATCH[1]}
                 if [ "$schicht" = geometry ]; then
                     melde "$rel:$zeile: geometry/ may not include Qt (<$kopf>)"
-                elif [ "$schicht" = basis ] && [ -n "$qtcore" ] && [ ! -e "$qtcore/${kopf#QtCore/}" ]; then
-                    melde "$rel:$zeile: basis/ may include Qt Core only (<$kopf>)"
+                elif [[ $schicht == basis || $schicht == wetter ]] && [ -n "$qtcore" ] &&
+                    [ ! -e "$qtcore/${kopf#QtCore/}" ]; then
+                    melde "$rel:$zeile: $schicht/ may include Qt Core only (<$kopf>)"
                 elif [[ $schicht == seriallink || $schicht == geraet ]] && [ -n "$qtcore" ] &&
                     [ ! -e "$qtcore/${kopf#QtCore/}" ] && [[ ! $kopf =~ ^(QtSerialPort/)?QSerialPort ]]; then
                     melde "$rel:$zeile: $schicht/ may include Qt Core and Qt Serial Port only (<$kopf>)"

@@ -8,8 +8,11 @@ ausgabe=$(bash "$1" "$hier/verstoss" "$2" 2>&1)
 code=$?
 erwartet='basis/gui.h:2: basis/ may include Qt Core only (<QWidget>)
 geometry/qt.cpp:2: geometry/ may not include Qt (<QString>)
+geometry/wetter.h:2: geometry/ may not include wetter/ ("wetter/wetterdatei.h")
 seriallink/front.h:3: seriallink/ may include Qt Core and Qt Serial Port only (<QMessageBox>)
 seriallink/front.h:4: seriallink/ may not include widgets/ ("widgets/dialoge.h")
+wetter/falsch.h:3: wetter/ may include Qt Core only (<QWidget>)
+wetter/falsch.h:4: wetter/ may not include workspace/ ("workspace/jahresverschattung.h")
 widgets/falsch.h:4: widgets/ may not include workspace/ ("workspace/SDIMAIN.h")
 widgets/falsch.h:5: widgets/ may not include app/ ("../app/anwendung.h")'
 if [ "$code" -ne 1 ] || [ "$(sort <<<"$ausgabe")" != "$erwartet" ]; then

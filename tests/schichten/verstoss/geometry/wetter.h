@@ -1,0 +1,2 @@
+// Planted for the include test: the model reaching up into the readers.
+#include "wetter/wetterdatei.h"
