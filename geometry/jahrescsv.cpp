@@ -51,7 +51,78 @@ void Extrem(std::string& t, const char* name, const jahresstudie::Extrem& x, int
     t += datum;
 }
 
+// The nine figures of one way on a measured series.
+void WetterSumme(std::string& t, const wetterjahr::Summe& s) {
+    for (const double x : {s.Unverschattet(), s.direkt, s.Himmel(), s.boden}) {
+        t += ',';
+        Zahl(t, x, 6);
+    }
+    for (const double x :
+         {s.Prozent(s.strahlSchatten), s.Prozent(s.himmelSchatten), s.Prozent(s.elektrisch)}) {
+        t += ',';
+        Zahl(t, x, 6);
+    }
+    t += ',';
+    Zahl(t, s.wirksam, 6);
+    t += ',';
+    Zahl(t, s.teilverschattet, 4);
+}
+
+constexpr const char* WetterSpalten[] = {
+    "Unverschattet_kWh_m2", "Direkt_kWh_m2",          "Himmel_kWh_m2",
+    "Boden_kWh_m2",         "StrahlSchatten_Prozent", "HimmelSchatten_Prozent",
+    "Elektrisch_Prozent",   "Wirksam_kWh_m2",         "Teilverschattet_h"};
+
 } // namespace
+
+std::string Blocklayout(const einstrahlung::Bloecke& b) {
+    return std::to_string(b.uebereinander) + 'x' + std::to_string(b.nebeneinander);
+}
+
+std::string Wetterjahr(const wetterjahr::Ergebnis& r) {
+    std::string t = "Monat";
+    for (const char* art : {"Mit", "OhneFehler", "OhneBacktracking"})
+        for (const char* spalte : WetterSpalten)
+            t += std::string(",") + art + spalte;
+    t += '\n';
+    const auto zeile = [&t](const std::string& name, const wetterjahr::Drei& d) {
+        t += name;
+        WetterSumme(t, d.mitBacktracking);
+        WetterSumme(t, d.ohneFehler);
+        WetterSumme(t, d.ohneBacktracking);
+        t += '\n';
+    };
+    for (int m = 0; m < 12; ++m)
+        zeile(std::to_string(m + 1), r.monate[static_cast<std::size_t>(m)]);
+    zeile("Jahr", r.jahr);
+    t += '\n';
+    Wert(t, "GewinnBacktracking_Prozent", r.GewinnBacktracking(), 6);
+    t += "Bloecke=" + Blocklayout(r.optionen.bloecke) + '\n';
+    t += std::string("Diffus=") +
+         (r.optionen.himmel == wetterjahr::Himmelsmodell::Perez ? "perez" : "isotrop") + '\n';
+    Wert(t, "Albedo", r.optionen.albedo, 3);
+    Wert(t, "GCR", r.gcr, 6);
+    t += "Zeilen=" + std::to_string(r.zeilen) + '\n';
+    t += "StrahlOhneSonne=" + std::to_string(r.strahlOhneSonne) + '\n';
+    Wert(t, "StrahlOhneSonne_kWh_m2", r.strahlOhneSonneKwh, 6);
+    return t;
+}
+
+std::string WetterVariation(const std::vector<double>& werte,
+                            const std::vector<wetterjahr::Summe>& summen,
+                            const wetterjahr::Optionen& optionen) {
+    std::string t = "Wert";
+    for (const char* spalte : WetterSpalten)
+        t += std::string(",") + spalte;
+    t += '\n';
+    for (std::size_t i = 0; i < werte.size() && i < summen.size(); ++i) {
+        Zahl(t, werte[i], 6, false);
+        WetterSumme(t, summen[i]);
+        t += '\n';
+    }
+    t += "\nBloecke=" + Blocklayout(optionen.bloecke) + '\n';
+    return t;
+}
 
 std::string Jahresstudie(const jahresstudie::Ergebnis& r, int jahr) {
     std::string t = "Monat";

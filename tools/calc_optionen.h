@@ -5,6 +5,7 @@
 #include "basis/kommandozeile.h"
 #include "geometry/rechenlauf.h"
 #include "geometry/variationsgroessen.h"
+#include "geometry/wetterjahr.h"
 
 #include <charconv>
 #include <cmath>
@@ -39,6 +40,12 @@ struct Optionen {
     // --variiere NAME:VON:BIS:SCHRITT: one error input swept over a range.
     double RechenlaufEingabe::*variiert = nullptr;
     double von = 0, bis = 0, weite = 0;
+    // --wetter DATEI: the year study (or the sweep) on a measured weather file, at the file's
+    // site unless --phi or --lam are given.
+    std::string wetter;
+    double zeitversatz = 0; // hours; +H: the file's data are H hours early
+    wetterjahr::Optionen wetterOptionen;
+    bool phiGegeben = false, lamGegeben = false;
 };
 
 // The names --variiere takes, from the table of the sweepable inputs.
@@ -76,8 +83,24 @@ inline std::string Hilfetext() {
             "  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV\n"
             "                                  (hoechstens 1001 Werte); NAME einer von\n"
             "                                  %1\n"
+            "  --wetter DATEI                  Jahresstudie (oder --variiere) auf einer\n"
+            "                                  Wetterdatei (EPW, PVGIS-CSV/-JSON, TMY3) am Ort\n"
+            "                                  der Datei, ausser --phi/--lam sind gegeben; je\n"
+            "                                  Weg die Spalten Unverschattet, Direkt, Himmel,\n"
+            "                                  Boden, Wirksam (kWh/m2), StrahlSchatten,\n"
+            "                                  HimmelSchatten, Elektrisch (Prozent der\n"
+            "                                  unverschatteten), Teilverschattet (h); danach\n"
+            "                                  GewinnBacktracking_Prozent und die Annahmen.\n"
+            "                                  Datenqualitaet und Zeitpruefung auf stderr\n"
+            "  --zeitversatz H                 die Daten liegen H Stunden zu frueh (0; -24 bis "
+            "24)\n"
+            "  --albedo X                      Albedo, wo die Datei keine hat (0.2; 0 bis 1)\n"
+            "  --diffus perez|isotrop          Himmelsmodell des diffusen Lichts (perez)\n"
+            "  --bloecke NxM                   Bypass-Bloecke je Modul: N uebereinander,\n"
+            "                                  M nebeneinander (1x3)\n"
             "  --help                          diese Hilfe\n"
-            "Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.\n"),
+            "Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte, 4 die\n"
+            "Wetterdatei ist nicht lesbar oder keine.\n"),
         {Variationsnamen()});
 }
 
@@ -110,6 +133,25 @@ inline bool LeseVariation(std::string_view text, Optionen& o) {
            variation::Bildbar(o.von, o.bis, o.weite);
 }
 
+// "perez" or "isotrop" of --diffus.
+inline bool LeseHimmel(std::string_view text, wetterjahr::Himmelsmodell& himmel) {
+    if (text == "perez")
+        himmel = wetterjahr::Himmelsmodell::Perez;
+    else if (text == "isotrop")
+        himmel = wetterjahr::Himmelsmodell::Isotrop;
+    else
+        return false;
+    return true;
+}
+
+// "NxM" of --bloecke: 1 ... 20 blocks each way.
+inline bool LeseBloecke(std::string_view text, einstrahlung::Bloecke& b) {
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) return false;
+    return kommandozeile::LeseGanzzahl(text.substr(0, x), 1, 20, b.uebereinander) &&
+           kommandozeile::LeseGanzzahl(text.substr(x + 1), 1, 20, b.nebeneinander);
+}
+
 } // namespace detail
 
 // Reads argv[1..argc-1] into o. On failure returns false with a message naming the option
@@ -136,12 +178,25 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
             name, [&ziel](std::string_view w) { return detail::LeseGanzeZahl(w, ziel); },
             Geometrie);
     };
-    const auto bereich = [&](const char* name, double& ziel, Bereich b) {
-        kz::Option o = Wert(name, kz::Zahl(ziel, b.min, b.max),
-                            QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von %1 bis %2"));
+    const auto bereich = [&](const char* name, double& ziel, Bereich b, bool& gegeben) {
+        kz::Option o = Wert(
+            name,
+            [&ziel, &gegeben, b](std::string_view w) {
+                gegeben = true;
+                return kz::LeseZahl(w, b.min, b.max, ziel);
+            },
+            QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von %1 bis %2"));
         o.erwartetWerte = {std::to_string(b.min), std::to_string(b.max)};
         return o;
     };
+    bool wetterOption = false; // one of the options that only act on a weather file
+    const auto nurWetter = [&wetterOption](std::function<bool(std::string_view)> lies) {
+        return [&wetterOption, lies](std::string_view w) {
+            wetterOption = true;
+            return lies(w);
+        };
+    };
+    wetterjahr::Optionen& wo = o.wetterOptionen;
     kz::Option variiere = Wert(
         "variiere", [&o](std::string_view w) { return detail::LeseVariation(w, o); },
         QT_TRANSLATE_NOOP("heliowendler-calc",
@@ -155,8 +210,8 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
         zahl("stunde", e.Stunde),
         ganz("minute", e.Minute),
         // The site's ranges, as the main window's edits hold them.
-        bereich("phi", e.Phi, BreitenBereich),
-        bereich("lam", e.Lam, LaengenBereich),
+        bereich("phi", e.Phi, BreitenBereich, o.phiGegeben),
+        bereich("lam", e.Lam, LaengenBereich, o.lamGegeben),
         geometrie("modull", e.ModulL),
         geometrie("modulh", e.ModulH),
         geometrie("modula", e.ModulA),
@@ -175,12 +230,44 @@ inline bool LeseOptionen(int argc, const char* const* argv, Optionen& o, std::st
              QT_TRANSLATE_NOOP("heliowendler-calc", "eine Minutenzahl von 1 bis 60")),
         Schalter("jahresstudie", [&o] { o.jahresstudie = true; }),
         variiere,
+        Wert(
+            "wetter",
+            [&o](std::string_view w) {
+                o.wetter = std::string(w);
+                return !w.empty();
+            },
+            QT_TRANSLATE_NOOP("heliowendler-calc", "der Pfad einer Wetterdatei")),
+        Wert("zeitversatz", nurWetter(kz::Zahl(o.zeitversatz, -24, 24)),
+             QT_TRANSLATE_NOOP("heliowendler-calc", "eine Stundenzahl von -24 bis 24")),
+        Wert("albedo", nurWetter(kz::Zahl(wo.albedo, 0, 1)),
+             QT_TRANSLATE_NOOP("heliowendler-calc", "eine Zahl von 0 bis 1")),
+        Wert("diffus",
+             nurWetter([&wo](std::string_view w) { return detail::LeseHimmel(w, wo.himmel); }),
+             QT_TRANSLATE_NOOP("heliowendler-calc", "perez oder isotrop")),
+        Wert("bloecke",
+             nurWetter([&wo](std::string_view w) { return detail::LeseBloecke(w, wo.bloecke); }),
+             QT_TRANSLATE_NOOP("heliowendler-calc",
+                               "NxM, Bloecke uebereinander x nebeneinander, je 1 bis 20")),
         Schalter("help", [&o] { o.hilfe = true; }),
     };
     kz::Regeln regeln;
     regeln.kontext = "heliowendler-calc";
     kz::Aufruf aufruf;
-    return kz::Lies(argc, argv, optionen, regeln, aufruf, fehler);
+    if (!kz::Lies(argc, argv, optionen, regeln, aufruf, fehler)) return false;
+    if (o.hilfe) return true;
+    // A weather file feeds the year study or the sweep only; its options act on it alone.
+    if (!o.wetter.empty() && !o.jahresstudie && !o.variiert) {
+        fehler = Text(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                        "--wetter gilt nur mit --jahresstudie oder --variiere"));
+        return false;
+    }
+    if (o.wetter.empty() && wetterOption) {
+        fehler = Text(QT_TRANSLATE_NOOP(
+            "heliowendler-calc", "--zeitversatz, --albedo, --diffus und --bloecke gelten nur mit "
+                                 "--wetter"));
+        return false;
+    }
+    return true;
 }
 
 } // namespace calc

@@ -6,6 +6,8 @@
 #include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
 #include "tools/calc_optionen.h"
+#include "wetter/wetterdatei.h"
+#include "wetter/wettertexte.h"
 
 #include <QCoreApplication>
 
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -60,8 +63,9 @@ void DruckeJahresstudie(const RechenlaufEingabe& e, int schritt) {
 
 // The yearly study for each value of one error input, on every core: the loss with
 // backtracking, the beam on the unshaded part and the partly shaded hours. Values that cannot
-// be formed are refused before anything runs (exit 2).
-bool DruckeVariation(const calc::Optionen& o) {
+// be formed are refused before anything runs (exit 2). With a weather series the sweep runs
+// on its rows.
+bool DruckeVariation(const calc::Optionen& o, const messreihe::Reihe* wetterreihe = nullptr) {
     std::vector<double> werte;
     try {
         werte = jahresstudie::Werte(o.von, o.bis, o.weite);
@@ -76,10 +80,76 @@ bool DruckeVariation(const calc::Optionen& o) {
                          .c_str());
         return false;
     }
+    if (wetterreihe) {
+        std::fputs(
+            jahrescsv::WetterVariation(
+                werte,
+                wetterjahr::Variiere(o.eingabe, *wetterreihe, o.wetterOptionen, o.variiert, werte),
+                o.wetterOptionen)
+                .c_str(),
+            stdout);
+        return true;
+    }
     const std::vector<jahresstudie::Summe> summen =
         jahresstudie::Variiere(o.eingabe, o.variiert, werte, o.schritt);
     std::fputs(jahrescsv::Variation(werte, summen).c_str(), stdout);
     return true;
+}
+
+void Meldung(const QString& text) {
+    std::fprintf(stderr, "heliowendler-calc: %s\n", text.toLocal8Bit().constData());
+}
+
+QString Uebersetzt(const char* text) {
+    return QString::fromStdString(sprache::Text("heliowendler-calc", text));
+}
+
+// Reads the weather file and places the calculation at its site (the given --phi/--lam win;
+// a warning where they differ from the file's by more than 0.1 degrees). What the file is,
+// its data quality and the alignment check go to stderr. Nothing when it is refused.
+std::optional<wetter::Datei> LiesWetter(calc::Optionen& o) {
+    const wetter::Ergebnis gelesen = wetter::Lies(QString::fromLocal8Bit(o.wetter), o.zeitversatz);
+    if (const auto* ablehnung = std::get_if<wetter::Ablehnung>(&gelesen)) {
+        Meldung(Uebersetzt(QT_TRANSLATE_NOOP("heliowendler-calc", "%1: %2"))
+                    .arg(QString::fromLocal8Bit(o.wetter), wetter::Text(*ablehnung)));
+        return std::nullopt;
+    }
+    wetter::Datei datei = std::get<wetter::Datei>(gelesen);
+    const messreihe::Ort& ort = datei.reihe.ort;
+    RechenlaufEingabe& e = o.eingabe;
+    const double phi = e.Phi, lam = e.Lam;
+    e = wetterjahr::AmOrt(e, ort);
+    if (o.phiGegeben) e.Phi = phi;
+    if (o.lamGegeben) e.Lam = lam;
+    Meldung(Uebersetzt(QT_TRANSLATE_NOOP("heliowendler-calc",
+                                         "Wetterdatei %1: Breite %2, Laenge %3 (Ost positiv), "
+                                         "Hoehe %4 m, %5 bis %6, Schritt %7 min, %8 Zeilen"))
+                .arg(wetter::FormatName(datei.format))
+                .arg(ort.breite, 0, 'f', 4)
+                .arg(ort.laengeOst, 0, 'f', 4)
+                .arg(ort.hoehe, 0, 'f', 0)
+                .arg(QString::asprintf("%04d-%02d-%02d", datei.erster.jahr, datei.erster.monat,
+                                       datei.erster.tag),
+                     QString::asprintf("%04d-%02d-%02d", datei.letzter.jahr, datei.letzter.monat,
+                                       datei.letzter.tag))
+                .arg(datei.schrittMinuten)
+                .arg(static_cast<qlonglong>(datei.reihe.messungen.size())));
+    const bool abweichend = (o.phiGegeben && std::abs(phi - ort.breite) > 0.1) ||
+                            (o.lamGegeben && std::abs(-lam - ort.laengeOst) > 0.1);
+    if (abweichend)
+        Meldung(Uebersetzt(QT_TRANSLATE_NOOP(
+                               "heliowendler-calc",
+                               "Warnung: gerechnet an Breite %1, Laenge %2 (Ost negativ); die "
+                               "Wetterdatei gilt fuer Breite %3, Laenge %4 (Ost negativ)"))
+                    .arg(e.Phi, 0, 'f', 4)
+                    .arg(e.Lam, 0, 'f', 4)
+                    .arg(ort.breite, 0, 'f', 4)
+                    .arg(-ort.laengeOst, 0, 'f', 4));
+    for (const QString& zeile : wetter::Qualitaetstexte(datei.qualitaet))
+        Meldung(zeile);
+    const QString hinweis = wetter::Hinweis(datei.ausrichtung);
+    if (!hinweis.isEmpty()) Meldung(hinweis);
+    return datei;
 }
 
 } // namespace
@@ -109,7 +179,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        if (o.variiert) {
+        if (!o.wetter.empty()) {
+            const std::optional<wetter::Datei> datei = LiesWetter(o);
+            if (!datei) return 4;
+            if (o.variiert) {
+                if (!DruckeVariation(o, &datei->reihe)) return 2;
+            } else
+                std::fputs(jahrescsv::Wetterjahr(
+                               wetterjahr::Rechne(o.eingabe, datei->reihe, o.wetterOptionen))
+                               .c_str(),
+                           stdout);
+        } else if (o.variiert) {
             if (!DruckeVariation(o)) return 2;
         } else if (o.jahresstudie)
             DruckeJahresstudie(o.eingabe, o.schritt);
