@@ -6,5 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
 "$lupdate" -I . -locations none -no-obsolete -source-language de -target-language en \
-    geometry basis widgets workspace seriallink linkfenster geraet controller firmware app tools \
+    geometry basis wetter widgets workspace seriallink linkfenster geraet controller firmware app \
+    tools \
     -ts uebersetzung/heliowendler_en.ts

@@ -518,6 +518,99 @@ EN = {
     "Countdown: %1\n": "Countdown: %1\n",
     "speed: nach %1 s ohne Ergebnis aufgegeben (die Grenze aus den Anschlägen %2° und %3° und %4 °/s); zuletzt gesehen: %5, Fahrt nach %6 seit %7":
         "speed: given up after %1 s without a result (the limit from the stops %2° and %3° and %4 °/s); last seen: %5, moving %6 for %7",
+    # Weather files (context "wetter")
+    "wetter|eine Zahl":
+        "a number",
+    "wetter|ein Jahr":
+        "a year",
+    "wetter|ein Monat 1 … 12":
+        "a month 1 … 12",
+    "wetter|ein Tag des Monats":
+        "a day of the month",
+    "wetter|eine Stunde 1 … 24":
+        "an hour 1 … 24",
+    "wetter|eine Minute 0 … 60":
+        "a minute 0 … 60",
+    "wetter|ein Datum MM/TT/JJJJ":
+        "a date MM/DD/YYYY",
+    "wetter|eine Uhrzeit hh:mm bis 24:00":
+        "a time hh:mm up to 24:00",
+    "wetter|ein Zeitstempel JJJJMMTT:hhmm":
+        "a time stamp YYYYMMDD:hhmm",
+    "wetter|eine Breite -90 … 90°":
+        "a latitude -90 … 90°",
+    "wetter|eine Länge -180 … 180°":
+        "a longitude -180 … 180°",
+    "wetter|eine Zeitzone -12 … 14 h":
+        "a time zone -12 … 14 h",
+    "wetter|eine Höhe in m":
+        "an elevation in m",
+    "wetter|eine Zahl der Datensätze je Stunde, die 60 teilt":
+        "a number of records per hour that divides 60",
+    "wetter|ein weiteres Feld":
+        "another field",
+    "wetter|gültiges JSON":
+        "valid JSON",
+    "wetter|ein JSON-Objekt":
+        "a JSON object",
+    "wetter|Albedo":
+        "Albedo",
+    "wetter|Globalstrahlung (GHI)":
+        "global horizontal irradiance (GHI)",
+    "wetter|Direktnormalstrahlung (DNI)":
+        "direct normal irradiance (DNI)",
+    "wetter|Diffusstrahlung (DHI)":
+        "diffuse horizontal irradiance (DHI)",
+    "wetter|Zeile %1, Spalte %2":
+        "Line %1, column %2",
+    "wetter|Zeile %1, Zeichen %2":
+        "Line %1, character %2",
+    "wetter|Zeile %1":
+        "Line %1",
+    "wetter|es fehlt %1.":
+        "%1 is missing.",
+    "wetter|erwartet wird %1, gefunden „%2“.":
+        "expected %1, found \"%2\".",
+    "wetter|Die Datei kann nicht gelesen werden.":
+        "The file cannot be read.",
+    "wetter|Die Datei ist größer als %1 MiB.":
+        "The file is larger than %1 MiB.",
+    "wetter|Keine Wetterdatei (EPW, PVGIS-TMY als CSV oder JSON, TMY3): Zeile 1 beginnt mit „%1“.":
+        "Not a weather file (EPW, PVGIS TMY as CSV or JSON, TMY3): line 1 begins with \"%1\".",
+    "wetter|%1: die Angabe %2 fehlt.":
+        "%1: the value %2 is missing.",
+    "wetter|%1: die Zeile endet vorzeitig.":
+        "%1: the line ends early.",
+    "wetter|%1: die Spalte der %2 fehlt.":
+        "%1: the column of the %2 is missing.",
+    "wetter|Die Datei enthält keine Datenzeile.":
+        "The file holds no data row.",
+    "wetter|Keine Zeile der Datei enthält alle drei Einstrahlungswerte (GHI, DNI, DHI).":
+        "No row of the file holds all three irradiance values (GHI, DNI, DHI).",
+    "wetter|Die Zeilen folgen keinem regelmäßigen Schritt von 1 bis 60 Minuten (häufigster Abstand: %1 min).":
+        "The rows follow no regular step of 1 to 60 minutes (most frequent interval: %1 min).",
+    "wetter|Der Zeitversatz muss zwischen -24 und 24 Stunden liegen.":
+        "The time offset must lie between -24 and 24 hours.",
+    "wetter|Die Einstrahlung dieser Datei liegt um %1 h %2 min früher als der Sonnenstand: ist die Zeitzone richtig?":
+        "The irradiance of this file comes %1 h %2 min earlier than the sun position: is the time zone right?",
+    "wetter|Die Einstrahlung dieser Datei liegt um %1 h %2 min später als der Sonnenstand: ist die Zeitzone richtig?":
+        "The irradiance of this file comes %1 h %2 min later than the sun position: is the time zone right?",
+    "wetter|Zeilen mit fehlenden Werten (ausgelassen): %1 (GHI %2, DNI %3, DHI %4), geschätzt %5 % der Globalstrahlung":
+        "Rows with missing values (left out): %1 (GHI %2, DNI %3, DHI %4), an estimated %5 % of the global irradiation",
+    "wetter|Negative Einstrahlungswerte (auf 0 gesetzt): %1":
+        "Negative irradiance values (set to 0): %1",
+    "wetter|Zeilen mit Direktnormalstrahlung über der extraterrestrischen: %1":
+        "Rows with direct normal irradiance above the extraterrestrial: %1",
+    "wetter|Zeilen mit Diffusstrahlung über der Globalstrahlung: %1":
+        "Rows with diffuse above global irradiance: %1",
+    "wetter|Zeilen mit Einstrahlung bei Sonne unter dem Horizont: %1 (Direktstrahlung %2 kWh/m² ausgelassen)":
+        "Rows with irradiance while the sun is below the horizon: %1 (beam of %2 kWh/m² left out)",
+    "wetter|Zeilen ohne Albedo: %1":
+        "Rows without an albedo: %1",
+    "wetter|Lücken in der Zeitfolge innerhalb eines Monats: %1 (%2 h)":
+        "Gaps in the time sequence within a month: %1 (%2 h)",
+    "wetter|Keine Auffälligkeiten in den Daten.":
+        "Nothing unusual in the data.",
 }
 
 

@@ -2636,6 +2636,193 @@ Exit: 0 after SIGINT or SIGTERM, 1 error while running, 2 wrong call.
     </message>
 </context>
 <context>
+    <name>wetter</name>
+    <message>
+        <source>eine Zahl</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>ein Jahr</source>
+        <translation>a year</translation>
+    </message>
+    <message>
+        <source>ein Monat 1 … 12</source>
+        <translation>a month 1 … 12</translation>
+    </message>
+    <message>
+        <source>ein Tag des Monats</source>
+        <translation>a day of the month</translation>
+    </message>
+    <message>
+        <source>eine Stunde 1 … 24</source>
+        <translation>an hour 1 … 24</translation>
+    </message>
+    <message>
+        <source>eine Minute 0 … 60</source>
+        <translation>a minute 0 … 60</translation>
+    </message>
+    <message>
+        <source>ein Datum MM/TT/JJJJ</source>
+        <translation>a date MM/DD/YYYY</translation>
+    </message>
+    <message>
+        <source>eine Uhrzeit hh:mm bis 24:00</source>
+        <translation>a time hh:mm up to 24:00</translation>
+    </message>
+    <message>
+        <source>ein Zeitstempel JJJJMMTT:hhmm</source>
+        <translation>a time stamp YYYYMMDD:hhmm</translation>
+    </message>
+    <message>
+        <source>eine Breite -90 … 90°</source>
+        <translation>a latitude -90 … 90°</translation>
+    </message>
+    <message>
+        <source>eine Länge -180 … 180°</source>
+        <translation>a longitude -180 … 180°</translation>
+    </message>
+    <message>
+        <source>eine Zeitzone -12 … 14 h</source>
+        <translation>a time zone -12 … 14 h</translation>
+    </message>
+    <message>
+        <source>eine Höhe in m</source>
+        <translation>an elevation in m</translation>
+    </message>
+    <message>
+        <source>eine Zahl der Datensätze je Stunde, die 60 teilt</source>
+        <translation>a number of records per hour that divides 60</translation>
+    </message>
+    <message>
+        <source>ein weiteres Feld</source>
+        <translation>another field</translation>
+    </message>
+    <message>
+        <source>gültiges JSON</source>
+        <translation>valid JSON</translation>
+    </message>
+    <message>
+        <source>ein JSON-Objekt</source>
+        <translation>a JSON object</translation>
+    </message>
+    <message>
+        <source>Albedo</source>
+        <translation>Albedo</translation>
+    </message>
+    <message>
+        <source>Globalstrahlung (GHI)</source>
+        <translation>global horizontal irradiance (GHI)</translation>
+    </message>
+    <message>
+        <source>Direktnormalstrahlung (DNI)</source>
+        <translation>direct normal irradiance (DNI)</translation>
+    </message>
+    <message>
+        <source>Diffusstrahlung (DHI)</source>
+        <translation>diffuse horizontal irradiance (DHI)</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2</source>
+        <translation>Line %1, column %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Zeichen %2</source>
+        <translation>Line %1, character %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>es fehlt %1.</source>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>erwartet wird %1, gefunden „%2“.</source>
+        <translation>expected %1, found "%2".</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als %1 MiB.</source>
+        <translation>The file is larger than %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Keine Wetterdatei (EPW, PVGIS-TMY als CSV oder JSON, TMY3): Zeile 1 beginnt mit „%1“.</source>
+        <translation>Not a weather file (EPW, PVGIS TMY as CSV or JSON, TMY3): line 1 begins with "%1".</translation>
+    </message>
+    <message>
+        <source>%1: die Angabe %2 fehlt.</source>
+        <translation>%1: the value %2 is missing.</translation>
+    </message>
+    <message>
+        <source>%1: die Zeile endet vorzeitig.</source>
+        <translation>%1: the line ends early.</translation>
+    </message>
+    <message>
+        <source>%1: die Spalte der %2 fehlt.</source>
+        <translation>%1: the column of the %2 is missing.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datenzeile.</source>
+        <translation>The file holds no data row.</translation>
+    </message>
+    <message>
+        <source>Keine Zeile der Datei enthält alle drei Einstrahlungswerte (GHI, DNI, DHI).</source>
+        <translation>No row of the file holds all three irradiance values (GHI, DNI, DHI).</translation>
+    </message>
+    <message>
+        <source>Die Zeilen folgen keinem regelmäßigen Schritt von 1 bis 60 Minuten (häufigster Abstand: %1 min).</source>
+        <translation>The rows follow no regular step of 1 to 60 minutes (most frequent interval: %1 min).</translation>
+    </message>
+    <message>
+        <source>Der Zeitversatz muss zwischen -24 und 24 Stunden liegen.</source>
+        <translation>The time offset must lie between -24 and 24 hours.</translation>
+    </message>
+    <message>
+        <source>Die Einstrahlung dieser Datei liegt um %1 h %2 min früher als der Sonnenstand: ist die Zeitzone richtig?</source>
+        <translation>The irradiance of this file comes %1 h %2 min earlier than the sun position: is the time zone right?</translation>
+    </message>
+    <message>
+        <source>Die Einstrahlung dieser Datei liegt um %1 h %2 min später als der Sonnenstand: ist die Zeitzone richtig?</source>
+        <translation>The irradiance of this file comes %1 h %2 min later than the sun position: is the time zone right?</translation>
+    </message>
+    <message>
+        <source>Zeilen mit fehlenden Werten (ausgelassen): %1 (GHI %2, DNI %3, DHI %4), geschätzt %5 % der Globalstrahlung</source>
+        <translation>Rows with missing values (left out): %1 (GHI %2, DNI %3, DHI %4), an estimated %5 % of the global irradiation</translation>
+    </message>
+    <message>
+        <source>Negative Einstrahlungswerte (auf 0 gesetzt): %1</source>
+        <translation>Negative irradiance values (set to 0): %1</translation>
+    </message>
+    <message>
+        <source>Zeilen mit Direktnormalstrahlung über der extraterrestrischen: %1</source>
+        <translation>Rows with direct normal irradiance above the extraterrestrial: %1</translation>
+    </message>
+    <message>
+        <source>Zeilen mit Diffusstrahlung über der Globalstrahlung: %1</source>
+        <translation>Rows with diffuse above global irradiance: %1</translation>
+    </message>
+    <message>
+        <source>Zeilen mit Einstrahlung bei Sonne unter dem Horizont: %1 (Direktstrahlung %2 kWh/m² ausgelassen)</source>
+        <translation>Rows with irradiance while the sun is below the horizon: %1 (beam of %2 kWh/m² left out)</translation>
+    </message>
+    <message>
+        <source>Zeilen ohne Albedo: %1</source>
+        <translation>Rows without an albedo: %1</translation>
+    </message>
+    <message>
+        <source>Lücken in der Zeitfolge innerhalb eines Monats: %1 (%2 h)</source>
+        <translation>Gaps in the time sequence within a month: %1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>Keine Auffälligkeiten in den Daten.</source>
+        <translation>Nothing unusual in the data.</translation>
+    </message>
+</context>
+<context>
     <name>zahltext</name>
     <message>
         <source>''%1'' ist kein gültiger Integer-Wert</source>

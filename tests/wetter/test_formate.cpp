@@ -167,3 +167,97 @@ TEST(Formate, EpwUndTmy3GebenDieselbeReihe) {
 }
 
 } // namespace
+
+namespace {
+
+// Every regular step a file may have, in each format: the step found, each row's interval,
+// and its instant (means: the middle of the interval ending at the stamp, local standard time;
+// PVGIS: the stamp in UTC).
+class Schritte : public ::testing::TestWithParam<std::tuple<Format, int>> {};
+
+TEST_P(Schritte, JedeZeileAnIhremZeitpunkt) {
+    const auto [f, schritt] = GetParam();
+    proben::Kopf k;
+    k.jeStunde = 60 / schritt;
+    const std::vector<Zeile> zeilen =
+        proben::Tage(proben::Himmel{k.ort}, k.zeitzone, {2020, 6, 1}, 1, schritt, Mittelwerte(f));
+    const wetter::Datei d = Gelesen(wetter::LiesBytes(proben::Text(f, k, zeilen)));
+    EXPECT_EQ(d.schrittMinuten, schritt);
+    ASSERT_EQ(d.reihe.messungen.size(), static_cast<std::size_t>(1440 / schritt));
+    EXPECT_EQ(d.qualitaet.luecken, 0);
+    // The row ending (EPW, TMY3) or stamped (PVGIS) at 12:00 of the file's clock.
+    const std::size_t i = static_cast<std::size_t>(720 / schritt) - (Mittelwerte(f) ? 1 : 0);
+    const messreihe::Messung& m = d.reihe.messungen[i];
+    EXPECT_DOUBLE_EQ(m.dauer, schritt / 60.0);
+    EXPECT_EQ(m.tag, 1);
+    EXPECT_NEAR(m.stunden, Mittelwerte(f) ? 11 - schritt / 120.0 : 12, 1e-9);
+}
+
+std::string SchrittName(const ::testing::TestParamInfo<std::tuple<Format, int>>& info) {
+    static const char* const namen[] = {"EPW", "PvgisCsv", "PvgisJson", "TMY3"};
+    return std::string(namen[int(std::get<0>(info.param))]) + "_" +
+           std::to_string(std::get<1>(info.param)) + "min";
+}
+
+INSTANTIATE_TEST_SUITE_P(JederSchritt, Schritte,
+                         ::testing::Combine(::testing::Values(Format::EPW, Format::PvgisCsv,
+                                                              Format::PvgisJson, Format::TMY3),
+                                            ::testing::Values(60, 30, 15, 10, 1)),
+                         SchrittName);
+
+// The hour that holds sunrise or sunset stands at the middle of its sunlit part, in both
+// hemispheres and far east and west.
+class Sonnenaufgang : public ::testing::TestWithParam<std::tuple<Format, messreihe::Ort>> {};
+
+double Durchgang(const messreihe::Ort& ort, double a, double b) {
+    const bool obenA = proben::SinHoehe(ort, a) > 0;
+    while (b - a > 1e-6) {
+        const double m = 0.5 * (a + b);
+        ((proben::SinHoehe(ort, m) > 0) == obenA ? a : b) = m;
+    }
+    return 0.5 * (a + b);
+}
+
+TEST_P(Sonnenaufgang, MitteDesSonnigenTeils) {
+    const auto [f, ort] = GetParam();
+    const double zeitzone = std::round(ort.laengeOst / 15);
+    proben::Kopf k;
+    k.ort = ort;
+    k.zeitzone = zeitzone;
+    const std::vector<Zeile> zeilen =
+        proben::Tage(proben::Himmel{k.ort}, k.zeitzone, {2021, 3, 20}, 2, 60, true);
+    const wetter::Datei d = Gelesen(wetter::LiesBytes(proben::Text(f, k, zeilen)));
+    ASSERT_EQ(d.reihe.messungen.size(), zeilen.size());
+    int auf = 0, unter = 0;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const double bis =
+            wetter::TagNummer(zeilen[i].eigen.jahr, zeilen[i].eigen.monat, zeilen[i].eigen.tag) *
+                1440.0 +
+            zeilen[i].ende - zeitzone * 60;
+        const double von = bis - 60;
+        const bool obenVon = proben::SinHoehe(ort, von) > 0,
+                   obenBis = proben::SinHoehe(ort, bis) > 0;
+        const messreihe::Messung& m = d.reihe.messungen[i];
+        const double t =
+            wetter::TagNummer(m.jahr, m.monat, m.tag) * 1440.0 + m.stunden * 60; // UTC minutes
+        if (obenVon == obenBis) {
+            EXPECT_NEAR(t, bis - 30, 1e-6) << i;
+            continue;
+        }
+        const double x = Durchgang(ort, von, bis);
+        const double mitte = obenBis ? 0.5 * (x + bis) : 0.5 * (von + x);
+        EXPECT_NEAR(t, mitte, 1.0 / 60) << i; // within a second
+        (obenBis ? auf : unter) += 1;
+    }
+    EXPECT_EQ(auf, 2);
+    EXPECT_EQ(unter, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orte, Sonnenaufgang,
+                         ::testing::Combine(::testing::Values(Format::EPW, Format::TMY3),
+                                            ::testing::Values(messreihe::Ort{48.1, 11.6, 520},
+                                                              messreihe::Ort{-33.9, 18.4, 40},
+                                                              messreihe::Ort{-17.8, 178.0, 10},
+                                                              messreihe::Ort{64.8, -147.7, 140})));
+
+} // namespace
