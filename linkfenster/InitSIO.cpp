@@ -163,7 +163,8 @@ void TPagesDlg::DialogVorbelegen() {
     Fuelle(ComboBoxBaudrateS1, baud, StandardBaud);
     Fuelle(ComboBoxDatabitS1, {"5", "6", "7", "8"}, StandardDatenbits);
     Fuelle(ComboBoxParityS1, {"none", "odd", "even", "mark", "space"}, 0);
-    Fuelle(ComboBoxStopS1, {"1", "1,5", "2"}, 0);
+    // The entries' order is what the settings store; the one and a half in the numbers' format.
+    Fuelle(ComboBoxStopS1, {"1", u'1' + QString(zahltext::Dezimaltrenner()) + u'5', "2"}, 0);
     CheckBoxRTSCTSS1->setChecked(false);
     CheckBoxDTRDSRS1->setChecked(false);
     CheckBoxSoftS1->setChecked(false);

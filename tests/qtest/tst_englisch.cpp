@@ -289,6 +289,8 @@ private slots:
         Anwendung a;
         a.Zeige();
         a.SDIAppForm->Berechne();
+        // The interface dialog as the start timer fills it (whether it fired yet or not).
+        a.PagesDlg->DialogVorbelegen();
         // The year window with a study and a sweep, the parametrization window after a speed
         // measurement.
         TFormJahresverschattung& jahre = *a.FormJahresverschattung;
