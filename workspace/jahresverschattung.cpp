@@ -252,6 +252,8 @@ void TFormJahresverschattung::Baue() {
                       "unverschatteten Teil. Teilv.: Stunden mit teilverschattetem Modul."),
                    this);
     erklaerung->setObjectName(QStringLiteral("Erklaerung"));
+    Erklaerung = erklaerung;
+    KlarErklaerung = erklaerung->text();
     erklaerung->setWordWrap(true);
 
     Monatsbilder = new QWidget;
@@ -456,6 +458,7 @@ QWidget* TFormJahresverschattung::BaueWetterseite() {
         b->setKeyboardTracking(false);
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(tr("&Zeitversatz:"), Versatz);
     form->addRow(tr("A&lbedo:"), Albedo);
     form->addRow(tr("&Himmelsmodell:"), Himmel);
@@ -465,7 +468,9 @@ QWidget* TFormJahresverschattung::BaueWetterseite() {
     bloeckeZeile->addWidget(Nebeneinander);
     bloeckeZeile->addWidget(new QLabel(tr("(übereinander × nebeneinander)"), seite));
     bloeckeZeile->addStretch();
-    form->addRow(tr("Bl&öcke:"), bloeckeZeile);
+    auto* bloeckeText = new QLabel(tr("Bl&öcke:"), seite);
+    bloeckeText->setBuddy(Uebereinander);
+    form->addRow(bloeckeText, bloeckeZeile);
     auto* ortZeile = new QHBoxLayout;
     ortZeile->addWidget(Orte, 1);
     ortZeile->addWidget(Uebernehmen, 0, Qt::AlignTop);
@@ -815,6 +820,13 @@ void TFormJahresverschattung::ZeigeWetter() {
     const wetterjahr::Ergebnis& r = *wetterStudie_;
     Tabelle->hide();
     Wettertabelle->show();
+    Erklaerung->setText(
+        tr("BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Unversch.: Einstrahlung auf dem "
+           "Modul ohne Verschattung, davon direkt, Himmel (diffus) und Boden. Strahlsch.: "
+           "Verlust im Schatten der Nachbarreihe; Himmelsm.: Himmelslicht, das die Reihe davor "
+           "verdeckt; elektr.: Verlust durch verschattete Bypass-Blöcke (übereinander x "
+           "nebeneinander), je in % der unverschatteten Einstrahlung. Wirksam: was arbeitende "
+           "Zellen erreicht. Teilv.: Stunden mit teilverschattetem Modul."));
     const QString layout = QString::fromStdString(jahrescsv::Blocklayout(r.optionen.bloecke));
     // Each column: the way, the figure, its unit; the block layout beside the figure it
     // changes.
@@ -901,6 +913,7 @@ void TFormJahresverschattung::Zeige() {
     const jahresstudie::Ergebnis& r = studie_->ergebnis;
     Wettertabelle->hide();
     Tabelle->show();
+    Erklaerung->setText(KlarErklaerung);
     Gewinn->hide();
     Balken->setTitle(tr("Verlust durch Verschattung je Monat in % (logarithmisch)"));
     const auto zeile = [this](int z, const jahresstudie::Drei& d) {

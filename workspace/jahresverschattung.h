@@ -129,7 +129,8 @@ private:
     QChart *Balken = nullptr, *Stunden = nullptr, *Kurve = nullptr;
     QWidget* Monatsbilder = nullptr; // both month charts, saved as one picture
     QTabWidget* Seiten = nullptr;    // "Monate", "Empfindlichkeit"
-    QLabel* Extreme = nullptr;
+    QLabel *Extreme = nullptr, *Erklaerung = nullptr;
+    QString KlarErklaerung; // the table's explanation under the clear sky
     QLabel *Gewinn = nullptr, *Quelle = nullptr, *Dateiangaben = nullptr, *Orte = nullptr;
     QPushButton *Waehlen = nullptr, *Klar = nullptr, *Uebernehmen = nullptr;
     QDoubleSpinBox *Versatz = nullptr, *Albedo = nullptr;
