@@ -248,7 +248,7 @@ EN = {
     "%1° West": "%1° west", "%1° Ost": "%1° east",
     "&Wetterdatei…": "&Weather file…", "&Klarer Himmel": "C&lear sky",
     "Wetter&angaben": "Weathe&r data", "&Zeitversatz:": "Time shi&ft:", "A&lbedo:": "Al&bedo:",
-    "&Himmelsmodell:": "Sk&y model:", "Bl&öcke:": "Bloc&ks:", "Perez": "Perez", "isotrop": "isotropic",
+    "&Himmelsmodell:": "Sk&y model:", "Bl&öcke:": "Bloc&ks:", "Perez (anisotrop)": "Perez (anisotropic)", "isotrop": "isotropic",
     "(übereinander × nebeneinander)": "(stacked × side by side)",
     "&Ort der Datei übernehmen": "&Use the file's site",
     "Albedo des Bodens, wo die Datei keine angibt": "Ground albedo where the file gives none",

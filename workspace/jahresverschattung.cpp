@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -368,11 +369,17 @@ void TFormJahresverschattung::Baue() {
     Klar = new QPushButton(tr("&Klarer Himmel"), this);
     Klar->setObjectName(QStringLiteral("KlarerHimmel"));
     Klar->setEnabled(false);
-    for (QPushButton* k : {Waehlen, Klar})
+    for (QPushButton* k : {Waehlen, Klar}) {
         k->setAutoDefault(false);
+        // Room for the whole caption with the button's margins, in every language.
+        k->setMinimumWidth(k->fontMetrics().horizontalAdvance(k->text()) +
+                           2 * k->style()->pixelMetric(QStyle::PM_ButtonMargin));
+    }
     Quelle = new QLabel(this);
     Quelle->setObjectName(QStringLiteral("Quelle"));
     Quelle->setTextFormat(Qt::PlainText);
+    // A long file name gives way, never the buttons beside it.
+    Quelle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Gewinn = new QLabel(this);
     Gewinn->setObjectName(QStringLiteral("Gewinn"));
     QFont gross = Gewinn->font();
@@ -441,7 +448,7 @@ QWidget* TFormJahresverschattung::BaueWetterseite() {
     Albedo->setToolTip(tr("Albedo des Bodens, wo die Datei keine angibt"));
     Himmel = new QComboBox(seite);
     Himmel->setObjectName(QStringLiteral("Himmel"));
-    Himmel->addItem(tr("Perez"));
+    Himmel->addItem(tr("Perez (anisotrop)"));
     Himmel->addItem(tr("isotrop"));
     const einstrahlung::Bloecke bloecke;
     Uebereinander = new QSpinBox(seite);
