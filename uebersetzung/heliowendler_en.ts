@@ -772,10 +772,6 @@ h</translation>
         <translation>Ground albedo where the file gives none</translation>
     </message>
     <message>
-        <source>Perez</source>
-        <translation>Perez</translation>
-    </message>
-    <message>
         <source>isotrop</source>
         <translation>isotropic</translation>
     </message>
@@ -942,6 +938,10 @@ kWh/m²</translation>
     <message>
         <source>Mit Backtracking im Jahr: %1 kWh/m² unverschattet, %2 kWh/m² wirksam (Verlust %3 %); %4 Zeilen, Bodenalbedo %5 wo die Datei keine angibt, GCR %6</source>
         <translation>With backtracking in the year: %1 kWh/m² unshaded, %2 kWh/m² effective (loss %3 %); %4 rows, ground albedo %5 where the file gives none, GCR %6</translation>
+    </message>
+    <message>
+        <source>Perez (anisotrop)</source>
+        <translation>Perez (anisotropic)</translation>
     </message>
 </context>
 <context>
