@@ -40,7 +40,7 @@ namespace {
 
 // Writes days of made-up weather at ort as a PVGIS CSV (hourly, UTC) and returns its path.
 QString SchreibePvgis(const TestOrdner& ordner, const QString& name, const messreihe::Ort& ort,
-                      wetter::Datum von, int tage) {
+                      wetter::Datum von, int tage, int schritt = 60) {
     proben::Kopf k;
     k.ort = ort;
     proben::Himmel himmel;
@@ -48,8 +48,8 @@ QString SchreibePvgis(const TestOrdner& ordner, const QString& name, const messr
     const QString pfad = ordner.filePath(name);
     QFile d(pfad);
     if (!d.open(QIODevice::WriteOnly)) return {};
-    d.write(
-        proben::Text(wetter::Format::PvgisCsv, k, proben::Tage(himmel, 0, von, tage, 60, false)));
+    d.write(proben::Text(wetter::Format::PvgisCsv, k,
+                         proben::Tage(himmel, 0, von, tage, schritt, false)));
     return pfad;
 }
 
@@ -114,6 +114,14 @@ private slots:
         Knopf(f, "Rechnen")->click();
         QVERIFY(fertig.wait(60000));
         QVERIFY(f.WetterErgebnis());
+        // The progress counts the file's days (UTC dates of its rows).
+        QCOMPARE(Kind<QProgressBar>(f, "Fortschritt")->maximum(),
+                 wetterjahr::Tage(f.Wetterdatei()->reihe));
+        QCOMPARE(Kind<QProgressBar>(f, "Fortschritt")->value(),
+                 Kind<QProgressBar>(f, "Fortschritt")->maximum());
+        QVERIFY(Kind<QProgressBar>(f, "Fortschritt")->maximum() >= 7);
+        // The file sets the instants: the step of the clear-sky study waits.
+        QVERIFY(!Kind<QSpinBox>(f, "Schritt")->isEnabled());
         const QString aus = Werkzeug({"--jahresstudie", "--jahr", "2026", "--wetter", pfad});
         QVERIFY(aus.contains(QStringLiteral("\nGewinnBacktracking_Prozent=")));
         QCOMPARE(f.Csv(), aus);
@@ -192,6 +200,30 @@ private slots:
         QCOMPARE(f.Csv(), Werkzeug({"--jahresstudie", "--jahr", "2026", "--schritt", "60"}));
         QVERIFY(!Label(f, "Gewinn")->isVisible());
         QVERIFY(Kind<QTableWidget>(f, "Tabelle")->isVisible());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // A study on a file is cancelled at its next day: nothing shown, the buttons back.
+    void abbrechenMitWetterdatei() {
+        TestAntworter antworter;
+        TFormJahresverschattung f;
+        f.Berechnet(RechenlaufEingabe{}, false);
+        f.show();
+        // A month of one-minute rows: far more than the moment between the two clicks.
+        QVERIFY(f.WaehleWetterdatei(SchreibePvgis(*ordner, QStringLiteral("minuten.csv"),
+                                                  {48.1, 11.6, 520}, {2026, 6, 1}, 30, 1)));
+        QSignalSpy fertig(&f, &TFormJahresverschattung::fertig);
+        Knopf(f, "Rechnen")->click();
+        QVERIFY(!Knopf(f, "Wetterdatei")->isEnabled()); // no other file while it computes
+        QVERIFY(!Knopf(f, "KlarerHimmel")->isEnabled());
+        Knopf(f, "Abbrechen")->click();
+        QVERIFY(fertig.wait(60000));
+        QVERIFY(!f.WetterErgebnis());
+        QVERIFY(f.Csv().isEmpty());
+        QVERIFY(Kind<QProgressBar>(f, "Fortschritt")->value() < 30);
+        QVERIFY(Knopf(f, "Rechnen")->isEnabled());
+        QVERIFY(Knopf(f, "Wetterdatei")->isEnabled());
+        QVERIFY(Knopf(f, "KlarerHimmel")->isEnabled());
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
