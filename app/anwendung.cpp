@@ -163,6 +163,8 @@ Anwendung::Anwendung() {
     });
     TFormJahresverschattung& jahr = *FormJahresverschattung;
     QObject::connect(&haupt, &TSDIAppForm::berechnet, &jahr, &TFormJahresverschattung::Berechnet);
+    QObject::connect(&jahr, &TFormJahresverschattung::ortUebernehmen, &haupt,
+                     &TSDIAppForm::UebernimmOrt);
     QObject::connect(&haupt, &TSDIAppForm::jahresverschattungGewaehlt, &jahr, [&jahr] {
         jahr.show();
         jahr.raise();

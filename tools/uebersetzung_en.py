@@ -244,6 +244,57 @@ EN = {
     "S&chritt:": "Ste&p:", "&Größe:": "&Input:", "vo&n": "fro&m", "b&is": "&to", "Schri&tt": "st&ep",
     "&Monate": "M&onths", "&Empfindlichkeit": "Se&nsitivity",
     "Jahresverschattung speichern": "Save the yearly shading",
+    # Year window on a weather file
+    "%1° West": "%1° west", "%1° Ost": "%1° east",
+    "&Wetterdatei…": "&Weather file…", "&Klarer Himmel": "C&lear sky",
+    "Wetter&angaben": "Weathe&r data", "&Zeitversatz:": "Time shi&ft:", "A&lbedo:": "Al&bedo:",
+    "&Himmelsmodell:": "Sk&y model:", "Bl&öcke:": "Bloc&ks:", "Perez (anisotrop)": "Perez (anisotropic)", "isotrop": "isotropic",
+    "(übereinander × nebeneinander)": "(stacked × side by side)",
+    "&Ort der Datei übernehmen": "&Use the file's site",
+    "Albedo des Bodens, wo die Datei keine angibt": "Ground albedo where the file gives none",
+    "Bypass-Blöcke je Modul nebeneinander (entlang der Reihe)":
+        "Bypass-diode blocks per module side by side (along the row)",
+    "Bypass-Blöcke je Modul übereinander (über die Schräghöhe)":
+        "Bypass-diode blocks per module stacked (over the slant height)",
+    "+H: die Daten liegen H Stunden zu früh, jeder Zeitpunkt rückt um H Stunden später":
+        "+H: the data are H hours early, every instant moves H hours later",
+    "Die Orte weichen um mehr als 0,1° voneinander ab.": "The sites differ by more than 0.1°.",
+    "Hauptfenster: Breite %1°, Länge %2": "Main window: latitude %1°, longitude %2",
+    "Wetterdatei: Breite %1°, Länge %2, Höhe %3 m (gerechnet wird hier)":
+        "Weather file: latitude %1°, longitude %2, elevation %3 m (computed here)",
+    "Klarer Himmel: nur Direktstrahlung, ohne Wetterdatei": "Clear sky: beam only, no weather file",
+    "Keine Wetterdatei: die Jahresverschattung rechnet mit klarem Himmel und nur mit der Direktstrahlung.":
+        "No weather file: the yearly shading is computed under a clear sky with the beam only.",
+    "Wetterdatei (%1): %2": "Weather file (%1): %2", "Wetterdatei öffnen": "Open a weather file",
+    "Wetterdatei": "Weather file",
+    "TFormJahresverschattung| h": " h",
+    "BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Unversch.: Einstrahlung auf dem Modul ohne Verschattung, davon direkt, Himmel (diffus) und Boden. Strahlsch.: Verlust im Schatten der Nachbarreihe; Himmelsm.: Himmelslicht, das die Reihe davor verdeckt; elektr.: Verlust durch verschattete Bypass-Blöcke (übereinander x nebeneinander), je in % der unverschatteten Einstrahlung. Wirksam: was arbeitende Zellen erreicht. Teilv.: Stunden mit teilverschattetem Modul.":
+        "BT: backtracking. No installation errors: the same rows without the installation errors. Unshaded: irradiance on the module without shade, of it beam, sky (diffuse) and ground. Beam sh.: loss in the neighbouring row's shadow; sky mask: sky light the row in front hides; electr.: loss to shaded bypass-diode blocks (stacked x side by side), each in % of the unshaded irradiance. Effective: what reaches working cells. Part. shaded: hours with a partly shaded module.",
+    "Wetterdateien (*.epw *.csv *.json);;Alle Dateien (*)": "Weather files (*.epw *.csv *.json);;All files (*)",
+    "Zeitraum %1 bis %2, Schritt %3 min, %4 Zeilen": "Period %1 to %2, step %3 min, %4 rows",
+    "TFormJahresverschattung|%1: %2": "%1: %2", "TFormJahresverschattung|%1:\n%2": "%1:\n%2",
+    "direkt\nkWh/m²": "beam\nkWh/m²",
+    "Himmel\nkWh/m²": "sky\nkWh/m²", "Boden\nkWh/m²": "ground\nkWh/m²",
+    "Strahlsch.\n%": "beam sh.\n%", "Himmelsm.\n%": "sky mask\n%", "elektr. %1\n%": "electr. %1\n%",
+    "wirksam\nkWh/m²": "effective\nkWh/m²",
+    "Einstrahlung auf dem Modul ohne Verschattung in kWh/m²": "Irradiance on the module without shade in kWh/m²",
+    "davon Direktstrahlung in kWh/m²": "of it beam in kWh/m²",
+    "davon diffuses Himmelslicht in kWh/m²": "of it diffuse sky light in kWh/m²",
+    "davon vom Boden reflektiert in kWh/m²": "of it reflected by the ground in kWh/m²",
+    "Verlust der Direkt- und zirkumsolaren Strahlung im Schatten der Nachbarreihe, in %":
+        "Loss of the beam and circumsolar light in the neighbouring row's shadow, in %",
+    "Verlust des Himmelslichts, das die Reihe davor verdeckt, in %":
+        "Loss of the sky light the row in front hides, in %",
+    "Verlust durch verschattete Bypass-Blöcke (Blöcke übereinander x nebeneinander %1), in %":
+        "Loss to shaded bypass-diode blocks (blocks stacked x side by side %1), in %",
+    "Einstrahlung, die arbeitende Zellen erreicht, in kWh/m²": "Irradiance reaching working cells in kWh/m²",
+    "Verlust durch Schatten, Himmelsmaske und Bypass-Blöcke (%1) je Monat in % (logarithmisch)":
+        "Loss to shade, sky masking and bypass-diode blocks (%1) per month in % (logarithmic)",
+    "Gewinn durch Backtracking: %1 %": "Gain by backtracking: %1 %",
+    "Wirksame Einstrahlung im Jahr mit Backtracking gegenüber ohne":
+        "The year's effective irradiance with backtracking over that without",
+    "Mit Backtracking im Jahr: %1 kWh/m² unverschattet, %2 kWh/m² wirksam (Verlust %3 %); %4 Zeilen, Bodenalbedo %5 wo die Datei keine angibt, GCR %6":
+        "With backtracking in the year: %1 kWh/m² unshaded, %2 kWh/m² effective (loss %3 %); %4 rows, ground albedo %5 where the file gives none, GCR %6",
     "Von, bis und Schritt: von <= bis, Schritt > 0 und groß genug, den Wert zu ändern, höchstens 1001 Werte":
         "From, to and step: from <= to, a step > 0 and large enough to change the value, at most 1001 values",
     "Strahlung\nkWh/m²": "Beam\nkWh/m²", "Verlust\n%": "Loss\n%", "unversch.\nkWh/m²": "Unshaded\nkWh/m²",

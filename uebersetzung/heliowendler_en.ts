@@ -727,6 +727,222 @@ h</translation>
         <translation>Value
 %1</translation>
     </message>
+    <message>
+        <source>%1° West</source>
+        <translation>%1° west</translation>
+    </message>
+    <message>
+        <source>%1° Ost</source>
+        <translation>%1° east</translation>
+    </message>
+    <message>
+        <source>Wetter&amp;angaben</source>
+        <translation>Weathe&amp;r data</translation>
+    </message>
+    <message>
+        <source>&amp;Wetterdatei…</source>
+        <translation>&amp;Weather file…</translation>
+    </message>
+    <message>
+        <source>&amp;Klarer Himmel</source>
+        <translation>C&amp;lear sky</translation>
+    </message>
+    <message>
+        <source>Wetterdatei öffnen</source>
+        <translation>Open a weather file</translation>
+    </message>
+    <message>
+        <source>Wetterdateien (*.epw *.csv *.json);;Alle Dateien (*)</source>
+        <translation>Weather files (*.epw *.csv *.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Ort der Datei übernehmen</source>
+        <translation>&amp;Use the file's site</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>+H: die Daten liegen H Stunden zu früh, jeder Zeitpunkt rückt um H Stunden später</source>
+        <translation>+H: the data are H hours early, every instant moves H hours later</translation>
+    </message>
+    <message>
+        <source>Albedo des Bodens, wo die Datei keine angibt</source>
+        <translation>Ground albedo where the file gives none</translation>
+    </message>
+    <message>
+        <source>isotrop</source>
+        <translation>isotropic</translation>
+    </message>
+    <message>
+        <source>Bypass-Blöcke je Modul übereinander (über die Schräghöhe)</source>
+        <translation>Bypass-diode blocks per module stacked (over the slant height)</translation>
+    </message>
+    <message>
+        <source>Bypass-Blöcke je Modul nebeneinander (entlang der Reihe)</source>
+        <translation>Bypass-diode blocks per module side by side (along the row)</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitversatz:</source>
+        <translation>Time shi&amp;ft:</translation>
+    </message>
+    <message>
+        <source>A&amp;lbedo:</source>
+        <translation>Al&amp;bedo:</translation>
+    </message>
+    <message>
+        <source>&amp;Himmelsmodell:</source>
+        <translation>Sk&amp;y model:</translation>
+    </message>
+    <message>
+        <source>(übereinander × nebeneinander)</source>
+        <translation>(stacked × side by side)</translation>
+    </message>
+    <message>
+        <source>Bl&amp;öcke:</source>
+        <translation>Bloc&amp;ks:</translation>
+    </message>
+    <message>
+        <source>Wetterdatei</source>
+        <translation>Weather file</translation>
+    </message>
+    <message>
+        <source>%1:
+%2</source>
+        <translation>%1:
+%2</translation>
+    </message>
+    <message>
+        <source>Klarer Himmel: nur Direktstrahlung, ohne Wetterdatei</source>
+        <translation>Clear sky: beam only, no weather file</translation>
+    </message>
+    <message>
+        <source>Keine Wetterdatei: die Jahresverschattung rechnet mit klarem Himmel und nur mit der Direktstrahlung.</source>
+        <translation>No weather file: the yearly shading is computed under a clear sky with the beam only.</translation>
+    </message>
+    <message>
+        <source>Wetterdatei (%1): %2</source>
+        <translation>Weather file (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Zeitraum %1 bis %2, Schritt %3 min, %4 Zeilen</source>
+        <translation>Period %1 to %2, step %3 min, %4 rows</translation>
+    </message>
+    <message>
+        <source>Hauptfenster: Breite %1°, Länge %2</source>
+        <translation>Main window: latitude %1°, longitude %2</translation>
+    </message>
+    <message>
+        <source>Wetterdatei: Breite %1°, Länge %2, Höhe %3 m (gerechnet wird hier)</source>
+        <translation>Weather file: latitude %1°, longitude %2, elevation %3 m (computed here)</translation>
+    </message>
+    <message>
+        <source>Die Orte weichen um mehr als 0,1° voneinander ab.</source>
+        <translation>The sites differ by more than 0.1°.</translation>
+    </message>
+    <message>
+        <source>BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Unversch.: Einstrahlung auf dem Modul ohne Verschattung, davon direkt, Himmel (diffus) und Boden. Strahlsch.: Verlust im Schatten der Nachbarreihe; Himmelsm.: Himmelslicht, das die Reihe davor verdeckt; elektr.: Verlust durch verschattete Bypass-Blöcke (übereinander x nebeneinander), je in % der unverschatteten Einstrahlung. Wirksam: was arbeitende Zellen erreicht. Teilv.: Stunden mit teilverschattetem Modul.</source>
+        <translation>BT: backtracking. No installation errors: the same rows without the installation errors. Unshaded: irradiance on the module without shade, of it beam, sky (diffuse) and ground. Beam sh.: loss in the neighbouring row's shadow; sky mask: sky light the row in front hides; electr.: loss to shaded bypass-diode blocks (stacked x side by side), each in % of the unshaded irradiance. Effective: what reaches working cells. Part. shaded: hours with a partly shaded module.</translation>
+    </message>
+    <message>
+        <source>direkt
+kWh/m²</source>
+        <translation>beam
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>Himmel
+kWh/m²</source>
+        <translation>sky
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>Boden
+kWh/m²</source>
+        <translation>ground
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>Strahlsch.
+%</source>
+        <translation>beam sh.
+%</translation>
+    </message>
+    <message>
+        <source>Himmelsm.
+%</source>
+        <translation>sky mask
+%</translation>
+    </message>
+    <message>
+        <source>elektr. %1
+%</source>
+        <translation>electr. %1
+%</translation>
+    </message>
+    <message>
+        <source>wirksam
+kWh/m²</source>
+        <translation>effective
+kWh/m²</translation>
+    </message>
+    <message>
+        <source>Einstrahlung auf dem Modul ohne Verschattung in kWh/m²</source>
+        <translation>Irradiance on the module without shade in kWh/m²</translation>
+    </message>
+    <message>
+        <source>davon Direktstrahlung in kWh/m²</source>
+        <translation>of it beam in kWh/m²</translation>
+    </message>
+    <message>
+        <source>davon diffuses Himmelslicht in kWh/m²</source>
+        <translation>of it diffuse sky light in kWh/m²</translation>
+    </message>
+    <message>
+        <source>davon vom Boden reflektiert in kWh/m²</source>
+        <translation>of it reflected by the ground in kWh/m²</translation>
+    </message>
+    <message>
+        <source>Verlust der Direkt- und zirkumsolaren Strahlung im Schatten der Nachbarreihe, in %</source>
+        <translation>Loss of the beam and circumsolar light in the neighbouring row's shadow, in %</translation>
+    </message>
+    <message>
+        <source>Verlust des Himmelslichts, das die Reihe davor verdeckt, in %</source>
+        <translation>Loss of the sky light the row in front hides, in %</translation>
+    </message>
+    <message>
+        <source>Verlust durch verschattete Bypass-Blöcke (Blöcke übereinander x nebeneinander %1), in %</source>
+        <translation>Loss to shaded bypass-diode blocks (blocks stacked x side by side %1), in %</translation>
+    </message>
+    <message>
+        <source>Einstrahlung, die arbeitende Zellen erreicht, in kWh/m²</source>
+        <translation>Irradiance reaching working cells in kWh/m²</translation>
+    </message>
+    <message>
+        <source>Verlust durch Schatten, Himmelsmaske und Bypass-Blöcke (%1) je Monat in % (logarithmisch)</source>
+        <translation>Loss to shade, sky masking and bypass-diode blocks (%1) per month in % (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Gewinn durch Backtracking: %1 %</source>
+        <translation>Gain by backtracking: %1 %</translation>
+    </message>
+    <message>
+        <source>Wirksame Einstrahlung im Jahr mit Backtracking gegenüber ohne</source>
+        <translation>The year's effective irradiance with backtracking over that without</translation>
+    </message>
+    <message>
+        <source>Mit Backtracking im Jahr: %1 kWh/m² unverschattet, %2 kWh/m² wirksam (Verlust %3 %); %4 Zeilen, Bodenalbedo %5 wo die Datei keine angibt, GCR %6</source>
+        <translation>With backtracking in the year: %1 kWh/m² unshaded, %2 kWh/m² effective (loss %3 %); %4 rows, ground albedo %5 where the file gives none, GCR %6</translation>
+    </message>
+    <message>
+        <source>Perez (anisotrop)</source>
+        <translation>Perez (anisotropic)</translation>
+    </message>
 </context>
 <context>
     <name>TFormProtokollmonitor</name>
@@ -1655,57 +1871,6 @@ Exit: 0 measured, 1 the device cannot be opened or the transfer did not finish,
         <translation>(--help shows the options)</translation>
     </message>
     <message>
-        <source>Aufruf: heliowendler-calc [Optionen]
-Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
-Zahlen immer mit Punkt; --opt=wert oder --opt wert.
-  --jahr N --monat N --tag N      Datum (2008, 7, 7)
-  --stunde X --minute N           UTC (11, 0)
-  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis
-                                  180) in Grad (50.53, -14.48)
-  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
-  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
-  --ost                           Backtrack immer nach Osten
-  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
-  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
-  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
-                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
-                                  ohne Backtracking; danach die Extreme (Name=Wert)
-  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
-  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV
-                                  (hoechstens 1001 Werte); NAME einer von
-                                  %1
-  --help                          diese Hilfe
-Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.
-</source>
-        <translation>Usage: heliowendler-calc [options]
-Calculates the sun position, backtracking and shading as the main window does.
-Numbers always with a point; --opt=value or --opt value.
-  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
-  --stunde X --minute N           UTC: hour, minute (11, 0)
-  --phi X --lam X                 latitude (-90 to 90), longitude east negative (-180
-                                  to 180) in degrees (50.53, -14.48)
-  --modull N --modulh N           row width, module height in cm (1500, 160)
-  --modula N --moduln N           clear row spacing in cm, tilt in degrees (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   installation errors (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
-  --ost                           always backtrack to the east
-  --wendestunde N                 solar noon hour of the previous calculation (12)
-  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
-  --jahresstudie                  beam and shading of the year --jahr as CSV per
-                                  month and year: with backtracking, without
-                                  installation errors, without backtracking; then
-                                  the extremes (Name=value)
-  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
-  --variiere NAME:FROM:TO:STEP    year study per value of one installation error as
-                                  CSV (at most 1001 values); NAME one of
-                                  %1
-  --help                          this help
-Exit: 0 calculated, 2 wrong call or the calculation failed.
-</translation>
-    </message>
-    <message>
         <source>die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern</source>
         <translation>the values of --variiere cannot be formed: at most 1001, each step must change the value</translation>
     </message>
@@ -1736,6 +1901,88 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
     <message>
         <source>eine Zahl von %1 bis %2</source>
         <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-calc [Optionen]
+Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
+Zahlen immer mit Punkt; --opt=wert oder --opt wert.
+  --jahr N --monat N --tag N      Datum (2008, 7, 7)
+  --stunde X --minute N           UTC (11, 0)
+  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis
+                                  180) in Grad (50.53, -14.48)
+  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
+  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
+  --ost                           Backtrack immer nach Osten
+  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
+  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
+  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
+                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
+                                  ohne Backtracking; danach die Extreme (Name=Wert)
+  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
+  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV
+                                  (hoechstens 1001 Werte); NAME einer von
+                                  %1
+  --wetter DATEI                  Jahresstudie (oder --variiere) auf einer
+                                  Wetterdatei (EPW, PVGIS-CSV/-JSON, TMY3) am Ort
+                                  der Datei, ausser --phi/--lam sind gegeben; je
+                                  Weg die Spalten Unverschattet, Direkt, Himmel,
+                                  Boden, Wirksam (kWh/m2), StrahlSchatten,
+                                  HimmelSchatten, Elektrisch (Prozent der
+                                  unverschatteten), Teilverschattet (h); danach
+                                  GewinnBacktracking_Prozent und die Annahmen.
+                                  Datenqualitaet und Zeitpruefung auf stderr
+  --zeitversatz H                 die Daten liegen H Stunden zu frueh (0; -24 bis 24)
+  --albedo X                      Albedo, wo die Datei keine hat (0.2; 0 bis 1)
+  --diffus perez|isotrop          Himmelsmodell des diffusen Lichts (perez)
+  --bloecke NxM                   Bypass-Bloecke je Modul: N uebereinander,
+                                  M nebeneinander (1x3)
+  --help                          diese Hilfe
+Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte, 4 die
+Wetterdatei ist nicht lesbar oder keine.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>der Pfad einer Wetterdatei</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>eine Stundenzahl von -24 bis 24</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>eine Zahl von 0 bis 1</source>
+        <translation type="unfinished">a number from 0 to 1 {0 ?}</translation>
+    </message>
+    <message>
+        <source>perez oder isotrop</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>NxM, Bloecke uebereinander x nebeneinander, je 1 bis 20</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--wetter gilt nur mit --jahresstudie oder --variiere</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--zeitversatz, --albedo, --diffus und --bloecke gelten nur mit --wetter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Wetterdatei %1: Breite %2, Laenge %3 (Ost positiv), Hoehe %4 m, %5 bis %6, Schritt %7 min, %8 Zeilen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warnung: gerechnet an Breite %1, Laenge %2 (Ost negativ); die Wetterdatei gilt fuer Breite %3, Laenge %4 (Ost negativ)</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

@@ -285,6 +285,13 @@ void TSDIAppForm::Berechne() {
     ButtonBerechnenClick();
 }
 
+void TSDIAppForm::UebernimmOrt(double phi, double lamWestPositiv) {
+    lauf_.Ereignis([&] {
+        UebernimmSimEingaben({{SimFeld::Phi, zahltext::Allgemein(phi)},
+                              {SimFeld::Lam, zahltext::Allgemein(lamWestPositiv)}});
+    });
+}
+
 void TSDIAppForm::ZeigeStandortUnbekannt() {
     standortwahl_->ZeigeUnbekannt();
 }

@@ -57,6 +57,9 @@ public:
     SimEingaben LeseSimEingaben() const override;
     void UebernimmSimEingaben(const SimEingaben& eingaben) override;
     void Berechne() override;
+    // Latitude and longitude (west positive) into their edits, which calculate: the year
+    // window's "Ort der Datei übernehmen".
+    void UebernimmOrt(double phi, double lamWestPositiv);
     void ZeigeStandortUnbekannt() override;
     void SetzeDatumZeit(const QString& jahr, const QString& monat, const QString& tag,
                         const QString& stunde, const QString& minute) override;

@@ -3,8 +3,16 @@
 #include "basis/zahltext.h"
 #include "geometry/jahrescsv.h"
 #include "geometry/variationsgroessen.h"
+#include "wetter/wettertexte.h"
 #include "widgets/dialoge.h"
 #include "workspace/diagrammbild.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -22,7 +30,9 @@
 #include <QLogValueAxis>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -132,6 +142,34 @@ QChartView* NeueAnsicht(const QString& titel, const char* name, QWidget* eltern)
     return ansicht;
 }
 
+// A longitude east positive as the user reads it: "11,6000° Ost", "8,5000° West".
+QString Laenge(double ost) {
+    return ost < 0 ? QCoreApplication::translate("TFormJahresverschattung", "%1° West")
+                         .arg(zahltext::Fest(-ost, 4))
+                   : QCoreApplication::translate("TFormJahresverschattung", "%1° Ost")
+                         .arg(zahltext::Fest(ost, 4));
+}
+
+// The difference of two longitudes across the date line, degrees (0 ... 180).
+double Laengenabstand(double a, double b) {
+    const double d = std::fmod(std::abs(a - b), 360.0);
+    return d > 180 ? 360 - d : d;
+}
+
+QString Datumstext(const wetter::Datum& d) {
+    return QString::asprintf("%04d-%02d-%02d", d.jahr, d.monat, d.tag);
+}
+
+// The three ways of the study on a weather file.
+constexpr wetterjahr::Summe wetterjahr::Drei::*WetterArten[] = {
+    &wetterjahr::Drei::mitBacktracking, &wetterjahr::Drei::ohneFehler,
+    &wetterjahr::Drei::ohneBacktracking};
+
+// The losses of a weather study together: beam shade, sky masking and the blocks, in %.
+double Gesamtverlust(const wetterjahr::Summe& s) {
+    return s.Prozent(s.strahlSchatten + s.himmelSchatten + s.elektrisch);
+}
+
 void Leere(QChart& c) {
     c.removeAllSeries();
     for (QAbstractAxis* a : c.axes())
@@ -215,6 +253,8 @@ void TFormJahresverschattung::Baue() {
                       "unverschatteten Teil. Teilv.: Stunden mit teilverschattetem Modul."),
                    this);
     erklaerung->setObjectName(QStringLiteral("Erklaerung"));
+    Erklaerung = erklaerung;
+    KlarErklaerung = erklaerung->text();
     erklaerung->setWordWrap(true);
 
     Monatsbilder = new QWidget;
@@ -252,6 +292,19 @@ void TFormJahresverschattung::Baue() {
     Extreme = new QLabel(this);
     Extreme->setObjectName(QStringLiteral("Extreme"));
     Extreme->setWordWrap(true);
+
+    // The month table on a weather file: nine figures a way, wider than the window, so it
+    // scrolls sideways; the rows all show.
+    Wettertabelle = new QTableWidget(13, 27, this);
+    Wettertabelle->setObjectName(QStringLiteral("Wettertabelle"));
+    Wettertabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Wettertabelle->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Wettertabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    Wettertabelle->setVerticalHeaderLabels(zeilen);
+    Wettertabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Wettertabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Wettertabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Wettertabelle->hide();
 
     auto* oben = new QHBoxLayout;
     auto* schrittText = new QLabel(tr("S&chritt:"), this);
@@ -300,15 +353,49 @@ void TFormJahresverschattung::Baue() {
     variationsSpalte->addLayout(variation);
     variationsSpalte->addLayout(unten, 1);
     Seiten->addTab(variationsSeite, tr("&Empfindlichkeit"));
+    Seiten->addTab(BaueWetterseite(), tr("Wetter&angaben"));
     const int hoehe = Tabelle->horizontalHeader()->sizeHint().height() +
                       13 * Tabelle->verticalHeader()->defaultSectionSize() +
                       2 * Tabelle->frameWidth();
     Tabelle->setMinimumHeight(hoehe);
     Tabelle->setMaximumHeight(hoehe);
     Tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    monatsSpalte->insertWidget(1, Wettertabelle);
+
+    // The weather: the file (or the clear sky) always in sight, the gain of backtracking in
+    // large type once a study on a file has run.
+    Waehlen = new QPushButton(tr("&Wetterdatei…"), this);
+    Waehlen->setObjectName(QStringLiteral("Wetterdatei"));
+    Klar = new QPushButton(tr("&Klarer Himmel"), this);
+    Klar->setObjectName(QStringLiteral("KlarerHimmel"));
+    Klar->setEnabled(false);
+    for (QPushButton* k : {Waehlen, Klar}) {
+        k->setAutoDefault(false);
+        // Room for the whole caption with the button's margins, in every language.
+        k->setMinimumWidth(k->fontMetrics().horizontalAdvance(k->text()) +
+                           2 * k->style()->pixelMetric(QStyle::PM_ButtonMargin));
+    }
+    Quelle = new QLabel(this);
+    Quelle->setObjectName(QStringLiteral("Quelle"));
+    Quelle->setTextFormat(Qt::PlainText);
+    // A long file name gives way, never the buttons beside it.
+    Quelle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Gewinn = new QLabel(this);
+    Gewinn->setObjectName(QStringLiteral("Gewinn"));
+    QFont gross = Gewinn->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.8);
+    gross.setBold(true);
+    Gewinn->setFont(gross);
+    Gewinn->hide();
+    auto* wetter = new QHBoxLayout;
+    wetter->addWidget(Waehlen);
+    wetter->addWidget(Klar);
+    wetter->addWidget(Quelle, 1);
+    wetter->addWidget(Gewinn);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(oben);
+    spalte->addLayout(wetter);
     spalte->addWidget(Extreme);
     spalte->addWidget(Seiten, 1);
 
@@ -316,10 +403,214 @@ void TFormJahresverschattung::Baue() {
     connect(Variieren, &QPushButton::clicked, this, &TFormJahresverschattung::Variiere);
     connect(Abbrechen, &QPushButton::clicked, this, [this] { abbruch_ = true; });
     connect(Sichern, &QPushButton::clicked, this, &TFormJahresverschattung::Speichern);
+    connect(Waehlen, &QPushButton::clicked, this, [this] {
+        const QString pfad =
+            dialoge::DateiOeffnen(this, tr("Wetterdatei öffnen"), pfad_,
+                                  tr("Wetterdateien (*.epw *.csv *.json);;Alle Dateien (*)"));
+        if (!pfad.isEmpty()) WaehleWetterdatei(pfad);
+    });
+    connect(Klar, &QPushButton::clicked, this, &TFormJahresverschattung::KlarerHimmel);
+    ZeigeWetterdatei();
+}
+
+QWidget* TFormJahresverschattung::BaueWetterseite() {
+    auto* seite = new QWidget;
+    Dateiangaben = new QLabel(seite);
+    Dateiangaben->setObjectName(QStringLiteral("Dateiangaben"));
+    Dateiangaben->setTextFormat(Qt::PlainText);
+    Dateiangaben->setWordWrap(true);
+    Dateiangaben->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Orte = new QLabel(seite);
+    Orte->setObjectName(QStringLiteral("Orte"));
+    Orte->setTextFormat(Qt::PlainText);
+    Orte->setWordWrap(true);
+    Uebernehmen = new QPushButton(tr("&Ort der Datei übernehmen"), seite);
+    Uebernehmen->setObjectName(QStringLiteral("OrtUebernehmen"));
+    Uebernehmen->setAutoDefault(false);
+    Uebernehmen->setEnabled(false);
+
+    Versatz = new QDoubleSpinBox(seite);
+    Versatz->setObjectName(QStringLiteral("Zeitversatz"));
+    Versatz->setRange(-wetter::GroessterZeitversatz, wetter::GroessterZeitversatz);
+    Versatz->setDecimals(2);
+    Versatz->setSingleStep(0.5);
+    Versatz->setSuffix(tr(" h"));
+    Versatz->setKeyboardTracking(false); // read the file again once the value is entered
+    Versatz->setToolTip(tr("+H: die Daten liegen H Stunden zu früh, jeder Zeitpunkt rückt um H "
+                           "Stunden später"));
+    Albedo = new QDoubleSpinBox(seite);
+    Albedo->setObjectName(QStringLiteral("Albedo"));
+    Albedo->setRange(0, 1);
+    Albedo->setDecimals(3);
+    Albedo->setSingleStep(0.05);
+    Albedo->setValue(wetterjahr::Optionen{}.albedo);
+    Albedo->setKeyboardTracking(false);
+    Albedo->setToolTip(tr("Albedo des Bodens, wo die Datei keine angibt"));
+    Himmel = new QComboBox(seite);
+    Himmel->setObjectName(QStringLiteral("Himmel"));
+    Himmel->addItem(tr("Perez (anisotrop)"));
+    Himmel->addItem(tr("isotrop"));
+    const einstrahlung::Bloecke bloecke;
+    Uebereinander = new QSpinBox(seite);
+    Uebereinander->setObjectName(QStringLiteral("BloeckeUebereinander"));
+    Uebereinander->setRange(1, 20);
+    Uebereinander->setValue(bloecke.uebereinander);
+    Uebereinander->setToolTip(tr("Bypass-Blöcke je Modul übereinander (über die Schräghöhe)"));
+    Nebeneinander = new QSpinBox(seite);
+    Nebeneinander->setObjectName(QStringLiteral("BloeckeNebeneinander"));
+    Nebeneinander->setRange(1, 20);
+    Nebeneinander->setValue(bloecke.nebeneinander);
+    Nebeneinander->setToolTip(tr("Bypass-Blöcke je Modul nebeneinander (entlang der Reihe)"));
+    for (QSpinBox* b : {Uebereinander, Nebeneinander})
+        b->setKeyboardTracking(false);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(tr("&Zeitversatz:"), Versatz);
+    form->addRow(tr("A&lbedo:"), Albedo);
+    form->addRow(tr("&Himmelsmodell:"), Himmel);
+    auto* bloeckeZeile = new QHBoxLayout;
+    bloeckeZeile->addWidget(Uebereinander);
+    bloeckeZeile->addWidget(new QLabel(QStringLiteral("×"), seite));
+    bloeckeZeile->addWidget(Nebeneinander);
+    bloeckeZeile->addWidget(new QLabel(tr("(übereinander × nebeneinander)"), seite));
+    bloeckeZeile->addStretch();
+    auto* bloeckeText = new QLabel(tr("Bl&öcke:"), seite);
+    bloeckeText->setBuddy(Uebereinander);
+    form->addRow(bloeckeText, bloeckeZeile);
+    auto* ortZeile = new QHBoxLayout;
+    ortZeile->addWidget(Orte, 1);
+    ortZeile->addWidget(Uebernehmen, 0, Qt::AlignTop);
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->addWidget(Dateiangaben);
+    spalte->addLayout(ortZeile);
+    spalte->addLayout(form);
+    spalte->addStretch(1);
+
+    connect(Versatz, &QDoubleSpinBox::valueChanged, this, &TFormJahresverschattung::Zeitversatz);
+    connect(Albedo, &QDoubleSpinBox::valueChanged, this,
+            &TFormJahresverschattung::OptionenGeaendert);
+    connect(Himmel, &QComboBox::currentIndexChanged, this,
+            &TFormJahresverschattung::OptionenGeaendert);
+    for (QSpinBox* b : {Uebereinander, Nebeneinander})
+        connect(b, &QSpinBox::valueChanged, this, &TFormJahresverschattung::OptionenGeaendert);
+    connect(Uebernehmen, &QPushButton::clicked, this, [this] {
+        if (datei_) emit ortUebernehmen(datei_->reihe.ort.breite, -datei_->reihe.ort.laengeOst);
+    });
+    return seite;
+}
+
+wetterjahr::Optionen TFormJahresverschattung::WetterOptionen() const {
+    wetterjahr::Optionen o;
+    o.albedo = Albedo->value();
+    o.himmel = Himmel->currentIndex() == 1 ? wetterjahr::Himmelsmodell::Isotrop
+                                           : wetterjahr::Himmelsmodell::Perez;
+    o.bloecke.uebereinander = Uebereinander->value();
+    o.bloecke.nebeneinander = Nebeneinander->value();
+    return o;
+}
+
+std::optional<wetter::Datei> TFormJahresverschattung::Lies(const QString& pfad,
+                                                           double zeitversatz) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    wetter::Ergebnis gelesen = wetter::Lies(pfad, zeitversatz);
+    QGuiApplication::restoreOverrideCursor();
+    if (const auto* ablehnung = std::get_if<wetter::Ablehnung>(&gelesen)) {
+        dialoge::Meldung(
+            this, tr("Wetterdatei"),
+            tr("%1:\n%2").arg(QDir::toNativeSeparators(pfad), wetter::Text(*ablehnung)));
+        return std::nullopt;
+    }
+    return std::move(std::get<wetter::Datei>(gelesen));
+}
+
+bool TFormJahresverschattung::WaehleWetterdatei(const QString& pfad) {
+    if (Laeuft()) return false;
+    std::optional<wetter::Datei> d = Lies(pfad, Versatz->value());
+    if (!d) return false;
+    datei_ = std::make_shared<const wetter::Datei>(std::move(*d));
+    pfad_ = pfad;
+    ZeigeWetterdatei();
+    emit wetterGewaehlt(datei_, WetterOptionen());
+    return true;
+}
+
+void TFormJahresverschattung::KlarerHimmel() {
+    if (Laeuft() || !datei_) return;
+    datei_.reset();
+    ZeigeWetterdatei();
+    emit wetterGewaehlt(nullptr, WetterOptionen());
+}
+
+void TFormJahresverschattung::Zeitversatz() {
+    if (!datei_ || Laeuft()) return;
+    if (datei_->zeitversatz == Versatz->value()) return;
+    std::optional<wetter::Datei> d = Lies(pfad_, Versatz->value());
+    if (!d) {
+        // The file is kept as it was read, and the field says with which zeitversatz.
+        const QSignalBlocker still(Versatz);
+        Versatz->setValue(datei_->zeitversatz);
+        return;
+    }
+    datei_ = std::make_shared<const wetter::Datei>(std::move(*d));
+    ZeigeWetterdatei();
+    emit wetterGewaehlt(datei_, WetterOptionen());
+}
+
+void TFormJahresverschattung::OptionenGeaendert() {
+    if (datei_) emit wetterGewaehlt(datei_, WetterOptionen());
+}
+
+void TFormJahresverschattung::ZeigeWetterdatei() {
+    Klar->setEnabled(datei_ != nullptr);
+    // The file's rows set the step of the study.
+    Schritt->setEnabled(!datei_);
+    if (!datei_) {
+        Quelle->setText(tr("Klarer Himmel: nur Direktstrahlung, ohne Wetterdatei"));
+        Dateiangaben->setText(tr("Keine Wetterdatei: die Jahresverschattung rechnet mit klarem "
+                                 "Himmel und nur mit der Direktstrahlung."));
+        ZeigeOrt();
+        return;
+    }
+    const wetter::Datei& d = *datei_;
+    Quelle->setText(
+        tr("Wetterdatei (%1): %2").arg(wetter::FormatName(d.format), QFileInfo(pfad_).fileName()));
+    QStringList zeilen;
+    zeilen << tr("%1: %2").arg(wetter::FormatName(d.format), QDir::toNativeSeparators(pfad_));
+    zeilen << tr("Zeitraum %1 bis %2, Schritt %3 min, %4 Zeilen")
+                  .arg(Datumstext(d.erster), Datumstext(d.letzter))
+                  .arg(d.schrittMinuten)
+                  .arg(static_cast<qlonglong>(d.reihe.messungen.size()));
+    zeilen << wetter::Qualitaetstexte(d.qualitaet);
+    if (const QString hinweis = wetter::Hinweis(d.ausrichtung); !hinweis.isEmpty())
+        zeilen << hinweis;
+    Dateiangaben->setText(zeilen.join(u'\n'));
+    ZeigeOrt();
+}
+
+void TFormJahresverschattung::ZeigeOrt() {
+    const QString haupt = tr("Hauptfenster: Breite %1°, Länge %2")
+                              .arg(zahltext::Fest(eingabe_.Phi, 4), Laenge(-eingabe_.Lam));
+    if (!datei_) {
+        Orte->setText(haupt);
+        Uebernehmen->setEnabled(false);
+        return;
+    }
+    const messreihe::Ort& ort = datei_->reihe.ort;
+    const bool abweichend = std::abs(ort.breite - eingabe_.Phi) > 0.1 ||
+                            Laengenabstand(ort.laengeOst, -eingabe_.Lam) > 0.1;
+    QString text = tr("Wetterdatei: Breite %1°, Länge %2, Höhe %3 m (gerechnet wird hier)")
+                       .arg(zahltext::Fest(ort.breite, 4), Laenge(ort.laengeOst),
+                            zahltext::Fest(ort.hoehe, 0)) +
+                   u'\n' + haupt;
+    if (abweichend) text += u'\n' + tr("Die Orte weichen um mehr als 0,1° voneinander ab.");
+    Orte->setText(text);
+    Uebernehmen->setEnabled(abweichend);
 }
 
 void TFormJahresverschattung::Berechnet(const RechenlaufEingabe& e, bool) {
     eingabe_ = e;
+    ZeigeOrt();
 }
 
 void TFormJahresverschattung::Warte() {
@@ -328,6 +619,34 @@ void TFormJahresverschattung::Warte() {
 
 void TFormJahresverschattung::Rechne() {
     if (Laeuft()) return;
+    if (datei_) {
+        // At the file's site: its light belongs to its sun.
+        auto datei = datei_;
+        Beginne(std::max(1, wetterjahr::Tage(datei->reihe)));
+        const RechenlaufEingabe e = wetterjahr::AmOrt(eingabe_, datei->reihe.ort);
+        const wetterjahr::Optionen o = WetterOptionen();
+        thread_ = std::thread([this, e, o, datei = std::move(datei)] {
+            Nachrangig();
+            wetterjahr::Ergebnis r =
+                wetterjahr::Rechne(e, datei->reihe, o, &abbruch_, [this](int t) { tage_ = t; });
+            fertig_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this, r = std::move(r)] {
+                    if (!r.abgebrochen) {
+                        wetterStudie_ = r;
+                        studie_.reset();
+                    }
+                    Ende();
+                    if (!r.abgebrochen) {
+                        ZeigeWetter();
+                        Seiten->setCurrentIndex(0);
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+        return;
+    }
     Beginne(jahresstudie::TageImJahr(eingabe_.Jahr));
     const RechenlaufEingabe e = eingabe_;
     const int schritt = Schritt->value();
@@ -339,7 +658,10 @@ void TFormJahresverschattung::Rechne() {
         QMetaObject::invokeMethod(
             this,
             [this, r = std::move(r), jahr = e.Jahr] {
-                if (!r.abgebrochen) studie_ = Studie{r, jahr};
+                if (!r.abgebrochen) {
+                    studie_ = Studie{r, jahr};
+                    wetterStudie_.reset();
+                }
                 Ende();
                 if (!r.abgebrochen) {
                     Zeige();
@@ -374,10 +696,38 @@ void TFormJahresverschattung::Variiere() {
         return;
     }
     Beginne(static_cast<int>(werte.size()));
-    const RechenlaufEingabe e = eingabe_;
-    const int schritt = Schritt->value();
     const int groesse = std::max(0, Groesse->currentIndex());
     const auto feld = variation::Groessen[groesse].feld;
+    if (datei_) {
+        const RechenlaufEingabe e = wetterjahr::AmOrt(eingabe_, datei_->reihe.ort);
+        const wetterjahr::Optionen o = WetterOptionen();
+        thread_ =
+            std::thread([this, e, o, feld, groesse, datei = datei_, werte = std::move(werte)] {
+                std::vector<wetterjahr::Summe> summen = wetterjahr::Variiere(
+                    e, datei->reihe, o, feld, werte, &abbruch_, Nachrangig, [this] { ++tage_; });
+                const bool abgebrochen = abbruch_;
+                fertig_ = true;
+                Variation v;
+                v.werte = werte;
+                v.wetterSummen = std::move(summen);
+                v.optionen = o;
+                v.groesse = groesse;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, v = std::move(v), abgebrochen] {
+                        if (!abgebrochen) variation_ = v;
+                        Ende();
+                        if (!abgebrochen) {
+                            ZeigeVariation();
+                            Seiten->setCurrentIndex(2);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
+        return;
+    }
+    const RechenlaufEingabe e = eingabe_;
+    const int schritt = Schritt->value();
     thread_ = std::thread([this, e, schritt, feld, groesse, werte = std::move(werte)] {
         std::vector<Summe> summen = jahresstudie::Variiere(e, feld, werte, schritt, &abbruch_,
                                                            Nachrangig, [this] { ++tage_; });
@@ -385,7 +735,8 @@ void TFormJahresverschattung::Variiere() {
         fertig_ = true;
         QMetaObject::invokeMethod(
             this,
-            [this, v = Variation{werte, std::move(summen), groesse}, abgebrochen] {
+            [this, v = Variation{werte, std::move(summen), {}, std::nullopt, groesse},
+             abgebrochen] {
                 if (!abgebrochen) variation_ = v;
                 Ende();
                 if (!abgebrochen) {
@@ -408,6 +759,8 @@ void TFormJahresverschattung::Beginne(int schritte) {
     Variieren->setEnabled(false);
     Sichern->setEnabled(false);
     Abbrechen->setEnabled(true);
+    Waehlen->setEnabled(false);
+    Klar->setEnabled(false);
     Uhr->start();
 }
 
@@ -417,36 +770,25 @@ void TFormJahresverschattung::Ende() {
     Fortschritt->setValue(tage_.load());
     Start->setEnabled(true);
     Variieren->setEnabled(true);
-    Sichern->setEnabled(studie_ || variation_);
+    Sichern->setEnabled(studie_ || wetterStudie_ || variation_);
     Abbrechen->setEnabled(false);
+    Waehlen->setEnabled(true);
+    Klar->setEnabled(datei_ != nullptr);
     emit fertig();
 }
 
-void TFormJahresverschattung::Zeige() {
-    const jahresstudie::Ergebnis& r = studie_->ergebnis;
-    const auto zeile = [this](int z, const jahresstudie::Drei& d) {
-        int s = 0;
-        for (const auto art : Arten)
-            for (const double x : {(d.*art).strahlung, (d.*art).VerlustProzent(),
-                                   (d.*art).Unverschattet(), (d.*art).teilverschattet}) {
-                Tabelle->setItem(z, s, Zelle(zahltext::Fest(x, s % 4 == 1 ? 3 : 1)));
-                ++s;
-            }
-    };
-    for (int m = 0; m < 12; ++m)
-        zeile(m, r.monate[static_cast<std::size_t>(m)]);
-    zeile(12, r.jahr);
-
+void TFormJahresverschattung::ZeigeBalken(const Monatswerte& verlust,
+                                          const Monatswerte& teilverschattet) {
     // The losses on a logarithmic axis, the partly shaded hours beside them.
     const QString namen[] = {tr("mit Backtracking"), tr("ohne Aufstellfehler"),
                              tr("ohne Backtracking")};
     double kleinster = 0, hoechster = 0, stunden = 0;
-    for (const jahresstudie::Drei& m : r.monate)
-        for (const auto art : Arten) {
-            const double v = (m.*art).VerlustProzent();
+    for (int a = 0; a < 3; ++a)
+        for (std::size_t m = 0; m < 12; ++m) {
+            const double v = verlust[a][m];
             if (v > 0 && (kleinster == 0 || v < kleinster)) kleinster = v;
             hoechster = std::max(hoechster, v);
-            stunden = std::max(stunden, (m.*art).teilverschattet);
+            stunden = std::max(stunden, teilverschattet[a][m]);
         }
     for (QChart* c : {Balken, Stunden}) {
         Leere(*c);
@@ -470,9 +812,8 @@ void TFormJahresverschattung::Zeige() {
         }
         for (int a = 0; a < 3; ++a) {
             auto* satz = new QBarSet(namen[a]);
-            for (const jahresstudie::Drei& m : r.monate)
-                *satz << (c == Balken ? std::max(unten, (m.*Arten[a]).VerlustProzent())
-                                      : (m.*Arten[a]).teilverschattet);
+            for (std::size_t m = 0; m < 12; ++m)
+                *satz << (c == Balken ? std::max(unten, verlust[a][m]) : teilverschattet[a][m]);
             reihe->append(satz);
         }
         c->addSeries(reihe);
@@ -480,6 +821,128 @@ void TFormJahresverschattung::Zeige() {
         reihe->attachAxis(monate);
         reihe->attachAxis(werte);
     }
+}
+
+void TFormJahresverschattung::ZeigeWetter() {
+    const wetterjahr::Ergebnis& r = *wetterStudie_;
+    Tabelle->hide();
+    Wettertabelle->show();
+    Erklaerung->setText(
+        tr("BT: Backtracking. Ohne Fehler: ohne Aufstellfehler. Unversch.: Einstrahlung auf dem "
+           "Modul ohne Verschattung, davon direkt, Himmel (diffus) und Boden. Strahlsch.: "
+           "Verlust im Schatten der Nachbarreihe; Himmelsm.: Himmelslicht, das die Reihe davor "
+           "verdeckt; elektr.: Verlust durch verschattete Bypass-Blöcke (übereinander x "
+           "nebeneinander), je in % der unverschatteten Einstrahlung. Wirksam: was arbeitende "
+           "Zellen erreicht. Teilv.: Stunden mit teilverschattetem Modul."));
+    const QString layout = QString::fromStdString(jahrescsv::Blocklayout(r.optionen.bloecke));
+    // Each column: the way, the figure, its unit; the block layout beside the figure it
+    // changes.
+    const QString arten[] = {tr("mit BT"), tr("ohne Fehler"), tr("ohne BT")};
+    const QString groessen[] = {tr("unversch.\nkWh/m²"),
+                                tr("direkt\nkWh/m²"),
+                                tr("Himmel\nkWh/m²"),
+                                tr("Boden\nkWh/m²"),
+                                tr("Strahlsch.\n%"),
+                                tr("Himmelsm.\n%"),
+                                tr("elektr. %1\n%").arg(layout),
+                                tr("wirksam\nkWh/m²"),
+                                tr("teilv.\nh")};
+    const QString erklaerungen[] = {
+        tr("Einstrahlung auf dem Modul ohne Verschattung in kWh/m²"),
+        tr("davon Direktstrahlung in kWh/m²"),
+        tr("davon diffuses Himmelslicht in kWh/m²"),
+        tr("davon vom Boden reflektiert in kWh/m²"),
+        tr("Verlust der Direkt- und zirkumsolaren Strahlung im Schatten der Nachbarreihe, in %"),
+        tr("Verlust des Himmelslichts, das die Reihe davor verdeckt, in %"),
+        tr("Verlust durch verschattete Bypass-Blöcke (Blöcke übereinander x nebeneinander %1), "
+           "in %")
+            .arg(layout),
+        tr("Einstrahlung, die arbeitende Zellen erreicht, in kWh/m²"),
+        tr("Stunden, in denen das Modul teilweise verschattet ist")};
+    for (int a = 0; a < 3; ++a)
+        for (int g = 0; g < 9; ++g) {
+            auto* kopf = new QTableWidgetItem(arten[a] + u'\n' + groessen[g]);
+            kopf->setToolTip(erklaerungen[g]);
+            Wettertabelle->setHorizontalHeaderItem(9 * a + g, kopf);
+        }
+    const auto zeile = [this](int z, const wetterjahr::Drei& d) {
+        int spalte = 0;
+        for (const auto art : WetterArten) {
+            const wetterjahr::Summe& s = d.*art;
+            const std::pair<double, int> werte[] = {{s.Unverschattet(), 1},
+                                                    {s.direkt, 1},
+                                                    {s.Himmel(), 1},
+                                                    {s.boden, 1},
+                                                    {s.Prozent(s.strahlSchatten), 2},
+                                                    {s.Prozent(s.himmelSchatten), 2},
+                                                    {s.Prozent(s.elektrisch), 2},
+                                                    {s.wirksam, 1},
+                                                    {s.teilverschattet, 1}};
+            for (const auto& [x, stellen] : werte)
+                Wettertabelle->setItem(z, spalte++, Zelle(zahltext::Fest(x, stellen)));
+        }
+    };
+    for (std::size_t m = 0; m < 12; ++m)
+        zeile(static_cast<int>(m), r.monate[m]);
+    zeile(12, r.jahr);
+    const int hoehe = Wettertabelle->horizontalHeader()->sizeHint().height() +
+                      13 * Wettertabelle->verticalHeader()->defaultSectionSize() +
+                      Wettertabelle->horizontalScrollBar()->sizeHint().height() +
+                      2 * Wettertabelle->frameWidth();
+    Wettertabelle->setFixedHeight(hoehe);
+
+    Monatswerte verlust{}, stunden{};
+    for (int a = 0; a < 3; ++a)
+        for (std::size_t m = 0; m < 12; ++m) {
+            verlust[a][m] = Gesamtverlust(r.monate[m].*WetterArten[a]);
+            stunden[a][m] = (r.monate[m].*WetterArten[a]).teilverschattet;
+        }
+    Balken->setTitle(tr("Verlust durch Schatten, Himmelsmaske und Bypass-Blöcke (%1) je Monat "
+                        "in % (logarithmisch)")
+                         .arg(layout));
+    ZeigeBalken(verlust, stunden);
+
+    Gewinn->setText(
+        tr("Gewinn durch Backtracking: %1 %").arg(zahltext::Fest(r.GewinnBacktracking(), 2)));
+    Gewinn->setToolTip(tr("Wirksame Einstrahlung im Jahr mit Backtracking gegenüber ohne"));
+    Gewinn->show();
+    const wetterjahr::Summe& j = r.jahr.mitBacktracking;
+    Extreme->setText(tr("Mit Backtracking im Jahr: %1 kWh/m² unverschattet, %2 kWh/m² wirksam "
+                        "(Verlust %3 %); %4 Zeilen, Bodenalbedo %5 wo die Datei keine angibt, "
+                        "GCR %6")
+                         .arg(zahltext::Fest(j.Unverschattet(), 1), zahltext::Fest(j.wirksam, 1),
+                              zahltext::Fest(Gesamtverlust(j), 2))
+                         .arg(r.zeilen)
+                         .arg(zahltext::Fest(r.optionen.albedo, 2), zahltext::Fest(r.gcr, 3)));
+}
+
+void TFormJahresverschattung::Zeige() {
+    const jahresstudie::Ergebnis& r = studie_->ergebnis;
+    Wettertabelle->hide();
+    Tabelle->show();
+    Erklaerung->setText(KlarErklaerung);
+    Gewinn->hide();
+    Balken->setTitle(tr("Verlust durch Verschattung je Monat in % (logarithmisch)"));
+    const auto zeile = [this](int z, const jahresstudie::Drei& d) {
+        int s = 0;
+        for (const auto art : Arten)
+            for (const double x : {(d.*art).strahlung, (d.*art).VerlustProzent(),
+                                   (d.*art).Unverschattet(), (d.*art).teilverschattet}) {
+                Tabelle->setItem(z, s, Zelle(zahltext::Fest(x, s % 4 == 1 ? 3 : 1)));
+                ++s;
+            }
+    };
+    for (int m = 0; m < 12; ++m)
+        zeile(m, r.monate[static_cast<std::size_t>(m)]);
+    zeile(12, r.jahr);
+
+    Monatswerte verlust{}, stunden{};
+    for (int a = 0; a < 3; ++a)
+        for (std::size_t m = 0; m < 12; ++m) {
+            verlust[a][m] = (r.monate[m].*Arten[a]).VerlustProzent();
+            stunden[a][m] = (r.monate[m].*Arten[a]).teilverschattet;
+        }
+    ZeigeBalken(verlust, stunden);
 
     const auto datum = [&](const jahresstudie::Extrem& x) {
         const int min = static_cast<int>(std::lround(x.stunden * 60));
@@ -502,21 +965,33 @@ void TFormJahresverschattung::Zeige() {
 void TFormJahresverschattung::ZeigeVariation() {
     const Variation& v = *variation_;
     const variation::Groesse& g = variation::Groessen[v.groesse];
-    Variationstabelle->setHorizontalHeaderLabels({tr("Wert\n%1").arg(QString::fromUtf8(g.einheit)),
-                                                  tr("Verlust\n%"), tr("unversch.\nkWh/m²"),
-                                                  tr("teilv.\nh")});
+    // On a weather file: the losses together, the effective irradiance.
+    const bool wetter = v.optionen.has_value();
+    Variationstabelle->setHorizontalHeaderLabels(
+        {tr("Wert\n%1").arg(QString::fromUtf8(g.einheit)), tr("Verlust\n%"),
+         wetter ? tr("wirksam\nkWh/m²") : tr("unversch.\nkWh/m²"), tr("teilv.\nh")});
     Variationstabelle->setRowCount(static_cast<int>(v.werte.size()));
     auto* reihe = new QLineSeries;
     double hoechster = 0;
     for (std::size_t i = 0; i < v.werte.size(); ++i) {
-        const Summe& s = v.summen[i];
-        const QString texte[] = {
-            zahltext::Allgemein(v.werte[i]), zahltext::Fest(s.VerlustProzent(), 3),
-            zahltext::Fest(s.Unverschattet(), 1), zahltext::Fest(s.teilverschattet, 1)};
+        double verlust = 0, strahlung = 0, teilv = 0;
+        if (wetter) {
+            const wetterjahr::Summe& s = v.wetterSummen[i];
+            verlust = Gesamtverlust(s);
+            strahlung = s.wirksam;
+            teilv = s.teilverschattet;
+        } else {
+            const Summe& s = v.summen[i];
+            verlust = s.VerlustProzent();
+            strahlung = s.Unverschattet();
+            teilv = s.teilverschattet;
+        }
+        const QString texte[] = {zahltext::Allgemein(v.werte[i]), zahltext::Fest(verlust, 3),
+                                 zahltext::Fest(strahlung, 1), zahltext::Fest(teilv, 1)};
         for (int k = 0; k < 4; ++k)
             Variationstabelle->setItem(static_cast<int>(i), k, Zelle(texte[k]));
-        reihe->append(v.werte[i], s.VerlustProzent());
-        hoechster = std::max(hoechster, s.VerlustProzent());
+        reihe->append(v.werte[i], verlust);
+        hoechster = std::max(hoechster, verlust);
     }
     Leere(*Kurve);
     Kurve->addSeries(reihe);
@@ -536,15 +1011,18 @@ void TFormJahresverschattung::ZeigeVariation() {
 }
 
 QString TFormJahresverschattung::Csv() const {
+    if (wetterStudie_) return QString::fromStdString(jahrescsv::Wetterjahr(*wetterStudie_));
     return studie_
                ? QString::fromStdString(jahrescsv::Jahresstudie(studie_->ergebnis, studie_->jahr))
                : QString();
 }
 
 QString TFormJahresverschattung::VariationCsv() const {
-    return variation_
-               ? QString::fromStdString(jahrescsv::Variation(variation_->werte, variation_->summen))
-               : QString();
+    if (!variation_) return QString();
+    if (variation_->optionen)
+        return QString::fromStdString(jahrescsv::WetterVariation(
+            variation_->werte, variation_->wetterSummen, *variation_->optionen));
+    return QString::fromStdString(jahrescsv::Variation(variation_->werte, variation_->summen));
 }
 
 QString TFormJahresverschattung::Speichere(const QString& basis) {
@@ -558,7 +1036,7 @@ QString TFormJahresverschattung::Speichere(const QString& basis) {
         }
     auto* kurve = findChild<QChartView*>(QStringLiteral("Kurve"));
     std::vector<std::pair<QString, QByteArray>> dateien;
-    if (studie_) {
+    if (studie_ || wetterStudie_) {
         dateien.emplace_back(basis + QStringLiteral(".csv"), Csv().toUtf8());
         dateien.emplace_back(basis + QStringLiteral(".png"), diagrammbild::Png(*Monatsbilder));
         dateien.emplace_back(
@@ -576,7 +1054,7 @@ QString TFormJahresverschattung::Speichere(const QString& basis) {
 }
 
 void TFormJahresverschattung::Speichern() {
-    if (!studie_ && !variation_) return;
+    if (!studie_ && !wetterStudie_ && !variation_) return;
     QString pfad =
         dialoge::DateiSpeichern(this, tr("Jahresverschattung speichern"),
                                 QStringLiteral("jahresverschattung.csv"), QStringLiteral("*.csv"));

@@ -12,6 +12,7 @@
 #include "workspace/Bemassungen.h"
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
+#include "workspace/jahresverschattung.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -139,6 +140,21 @@ private slots:
     }
 
     // "Schnittstelle initialisieren" unchecked: confirming opens nothing.
+    // The year window's "Ort der Datei übernehmen" (east positive in the file) sets the main
+    // window's latitude and west-positive longitude; it calculates, and the year window shows
+    // the main window's new site.
+    void ortDerWetterdatei() {
+        TestAntworter antworter;
+        Anwendung a;
+        emit a.FormJahresverschattung->ortUebernehmen(-33.87, -151.21);
+        QCOMPARE(Edit(*a.SDIAppForm, "EditPhi")->text(), zahltext::Allgemein(-33.87));
+        QCOMPARE(Edit(*a.SDIAppForm, "EditLam")->text(), zahltext::Allgemein(-151.21));
+        const QString orte = Label(*a.FormJahresverschattung, "Orte")->text();
+        QVERIFY2(orte.contains(QStringLiteral("Breite -33,8700°, Länge 151,2100° Ost")),
+                 qPrintable(orte));
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
     void nichtInitialisieren() {
         TestAntworter antworter;
         Anwendung a;

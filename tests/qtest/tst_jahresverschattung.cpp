@@ -1,17 +1,23 @@
 // "Ansicht" > "Jahresverschattung": the study runs off the GUI thread (the event loop keeps
 // turning), can be cancelled, and its table is heliowendler-calc --jahresstudie's; the sweep's
 // 0 value is the plain study's year. HW_BILDER=folder leaves pictures of both pages there.
+// With a weather file: chosen through the file dialog, the study and the sweep are the
+// tool's on that file, a refused file changes nothing, the file's site is offered to the main
+// window in its convention.
+#include "../wetter/wetterproben.h"
 #include "basis/zahltext.h"
 #include "geometry/variationsgroessen.h"
 #include "support/bedienung.h"
 #include "support/ordnertestfall.h"
 #include "support/testantworter.h"
+#include "wetter/wettertexte.h"
 #include "workspace/jahresverschattung.h"
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -30,10 +36,284 @@
 #include <QtTest>
 #include <sched.h>
 
+namespace {
+
+// Writes days of made-up weather at ort as a PVGIS CSV (hourly, UTC) and returns its path.
+QString SchreibePvgis(const TestOrdner& ordner, const QString& name, const messreihe::Ort& ort,
+                      wetter::Datum von, int tage, int schritt = 60) {
+    proben::Kopf k;
+    k.ort = ort;
+    proben::Himmel himmel;
+    himmel.ort = ort;
+    const QString pfad = ordner.filePath(name);
+    QFile d(pfad);
+    if (!d.open(QIODevice::WriteOnly)) return {};
+    d.write(proben::Text(wetter::Format::PvgisCsv, k,
+                         proben::Tage(himmel, 0, von, tage, schritt, false)));
+    return pfad;
+}
+
+// What the window said of its weather file: each signal's file and options.
+struct Gewaehlt {
+    std::vector<std::shared_ptr<const wetter::Datei>> dateien;
+    std::vector<wetterjahr::Optionen> optionen;
+    explicit Gewaehlt(TFormJahresverschattung& f) {
+        QObject::connect(&f, &TFormJahresverschattung::wetterGewaehlt,
+                         [this](std::shared_ptr<const wetter::Datei> d, wetterjahr::Optionen o) {
+                             dateien.push_back(std::move(d));
+                             optionen.push_back(o);
+                         });
+    }
+};
+
+QString Werkzeug(const QStringList& argumente) {
+    QProcess calc;
+    calc.start(QStringLiteral(HW_CALC), argumente);
+    if (!calc.waitForFinished(60000) || calc.exitCode() != 0) return QStringLiteral("(Fehler)");
+    return QString::fromLatin1(calc.readAllStandardOutput());
+}
+
+} // namespace
+
 class TestJahresverschattung : public OrdnerTestfall {
     Q_OBJECT
 
 private slots:
+    // A weather file chosen: the study and the sweep on it are the tool's, the file's kind,
+    // period and site shown, the gain of backtracking in large type; the options go to the
+    // file and are said; back to the clear sky, the study is today's again.
+    void wetterdateiWieDasWerkzeug() {
+        TestAntworter antworter;
+        TFormJahresverschattung f;
+        RechenlaufEingabe e;
+        e.Jahr = 2026;
+        f.Berechnet(e, false);
+        f.show();
+        Gewaehlt gewaehlt(f);
+        // Winter and summer days, so that the rows shade and backtracking has work.
+        const QString pfad = SchreibePvgis(*ordner, QStringLiteral("wetter.csv"), {48.1, 11.6, 520},
+                                           {2026, 6, 18}, 7);
+        QVERIFY(!pfad.isEmpty());
+        QVERIFY(!Knopf(f, "KlarerHimmel")->isEnabled());
+        antworter.dateinamen << pfad;
+        Knopf(f, "Wetterdatei")->click();
+        QVERIFY2(antworter.meldungen.isEmpty(), qPrintable(antworter.texte().join(u' ')));
+        QVERIFY(f.Wetterdatei());
+        QCOMPARE(gewaehlt.dateien.size(), std::size_t{1});
+        QCOMPARE(gewaehlt.dateien[0], f.Wetterdatei());
+        QVERIFY(Knopf(f, "KlarerHimmel")->isEnabled());
+        QVERIFY(Label(f, "Quelle")->text().contains(QStringLiteral("PVGIS-CSV")));
+        const QString angaben = Label(f, "Dateiangaben")->text();
+        QVERIFY2(angaben.contains(QStringLiteral("2026-06-18 bis 2026-06-24")),
+                 qPrintable(angaben));
+        QVERIFY2(angaben.contains(QStringLiteral("Schritt 60 min")), qPrintable(angaben));
+        QVERIFY(Label(f, "Orte")->text().contains(QStringLiteral("48,1000°")));
+        QVERIFY(Label(f, "Orte")->text().contains(QStringLiteral("11,6000° Ost")));
+
+        QSignalSpy fertig(&f, &TFormJahresverschattung::fertig);
+        Knopf(f, "Rechnen")->click();
+        QVERIFY(fertig.wait(60000));
+        QVERIFY(f.WetterErgebnis());
+        // The progress counts the file's days (UTC dates of its rows).
+        QCOMPARE(Kind<QProgressBar>(f, "Fortschritt")->maximum(),
+                 wetterjahr::Tage(f.Wetterdatei()->reihe));
+        QCOMPARE(Kind<QProgressBar>(f, "Fortschritt")->value(),
+                 Kind<QProgressBar>(f, "Fortschritt")->maximum());
+        QVERIFY(Kind<QProgressBar>(f, "Fortschritt")->maximum() >= 7);
+        // The file sets the instants: the step of the clear-sky study waits.
+        QVERIFY(!Kind<QSpinBox>(f, "Schritt")->isEnabled());
+        const QString aus = Werkzeug({"--jahresstudie", "--jahr", "2026", "--wetter", pfad});
+        QVERIFY(aus.contains(QStringLiteral("\nGewinnBacktracking_Prozent=")));
+        QCOMPARE(f.Csv(), aus);
+        QVERIFY(Kind<QTableWidget>(f, "Wettertabelle")->isVisible());
+        QVERIFY(!Kind<QTableWidget>(f, "Tabelle")->isVisible());
+        QCOMPARE(Kind<QTableWidget>(f, "Wettertabelle")->item(12, 7)->text(),
+                 zahltext::Fest(f.WetterErgebnis()->jahr.mitBacktracking.wirksam, 1));
+        QVERIFY(Label(f, "Gewinn")->isVisible());
+        QVERIFY(Label(f, "Gewinn")
+                    ->text()
+                    .contains(zahltext::Fest(f.WetterErgebnis()->GewinnBacktracking(), 2)));
+        // The block layout stands beside the electrical loss.
+        QVERIFY(Kind<QTableWidget>(f, "Wettertabelle")
+                    ->horizontalHeaderItem(6)
+                    ->text()
+                    .contains(QStringLiteral("1x3")));
+
+        // The options: each change is said with the file; the study takes them.
+        Kind<QComboBox>(f, "Himmel")->setCurrentIndex(1);
+        Kind<QSpinBox>(f, "BloeckeUebereinander")->setValue(3);
+        Kind<QSpinBox>(f, "BloeckeNebeneinander")->setValue(1);
+        Kind<QDoubleSpinBox>(f, "Albedo")->setValue(0.3);
+        QCOMPARE(gewaehlt.optionen.size(), std::size_t{5});
+        QCOMPARE(gewaehlt.optionen.back().albedo, 0.3);
+        QCOMPARE(gewaehlt.optionen.back().bloecke.uebereinander, 3);
+        QVERIFY(gewaehlt.optionen.back().himmel == wetterjahr::Himmelsmodell::Isotrop);
+        Kind<QDoubleSpinBox>(f, "Zeitversatz")->setValue(0.5);
+        QCOMPARE(f.Wetterdatei()->zeitversatz, 0.5);
+        QCOMPARE(gewaehlt.dateien.size(), std::size_t{6});
+        QCOMPARE(gewaehlt.dateien.back(), f.Wetterdatei());
+        Knopf(f, "Rechnen")->click();
+        QVERIFY(fertig.wait(60000));
+        QCOMPARE(f.Csv(),
+                 Werkzeug({"--jahresstudie", "--jahr", "2026", "--wetter", pfad, "--zeitversatz",
+                           "0.5", "--albedo", "0.3", "--diffus", "isotrop", "--bloecke", "3x1"}));
+
+        // The sweep on the file is the tool's.
+        Kind<QLineEdit>(f, "Von")->setText(QStringLiteral("-2"));
+        Kind<QLineEdit>(f, "Bis")->setText(QStringLiteral("2"));
+        Kind<QLineEdit>(f, "Weite")->setText(QStringLiteral("2"));
+        Knopf(f, "Variieren")->click();
+        QVERIFY(fertig.wait(60000));
+        QCOMPARE(f.VariationCsv(),
+                 Werkzeug({"--variiere", "endlagestarterr:-2:2:2", "--jahr", "2026", "--wetter",
+                           pfad, "--zeitversatz", "0.5", "--albedo", "0.3", "--diffus", "isotrop",
+                           "--bloecke", "3x1"}));
+
+        // "Speichern" writes the tool's text.
+        const QString basis = ordner->filePath(QStringLiteral("wetterjahr"));
+        antworter.dateinamen << basis + QStringLiteral(".csv");
+        Knopf(f, "Speichern")->click();
+        QVERIFY(antworter.meldungen.isEmpty());
+        QFile gespeichert(basis + QStringLiteral(".csv"));
+        QVERIFY(gespeichert.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(gespeichert.readAll()), f.Csv());
+
+        if (const QString bilder = qEnvironmentVariable("HW_BILDER"); !bilder.isEmpty()) {
+            f.resize(1024, 768 - 60);
+            auto* seiten = Kind<QTabWidget>(f, "Seiten");
+            for (int i = 0; i < seiten->count(); ++i) {
+                seiten->setCurrentIndex(i);
+                QTest::qWait(50);
+                f.grab().save(
+                    QStringLiteral("%1/jahresverschattung_wetter_%2.png").arg(bilder).arg(i));
+            }
+        }
+
+        // Back to the clear sky: today's study.
+        Knopf(f, "KlarerHimmel")->click();
+        QVERIFY(!f.Wetterdatei());
+        QVERIFY(!gewaehlt.dateien.back());
+        Kind<QSpinBox>(f, "Schritt")->setValue(60);
+        Knopf(f, "Rechnen")->click();
+        QVERIFY(fertig.wait(60000));
+        QVERIFY(!f.WetterErgebnis());
+        QCOMPARE(f.Csv(), Werkzeug({"--jahresstudie", "--jahr", "2026", "--schritt", "60"}));
+        QVERIFY(!Label(f, "Gewinn")->isVisible());
+        QVERIFY(Kind<QTableWidget>(f, "Tabelle")->isVisible());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // A study on a file is cancelled at its next day: nothing shown, the buttons back.
+    void abbrechenMitWetterdatei() {
+        TestAntworter antworter;
+        TFormJahresverschattung f;
+        f.Berechnet(RechenlaufEingabe{}, false);
+        f.show();
+        // A month of one-minute rows: far more than the moment between the two clicks.
+        QVERIFY(f.WaehleWetterdatei(SchreibePvgis(*ordner, QStringLiteral("minuten.csv"),
+                                                  {48.1, 11.6, 520}, {2026, 6, 1}, 30, 1)));
+        QSignalSpy fertig(&f, &TFormJahresverschattung::fertig);
+        Knopf(f, "Rechnen")->click();
+        QVERIFY(!Knopf(f, "Wetterdatei")->isEnabled()); // no other file while it computes
+        QVERIFY(!Knopf(f, "KlarerHimmel")->isEnabled());
+        Knopf(f, "Abbrechen")->click();
+        QVERIFY(fertig.wait(60000));
+        QVERIFY(!f.WetterErgebnis());
+        QVERIFY(f.Csv().isEmpty());
+        QVERIFY(Kind<QProgressBar>(f, "Fortschritt")->value() < 30);
+        QVERIFY(Knopf(f, "Rechnen")->isEnabled());
+        QVERIFY(Knopf(f, "Wetterdatei")->isEnabled());
+        QVERIFY(Knopf(f, "KlarerHimmel")->isEnabled());
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // A refused file is said with its reason, and the file chosen before stays, unsaid.
+    void abgelehnteDatei() {
+        TestAntworter antworter;
+        TFormJahresverschattung f;
+        f.Berechnet(RechenlaufEingabe{}, false);
+        Gewaehlt gewaehlt(f);
+        const QString gut =
+            SchreibePvgis(*ordner, QStringLiteral("gut.csv"), {48.1, 11.6, 520}, {2026, 6, 18}, 2);
+        QVERIFY(f.WaehleWetterdatei(gut));
+        const auto vorher = f.Wetterdatei();
+        const QString quelle = Label(f, "Quelle")->text();
+        const QString angaben = Label(f, "Dateiangaben")->text();
+        const QString schlecht = ordner->filePath(QStringLiteral("schlecht.csv"));
+        QFile d(schlecht);
+        QVERIFY(d.open(QIODevice::WriteOnly));
+        d.write("Das ist keine Wetterdatei.\n");
+        d.close();
+        const auto gelesen = wetter::Lies(schlecht);
+        QVERIFY(std::holds_alternative<wetter::Ablehnung>(gelesen));
+        antworter.dateinamen << schlecht;
+        Knopf(f, "Wetterdatei")->click();
+        QCOMPARE(antworter.meldungen.size(), 1);
+        QVERIFY2(antworter.meldungen[0].text.contains(
+                     wetter::Text(std::get<wetter::Ablehnung>(gelesen))),
+                 qPrintable(antworter.meldungen[0].text));
+        QCOMPARE(f.Wetterdatei(), vorher);
+        QCOMPARE(Label(f, "Quelle")->text(), quelle);
+        QCOMPARE(Label(f, "Dateiangaben")->text(), angaben);
+        QCOMPARE(gewaehlt.dateien.size(), std::size_t{1});
+        // Cancelling the dialog changes nothing either.
+        Knopf(f, "Wetterdatei")->click();
+        QCOMPARE(f.Wetterdatei(), vorher);
+        QCOMPARE(antworter.meldungen.size(), 1);
+    }
+
+    // The file's site (east positive) goes to the main window west positive, offered only
+    // where it lies more than 0.1° from the main window's, in both hemispheres, east and west
+    // of Greenwich and across the date line.
+    void ortUebernehmen_data() {
+        QTest::addColumn<double>("breite");
+        QTest::addColumn<double>("laengeOst");
+        QTest::addColumn<double>("phi");
+        QTest::addColumn<double>("lam"); // the main window's, west positive
+        QTest::addColumn<bool>("angeboten");
+        QTest::newRow("Nord, Ost") << 48.1 << 11.6 << 0.0 << 0.0 << true;
+        QTest::newRow("Süd, Ost") << -33.87 << 151.21 << 48.1 << -11.6 << true;
+        QTest::newRow("Nord, West") << 39.74 << -104.99 << 48.1 << -11.6 << true;
+        QTest::newRow("Süd, West") << -33.45 << -70.67 << -33.45 << 70.5 << true;
+        QTest::newRow("nur Länge verkehrt") << 48.1 << 11.6 << 48.1 << 11.6 << true;
+        QTest::newRow("gleich") << 48.1 << 11.6 << 48.1 << -11.6 << false;
+        QTest::newRow("gleich, West") << -33.45 << -70.67 << -33.45 << 70.67 << false;
+        QTest::newRow("0,05° daneben") << 48.1 << 11.6 << 48.15 << -11.55 << false;
+        QTest::newRow("über die Datumsgrenze") << 10.0 << 179.98 << 10.0 << 179.98 << false;
+    }
+    void ortUebernehmen() {
+        QFETCH(double, breite);
+        QFETCH(double, laengeOst);
+        QFETCH(double, phi);
+        QFETCH(double, lam);
+        QFETCH(bool, angeboten);
+        TestAntworter antworter;
+        TFormJahresverschattung f;
+        RechenlaufEingabe e;
+        e.Phi = phi;
+        e.Lam = lam;
+        f.Berechnet(e, false);
+        QVERIFY(!Knopf(f, "OrtUebernehmen")->isEnabled()); // nothing to offer without a file
+        QVERIFY(f.WaehleWetterdatei(SchreibePvgis(*ordner, QStringLiteral("ort.csv"),
+                                                  {breite, laengeOst, 100}, {2026, 3, 20}, 1)));
+        QCOMPARE(Knopf(f, "OrtUebernehmen")->isEnabled(), angeboten);
+        QSignalSpy ort(&f, &TFormJahresverschattung::ortUebernehmen);
+        Knopf(f, "OrtUebernehmen")->click();
+        if (!angeboten) {
+            QCOMPARE(ort.size(), 0);
+            return;
+        }
+        QCOMPARE(ort.size(), 1);
+        // The file's site as written (two decimals).
+        QCOMPARE(ort[0][0].toDouble(), breite);
+        QCOMPARE(ort[0][1].toDouble(), -laengeOst);
+        // Taken by the main window, it recalculates: the offer ends.
+        e.Phi = ort[0][0].toDouble();
+        e.Lam = ort[0][1].toDouble();
+        f.Berechnet(e, false);
+        QVERIFY(!Knopf(f, "OrtUebernehmen")->isEnabled());
+    }
+
     void tabelleWieDasWerkzeug() {
         TestAntworter antworter;
         TFormJahresverschattung f;
