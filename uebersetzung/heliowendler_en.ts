@@ -1942,35 +1942,77 @@ Zahlen immer mit Punkt; --opt=wert oder --opt wert.
 Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte, 4 die
 Wetterdatei ist nicht lesbar oder keine.
 </source>
-        <translation type="unfinished" />
+        <translation>Usage: heliowendler-calc [options]
+Calculates the sun position, backtracking and shading as the main window does.
+Numbers always with a point; --opt=value or --opt value.
+  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
+  --stunde X --minute N           UTC: hour, minute (11, 0)
+  --phi X --lam X                 latitude (-90 to 90), longitude east negative (-180
+                                  to 180) in degrees (50.53, -14.48)
+  --modull N --modulh N           row width, module height in cm (1500, 160)
+  --modula N --moduln N           clear row spacing in cm, tilt in degrees (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   installation errors (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
+  --ost                           always backtrack to the east
+  --wendestunde N                 solar noon hour of the previous calculation (12)
+  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
+  --jahresstudie                  beam and shading of the year --jahr as CSV per
+                                  month and year: with backtracking, without
+                                  installation errors, without backtracking; then
+                                  the extremes (Name=value)
+  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
+  --variiere NAME:FROM:TO:STEP    year study per value of one installation error as
+                                  CSV (at most 1001 values); NAME one of
+                                  %1
+  --wetter FILE                   year study (or --variiere) on a weather file
+                                  (EPW, PVGIS CSV/JSON, TMY3) at the file's site
+                                  unless --phi/--lam are given; per way the columns
+                                  Unverschattet (unshaded), Direkt (beam), Himmel
+                                  (sky), Boden (ground), Wirksam (effective) in
+                                  kWh/m2, StrahlSchatten (beam shade),
+                                  HimmelSchatten (sky masking), Elektrisch
+                                  (bypass blocks) in percent of the unshaded,
+                                  Teilverschattet (partly shaded, h); then
+                                  GewinnBacktracking_Prozent (gain of
+                                  backtracking) and the assumptions. Data quality
+                                  and time check on stderr
+  --zeitversatz H                 the data are H hours early (0; -24 to 24)
+  --albedo X                      albedo where the file has none (0.2; 0 to 1)
+  --diffus perez|isotrop          sky model of the diffuse light (perez)
+  --bloecke NxM                   bypass-diode blocks per module: N stacked over
+                                  the slant height, M side by side (1x3)
+  --help                          this help
+Exit: 0 calculated, 2 wrong call or the calculation failed, 4 the weather
+file cannot be read or is none.
+</translation>
     </message>
     <message>
         <source>der Pfad einer Wetterdatei</source>
-        <translation type="unfinished" />
+        <translation>the path of a weather file</translation>
     </message>
     <message>
         <source>eine Stundenzahl von -24 bis 24</source>
-        <translation type="unfinished" />
+        <translation>a number of hours from -24 to 24</translation>
     </message>
     <message>
         <source>eine Zahl von 0 bis 1</source>
-        <translation type="unfinished">a number from 0 to 1 {0 ?}</translation>
+        <translation>a number from 0 to 1</translation>
     </message>
     <message>
         <source>perez oder isotrop</source>
-        <translation type="unfinished" />
+        <translation>perez or isotrop</translation>
     </message>
     <message>
         <source>NxM, Bloecke uebereinander x nebeneinander, je 1 bis 20</source>
-        <translation type="unfinished" />
+        <translation>NxM, blocks stacked x side by side, 1 to 20 each</translation>
     </message>
     <message>
         <source>--wetter gilt nur mit --jahresstudie oder --variiere</source>
-        <translation type="unfinished" />
+        <translation>--wetter only applies with --jahresstudie or --variiere</translation>
     </message>
     <message>
         <source>--zeitversatz, --albedo, --diffus und --bloecke gelten nur mit --wetter</source>
-        <translation type="unfinished" />
+        <translation>--zeitversatz, --albedo, --diffus and --bloecke only apply with --wetter</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1978,11 +2020,11 @@ Wetterdatei ist nicht lesbar oder keine.
     </message>
     <message>
         <source>Wetterdatei %1: Breite %2, Laenge %3 (Ost positiv), Hoehe %4 m, %5 bis %6, Schritt %7 min, %8 Zeilen</source>
-        <translation type="unfinished" />
+        <translation>Weather file %1: latitude %2, longitude %3 (east positive), elevation %4 m, %5 to %6, step %7 min, %8 rows</translation>
     </message>
     <message>
         <source>Warnung: gerechnet an Breite %1, Laenge %2 (Ost negativ); die Wetterdatei gilt fuer Breite %3, Laenge %4 (Ost negativ)</source>
-        <translation type="unfinished" />
+        <translation>Warning: calculated at latitude %1, longitude %2 (east negative); the weather file holds for latitude %3, longitude %4 (east negative)</translation>
     </message>
 </context>
 <context>
