@@ -869,6 +869,42 @@ h</translation>
         <source>Gepunktet: Sonnenwende %1, Sonnenuntergang %2</source>
         <translation>Dotted: solar noon %1, sunset %2</translation>
     </message>
+    <message>
+        <source>Tag der Wetterdatei (UTC):</source>
+        <translation>Day of the weather file (UTC):</translation>
+    </message>
+    <message>
+        <source>Einstrahlung in W/m²</source>
+        <translation>Irradiance in W/m²</translation>
+    </message>
+    <message>
+        <source>Global gemessen (W/m²)</source>
+        <translation>Global, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Direkt normal gemessen (W/m²)</source>
+        <translation>Direct normal, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Diffus gemessen (W/m²)</source>
+        <translation>Diffuse, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Wirksam mit Backtracking (W/m²)</source>
+        <translation>Effective with backtracking (W/m²)</translation>
+    </message>
+    <message>
+        <source>Wirksam ohne Backtracking (W/m²)</source>
+        <translation>Effective without backtracking (W/m²)</translation>
+    </message>
+    <message>
+        <source>Die Wetterdatei hat am %1 (UTC) keine Zeilen.</source>
+        <translation>The weather file has no rows on %1 (UTC).</translation>
+    </message>
+    <message>
+        <source>Zeilen am %1 (UTC): %2, am Ort der Wetterdatei (Breite %3°, Länge %4°)</source>
+        <translation>Rows on %1 (UTC): %2, at the weather file's site (latitude %3°, longitude %4°)</translation>
+    </message>
 </context>
 <context>
     <name>TFormTrackerInit</name>
@@ -1655,57 +1691,6 @@ Exit: 0 measured, 1 the device cannot be opened or the transfer did not finish,
         <translation>(--help shows the options)</translation>
     </message>
     <message>
-        <source>Aufruf: heliowendler-calc [Optionen]
-Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
-Zahlen immer mit Punkt; --opt=wert oder --opt wert.
-  --jahr N --monat N --tag N      Datum (2008, 7, 7)
-  --stunde X --minute N           UTC (11, 0)
-  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis
-                                  180) in Grad (50.53, -14.48)
-  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
-  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
-  --ost                           Backtrack immer nach Osten
-  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
-  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
-  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
-                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
-                                  ohne Backtracking; danach die Extreme (Name=Wert)
-  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
-  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV
-                                  (hoechstens 1001 Werte); NAME einer von
-                                  %1
-  --help                          diese Hilfe
-Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte.
-</source>
-        <translation>Usage: heliowendler-calc [options]
-Calculates the sun position, backtracking and shading as the main window does.
-Numbers always with a point; --opt=value or --opt value.
-  --jahr N --monat N --tag N      date: year, month, day (2008, 7, 7)
-  --stunde X --minute N           UTC: hour, minute (11, 0)
-  --phi X --lam X                 latitude (-90 to 90), longitude east negative (-180
-                                  to 180) in degrees (50.53, -14.48)
-  --modull N --modulh N           row width, module height in cm (1500, 160)
-  --modula N --moduln N           clear row spacing in cm, tilt in degrees (150, 30)
-  --modulherr X --modulaerr X --modulnerr X   installation errors (0)
-  --endlagestart X --endlagestarterr X --endlagestop X   stops (75, 0, 285)
-  --ost                           always backtrack to the east
-  --wendestunde N                 solar noon hour of the previous calculation (12)
-  --tabelle MIN                   CSV over the UTC day in steps of MIN minutes
-  --jahresstudie                  beam and shading of the year --jahr as CSV per
-                                  month and year: with backtracking, without
-                                  installation errors, without backtracking; then
-                                  the extremes (Name=value)
-  --schritt MIN                   spacing of the year study's instants (5; 1 to 60)
-  --variiere NAME:FROM:TO:STEP    year study per value of one installation error as
-                                  CSV (at most 1001 values); NAME one of
-                                  %1
-  --help                          this help
-Exit: 0 calculated, 2 wrong call or the calculation failed.
-</translation>
-    </message>
-    <message>
         <source>die Werte von --variiere lassen sich nicht bilden: hoechstens 1001, jeder Schritt muss den Wert aendern</source>
         <translation>the values of --variiere cannot be formed: at most 1001, each step must change the value</translation>
     </message>
@@ -1736,6 +1721,88 @@ Exit: 0 calculated, 2 wrong call or the calculation failed.
     <message>
         <source>eine Zahl von %1 bis %2</source>
         <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: heliowendler-calc [Optionen]
+Berechnet Sonnenstand, Backtracking und Verschattung wie das Hauptfenster.
+Zahlen immer mit Punkt; --opt=wert oder --opt wert.
+  --jahr N --monat N --tag N      Datum (2008, 7, 7)
+  --stunde X --minute N           UTC (11, 0)
+  --phi X --lam X                 Breite (-90 bis 90), Laenge Ost negativ (-180 bis
+                                  180) in Grad (50.53, -14.48)
+  --modull N --modulh N           Modulbreite, Modulhoehe in cm (1500, 160)
+  --modula N --moduln N           Lichter Abstand in cm, Neigung in Grad (150, 30)
+  --modulherr X --modulaerr X --modulnerr X   Fehler (0)
+  --endlagestart X --endlagestarterr X --endlagestop X   Anschlaege (75, 0, 285)
+  --ost                           Backtrack immer nach Osten
+  --wendestunde N                 Sonnenwende der vorigen Rechnung (12)
+  --tabelle MIN                   CSV ueber den UTC-Tag in Schritten von MIN Minuten
+  --jahresstudie                  Strahlung und Verschattung des Jahres --jahr als CSV
+                                  je Monat und Jahr: mit Backtracking, ohne Fehler,
+                                  ohne Backtracking; danach die Extreme (Name=Wert)
+  --schritt MIN                   Abstand der Augenblicke der Jahresstudie (5; 1 bis 60)
+  --variiere NAME:VON:BIS:SCHRITT Jahresstudie je Wert eines Fehlers als CSV
+                                  (hoechstens 1001 Werte); NAME einer von
+                                  %1
+  --wetter DATEI                  Jahresstudie (oder --variiere) auf einer
+                                  Wetterdatei (EPW, PVGIS-CSV/-JSON, TMY3) am Ort
+                                  der Datei, ausser --phi/--lam sind gegeben; je
+                                  Weg die Spalten Unverschattet, Direkt, Himmel,
+                                  Boden, Wirksam (kWh/m2), StrahlSchatten,
+                                  HimmelSchatten, Elektrisch (Prozent der
+                                  unverschatteten), Teilverschattet (h); danach
+                                  GewinnBacktracking_Prozent und die Annahmen.
+                                  Datenqualitaet und Zeitpruefung auf stderr
+  --zeitversatz H                 die Daten liegen H Stunden zu frueh (0; -24 bis 24)
+  --albedo X                      Albedo, wo die Datei keine hat (0.2; 0 bis 1)
+  --diffus perez|isotrop          Himmelsmodell des diffusen Lichts (perez)
+  --bloecke NxM                   Bypass-Bloecke je Modul: N uebereinander,
+                                  M nebeneinander (1x3)
+  --help                          diese Hilfe
+Ende: 0 gerechnet, 2 falscher Aufruf oder die Rechnung scheiterte, 4 die
+Wetterdatei ist nicht lesbar oder keine.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>der Pfad einer Wetterdatei</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>eine Stundenzahl von -24 bis 24</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>eine Zahl von 0 bis 1</source>
+        <translation type="unfinished">a number from 0 to 1 {0 ?}</translation>
+    </message>
+    <message>
+        <source>perez oder isotrop</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>NxM, Bloecke uebereinander x nebeneinander, je 1 bis 20</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--wetter gilt nur mit --jahresstudie oder --variiere</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--zeitversatz, --albedo, --diffus und --bloecke gelten nur mit --wetter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Wetterdatei %1: Breite %2, Laenge %3 (Ost positiv), Hoehe %4 m, %5 bis %6, Schritt %7 min, %8 Zeilen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warnung: gerechnet an Breite %1, Laenge %2 (Ost negativ); die Wetterdatei gilt fuer Breite %3, Laenge %4 (Ost negativ)</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
