@@ -230,6 +230,16 @@ EN = {
     "%1 UTC: Höhe %2°, Azimut %3°, Position %4°, WinkelZurSonne %5°, Schatten %6 m, Verschattung %7 m":
         "%1 UTC: elevation %2°, azimuth %3°, position %4°, angle to the sun %5°, shadow %6 m, shading %7 m",
     "Tagesverlauf speichern": "Save the day chart", "In %1 kann nicht geschrieben werden": "%1 cannot be written",
+    "Tag der Wetterdatei (UTC):": "Day of the weather file (UTC):",
+    "Einstrahlung in W/m²": "Irradiance in W/m²",
+    "Global gemessen (W/m²)": "Global, measured (W/m²)",
+    "Direkt normal gemessen (W/m²)": "Direct normal, measured (W/m²)",
+    "Diffus gemessen (W/m²)": "Diffuse, measured (W/m²)",
+    "Wirksam mit Backtracking (W/m²)": "Effective with backtracking (W/m²)",
+    "Wirksam ohne Backtracking (W/m²)": "Effective without backtracking (W/m²)",
+    "Die Wetterdatei hat am %1 (UTC) keine Zeilen.": "The weather file has no rows on %1 (UTC).",
+    "Zeilen am %1 (UTC): %2, am Ort der Wetterdatei (Breite %3°, Länge %4°)":
+        "Rows on %1 (UTC): %2, at the weather file's site (latitude %3°, longitude %4°)",
     # Year study
     "Jan": "Jan", "Feb": "Feb", "Mär": "Mar", "Apr": "Apr", "Mai": "May", "Jun": "Jun",
     "Jul": "Jul", "Aug": "Aug", "Sep": "Sep", "Okt": "Oct", "Nov": "Nov", "Dez": "Dec",

@@ -1085,6 +1085,42 @@ kWh/m²</translation>
         <source>Gepunktet: Sonnenwende %1, Sonnenuntergang %2</source>
         <translation>Dotted: solar noon %1, sunset %2</translation>
     </message>
+    <message>
+        <source>Tag der Wetterdatei (UTC):</source>
+        <translation>Day of the weather file (UTC):</translation>
+    </message>
+    <message>
+        <source>Einstrahlung in W/m²</source>
+        <translation>Irradiance in W/m²</translation>
+    </message>
+    <message>
+        <source>Global gemessen (W/m²)</source>
+        <translation>Global, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Direkt normal gemessen (W/m²)</source>
+        <translation>Direct normal, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Diffus gemessen (W/m²)</source>
+        <translation>Diffuse, measured (W/m²)</translation>
+    </message>
+    <message>
+        <source>Wirksam mit Backtracking (W/m²)</source>
+        <translation>Effective with backtracking (W/m²)</translation>
+    </message>
+    <message>
+        <source>Wirksam ohne Backtracking (W/m²)</source>
+        <translation>Effective without backtracking (W/m²)</translation>
+    </message>
+    <message>
+        <source>Die Wetterdatei hat am %1 (UTC) keine Zeilen.</source>
+        <translation>The weather file has no rows on %1 (UTC).</translation>
+    </message>
+    <message>
+        <source>Zeilen am %1 (UTC): %2, am Ort der Wetterdatei (Breite %3°, Länge %4°)</source>
+        <translation>Rows on %1 (UTC): %2, at the weather file's site (latitude %3°, longitude %4°)</translation>
+    </message>
 </context>
 <context>
     <name>TFormTrackerInit</name>

@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -26,6 +28,10 @@ QString Zeit(double stunden) {
     return QStringLiteral("%1:%2")
         .arg(minuten / 60, 2, 10, QLatin1Char('0'))
         .arg(minuten % 60, 2, 10, QLatin1Char('0'));
+}
+
+QDate AlsQDate(const messreihe::Messung& m) {
+    return QDate(m.jahr, m.monat, m.tag);
 }
 
 } // namespace
@@ -93,10 +99,155 @@ TFormTagesverlauf::TFormTagesverlauf(QWidget* parent) : QDialog(parent) {
     auto* leiste = new QHBoxLayout;
     leiste->addLayout(texte, 1);
     leiste->addWidget(Sichern);
+    // The weather day's choice, shown only with a file.
+    auto* wetterLeiste = new QWidget(this);
+    wetterLeiste->setObjectName(QStringLiteral("Wetterleiste"));
+    WetterTag = new QDateEdit(wetterLeiste);
+    WetterTag->setObjectName(QStringLiteral("WetterTag"));
+    WetterTag->setCalendarPopup(true);
+    WetterTag->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    WetterZeile = new QLabel(wetterLeiste);
+    WetterZeile->setObjectName(QStringLiteral("WetterZeile"));
+    auto* wetterTitel = new QLabel(tr("Tag der Wetterdatei (UTC):"), wetterLeiste);
+    wetterTitel->setBuddy(WetterTag);
+    auto* wetterZeilen = new QHBoxLayout(wetterLeiste);
+    wetterZeilen->setContentsMargins(0, 0, 0, 0);
+    wetterZeilen->addWidget(wetterTitel);
+    wetterZeilen->addWidget(WetterTag);
+    wetterZeilen->addWidget(WetterZeile, 1);
+    wetterLeiste->hide();
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(ansicht_, 1);
+    spalte->addWidget(wetterLeiste);
     spalte->addLayout(leiste);
     connect(Sichern, &QPushButton::clicked, this, &TFormTagesverlauf::Speichern);
+    connect(WetterTag, &QDateEdit::dateChanged, this, [this] {
+        if (!datei_) return;
+        if (isVisible() && hatEingabe_)
+            ZeichneWetter();
+        else
+            veraltet_ = true;
+    });
+}
+
+void TFormTagesverlauf::Wetter(std::shared_ptr<const wetter::Datei> datei,
+                               wetterjahr::Optionen optionen) {
+    datei_ = std::move(datei);
+    optionen_ = optionen;
+    wetter_ = {};
+    if (!datei_ || datei_->reihe.messungen.empty()) {
+        // The chart as without a file: its curves and axis leave it.
+        datei_.reset();
+        for (QLineSeries*& r : wetterReihen_) {
+            if (r) chart_->removeSeries(r);
+            delete r;
+            r = nullptr;
+        }
+        if (einstrahlung_) chart_->removeAxis(einstrahlung_);
+        delete einstrahlung_;
+        einstrahlung_ = nullptr;
+        WetterTag->parentWidget()->hide();
+        chart_->legend()->setAlignment(Qt::AlignBottom);
+        return;
+    }
+    // Twelve curves do not fit in one row below the chart: a column beside it names them.
+    chart_->legend()->setAlignment(Qt::AlignRight);
+    if (!einstrahlung_) {
+        // Added after the metre axis, so it stands outside it and the rest keeps its place.
+        einstrahlung_ = new QValueAxis;
+        einstrahlung_->setTitleText(tr("Einstrahlung in W/m²"));
+        einstrahlung_->setLabelFormat(QStringLiteral("%.0f"));
+        einstrahlung_->setGridLineVisible(false);
+        chart_->addAxis(einstrahlung_, Qt::AlignRight);
+        struct Art {
+            const char* name;
+            QColor farbe;
+            double breite;
+            Qt::PenStyle stil;
+        };
+        const Art arten[] = {
+            {QT_TR_NOOP("Global gemessen (W/m²)"), QColor(0, 150, 170), 1.6, Qt::SolidLine},
+            {QT_TR_NOOP("Direkt normal gemessen (W/m²)"), QColor(220, 90, 170), 1.6, Qt::SolidLine},
+            {QT_TR_NOOP("Diffus gemessen (W/m²)"), QColor(110, 160, 230), 1.6, Qt::SolidLine},
+            {QT_TR_NOOP("Wirksam mit Backtracking (W/m²)"), QColor(20, 20, 20), 2.6, Qt::SolidLine},
+            {QT_TR_NOOP("Wirksam ohne Backtracking (W/m²)"), QColor(150, 150, 150), 2.6,
+             Qt::DashDotLine},
+        };
+        for (std::size_t k = 0; k < wetterReihen_.size(); ++k) {
+            auto* r = new QLineSeries;
+            r->setName(tr(arten[k].name));
+            QPen stift(arten[k].farbe);
+            stift.setWidthF(arten[k].breite);
+            stift.setStyle(arten[k].stil);
+            r->setPen(stift);
+            r->setPointsVisible(true); // the rows, not a curve between them, were measured
+            chart_->addSeries(r);
+            r->attachAxis(zeitachse_);
+            r->attachAxis(einstrahlung_);
+            wetterReihen_[k] = r;
+        }
+    }
+    // The UTC dates the rows stand at (a typical year's months come from different years).
+    QDate erster = AlsQDate(datei_->reihe.messungen.front()), letzter = erster;
+    for (const messreihe::Messung& m : datei_->reihe.messungen) {
+        const QDate d = AlsQDate(m);
+        erster = std::min(erster, d);
+        letzter = std::max(letzter, d);
+    }
+    {
+        const QSignalBlocker still(WetterTag);
+        WetterTag->setDateRange(erster, letzter);
+        monatTag_ = eingabe_.Monat * 100 + eingabe_.Tag;
+        const QDate ersterTag(datei_->erster.jahr, datei_->erster.monat, datei_->erster.tag);
+        WetterTag->setDate(TagDerEingabe().value_or(
+            std::clamp(ersterTag.isValid() ? ersterTag : erster, erster, letzter)));
+    }
+    WetterTag->parentWidget()->show();
+    if (isVisible() && hatEingabe_)
+        ZeichneWetter();
+    else
+        veraltet_ = true;
+}
+
+std::optional<QDate> TFormTagesverlauf::TagDerEingabe() const {
+    for (const messreihe::Messung& m : datei_->reihe.messungen)
+        if (m.monat == eingabe_.Monat && m.tag == eingabe_.Tag) return AlsQDate(m);
+    return std::nullopt;
+}
+
+void TFormTagesverlauf::ZeichneWetter() {
+    const QDate d = WetterTag->date();
+    try {
+        wetter_ = wetterjahr::Tag(wetterjahr::AmOrt(eingabe_, datei_->reihe.ort), datei_->reihe,
+                                  d.year(), d.month(), d.day(), optionen_);
+    } catch (const std::invalid_argument&) {
+        wetter_ = {};
+    }
+    const std::vector<double>* werte[] = {&wetter_.ghi, &wetter_.dni, &wetter_.dhi,
+                                          &wetter_.wirksamMit, &wetter_.wirksamOhneBacktracking};
+    double groesste = 0;
+    for (std::size_t k = 0; k < wetterReihen_.size(); ++k) {
+        QList<QPointF> punkte;
+        punkte.reserve(static_cast<qsizetype>(wetter_.stunden.size()));
+        for (std::size_t i = 0; i < wetter_.stunden.size(); ++i) {
+            punkte.append({wetter_.stunden[i], (*werte[k])[i]});
+            groesste = std::max(groesste, (*werte[k])[i]);
+        }
+        wetterReihen_[k]->replace(punkte);
+    }
+    // Every 100 W/m^2 on a dim day, every 200 above 600; at least up to 200.
+    const double schritt = groesste > 600 ? 200 : 100;
+    const double oben = std::max(200.0, std::ceil(groesste / schritt) * schritt);
+    einstrahlung_->setRange(0, oben);
+    einstrahlung_->setTickCount(static_cast<int>(oben / schritt) + 1);
+    const QString datum = d.toString(Qt::ISODate);
+    WetterZeile->setText(
+        wetter_.stunden.empty()
+            ? tr("Die Wetterdatei hat am %1 (UTC) keine Zeilen.").arg(datum)
+            : tr("Zeilen am %1 (UTC): %2, am Ort der Wetterdatei (Breite %3°, Länge %4°)")
+                  .arg(datum, QString::number(wetter_.stunden.size()),
+                       zahltext::Allgemein(datei_->reihe.ort.breite),
+                       zahltext::Allgemein(-datei_->reihe.ort.laengeOst)));
 }
 
 QLineSeries* TFormTagesverlauf::NeueReihe(const QString& name, QValueAxis* achse,
@@ -179,6 +330,15 @@ void TFormTagesverlauf::Setze(QLineSeries* r, const QList<QPointF>& punkte, QVal
 
 void TFormTagesverlauf::Berechnet(const RechenlaufEingabe& e, bool anschlaege) {
     eingabe_ = e;
+    // The weather day follows a new month and day of the main window where the file has it,
+    // not every calculation (a day chosen in the field stays while the time runs).
+    if (datei_ && e.Monat * 100 + e.Tag != monatTag_) {
+        monatTag_ = e.Monat * 100 + e.Tag;
+        if (const std::optional<QDate> d = TagDerEingabe()) {
+            const QSignalBlocker still(WetterTag);
+            WetterTag->setDate(*d);
+        }
+    }
     anschlaege_ = anschlaege;
     hatEingabe_ = true;
     veraltet_ = true;
@@ -259,6 +419,7 @@ void TFormTagesverlauf::Zeichne() {
         : unter
             ? tr("Gepunktet: Sonnenwende %1, Sonnenuntergang %2").arg(wende, Zeit(tag_.untergang))
             : tr("Gepunktet: Sonnenwende %1").arg(wende));
+    if (datei_) ZeichneWetter();
 }
 
 QString TFormTagesverlauf::Hinweis(double stunden) const {
@@ -279,17 +440,41 @@ QString TFormTagesverlauf::Hinweis(double stunden) const {
 }
 
 QString TFormTagesverlauf::Csv() const {
-    QString t =
-        QStringLiteral("Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung\n");
-    for (std::size_t i = 0; i < tag_.stunden.size(); ++i)
-        t += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
-                 .arg(Zeit(tag_.stunden[i]))
-                 .arg(tag_.azimut[i], 0, 'g', 17)
-                 .arg(tag_.hoehe[i], 0, 'g', 17)
-                 .arg(tag_.schatten[i], 0, 'g', 17)
-                 .arg(tag_.winkel[i], 0, 'g', 17)
-                 .arg(tag_.trackerPos[i], 0, 'g', 17)
-                 .arg(tag_.verschattung[i], 0, 'g', 17);
+    QString t = QStringLiteral("Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung");
+    // With a weather file its day's rows stand beside the chart's instants, line by line from
+    // the first, with their own date and UTC hours: their instants are not the chart's.
+    if (datei_)
+        t += QStringLiteral(",Wetterdatum,Wetterstunden,GHI,DNI,DHI,WirksamMitBacktracking,"
+                            "WirksamOhneBacktracking");
+    t += QLatin1Char('\n');
+    const std::size_t zeilen =
+        datei_ ? std::max(tag_.stunden.size(), wetter_.stunden.size()) : tag_.stunden.size();
+    const QString datum = datei_ ? WetterTag->date().toString(Qt::ISODate) : QString();
+    for (std::size_t i = 0; i < zeilen; ++i) {
+        if (i < tag_.stunden.size())
+            t += QStringLiteral("%1,%2,%3,%4,%5,%6,%7")
+                     .arg(Zeit(tag_.stunden[i]))
+                     .arg(tag_.azimut[i], 0, 'g', 17)
+                     .arg(tag_.hoehe[i], 0, 'g', 17)
+                     .arg(tag_.schatten[i], 0, 'g', 17)
+                     .arg(tag_.winkel[i], 0, 'g', 17)
+                     .arg(tag_.trackerPos[i], 0, 'g', 17)
+                     .arg(tag_.verschattung[i], 0, 'g', 17);
+        else
+            t += QStringLiteral(",,,,,,");
+        if (datei_ && i < wetter_.stunden.size())
+            t += QStringLiteral(",%1,%2,%3,%4,%5,%6,%7")
+                     .arg(datum)
+                     .arg(wetter_.stunden[i], 0, 'g', 17)
+                     .arg(wetter_.ghi[i], 0, 'g', 17)
+                     .arg(wetter_.dni[i], 0, 'g', 17)
+                     .arg(wetter_.dhi[i], 0, 'g', 17)
+                     .arg(wetter_.wirksamMit[i], 0, 'g', 17)
+                     .arg(wetter_.wirksamOhneBacktracking[i], 0, 'g', 17);
+        else if (datei_)
+            t += QStringLiteral(",,,,,,,");
+        t += QLatin1Char('\n');
+    }
     return t;
 }
 

@@ -5,17 +5,26 @@
 // the time in the edits, sunrise, sunset and the Sonnenwende marked. It follows every
 // calculation of the main window while shown. "Speichern" writes the chart as PNG and SVG (with
 // the marks named below it) and the values as CSV (the columns of heliowendler-calc --tabelle).
+// With a weather file (Wetter): one UTC date of its rows, chosen in a date field, at the file's
+// site with the main window's geometry: the measured irradiance and the effective irradiance
+// with and without backtracking (W/m^2, an axis of their own on the right).
 #include "geometry/jahresstudie.h"
 #include "geometry/rechenlauf.h"
+#include "geometry/wetterjahr.h"
+#include "wetter/wetterdatei.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QHash>
 #include <QList>
 #include <QPointF>
+#include <array>
+#include <memory>
 #include <optional>
 
 class QChart;
 class QChartView;
+class QDateEdit;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -50,6 +59,14 @@ public:
     static QList<QList<QPointF>> Abschnitte(const QList<QPointF>& punkte, double unten,
                                             double oben);
 
+    // The weather day's rows as drawn (empty without a file or on a day without rows).
+    const wetterjahr::Tagesverlauf& Wetterwerte() const { return wetter_; }
+
+public slots:
+    // The weather file of the year window (nullptr: none, the chart as without). The day shown
+    // is the file's with the main window's month and day, else its first.
+    void Wetter(std::shared_ptr<const wetter::Datei> datei, wetterjahr::Optionen optionen);
+
 protected:
     void showEvent(QShowEvent* ev) override;
 
@@ -59,6 +76,9 @@ private:
     // same look without a legend entry.
     void Setze(QLineSeries* r, const QList<QPointF>& punkte, QValueAxis* achse);
     void Zeichne();
+    void ZeichneWetter();
+    // The file's day with the main window's month and day, if it has one.
+    std::optional<QDate> TagDerEingabe() const;
     void Speichern();
 
     RechenlaufEingabe eingabe_;
@@ -76,4 +96,14 @@ private:
     QHash<QLineSeries*, QList<QLineSeries*>> weitere_; // further stretches of a curve
     QPushButton* Sichern = nullptr;
     QLabel *Zeile = nullptr, *Marken = nullptr;
+
+    std::shared_ptr<const wetter::Datei> datei_;
+    wetterjahr::Optionen optionen_;
+    wetterjahr::Tagesverlauf wetter_;
+    QValueAxis* einstrahlung_ = nullptr; // in the chart only with a file
+    // Global, direct, diffuse; effective with and without backtracking.
+    std::array<QLineSeries*, 5> wetterReihen_{};
+    QDateEdit* WetterTag = nullptr;
+    QLabel* WetterZeile = nullptr;
+    int monatTag_ = 0; // the main window's month and day the day shown followed (Monat*100+Tag)
 };

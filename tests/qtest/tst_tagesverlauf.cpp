@@ -1,6 +1,8 @@
 // "Ansicht" > "Tagesverlauf": the day's chart of the main window's inputs, its values as
 // heliowendler-calc --tabelle prints them, the export, and following the main window.
-// HW_BILDER=folder leaves a picture of the window and of its saved SVG there.
+// With a weather file: the rows of the date chosen, at the file's site. HW_BILDER=folder leaves
+// pictures of the window (without and with a weather file) and of its saved SVG there.
+#include "../wetter/wetterproben.h"
 #include "app/anwendung.h"
 #include "basis/dateizugriff.h"
 #include "basis/programmdateien.h"
@@ -14,8 +16,12 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QProcess>
@@ -27,6 +33,8 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(RechenlaufEingabe)
+Q_DECLARE_METATYPE(messreihe::Ort)
+Q_DECLARE_METATYPE(wetter::Format)
 
 class TestTagesverlauf : public OrdnerTestfall {
     Q_OBJECT
@@ -35,6 +43,58 @@ class TestTagesverlauf : public OrdnerTestfall {
         for (QAbstractSeries* r : f.Diagramm()->series())
             if (r->name() == name) return qobject_cast<QLineSeries*>(r);
         return nullptr;
+    }
+
+    // The weather curves' names, in the order of wetterjahr::Tagesverlauf's values.
+    static QStringList Wetternamen() {
+        return {QStringLiteral("Global gemessen (W/m²)"),
+                QStringLiteral("Direkt normal gemessen (W/m²)"),
+                QStringLiteral("Diffus gemessen (W/m²)"),
+                QStringLiteral("Wirksam mit Backtracking (W/m²)"),
+                QStringLiteral("Wirksam ohne Backtracking (W/m²)")};
+    }
+
+    // Hourly rows of the own dates von ... von + tage - 1 at ort, written in format and read.
+    std::shared_ptr<const wetter::Datei> Wetterdatei(wetter::Format format,
+                                                     const messreihe::Ort& ort, double zeitzone,
+                                                     wetter::Datum von, int tage) {
+        proben::Himmel himmel;
+        himmel.ort = ort;
+        proben::Kopf kopf;
+        kopf.ort = ort;
+        kopf.zeitzone = zeitzone;
+        const bool mittel = format != wetter::Format::PvgisCsv;
+        const QString pfad = ordner->filePath(QStringLiteral("wetter.txt"));
+        QFile datei(pfad);
+        if (!datei.open(QIODevice::WriteOnly)) return nullptr;
+        datei.write(
+            proben::Text(format, kopf, proben::Tage(himmel, zeitzone, von, tage, 60, mittel)));
+        datei.close();
+        auto gelesen = wetter::Lies(pfad);
+        if (!std::holds_alternative<wetter::Datei>(gelesen)) return nullptr;
+        return std::make_shared<const wetter::Datei>(std::get<wetter::Datei>(std::move(gelesen)));
+    }
+
+    // The five weather curves hold wetterjahr::Tag's rows of that UTC date, point by point.
+    static void VergleicheWetter(TFormTagesverlauf& f, const RechenlaufEingabe& e,
+                                 const wetter::Datei& d, const QDate& datum,
+                                 const wetterjahr::Optionen& o) {
+        const wetterjahr::Tagesverlauf soll =
+            wetterjahr::Tag(wetterjahr::AmOrt(e, d.reihe.ort), d.reihe, datum.year(), datum.month(),
+                            datum.day(), o);
+        const std::vector<double>* werte[] = {&soll.ghi, &soll.dni, &soll.dhi, &soll.wirksamMit,
+                                              &soll.wirksamOhneBacktracking};
+        const QStringList namen = Wetternamen();
+        for (int k = 0; k < namen.size(); ++k) {
+            const QLineSeries* r = Reihe(f, namen[k]);
+            QVERIFY2(r, qPrintable(namen[k]));
+            QCOMPARE(r->count(), static_cast<int>(soll.stunden.size()));
+            for (int i = 0; i < r->count(); ++i) {
+                QCOMPARE(r->at(i).x(), soll.stunden[static_cast<std::size_t>(i)]);
+                QCOMPARE(r->at(i).y(), (*werte[k])[static_cast<std::size_t>(i)]);
+            }
+        }
+        QCOMPARE(f.Wetterwerte().stunden, soll.stunden);
     }
 
 private slots:
@@ -164,9 +224,9 @@ private slots:
         f.show();
         const RechenlaufErgebnis r = Rechenlauf(e);
         const QString zeile = Label(f, "Zeile")->text();
-        QVERIFY2(zeile.startsWith(QStringLiteral("%1 UTC: Höhe %2°, Azimut %3°")
-                                      .arg(zeit, zahltext::Fest(r.Hoehe, 2),
-                                           zahltext::Fest(r.Azimut, 2))),
+        QVERIFY2(zeile.startsWith(
+                     QStringLiteral("%1 UTC: Höhe %2°, Azimut %3°")
+                         .arg(zeit, zahltext::Fest(r.Hoehe, 2), zahltext::Fest(r.Azimut, 2))),
                  qPrintable(zeile));
         QVERIFY2(zeile.contains(
                      QStringLiteral("WinkelZurSonne %1°").arg(zahltext::Fest(r.WinkelZurSonne, 2))),
@@ -221,6 +281,195 @@ private slots:
                                             "Programm hält den Ordner belegt")
                                  .arg(ordner->filePath(QStringLiteral("tag.png")))});
         QVERIFY(!QFile::exists(ordner->filePath(QStringLiteral("tag.png"))));
+    }
+
+    // With a weather file: the five curves of the chosen UTC date at the file's site with the
+    // main window's geometry; another date, other rows; a date without rows says so; nullptr
+    // takes them away. Far east and west the daylight crosses 0:00 UTC: the chart holds the
+    // rows of the UTC date chosen (their own, local dates are two).
+    void wetterTag_data() {
+        QTest::addColumn<wetter::Format>("format");
+        QTest::addColumn<messreihe::Ort>("ort");
+        QTest::addColumn<double>("zeitzone");
+        QTest::addColumn<bool>("ueberNull"); // daylight at both ends of the UTC date
+        QTest::newRow("Heimat PVGIS")
+            << wetter::Format::PvgisCsv << messreihe::Ort{48.1, 11.6, 520} << 1.0 << false;
+        QTest::newRow("fern im Osten EPW")
+            << wetter::Format::EPW << messreihe::Ort{-33.87, 151.21, 40} << 10.0 << true;
+        QTest::newRow("fern im Westen EPW")
+            << wetter::Format::EPW << messreihe::Ort{37.8, -122.4, 10} << -8.0 << true;
+    }
+    void wetterTag() {
+        QFETCH(wetter::Format, format);
+        QFETCH(messreihe::Ort, ort);
+        QFETCH(double, zeitzone);
+        QFETCH(bool, ueberNull);
+        TestAntworter antworter;
+        const auto datei = Wetterdatei(format, ort, zeitzone, {2019, 7, 6}, 3);
+        QVERIFY(datei);
+        TFormTagesverlauf f;
+        RechenlaufEingabe e; // 7 July 2008 at the home site: the file's 7 July is shown
+        e.ModulNErr = 1.5;
+        f.Berechnet(e, false);
+        wetterjahr::Optionen o;
+        o.albedo = 0.3;
+        f.Wetter(datei, o);
+        f.show();
+        auto* tag = Kind<QDateEdit>(f, "WetterTag");
+        QVERIFY(tag->isVisible());
+        QCOMPARE(tag->date(), QDate(2019, 7, 7));
+        VergleicheWetter(f, e, *datei, QDate(2019, 7, 7), o);
+        QVERIFY(f.Wetterwerte().stunden.size() >= 20);
+        // The rows of that UTC date, and all of them.
+        long long zeilen = 0;
+        for (const messreihe::Messung& m : datei->reihe.messungen)
+            zeilen += m.jahr == 2019 && m.monat == 7 && m.tag == 7;
+        QCOMPARE(static_cast<long long>(f.Wetterwerte().stunden.size()), zeilen);
+        bool frueh = false, spaet = false;
+        for (std::size_t i = 0; i < f.Wetterwerte().stunden.size(); ++i) {
+            const double x = f.Wetterwerte().stunden[i];
+            QVERIFY(x >= 0 && x < 24);
+            frueh = frueh || (f.Wetterwerte().ghi[i] > 0 && x < 1);
+            spaet = spaet || (f.Wetterwerte().ghi[i] > 0 && x > 23);
+        }
+        QCOMPARE(frueh && spaet, ueberNull);
+        // The legend names each curve.
+        for (const QString& name : Wetternamen()) {
+            const QList<QLegendMarker*> m = f.Diagramm()->legend()->markers(Reihe(f, name));
+            QVERIFY2(m.size() == 1 && m.front()->label() == name, qPrintable(name));
+        }
+        // The curves share an axis of their own, which spans them.
+        QValueAxis* achse = nullptr;
+        for (QAbstractAxis* a : Reihe(f, Wetternamen()[0])->attachedAxes())
+            if (a->orientation() == Qt::Vertical) achse = qobject_cast<QValueAxis*>(a);
+        QVERIFY(achse);
+        QCOMPARE(achse->titleText(), QStringLiteral("Einstrahlung in W/m²"));
+        QCOMPARE(f.Diagramm()->axes(Qt::Vertical).size(), 3);
+        for (double x : f.Wetterwerte().ghi)
+            QVERIFY(x <= achse->max());
+
+        if (const QString bilder = qEnvironmentVariable("HW_BILDER");
+            !bilder.isEmpty() && QTest::currentDataTag() == QStringLiteral("fern im Osten EPW")) {
+            f.resize(1024, 768);
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            f.grab().save(bilder + QStringLiteral("/tagesverlauf_wetter.png"));
+        }
+
+        // Another date: its rows. The field keeps to the file's UTC dates.
+        tag->setDate(QDate(2019, 7, 8));
+        VergleicheWetter(f, e, *datei, QDate(2019, 7, 8), o);
+        QVERIFY(tag->minimumDate() <= QDate(2019, 7, 6));
+        QVERIFY(tag->maximumDate() >= QDate(2019, 7, 8));
+        QVERIFY(tag->maximumDate() <= QDate(2019, 7, 9));
+        // The main window's geometry: a calculation with other inputs redraws the rows.
+        RechenlaufEingabe anders = e;
+        anders.ModulNErr = -2;
+        anders.ModulN = 25;
+        f.Berechnet(anders, false);
+        VergleicheWetter(f, anders, *datei, QDate(2019, 7, 8), o);
+        // A new month and day in the main window: the file's day of it.
+        anders.Tag = 6;
+        f.Berechnet(anders, false);
+        QCOMPARE(tag->date(), QDate(2019, 7, 6));
+        VergleicheWetter(f, anders, *datei, QDate(2019, 7, 6), o);
+
+        // None: the curves, their axis and the field go.
+        f.Wetter(nullptr, {});
+        for (const QString& name : Wetternamen())
+            QVERIFY(!Reihe(f, name));
+        QCOMPARE(f.Diagramm()->axes(Qt::Vertical).size(), 2);
+        QVERIFY(!tag->isVisible());
+        QVERIFY(f.Wetterwerte().stunden.empty());
+    }
+
+    // A file whose days have a gap: the first day where the main window's month and day are
+    // not in it; a date without rows says so and draws none.
+    void wetterTagOhneZeilen() {
+        TestAntworter antworter;
+        const messreihe::Ort ort{48.1, 11.6, 520};
+        proben::Himmel himmel;
+        himmel.ort = ort;
+        proben::Kopf kopf;
+        kopf.ort = ort;
+        std::vector<proben::Zeile> zeilen = proben::Tage(himmel, 0, {2019, 3, 1}, 1, 60, false);
+        for (const proben::Zeile& z : proben::Tage(himmel, 0, {2019, 3, 3}, 1, 60, false))
+            zeilen.push_back(z);
+        const QString pfad = ordner->filePath(QStringLiteral("luecke.csv"));
+        QFile aus(pfad);
+        QVERIFY(aus.open(QIODevice::WriteOnly));
+        aus.write(proben::Text(wetter::Format::PvgisCsv, kopf, zeilen));
+        aus.close();
+        auto gelesen = wetter::Lies(pfad);
+        QVERIFY(std::holds_alternative<wetter::Datei>(gelesen));
+        const auto datei =
+            std::make_shared<const wetter::Datei>(std::get<wetter::Datei>(std::move(gelesen)));
+        TFormTagesverlauf f;
+        f.Berechnet(RechenlaufEingabe{}, false); // 7 July: not in the file
+        f.Wetter(datei, {});
+        f.show();
+        auto* tag = Kind<QDateEdit>(f, "WetterTag");
+        QCOMPARE(tag->date(), QDate(2019, 3, 1));
+        QCOMPARE(f.Wetterwerte().stunden.size(), std::size_t(24));
+        tag->setDate(QDate(2019, 3, 2));
+        QVERIFY(f.Wetterwerte().stunden.empty());
+        for (const QString& name : Wetternamen())
+            QCOMPARE(Reihe(f, name)->count(), 0);
+        QCOMPARE(Label(f, "WetterZeile")->text(),
+                 QStringLiteral("Die Wetterdatei hat am 2019-03-02 (UTC) keine Zeilen."));
+        // The CSV: the weather's columns with the file, the day's rows beside the instants.
+        tag->setDate(QDate(2019, 3, 3));
+        const QStringList csv = f.Csv().split(QLatin1Char('\n'));
+        QVERIFY(csv[0].endsWith(QStringLiteral(",Verschattung,Wetterdatum,Wetterstunden,GHI,DNI,"
+                                               "DHI,WirksamMitBacktracking,"
+                                               "WirksamOhneBacktracking")));
+        const QStringList zeile = csv[13].split(QLatin1Char(','));
+        QCOMPARE(zeile.size(), 14);
+        QCOMPARE(zeile[7], QStringLiteral("2019-03-03"));
+        QCOMPARE(zeile[8].toDouble(), f.Wetterwerte().stunden[12]);
+        QCOMPARE(zeile[9].toDouble(), f.Wetterwerte().ghi[12]);
+        QCOMPARE(zeile[13].toDouble(), f.Wetterwerte().wirksamOhneBacktracking[12]);
+        QVERIFY(csv[30].endsWith(QStringLiteral(",,,,,,,")));
+    }
+
+    // Without a weather file, and after one is taken away again, the chart and its exports are
+    // those of before: the same curves, axes, CSV and SVG to the byte.
+    void ohneWetterWieZuvor() {
+        TestAntworter antworter;
+        TFormTagesverlauf f;
+        f.Berechnet(RechenlaufEingabe{}, false);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const auto namen = [&f] {
+            QStringList n;
+            for (QAbstractSeries* r : f.Diagramm()->series())
+                n << r->name();
+            return n;
+        };
+        const QStringList vorher = namen();
+        const QString basis = ordner->filePath(QStringLiteral("vorher"));
+        QString fehler;
+        QVERIFY(f.Speichere(basis, fehler));
+        QVERIFY(!Kind<QDateEdit>(f, "WetterTag")->isVisible());
+        const auto datei =
+            Wetterdatei(wetter::Format::PvgisCsv, {48.1, 11.6, 520}, 1, {2019, 7, 7}, 1);
+        QVERIFY(datei);
+        f.Wetter(datei, {});
+        QVERIFY(f.Csv().startsWith(QStringLiteral(
+            "Zeit,Azimut,Hoehe,Schatten,WinkelZurSonne,TrackerPos,Verschattung,Wetterdatum")));
+        f.Wetter(nullptr, {});
+        // The event loop's next turn, as before a click on "Speichern": the chart takes the room
+        // of the date field again, the axis's items are gone.
+        f.layout()->activate();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(namen(), vorher);
+        const QString nachher = ordner->filePath(QStringLiteral("nachher"));
+        QVERIFY(f.Speichere(nachher, fehler));
+        for (const char* endung : {".csv", ".svg"}) {
+            QFile a(basis + QLatin1String(endung)), b(nachher + QLatin1String(endung));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QCOMPARE(b.readAll(), a.readAll());
+        }
     }
 
     // In the application: the menu item shows it; a change of the date in the main window
