@@ -165,6 +165,9 @@ Anwendung::Anwendung() {
     QObject::connect(&haupt, &TSDIAppForm::berechnet, &jahr, &TFormJahresverschattung::Berechnet);
     QObject::connect(&jahr, &TFormJahresverschattung::ortUebernehmen, &haupt,
                      &TSDIAppForm::UebernimmOrt);
+    // The weather file chosen in the year window, with its options, also draws its day.
+    QObject::connect(&jahr, &TFormJahresverschattung::wetterGewaehlt, &tag,
+                     &TFormTagesverlauf::Wetter);
     QObject::connect(&haupt, &TSDIAppForm::jahresverschattungGewaehlt, &jahr, [&jahr] {
         jahr.show();
         jahr.raise();

@@ -13,6 +13,7 @@
 #include "workspace/Position.h"
 #include "workspace/SDIMAIN.h"
 #include "workspace/jahresverschattung.h"
+#include "workspace/tagesverlauf.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -152,6 +153,32 @@ private slots:
         const QString orte = Label(*a.FormJahresverschattung, "Orte")->text();
         QVERIFY2(orte.contains(QStringLiteral("Breite -33,8700°, Länge 151,2100° Ost")),
                  qPrintable(orte));
+        QVERIFY(antworter.meldungen.isEmpty());
+    }
+
+    // The weather file the year window chose draws its day in the day chart; none takes it away.
+    void wetterdateiImTagesverlauf() {
+        TestAntworter antworter;
+        Anwendung a;
+        auto datei = std::make_shared<wetter::Datei>();
+        datei->reihe.ort = {48.1, 11.6, 520};
+        messreihe::Messung m;
+        m.jahr = 2026;
+        m.monat = m.zaehlmonat = 6;
+        m.tag = 21;
+        m.stunden = 11.5;
+        m.ghi = 800;
+        m.dni = 700;
+        m.dhi = 100;
+        datei->reihe.messungen = {m};
+        datei->erster = datei->letzter = {2026, 6, 21};
+        auto* feld = a.FormTagesverlauf->findChild<QWidget*>(QStringLiteral("WetterTag"));
+        QVERIFY(feld);
+        QVERIFY(!feld->isVisibleTo(a.FormTagesverlauf.get()));
+        emit a.FormJahresverschattung->wetterGewaehlt(datei, {});
+        QVERIFY(feld->isVisibleTo(a.FormTagesverlauf.get()));
+        emit a.FormJahresverschattung->wetterGewaehlt(nullptr, {});
+        QVERIFY(!feld->isVisibleTo(a.FormTagesverlauf.get()));
         QVERIFY(antworter.meldungen.isEmpty());
     }
 
