@@ -170,10 +170,14 @@ double Gesamtverlust(const wetterjahr::Summe& s) {
     return s.Prozent(s.strahlSchatten + s.himmelSchatten + s.elektrisch);
 }
 
+// The series go with removeAllSeries; a removed axis is handed back to the caller, so it is
+// deleted here (each new study draws its own).
 void Leere(QChart& c) {
     c.removeAllSeries();
-    for (QAbstractAxis* a : c.axes())
+    for (QAbstractAxis* a : c.axes()) {
         c.removeAxis(a);
+        delete a;
+    }
 }
 
 } // namespace
