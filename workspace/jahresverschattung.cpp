@@ -633,21 +633,17 @@ void TFormJahresverschattung::Rechne() {
             Nachrangig();
             wetterjahr::Ergebnis r =
                 wetterjahr::Rechne(e, datei->reihe, o, &abbruch_, [this](int t) { tage_ = t; });
-            fertig_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this, r = std::move(r)] {
-                    if (!r.abgebrochen) {
-                        wetterStudie_ = r;
-                        studie_.reset();
-                    }
-                    Ende();
-                    if (!r.abgebrochen) {
-                        ZeigeWetter();
-                        Seiten->setCurrentIndex(0);
-                    }
-                },
-                Qt::QueuedConnection);
+            Liefere([this, r = std::move(r)] {
+                if (!r.abgebrochen) {
+                    wetterStudie_ = r;
+                    studie_.reset();
+                }
+                Ende();
+                if (!r.abgebrochen) {
+                    ZeigeWetter();
+                    Seiten->setCurrentIndex(0);
+                }
+            });
         });
         return;
     }
@@ -658,21 +654,17 @@ void TFormJahresverschattung::Rechne() {
         Nachrangig();
         jahresstudie::Ergebnis r =
             jahresstudie::Rechne(e, schritt, &abbruch_, [this](int t) { tage_ = t; });
-        fertig_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this, r = std::move(r), jahr = e.Jahr] {
-                if (!r.abgebrochen) {
-                    studie_ = Studie{r, jahr};
-                    wetterStudie_.reset();
-                }
-                Ende();
-                if (!r.abgebrochen) {
-                    Zeige();
-                    Seiten->setCurrentIndex(0);
-                }
-            },
-            Qt::QueuedConnection);
+        Liefere([this, r = std::move(r), jahr = e.Jahr] {
+            if (!r.abgebrochen) {
+                studie_ = Studie{r, jahr};
+                wetterStudie_.reset();
+            }
+            Ende();
+            if (!r.abgebrochen) {
+                Zeige();
+                Seiten->setCurrentIndex(0);
+            }
+        });
     });
 }
 
@@ -710,23 +702,19 @@ void TFormJahresverschattung::Variiere() {
                 std::vector<wetterjahr::Summe> summen = wetterjahr::Variiere(
                     e, datei->reihe, o, feld, werte, &abbruch_, Nachrangig, [this] { ++tage_; });
                 const bool abgebrochen = abbruch_;
-                fertig_ = true;
                 Variation v;
                 v.werte = werte;
                 v.wetterSummen = std::move(summen);
                 v.optionen = o;
                 v.groesse = groesse;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, v = std::move(v), abgebrochen] {
-                        if (!abgebrochen) variation_ = v;
-                        Ende();
-                        if (!abgebrochen) {
-                            ZeigeVariation();
-                            Seiten->setCurrentIndex(2);
-                        }
-                    },
-                    Qt::QueuedConnection);
+                Liefere([this, v = std::move(v), abgebrochen] {
+                    if (!abgebrochen) variation_ = v;
+                    Ende();
+                    if (!abgebrochen) {
+                        ZeigeVariation();
+                        Seiten->setCurrentIndex(2);
+                    }
+                });
             });
         return;
     }
@@ -736,20 +724,33 @@ void TFormJahresverschattung::Variiere() {
         std::vector<Summe> summen = jahresstudie::Variiere(e, feld, werte, schritt, &abbruch_,
                                                            Nachrangig, [this] { ++tage_; });
         const bool abgebrochen = abbruch_;
-        fertig_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this, v = Variation{werte, std::move(summen), {}, std::nullopt, groesse},
-             abgebrochen] {
-                if (!abgebrochen) variation_ = v;
-                Ende();
-                if (!abgebrochen) {
-                    ZeigeVariation();
-                    Seiten->setCurrentIndex(2);
-                }
-            },
-            Qt::QueuedConnection);
+        Liefere([this, v = Variation{werte, std::move(summen), {}, std::nullopt, groesse},
+                 abgebrochen] {
+            if (!abgebrochen) variation_ = v;
+            Ende();
+            if (!abgebrochen) {
+                ZeigeVariation();
+                Seiten->setCurrentIndex(2);
+            }
+        });
     });
+}
+
+void TFormJahresverschattung::Liefere(std::function<void()> abschluss) {
+    abschluss_ = std::move(abschluss);
+    fertig_ = true;
+    // By name: the queued call carries nothing of the worker's (what it hands over lies in
+    // abschluss_, and Abschliessen takes it only after joining the worker).
+    QMetaObject::invokeMethod(this, "Abschliessen", Qt::QueuedConnection);
+}
+
+void TFormJahresverschattung::Abschliessen() {
+    // A completion whose run a newer one has replaced finds fertig_ false.
+    if (!fertig_ || !abschluss_) return;
+    Warte();
+    const std::function<void()> abschluss = std::move(abschluss_);
+    abschluss_ = nullptr;
+    abschluss();
 }
 
 void TFormJahresverschattung::Beginne(int schritte) {

@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -75,6 +76,10 @@ signals:
     // west positive).
     void ortUebernehmen(double phi, double lamWestPositiv);
 
+private slots:
+    // On the GUI thread, once a worker has finished: joins it and runs what it handed over.
+    void Abschliessen();
+
 private:
     struct Studie {
         jahresstudie::Ergebnis ergebnis;
@@ -116,6 +121,10 @@ private:
     std::optional<Variation> variation_;
     const jahresstudie::Ergebnis leer_{};
     std::thread thread_;
+    // A worker's last act: what the GUI thread does with its result, then fertig_ and the
+    // queued call of Abschliessen.
+    void Liefere(std::function<void()> abschluss);
+    std::function<void()> abschluss_; // written by the worker before fertig_, read after it
     std::atomic<bool> abbruch_{false}, fertig_{true};
     std::atomic<int> tage_{0}; // days (study) or values (sweep) done
 
